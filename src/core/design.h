@@ -1,0 +1,70 @@
+// The shared state of the current 1D panel design.
+//
+// Lengths are millimetres and frequencies hertz; the unit mode only changes
+// how lengths are typed and shown. Every window reads this state; the main
+// window's handlers (MainForm) are its only writers.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string_view>
+
+namespace welkin {
+
+// The panel orders the program accepts.
+inline constexpr std::array<int, 25> primes = {3,  5,  7,  11, 13, 17, 19, 23, 29, 31, 37, 41, 43,
+                                               47, 53, 59, 61, 67, 71, 73, 79, 83, 89, 97, 101};
+inline constexpr int min_well_count = 3;
+inline constexpr int max_well_count = 101;
+
+// Half the speed of sound (344 m/s) in mm/s, and the speed itself.
+inline constexpr double half_sound_speed_mm_s = 172000.0;
+inline constexpr double sound_speed_mm_s = 344000.0;
+
+bool is_panel_order(double n);
+
+// Which of the three depth quantities the user types; the other two follow.
+enum class LockMode { freq, depth, build_2d };
+
+enum class UnitMode { metric, inches, decimalinches };
+
+std::string_view unit_mode_text(UnitMode mode);
+
+using WellSequence = std::array<std::int16_t, max_well_count + 1>;
+
+struct Design {
+    int well_count = 7;
+    double design_freq_hz = 600;
+    double design_half_wavelength_mm = 0;
+    double deepest_well_mm = 0;
+    double build_depth_2d_mm = 0;
+    double fin_width_mm = 0;
+    double well_width_mm = 0;
+
+    // Depth of each well in depth units (design_half_wavelength_mm / N);
+    // entries 0..N are used, entry N repeating entry 0 as generated.
+    WellSequence well_seq{};
+    int seq_max = 0;
+    int seq_min = 0;
+
+    int wheel_shift = 0;  // phase-wheel rotation a, 0..N-1
+    int side_shift = 0;   // one-well left rotations applied, 0..N-1
+    bool keep_side_shift = false;
+    bool inverse_panel = false;
+    bool optimise_once = false;
+
+    int results_page = 1;        // page 0..3 of the figures table
+    int vertical_scale_mm = 0;   // 0 (stretch), 350, 800, 1500 or 2500
+    UnitMode unit_mode = UnitMode::metric;
+    LockMode lock = LockMode::freq;
+
+    // Menu check marks that the computation reads.
+    bool mnu_advanced = false;
+    bool mnu_auto_optimise = false;
+    bool mnu_inverse_pairing = false;
+    bool mnu_2d_optimise = true;
+    bool mnu_autowells = true;
+    bool mnu_halfwidth = false;
+};
+
+}  // namespace welkin

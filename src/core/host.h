@@ -1,0 +1,43 @@
+// How the form models reach the world outside the model: message boxes,
+// focus, the clipboard, the shell, the printer and the other windows.
+// The Qt program implements it with real widgets; tests record the calls.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace welkin {
+
+// The main window's input fields, by their control names.
+enum class Field { Text1, Text2, Text3, Text4, Text5, Text6 };
+inline constexpr int field_count = 6;
+
+// Pictures that can be copied to the clipboard.
+enum class Picture { Picture1, Picture2, Picture3 };
+
+// Windows other than the main one that handlers show, hide or print.
+enum class Window { main, scorecard, frontview };
+
+class Host {
+public:
+    virtual ~Host() = default;
+
+    // A message box with an OK button; an empty title leaves the default.
+    virtual void message_box(std::string_view text, std::string_view title) = 0;
+    // A question with Yes and No buttons; true for Yes.
+    virtual bool ask_yes_no(std::string_view text, std::string_view title) = 0;
+    // Put the input focus into one of the main window's fields.
+    virtual void focus_field(Field field) = 0;
+    // Clear the clipboard and place the picture's current image on it.
+    virtual void copy_picture(Picture picture) = 0;
+    // Open a file or a web page with the user's default application.
+    virtual void open_with_shell(const std::string& path_or_address) = 0;
+    // Print a window as it is shown, on the default printer.
+    virtual void print_window(Window window) = 0;
+    // Show or hide a modeless window.
+    virtual void show_window(Window window, bool shown) = 0;
+    // Let the interface process pending events during a long drawing.
+    virtual void yield_to_interface() = 0;
+};
+
+}  // namespace welkin

@@ -1,0 +1,192 @@
+// The main window's logical state and its handlers, free of any toolkit.
+//
+// A window binds to this model: widget events call the handlers, and the
+// window then re-reads the texts, colours and flags. Writing a field from
+// inside a handler goes through set_field_text, which runs the field's
+// change handling exactly as typing does (unless the text is unchanged or
+// `busy` is set), so re-entrancy behaves here as it does on screen.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+#include "core/design.h"
+#include "core/host.h"
+#include "core/rgb.h"
+#include "panel1d/figures_table.h"
+
+namespace welkin {
+
+// The advanced-mode buttons.
+enum class Button { Command2, Command5, Command6, Command7, Command8, Command9, Command10 };
+
+// Menu items whose enabling changes.
+enum class Menu { mnu_2d, mnu_auto_optimise, mnu_inverse_pairing, mnu_optimise, mnu_2d_optimise };
+
+inline constexpr std::string_view program_version = "4.01";
+inline constexpr std::string_view title_suffix_pending = "    Project:";
+inline constexpr std::string_view title_suffix_default = "    Project: default";
+inline constexpr std::string_view title_suffix_recent = "    Project: most recent";
+
+class MainForm {
+public:
+    explicit MainForm(Host& host);
+
+    MainForm(const MainForm&) = delete;
+    MainForm& operator=(const MainForm&) = delete;
+
+    const Design& design() const { return design_; }
+    // For the loading and reset code, which holds `busy` while it writes.
+    Design& edit_design() { return design_; }
+
+    // ---- recompute cycle ----
+    void Command1_Click();
+    void drawresults();
+    void showfigures();
+
+    // ---- fields ----
+    const std::string& field_text(Field f) const { return fields_[index(f)].text; }
+    // The one way to change a field's text, for the user and the program alike.
+    void set_field_text(Field f, std::string text);
+    bool field_enabled(Field f) const;
+    Rgb field_background(Field f) const { return fields_[index(f)].background; }
+
+    bool validatefinwidth();
+    bool validateblockwidth();
+    bool validatebuilddepth();
+    bool validatebuilddepth_2d();
+    void populatefinwidth();
+    void populateblockwidth();
+    void populatebuilddepth();
+    void populatebuilddepth_2d();
+    const std::string& measure_error() const { return measure_error_; }
+
+    // ---- lock options ----
+    void opt_freqlock_Click() { select_lock(LockMode::freq); }
+    void opt_depthlock_Click() { select_lock(LockMode::depth); }
+    void opt_buildlock_2d_Click() { select_lock(LockMode::build_2d); }
+    // Label colour of the field each lock makes the input.
+    Rgb lock_label_colour(LockMode lock) const;
+
+    // ---- buttons (advanced mode, prime steps, inverse toggle) ----
+    void Command2_Click();   // reset phase wheel
+    void Command3_Click();   // next prime
+    void Command4_Click();   // previous prime
+    void Command5_Click();   // shift one well left
+    void Command6_Click();   // next zero-depth well to the left end
+    void Command7_Click();   // rotate wheel anti-clockwise
+    void Command8_Click();   // rotate wheel clockwise
+    void Command9_Click();   // reset sideways shift
+    void Command10_Click();  // shift one well right
+    void Command11_Click();  // normal / inverse
+    bool button_visible(Button b) const;
+    bool button_enabled(Button b) const;
+    const std::string& button_caption(Button b) const;
+
+    // ---- menus ----
+    void mnu_advanced_Click();
+    void mnu_auto_optimise_Click();
+    void mnu_inverse_pairing_Click();
+    void mnu_optimise_Click();
+    void mnu_autowells_Click();
+    void mnu_2d_optimise_Click();
+    void mnu_halfwidth_Click();
+    // The five drawing-scale items; the chosen one is checked, the rest cleared.
+    void select_vertical_scale(int vertical_scale_mm);
+    bool menu_enabled(Menu m) const;
+    Rgb Label14_colour() const;
+
+    // ---- figures table ----
+    void Label1_Click();  // "Toggle results"
+    void HScroll1_Change(int value);
+    int scroll_value() const { return scroll_value_; }
+    int scroll_max() const { return scroll_max_; }
+    bool scroll_visible() const { return design_.well_count > 11; }
+    const FiguresTable& figures() const { return figures_; }
+
+    // ---- status line and captions ----
+    const std::string& status_text() const { return status_text_; }
+    Rgb status_colour() const { return status_colour_; }
+    const std::string& title() const { return title_; }
+    void set_title_suffix(std::string_view suffix);
+    const std::string& frontview_caption() const { return frontview_caption_; }
+
+    int busy() const { return busy_; }
+    void set_busy(int busy) { busy_ = busy; }
+    // How many times drawresults has started, for callers that count work.
+    long drawresults_runs() const { return drawresults_runs_; }
+
+private:
+    struct FieldState {
+        std::string text;
+        Rgb background = rgb_white;
+    };
+    // The last value of each length that passed its range check.
+    struct AcceptedLengths {
+        double fin_width_mm = 0;
+        double deepest_well_mm = 0;
+        double build_depth_2d_mm = 0;
+        double well_width_mm = 0;
+    };
+
+    static std::size_t index(Field f) { return static_cast<std::size_t>(f); }
+
+    void on_field_change(Field f);
+    void Text1_Change();
+    void length_field_change(Field f);
+    bool validate_length(Field f, double& value_mm);
+    void populate_length(Field f, double value_mm);
+
+    // drawresults, split at its early exits.
+    enum class Outcome { ok, range_error, format_error };
+    Outcome derive_inputs();
+    Outcome derive_locked_quantities();
+    void finish_recompute();
+    Outcome range_error(std::string_view message);
+    bool accept_length(double& value, double& last_accepted, double lo, double hi,
+                       std::string_view message);
+
+    void select_lock(LockMode lock);
+    void recompute_if_idle();      // Command1_Click unless busy
+    void redraw_if_idle();         // drawresults unless busy
+
+    Host& host_;
+    Design design_;
+    std::array<FieldState, field_count> fields_{};
+    std::string measure_error_;
+    AcceptedLengths accepted_;
+
+    std::string status_text_;
+    Rgb status_colour_ = rgb_black;
+    std::string title_;
+    std::string frontview_caption_;
+
+    bool mnu_2d_enabled_ = true;
+    std::string command2_caption_ = "0";
+    std::string command9_caption_ = "0";
+
+    int scroll_value_ = 0;
+    int scroll_max_ = 0;
+    FiguresTable figures_;
+
+    int busy_ = 0;
+    long drawresults_runs_ = 0;
+};
+
+// Holds `busy` at 1 for the lifetime of the scope, as loading and resetting
+// do while they fill the fields, and clears it at the end however the scope
+// is left.
+class BusyScope {
+public:
+    explicit BusyScope(MainForm& form) : form_(form) { form_.set_busy(1); }
+    ~BusyScope() { form_.set_busy(0); }
+    BusyScope(const BusyScope&) = delete;
+    BusyScope& operator=(const BusyScope&) = delete;
+
+private:
+    MainForm& form_;
+};
+
+}  // namespace welkin

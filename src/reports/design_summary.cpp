@@ -1,0 +1,85 @@
+#include "reports/design_summary.h"
+
+#include <cstddef>
+#include <string_view>
+#include <utility>
+
+#include "units/numtext.h"
+
+namespace welkin {
+
+namespace {
+
+std::string_view yes_no(bool value) { return value ? "yes" : "no"; }
+
+std::string_view lock_text(LockMode lock) {
+    switch (lock) {
+        case LockMode::depth: return "depth";
+        case LockMode::build_2d: return "2d";
+        case LockMode::freq: break;
+    }
+    return "freq";
+}
+
+std::string sequence_text(const Design& d) {
+    std::string out;
+    for (int i = 0; i <= d.well_count; ++i) {
+        if (i > 0) out += ",";
+        out += number_text_trimmed(d.well_seq[static_cast<std::size_t>(i)]);
+    }
+    return out;
+}
+
+class Lines {
+public:
+    void add(std::string_view name, std::string_view value) {
+        text_.append(name).append(": ").append(value).append("\n");
+    }
+    void add(std::string_view name, double value) { add(name, number_text_trimmed(value)); }
+    void add(std::string_view name, int value) { add(name, number_text_trimmed(value)); }
+    void add(std::string_view name, bool value) { add(name, yes_no(value)); }
+    std::string take() { return std::move(text_); }
+
+private:
+    std::string text_;
+};
+
+}  // namespace
+
+std::string design_summary(const MainForm& form) {
+    const Design& d = form.design();
+    Lines out;
+    out.add("well_count", d.well_count);
+    out.add("design_freq_hz", d.design_freq_hz);
+    out.add("design_half_wavelength_mm", d.design_half_wavelength_mm);
+    out.add("deepest_well_mm", d.deepest_well_mm);
+    out.add("build_depth_2d_mm", d.build_depth_2d_mm);
+    out.add("fin_width_mm", d.fin_width_mm);
+    out.add("well_width_mm", d.well_width_mm);
+    out.add("well_seq", sequence_text(d));
+    out.add("seq_max", d.seq_max);
+    out.add("seq_min", d.seq_min);
+    out.add("wheel_shift", d.wheel_shift);
+    out.add("side_shift", d.side_shift);
+    out.add("keep_side_shift", d.keep_side_shift);
+    out.add("inverse_panel", d.inverse_panel);
+    out.add("optimise_once", d.optimise_once);
+    out.add("results_page", d.results_page);
+    out.add("vertical_scale_mm", d.vertical_scale_mm);
+    out.add("busy", form.busy());
+    out.add("unit_mode", unit_mode_text(d.unit_mode));
+    out.add("lock", lock_text(d.lock));
+    out.add("mnu_advanced", d.mnu_advanced);
+    out.add("mnu_auto_optimise", d.mnu_auto_optimise);
+    out.add("mnu_inverse_pairing", d.mnu_inverse_pairing);
+    out.add("mnu_2d_optimise", d.mnu_2d_optimise);
+    out.add("mnu_autowells", d.mnu_autowells);
+    out.add("mnu_halfwidth", d.mnu_halfwidth);
+    out.add("status", form.status_text());
+    const Rgb c = form.status_colour();
+    out.add("status_rgb", number_text_trimmed(c.r) + "," + number_text_trimmed(c.g) + "," +
+                              number_text_trimmed(c.b));
+    return out.take();
+}
+
+}  // namespace welkin

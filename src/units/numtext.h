@@ -1,0 +1,42 @@
+// Arithmetic and number <-> text helpers shared by the whole model.
+//
+// Every rounding rule of the program lives here, so that no other file
+// rounds, truncates or converts numbers to text on its own.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace welkin {
+
+// Int(x): the whole number at or below x (rounds towards minus infinity).
+double int_floor(double x);
+
+// Int(x + 0.5): the rounding the program uses unless it says otherwise.
+double round_half_up(double x);
+
+// Banker's rounding, used for colour components and integer conversions.
+double round_half_even(double x);
+
+// Converts to int with half-to-even rounding, refusing (nullopt) anything
+// non-finite or outside the int range instead of casting it blindly.
+std::optional<int> to_int(double x);
+
+// The program's number text: up to 15 significant digits, no trailing zeros,
+// no zero before the point below 1 (".19"), and a leading blank when the
+// value is not negative (" 600", "-5").
+std::string number_text(double x);
+
+// number_text without the leading blank ("600", ".5", "-5").
+std::string number_text_trimmed(double x);
+
+// The leading numeric part of a text: an optional sign, then digits with at
+// most one point; blanks anywhere inside are ignored and anything else ends
+// the number. No exponent is read, so "1e5" is 1. A text without digits is 0.
+double text_value(std::string_view text);
+
+// The text without blanks at either end.
+std::string trimmed(std::string_view text);
+
+}  // namespace welkin
