@@ -161,30 +161,26 @@ MainForm::Outcome MainForm::range_error(std::string_view message) {
     return Outcome::range_error;
 }
 
-bool MainForm::accept_length(double& value, double& last_accepted, double lo, double hi,
-                             std::string_view message) {
-    // A rejected length never reaches the design: other windows keep reading
-    // the last one that passed.
-    if (!within(value, lo, hi)) {
-        value = last_accepted;
-        range_error(message);
-        return false;
-    }
-    last_accepted = value;
-    return true;
+bool MainForm::length_in_range(double Design::*length, double lo, double hi,
+                               std::string_view message) {
+    if (within(design_.*length, lo, hi)) return true;
+    // A rejected length does not stay in the design: the other windows keep
+    // reading the value the results on screen were computed from.
+    design_.*length = last_good_.*length;
+    range_error(message);
+    return false;
 }
 
 MainForm::Outcome MainForm::derive_inputs() {
     if (!validatefinwidth()) return Outcome::format_error;
-    if (!accept_length(design_.fin_width_mm, accepted_.fin_width_mm, 0, 1000, msg_fin_range)) {
+    if (!length_in_range(&Design::fin_width_mm, 0, 1000, msg_fin_range)) {
         return Outcome::range_error;
     }
     if (const Outcome o = derive_locked_quantities(); o != Outcome::ok) return o;
 
     if (!validateblockwidth()) return Outcome::format_error;
     if (!design_.mnu_autowells &&
-        !accept_length(design_.well_width_mm, accepted_.well_width_mm, 1, 50000,
-                       msg_well_width_range)) {
+        !length_in_range(&Design::well_width_mm, 1, 50000, msg_well_width_range)) {
         return Outcome::range_error;
     }
     status_colour_ = rgb_status_grey;
@@ -208,8 +204,7 @@ MainForm::Outcome MainForm::derive_locked_quantities() {
         }
         case LockMode::depth: {
             if (!validatebuilddepth()) return Outcome::format_error;
-            if (!accept_length(d.deepest_well_mm, accepted_.deepest_well_mm, 5, 9000,
-                               msg_deepest_range)) {
+            if (!length_in_range(&Design::deepest_well_mm, 5, 9000, msg_deepest_range)) {
                 return Outcome::range_error;
             }
             d.design_half_wavelength_mm = half_wavelength_from_deepest(d.deepest_well_mm, d.seq_max, n);
@@ -221,8 +216,7 @@ MainForm::Outcome MainForm::derive_locked_quantities() {
         }
         case LockMode::build_2d: {
             if (!validatebuilddepth_2d()) return Outcome::format_error;
-            if (!accept_length(d.build_depth_2d_mm, accepted_.build_depth_2d_mm, 5, 9000,
-                               msg_build_2d_range)) {
+            if (!length_in_range(&Design::build_depth_2d_mm, 5, 9000, msg_build_2d_range)) {
                 return Outcome::range_error;
             }
             d.design_half_wavelength_mm = half_wavelength_from_build_depth_2d(d, d.build_depth_2d_mm);
@@ -248,6 +242,7 @@ void MainForm::finish_recompute() {
     if (scroll_value_ > scroll_max_) HScroll1_Change(scroll_max_);
     showfigures();
     command2_caption_ = number_text_trimmed(design_.wheel_shift);
+    last_good_ = design_;
 }
 
 void MainForm::showfigures() { figures_ = figures_table(design_, scroll_value_); }

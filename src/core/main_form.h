@@ -123,14 +123,6 @@ private:
         std::string text;
         Rgb background = rgb_white;
     };
-    // The last value of each length that passed its range check.
-    struct AcceptedLengths {
-        double fin_width_mm = 0;
-        double deepest_well_mm = 0;
-        double build_depth_2d_mm = 0;
-        double well_width_mm = 0;
-    };
-
     static std::size_t index(Field f) { return static_cast<std::size_t>(f); }
 
     void on_field_change(Field f);
@@ -145,8 +137,7 @@ private:
     Outcome derive_locked_quantities();
     void finish_recompute();
     Outcome range_error(std::string_view message);
-    bool accept_length(double& value, double& last_accepted, double lo, double hi,
-                       std::string_view message);
+    bool length_in_range(double Design::*length, double lo, double hi, std::string_view message);
 
     void select_lock(LockMode lock);
     void recompute_if_idle();      // Command1_Click unless busy
@@ -156,7 +147,7 @@ private:
     Design design_;
     std::array<FieldState, field_count> fields_{};
     std::string measure_error_;
-    AcceptedLengths accepted_;
+    Design last_good_;  // the design as the last complete recompute left it
 
     std::string status_text_;
     Rgb status_colour_ = rgb_black;
