@@ -5,8 +5,8 @@
 #include <string>
 
 #include "core/main_form.h"
-#include "persist/startup.h"
 #include "fake_host.h"
+#include "persist/startup.h"
 
 namespace {
 

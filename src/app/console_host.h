@@ -9,7 +9,7 @@
 namespace welkin {
 
 class ConsoleHost final : public Host {
-public:
+  public:
     void message_box(std::string_view text, std::string_view title) override {
         if (!title.empty()) std::cerr << title << ": ";
         std::cerr << text << '\n';

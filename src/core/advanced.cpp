@@ -9,12 +9,12 @@ namespace welkin {
 namespace {
 
 // Indexed like `primes`.
-constexpr std::array<int, 25> table_a = {0,  1,  0,  2,  4,  4,  3,  0,  9,  6,  16, 10, 12,
-                                         0,  17, 24, 27, 20, 0,  27, 17, 24, 25, 36, 37};
-constexpr std::array<int, 25> table_b = {1,  2,  1,  4,  6,  6,  5,  2,  11, 8,  18, 13, 15,
-                                         2,  20, 27, 30, 23, 3,  29, 20, 28, 28, 39, 40};
-constexpr std::array<int, 25> table_c = {1,  3,  2,  5,  8,  7,  7,  4,  12, 10, 20, 15, 17,
-                                         4,  23, 29, 33, 26, 6,  31, 23, 31, 31, 42, 42};
+constexpr std::array<int, 25> table_a = {0, 1,  0,  2,  4,  4, 3,  0,  9,  6,  16, 10, 12,
+                                         0, 17, 24, 27, 20, 0, 27, 17, 24, 25, 36, 37};
+constexpr std::array<int, 25> table_b = {1, 2,  1,  4,  6,  6, 5,  2,  11, 8,  18, 13, 15,
+                                         2, 20, 27, 30, 23, 3, 29, 20, 28, 28, 39, 40};
+constexpr std::array<int, 25> table_c = {1, 3,  2,  5,  8,  7, 7,  4,  12, 10, 20, 15, 17,
+                                         4, 23, 29, 33, 26, 6, 31, 23, 31, 31, 42, 42};
 
 int lookup(const std::array<int, 25>& table, int n) {
     const auto it = std::find(primes.begin(), primes.end(), n);
@@ -42,9 +42,15 @@ constexpr std::string_view toggle_needs_pairing =
 
 }  // namespace
 
-int best_shift_standard(int n) { return lookup(table_a, n); }
-int best_shift_paired(int n) { return lookup(table_b, n); }
-int best_shift_inverse(int n) { return lookup(table_c, n); }
+int best_shift_standard(int n) {
+    return lookup(table_a, n);
+}
+int best_shift_paired(int n) {
+    return lookup(table_b, n);
+}
+int best_shift_inverse(int n) {
+    return lookup(table_c, n);
+}
 
 int optimal_wheel_shift(const Design& d) {
     if (d.mnu_inverse_pairing) return best_shift_paired(d.well_count);

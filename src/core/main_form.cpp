@@ -24,7 +24,9 @@ constexpr std::string_view msg_deepest_range = "Deepest well must be between 5 a
 constexpr std::string_view msg_build_2d_range = "2D build depth must be between 5 and 9000mm";
 constexpr std::string_view msg_well_width_range = "Well width must be between 1 and 50000mm";
 
-bool within(double value, double lo, double hi) { return value >= lo && value <= hi; }
+bool within(double value, double lo, double hi) {
+    return value >= lo && value <= hi;
+}
 
 }  // namespace
 
@@ -91,17 +93,27 @@ void MainForm::populate_length(Field f, double value_mm) {
     set_field_text(f, number_text(int_floor(value_mm)));
 }
 
-bool MainForm::validatefinwidth() { return validate_length(Field::Text4, design_.fin_width_mm); }
-bool MainForm::validateblockwidth() { return validate_length(Field::Text3, design_.well_width_mm); }
+bool MainForm::validatefinwidth() {
+    return validate_length(Field::Text4, design_.fin_width_mm);
+}
+bool MainForm::validateblockwidth() {
+    return validate_length(Field::Text3, design_.well_width_mm);
+}
 bool MainForm::validatebuilddepth() {
     return validate_length(Field::Text5, design_.deepest_well_mm);
 }
 bool MainForm::validatebuilddepth_2d() {
     return validate_length(Field::Text6, design_.build_depth_2d_mm);
 }
-void MainForm::populatefinwidth() { populate_length(Field::Text4, design_.fin_width_mm); }
-void MainForm::populateblockwidth() { populate_length(Field::Text3, design_.well_width_mm); }
-void MainForm::populatebuilddepth() { populate_length(Field::Text5, design_.deepest_well_mm); }
+void MainForm::populatefinwidth() {
+    populate_length(Field::Text4, design_.fin_width_mm);
+}
+void MainForm::populateblockwidth() {
+    populate_length(Field::Text3, design_.well_width_mm);
+}
+void MainForm::populatebuilddepth() {
+    populate_length(Field::Text5, design_.deepest_well_mm);
+}
 void MainForm::populatebuilddepth_2d() {
     populate_length(Field::Text6, design_.build_depth_2d_mm);
 }
@@ -196,9 +208,11 @@ MainForm::Outcome MainForm::derive_locked_quantities() {
             if (!within(f0, 1, 20000)) return range_error(msg_freq_range);
             d.design_freq_hz = f0;
             d.design_half_wavelength_mm = half_wavelength_from_freq(f0);
-            d.deepest_well_mm = deepest_from_half_wavelength(d.design_half_wavelength_mm, d.seq_max, n);
+            d.deepest_well_mm =
+                deepest_from_half_wavelength(d.design_half_wavelength_mm, d.seq_max, n);
             populatebuilddepth();
-            d.build_depth_2d_mm = build_depth_2d_from_half_wavelength(d, d.design_half_wavelength_mm);
+            d.build_depth_2d_mm =
+                build_depth_2d_from_half_wavelength(d, d.design_half_wavelength_mm);
             populatebuilddepth_2d();
             break;
         }
@@ -207,10 +221,12 @@ MainForm::Outcome MainForm::derive_locked_quantities() {
             if (!length_in_range(&Design::deepest_well_mm, 5, 9000, msg_deepest_range)) {
                 return Outcome::range_error;
             }
-            d.design_half_wavelength_mm = half_wavelength_from_deepest(d.deepest_well_mm, d.seq_max, n);
+            d.design_half_wavelength_mm =
+                half_wavelength_from_deepest(d.deepest_well_mm, d.seq_max, n);
             d.design_freq_hz = freq_from_half_wavelength(d.design_half_wavelength_mm);
             set_field_text(Field::Text2, number_text(d.design_freq_hz));
-            d.build_depth_2d_mm = build_depth_2d_from_half_wavelength(d, d.design_half_wavelength_mm);
+            d.build_depth_2d_mm =
+                build_depth_2d_from_half_wavelength(d, d.design_half_wavelength_mm);
             populatebuilddepth_2d();
             break;
         }
@@ -219,10 +235,12 @@ MainForm::Outcome MainForm::derive_locked_quantities() {
             if (!length_in_range(&Design::build_depth_2d_mm, 5, 9000, msg_build_2d_range)) {
                 return Outcome::range_error;
             }
-            d.design_half_wavelength_mm = half_wavelength_from_build_depth_2d(d, d.build_depth_2d_mm);
+            d.design_half_wavelength_mm =
+                half_wavelength_from_build_depth_2d(d, d.build_depth_2d_mm);
             d.design_freq_hz = freq_from_half_wavelength(d.design_half_wavelength_mm);
             set_field_text(Field::Text2, number_text(d.design_freq_hz));
-            d.deepest_well_mm = deepest_from_half_wavelength(d.design_half_wavelength_mm, d.seq_max, n);
+            d.deepest_well_mm =
+                deepest_from_half_wavelength(d.design_half_wavelength_mm, d.seq_max, n);
             populatebuilddepth();
             break;
         }
@@ -245,7 +263,9 @@ void MainForm::finish_recompute() {
     last_good_ = design_;
 }
 
-void MainForm::showfigures() { figures_ = figures_table(design_, scroll_value_); }
+void MainForm::showfigures() {
+    figures_ = figures_table(design_, scroll_value_);
+}
 
 void MainForm::Label1_Click() {
     design_.results_page = design_.results_page >= 3 ? 0 : design_.results_page + 1;

@@ -31,7 +31,7 @@ inline constexpr std::string_view title_suffix_default = "    Project: default";
 inline constexpr std::string_view title_suffix_recent = "    Project: most recent";
 
 class MainForm {
-public:
+  public:
     explicit MainForm(Host& host);
 
     MainForm(const MainForm&) = delete;
@@ -118,7 +118,7 @@ public:
     // How many times drawresults has started, for callers that count work.
     long drawresults_runs() const { return drawresults_runs_; }
 
-private:
+  private:
     struct FieldState {
         std::string text;
         Rgb background = rgb_white;
@@ -140,8 +140,8 @@ private:
     bool length_in_range(double Design::*length, double lo, double hi, std::string_view message);
 
     void select_lock(LockMode lock);
-    void recompute_if_idle();      // Command1_Click unless busy
-    void redraw_if_idle();         // drawresults unless busy
+    void recompute_if_idle();  // Command1_Click unless busy
+    void redraw_if_idle();     // drawresults unless busy
 
     Host& host_;
     Design design_;
@@ -170,13 +170,13 @@ private:
 // do while they fill the fields, and clears it at the end however the scope
 // is left.
 class BusyScope {
-public:
+  public:
     explicit BusyScope(MainForm& form) : form_(form) { form_.set_busy(1); }
     ~BusyScope() { form_.set_busy(0); }
     BusyScope(const BusyScope&) = delete;
     BusyScope& operator=(const BusyScope&) = delete;
 
-private:
+  private:
     MainForm& form_;
 };
 

@@ -60,7 +60,9 @@ void MainForm::Command10_Click() {
     redraw_if_idle();
 }
 
-void MainForm::Command9_Click() { recompute_if_idle(); }
+void MainForm::Command9_Click() {
+    recompute_if_idle();
+}
 
 void MainForm::Command6_Click() {
     if (const auto j = next_zero_well(design_)) {

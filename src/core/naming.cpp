@@ -18,8 +18,8 @@ PanelName panel_name(const Design& d) {
 
     std::string status = code;
     if (advanced) {
-        status += " panel:    Shifted " + std::string(inverse ? "up " : "down ") + a +
-                  " depth units";
+        status +=
+            " panel:    Shifted " + std::string(inverse ? "up " : "down ") + a + " depth units";
         if (shifted) status += " and left " + s + " wells";
     } else if (shifted) {
         status += std::string(inverse ? " panel:    shifted left " : " panel:    Shifted left ") +

@@ -11,7 +11,7 @@ struct Rgb {
 
 inline constexpr Rgb rgb_black{0, 0, 0};
 inline constexpr Rgb rgb_white{255, 255, 255};
-inline constexpr Rgb rgb_dark_red{192, 0, 0};        // range errors and prompts
+inline constexpr Rgb rgb_dark_red{192, 0, 0};         // range errors and prompts
 inline constexpr Rgb rgb_status_grey{128, 128, 128};  // a valid design
 inline constexpr Rgb rgb_locked_label{55, 106, 240};  // labels of fields the program fills
 

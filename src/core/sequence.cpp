@@ -23,7 +23,9 @@ void generate_sequence(Design& d) {
 
 namespace {
 
-int normalised_steps(int wells, int n) { return ((wells % n) + n) % n; }
+int normalised_steps(int wells, int n) {
+    return ((wells % n) + n) % n;
+}
 
 }  // namespace
 
@@ -33,7 +35,9 @@ void rotate_left(Design& d, int wells) {
     std::rotate(first, first + normalised_steps(wells, n), first + n);
 }
 
-void rotate_right(Design& d, int wells) { rotate_left(d, -wells); }
+void rotate_right(Design& d, int wells) {
+    rotate_left(d, -wells);
+}
 
 double well_depth_mm(const Design& d, int units) {
     return units * d.design_half_wavelength_mm / d.well_count;

@@ -12,7 +12,7 @@ namespace welkin {
 inline constexpr int figures_rows = 11;
 
 struct FiguresTable {
-    std::string heading;                                // Label21
+    std::string heading;                              // Label21
     std::array<std::string, figures_rows> wellnum{};  // well numbers
     std::array<std::string, figures_rows> ratio{};    // the page's value per well
 };

@@ -10,7 +10,9 @@ namespace welkin {
 
 namespace {
 
-std::string_view yes_no(bool value) { return value ? "yes" : "no"; }
+std::string_view yes_no(bool value) {
+    return value ? "yes" : "no";
+}
 
 std::string_view lock_text(LockMode lock) {
     switch (lock) {
@@ -31,7 +33,7 @@ std::string sequence_text(const Design& d) {
 }
 
 class Lines {
-public:
+  public:
     void add(std::string_view name, std::string_view value) {
         text_.append(name).append(": ").append(value).append("\n");
     }
@@ -40,7 +42,7 @@ public:
     void add(std::string_view name, bool value) { add(name, yes_no(value)); }
     std::string take() { return std::move(text_); }
 
-private:
+  private:
     std::string text_;
 };
 

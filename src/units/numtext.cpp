@@ -8,9 +8,13 @@
 
 namespace welkin {
 
-double int_floor(double x) { return std::floor(x); }
+double int_floor(double x) {
+    return std::floor(x);
+}
 
-double round_half_up(double x) { return std::floor(x + 0.5); }
+double round_half_up(double x) {
+    return std::floor(x + 0.5);
+}
 
 double round_half_even(double x) {
     const double lower = std::floor(x);
@@ -99,8 +103,12 @@ std::string number_text(double x) {
 
 namespace {
 
-bool is_blank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
-bool is_digit(char c) { return c >= '0' && c <= '9'; }
+bool is_blank(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r';
+}
+bool is_digit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 }  // namespace
 

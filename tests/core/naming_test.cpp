@@ -22,9 +22,11 @@ TEST(PanelName, StatusAndCaptionForEveryKindOfPanel) {
         const char* caption;
     };
     const Case cases[] = {
-        {named(7, 2, 3, false, true), "Advanced N7+2,3 panel:    Shifted down 2 depth units and left 3 wells",
+        {named(7, 2, 3, false, true),
+         "Advanced N7+2,3 panel:    Shifted down 2 depth units and left 3 wells",
          "Advanced N7+2,3 QRD Diffuser"},
-        {named(7, 2, 3, true, true), "Advanced Inverse N7-2,3 panel:    Shifted up 2 depth units and left 3 wells",
+        {named(7, 2, 3, true, true),
+         "Advanced Inverse N7-2,3 panel:    Shifted up 2 depth units and left 3 wells",
          "Advanced Inverse N7-2,3 QRD Diffuser"},
         {named(7, 2, 0, false, true), "Advanced N7+2,0 panel:    Shifted down 2 depth units",
          "Advanced N7+2,0 QRD Diffuser"},
@@ -32,7 +34,8 @@ TEST(PanelName, StatusAndCaptionForEveryKindOfPanel) {
          "Advanced Inverse N7-2,0 QRD Diffuser"},
         {named(7, 0, 3, false, false), "Standard N7+0,3 panel:    Shifted left 3 wells",
          "Standard N7+0,3 QRD Diffuser"},
-        {named(7, 0, 3, true, false), "Inverse N7-0,3 panel:    shifted left 3 wells", "Inverse N7-0,3 QRD Diffuser"},
+        {named(7, 0, 3, true, false), "Inverse N7-0,3 panel:    shifted left 3 wells",
+         "Inverse N7-0,3 QRD Diffuser"},
         {named(7, 0, 0, false, false), "Standard N7+0,0 Panel", "Standard N7+0,0 QRD Diffuser"},
         {named(7, 0, 0, true, false), "Inverse N7-0,0 Panel", "Inverse N7-0,0 QRD Diffuser"},
         // Advanced mode without a wheel shift names the panel as usual.
@@ -41,12 +44,12 @@ TEST(PanelName, StatusAndCaptionForEveryKindOfPanel) {
         {named(7, 0, 0, true, true), "Inverse N7-0,0 Panel", "Inverse N7-0,0 QRD Diffuser"},
         // A wheel shift outside advanced mode still shows in the code.
         {named(7, 2, 0, false, false), "Standard N7+2,0 Panel", "Standard N7+2,0 QRD Diffuser"},
-        {named(7, 2, 3, true, false), "Inverse N7-2,3 panel:    shifted left 3 wells", "Inverse N7-2,3 QRD Diffuser"},
+        {named(7, 2, 3, true, false), "Inverse N7-2,3 panel:    shifted left 3 wells",
+         "Inverse N7-2,3 QRD Diffuser"},
         // Numbers of several digits carry no padding.
         {named(101, 37, 12, false, true),
          "Advanced N101+37,12 panel:    Shifted down 37 depth units and left 12 wells",
-         "Advanced N101+37,12 QRD Diffuser"},
-    };
+         "Advanced N101+37,12 QRD Diffuser"}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.status);
         const PanelName name = panel_name(c.d);
@@ -57,8 +60,10 @@ TEST(PanelName, StatusAndCaptionForEveryKindOfPanel) {
 
 TEST(FrontviewCaption, AddsTheDesignFrequencyAsTheFieldShowsIt) {
     const PanelName standard = panel_name(named(7, 0, 0, false, false));
-    EXPECT_EQ(frontview_caption(standard, "600"), "Standard N7+0,0 QRD Diffuser     Design Frequency 600Hz  ");
-    EXPECT_EQ(frontview_caption(standard, " 499"), "Standard N7+0,0 QRD Diffuser     Design Frequency 499Hz  ");
+    EXPECT_EQ(frontview_caption(standard, "600"),
+              "Standard N7+0,0 QRD Diffuser     Design Frequency 600Hz  ");
+    EXPECT_EQ(frontview_caption(standard, " 499"),
+              "Standard N7+0,0 QRD Diffuser     Design Frequency 499Hz  ");
 }
 
 }  // namespace

@@ -21,11 +21,10 @@ TEST(NumText, RoundingRules) {
     struct Case {
         double x, floor, half_up, half_even;
     };
-    const std::vector<Case> cases = {
-        {2.5, 2, 3, 2},      {-2.5, -3, -2, -2},  {1.5, 1, 2, 2},     {-1.5, -2, -1, -2},
-        {0.5, 0, 1, 0},      {-0.5, -1, 0, 0},    {3.5, 3, 4, 4},     {2.4999, 2, 2, 2},
-        {2.6, 2, 3, 3},      {-2.6, -3, -3, -3},  {-0.2, -1, 0, 0},   {7, 7, 7, 7},
-    };
+    const std::vector<Case> cases = {{2.5, 2, 3, 2},     {-2.5, -3, -2, -2}, {1.5, 1, 2, 2},
+                                     {-1.5, -2, -1, -2}, {0.5, 0, 1, 0},     {-0.5, -1, 0, 0},
+                                     {3.5, 3, 4, 4},     {2.4999, 2, 2, 2},  {2.6, 2, 3, 3},
+                                     {-2.6, -3, -3, -3}, {-0.2, -1, 0, 0},   {7, 7, 7, 7}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.x);
         EXPECT_EQ(int_floor(c.x), c.floor);
@@ -37,58 +36,41 @@ TEST(NumText, RoundingRules) {
 TEST(NumText, ToIntRoundsHalfEvenAndRefusesWhatDoesNotFit) {
     const std::vector<std::pair<double, std::optional<int>>> cases = {
         {2.5, 2},
-        {3.5, 4},
         {-2.5, -2},
-        {-1.5, -2},
-        {0.4, 0},
         {2147483647.0, kIntMax},
         {-2147483648.0, kIntMin},
         {-2147483648.5, kIntMin},      // ties to the even -2147483648
         {2147483647.5, std::nullopt},  // ties to 2147483648, one past the top
-        {2147483648.0, std::nullopt},
-        {-2147483649.0, std::nullopt},
         {1e20, std::nullopt},
         {kInf, std::nullopt},
-        {-kInf, std::nullopt},
-        {kNaN, std::nullopt},
-    };
+        {kNaN, std::nullopt}};
     for (const auto& [x, expected] : cases) {
         SCOPED_TRACE(x);
         EXPECT_EQ(to_int(x), expected);
     }
-    EXPECT_EQ(to_int(text_value("99999999999999999999")), std::nullopt);
     EXPECT_EQ(to_int(text_value(std::string(400, '9'))), std::nullopt);
 }
 
 TEST(NumText, NumberText) {
     const std::vector<std::pair<double, std::string>> cases = {
         {600, " 600"},
-        {100, " 100"},
         {0.5, " .5"},
         {0.19, " .19"},
-        {0.05, " .05"},
         {-0.5, "-.5"},
         {-5, "-5"},
         {0, " 0"},
         {-0.0, " 0"},
         {0.1 + 0.2, " .3"},
         {158.75, " 158.75"},
-        {-158.75, "-158.75"},
         {1.0 / 3.0, " .333333333333333"},
-        {2.0 / 3.0, " .666666666666667"},
         {999999999999999.0, " 999999999999999"},
         {1e15, " 1E+15"},
         {999999999999999.9, " 1E+15"},  // rounds up to 16 digits, so exponent form
         {1234567890123456.0, " 1.23456789012346E+15"},
         {1e20, " 1E+20"},
-        {-1e20, "-1E+20"},
-        {1e100, " 1E+100"},
         {1e-5, " .00001"},
         {9.9e-6, " 9.9E-06"},
-        {1.5e-7, " 1.5E-07"},
-        {-1.5e-7, "-1.5E-07"},
-        {1.23e-300, " 1.23E-300"},
-    };
+        {1.23e-300, " 1.23E-300"}};
     for (const auto& [x, expected] : cases) {
         SCOPED_TRACE(expected);
         EXPECT_EQ(number_text(x), expected);
@@ -99,13 +81,13 @@ TEST(NumText, NumberText) {
 
 TEST(NumText, TextValue) {
     const std::vector<std::pair<std::string, double>> cases = {
-        {"7", 7},          {" 7", 7},         {"  -12.25", -12.25}, {"+3", 3},
-        {"-.5", -0.5},     {".5", 0.5},       {"5.", 5},            {"1 .5", 1.5},
-        {"1 2", 12},       {"- 5", -5},       {"12abc", 12},        {"7.5.3", 7.5},
-        {"1e5", 1},        {"1,5", 1},        {"+-5", 0},           {"abc", 0},
-        {"", 0},           {".", 0},          {"-", 0},             {"   ", 0},
-        {"99999999999999999999", 1e20},
-    };
+        {"7", 7},    {" 7", 7},     {"  -12.25", -12.25},
+        {"+3", 3},   {"-.5", -0.5}, {".5", 0.5},
+        {"5.", 5},   {"1 .5", 1.5}, {"1 2", 12},
+        {"- 5", -5}, {"12abc", 12}, {"7.5.3", 7.5},
+        {"1e5", 1},  {"1,5", 1},    {"+-5", 0},
+        {"abc", 0},  {"", 0},       {".", 0},
+        {"-", 0},    {"   ", 0},    {"99999999999999999999", 1e20}};
     for (const auto& [text, expected] : cases) {
         SCOPED_TRACE("\"" + text + "\"");
         EXPECT_EQ(text_value(text), expected);
@@ -114,19 +96,12 @@ TEST(NumText, TextValue) {
     EXPECT_EQ(text_value(std::string(400, '9')), kInf);
     EXPECT_EQ(text_value("-" + std::string(400, '9')), -kInf);
     EXPECT_EQ(text_value("0." + std::string(400, '0') + "1"), 0.0);
-    // What number_text writes reads back as the same number.
-    for (const double x : {600.0, 0.19, -0.5, 158.75, -12345.678}) {
-        SCOPED_TRACE(x);
-        EXPECT_EQ(text_value(number_text(x)), x);
-    }
 }
 
 TEST(NumText, TrimmedRemovesOnlyOuterBlanks) {
     EXPECT_EQ(trimmed("  a b  "), "a b");
     EXPECT_EQ(trimmed(" 600"), "600");
-    EXPECT_EQ(trimmed("x"), "x");
     EXPECT_EQ(trimmed("    "), "");
-    EXPECT_EQ(trimmed(""), "");
 }
 
 }  // namespace
