@@ -40,4 +40,18 @@ class Host {
     virtual void yield_to_interface() = 0;
 };
 
+// A Host that does nothing and answers "No": the base of hosts that only
+// care about a few of the calls, such as the batch program's.
+class QuietHost : public Host {
+public:
+    void message_box(std::string_view, std::string_view) override {}
+    bool ask_yes_no(std::string_view, std::string_view) override { return false; }
+    void focus_field(Field) override {}
+    void copy_picture(Picture) override {}
+    void open_with_shell(const std::string&) override {}
+    void print_window(Window) override {}
+    void show_window(Window, bool) override {}
+    void yield_to_interface() override {}
+};
+
 }  // namespace welkin

@@ -8,7 +8,7 @@
 
 namespace welkin {
 
-class FakeHost final : public Host {
+class FakeHost final : public QuietHost {
 public:
     struct Message {
         std::string text;
@@ -23,11 +23,6 @@ public:
     }
     bool ask_yes_no(std::string_view, std::string_view) override { return answer_yes; }
     void focus_field(Field field) override { focused.push_back(field); }
-    void copy_picture(Picture) override {}
-    void open_with_shell(const std::string&) override {}
-    void print_window(Window) override {}
-    void show_window(Window, bool) override {}
-    void yield_to_interface() override {}
 };
 
 }  // namespace welkin
