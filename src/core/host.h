@@ -19,7 +19,7 @@ enum class Picture { Picture1, Picture2, Picture3 };
 enum class Window { main, scorecard, frontview };
 
 class Host {
-  public:
+public:
     virtual ~Host() = default;
 
     // A message box with an OK button; an empty title leaves the default.

@@ -28,10 +28,9 @@ enum class Menu { mnu_2d, mnu_auto_optimise, mnu_inverse_pairing, mnu_optimise, 
 inline constexpr std::string_view program_version = "4.01";
 inline constexpr std::string_view title_suffix_pending = "    Project:";
 inline constexpr std::string_view title_suffix_default = "    Project: default";
-inline constexpr std::string_view title_suffix_recent = "    Project: most recent";
 
 class MainForm {
-  public:
+public:
     explicit MainForm(Host& host);
 
     MainForm(const MainForm&) = delete;
@@ -118,7 +117,7 @@ class MainForm {
     // How many times drawresults has started, for callers that count work.
     long drawresults_runs() const { return drawresults_runs_; }
 
-  private:
+private:
     struct FieldState {
         std::string text;
         Rgb background = rgb_white;
@@ -170,13 +169,13 @@ class MainForm {
 // do while they fill the fields, and clears it at the end however the scope
 // is left.
 class BusyScope {
-  public:
+public:
     explicit BusyScope(MainForm& form) : form_(form) { form_.set_busy(1); }
     ~BusyScope() { form_.set_busy(0); }
     BusyScope(const BusyScope&) = delete;
     BusyScope& operator=(const BusyScope&) = delete;
 
-  private:
+private:
     MainForm& form_;
 };
 

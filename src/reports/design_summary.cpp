@@ -33,7 +33,7 @@ std::string sequence_text(const Design& d) {
 }
 
 class Lines {
-  public:
+public:
     void add(std::string_view name, std::string_view value) {
         text_.append(name).append(": ").append(value).append("\n");
     }
@@ -42,7 +42,7 @@ class Lines {
     void add(std::string_view name, bool value) { add(name, yes_no(value)); }
     std::string take() { return std::move(text_); }
 
-  private:
+private:
     std::string text_;
 };
 

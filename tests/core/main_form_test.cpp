@@ -20,7 +20,7 @@ const Rgb black{0, 0, 0};
 using Wells = std::vector<int>;
 
 class MainFormTest : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override { start_up(form); }
     void type(Field f, const std::string& text) { form.set_field_text(f, text); }
     const Design& d() const { return form.design(); }
