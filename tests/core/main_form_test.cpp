@@ -51,20 +51,7 @@ TEST_F(MainFormTest, StartsWithTheDefaultDesign) {
 }
 
 TEST_F(MainFormTest, RejectedPanelOrdersKeepTheLastDesign) {
-    const std::string min = "Minimum panel order is 3";
-    const std::string max = "Maximum panel order is 101";
-    const std::string prime = "Number of wells must be a prime number between 3 and 101";
-    const std::pair<std::string, std::string> cases[] = {{"2", min},
-                                                         {"-5", min},
-                                                         {"abc", min},
-                                                         {"4", prime},
-                                                         {"9", prime},
-                                                         {"7.5", prime},
-                                                         {"102", max},
-                                                         {"99999999999999999999", max},
-                                                         {std::string(400, '9'), max}};
-    type(Field::Text2, "500");
-    for (const auto& [text, message] : cases) {
+    const auto expect_refused = [&](const std::string& text, const std::string& message) {
         SCOPED_TRACE(text);
         type(Field::Text1, " 7");  // a leading blank is fine
         ASSERT_TRUE(form.menu_enabled(Menu::mnu_2d));
@@ -75,6 +62,15 @@ TEST_F(MainFormTest, RejectedPanelOrdersKeepTheLastDesign) {
         EXPECT_EQ(d().well_count, 7);
         EXPECT_EQ(sequence(), (Wells{0, 1, 4, 2, 2, 4, 1, 0}));
         EXPECT_EQ(d().deepest_well_mm, 197);
+    };
+    type(Field::Text2, "500");
+    for (const char* text : {"2", "-5", "abc"}) expect_refused(text, "Minimum panel order is 3");
+    for (const char* text : {"4", "9", "7.5"}) {
+        expect_refused(text, "Number of wells must be a prime number between 3 and 101");
+    }
+    for (const std::string& text :
+         {std::string("102"), std::string(20, '9'), std::string(400, '9')}) {
+        expect_refused(text, "Maximum panel order is 101");
     }
     // Other inputs still recompute on the last valid order.
     type(Field::Text2, "600");
@@ -83,44 +79,37 @@ TEST_F(MainFormTest, RejectedPanelOrdersKeepTheLastDesign) {
 }
 
 TEST_F(MainFormTest, RangeChecksAndTheirBoundaries) {
-    const std::string fin = "Fin width must be between 0 and 1000mm";
-    const std::string freq = "Design frequency must be between 1 and 20000hz";
-    const std::string deep = "Deepest well must be between 5 and 9000mm";
-    const std::string build = "2D build depth must be between 5 and 9000mm";
-    const struct {
-        LockMode lock;
-        Field field;
-        const char* text;
-        std::string message;  // empty when accepted
-    } cases[] = {{LockMode::freq, Field::Text4, "1000", ""},
-                 {LockMode::freq, Field::Text4, "1000.4", ""},  // whole millimetres, half up
-                 {LockMode::freq, Field::Text4, "1000.5", fin},
-                 {LockMode::freq, Field::Text2, "1", ""},
-                 {LockMode::freq, Field::Text2, ".99", freq},
-                 {LockMode::freq, Field::Text2, "20000", ""},
-                 {LockMode::freq, Field::Text2, "20000.01", freq},
-                 {LockMode::freq, Field::Text2, "-600", freq},
-                 {LockMode::freq, Field::Text2, "1e5", ""},  // reads as 1 Hz
-                 {LockMode::depth, Field::Text5, "5", ""},
-                 {LockMode::depth, Field::Text5, "4", deep},
-                 {LockMode::depth, Field::Text5, "9000", ""},
-                 {LockMode::depth, Field::Text5, "9001", deep},
-                 {LockMode::build_2d, Field::Text6, "5", ""},
-                 {LockMode::build_2d, Field::Text6, "4.4", build},
-                 {LockMode::build_2d, Field::Text6, "9000", ""},
-                 {LockMode::build_2d, Field::Text6, "99999999999999999999", build}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.text);
-        reset_to_defaults(form);
-        if (c.lock == LockMode::depth) form.opt_depthlock_Click();
-        if (c.lock == LockMode::build_2d) form.opt_buildlock_2d_Click();
-        type(c.field, c.text);
-        EXPECT_EQ(form.status_colour(), c.message.empty() ? grey : dark_red);
-        if (!c.message.empty()) {
-            EXPECT_EQ(form.status_text(), c.message);
+    using Texts = std::vector<std::string>;
+    const auto expect_range = [&](LockMode lock, Field field, const Texts& accepted,
+                                  const Texts& refused, const std::string& message) {
+        const auto enter = [&](const std::string& text) {
+            reset_to_defaults(form);
+            if (lock == LockMode::depth) form.opt_depthlock_Click();
+            if (lock == LockMode::build_2d) form.opt_buildlock_2d_Click();
+            type(field, text);
+            EXPECT_EQ(form.busy(), 0);
+        };
+        for (const std::string& text : accepted) {
+            SCOPED_TRACE(text);
+            enter(text);
+            EXPECT_EQ(form.status_colour(), grey) << form.status_text();
         }
-        EXPECT_EQ(form.busy(), 0);
-    }
+        for (const std::string& text : refused) {
+            SCOPED_TRACE(text);
+            enter(text);
+            EXPECT_EQ(form.status_text(), message);
+            EXPECT_EQ(form.status_colour(), dark_red);
+        }
+    };
+    // Lengths are whole millimetres, rounded half up, before the check.
+    expect_range(LockMode::freq, Field::Text4, {"1000", "1000.4", "0"}, {"1000.5", "1001"},
+                 "Fin width must be between 0 and 1000mm");
+    expect_range(LockMode::freq, Field::Text2, {"1", "20000", "1e5"}, {".99", "20000.01", "-600"},
+                 "Design frequency must be between 1 and 20000hz");
+    expect_range(LockMode::depth, Field::Text5, {"5", "9000"}, {"4", "9001"},
+                 "Deepest well must be between 5 and 9000mm");
+    expect_range(LockMode::build_2d, Field::Text6, {"5", "9000"}, {"4.4", "99999999999999999999"},
+                 "2D build depth must be between 5 and 9000mm");
 }
 
 TEST_F(MainFormTest, WellWidthIsCheckedOnlyWithoutAutoWells) {
