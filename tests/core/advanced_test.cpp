@@ -3,10 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <climits>
 #include <string_view>
-
-#include "core/sequence.h"
 
 namespace welkin {
 namespace {
@@ -47,27 +44,6 @@ TEST(BestShift, TablesGiveTheShallowestPanels) {
     }
     EXPECT_EQ(best_shift_standard(9), 0);
     EXPECT_EQ(best_shift_paired(103), 0);
-}
-
-TEST(NextZeroWell, LooksOnlyAtWellsOneToNMinusOne) {
-    Design d;
-    d.well_count = 7;
-    generate_sequence(d);  // 0,1,4,2,2,4,1 | 0
-    EXPECT_EQ(next_zero_well(d), std::nullopt);
-    rotate_left(d, 4);  // 2,4,1,0,1,4,2 | 0
-    EXPECT_EQ(next_zero_well(d), 3);
-    d.inverse_panel = true;
-    generate_sequence(d);
-    EXPECT_EQ(next_zero_well(d), std::nullopt);
-}
-
-TEST(PrimeSteps, StopAtBothEndsOfTheTable) {
-    EXPECT_EQ(next_prime(101), std::nullopt);
-    EXPECT_EQ(previous_prime(3), std::nullopt);
-    EXPECT_EQ(next_prime(97), 101);
-    EXPECT_EQ(previous_prime(5), 3);
-    EXPECT_EQ(next_prime(8), 11);
-    EXPECT_EQ(previous_prime(8), 7);
 }
 
 TEST(InverseToggle, GuardsAndTheirMessages) {

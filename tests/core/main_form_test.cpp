@@ -322,6 +322,8 @@ TEST_F(MainFormTest, InverseToggleKeepsTheSideShift) {
     EXPECT_TRUE(d().inverse_panel);
     EXPECT_EQ(sequence(), (Wells{3, 5, 5, 3, 6, 7, 6, 7}));  // 7,6,3,5,5,3,6 two wells left
     EXPECT_EQ(form.status_text(), "Inverse N7-0,2 panel:    shifted left 2 wells");
+    form.Command6_Click();  // an inverse panel has no zero-depth well
+    EXPECT_EQ(sequence(), (Wells{3, 5, 5, 3, 6, 7, 6, 7}));
     EXPECT_TRUE(host.messages.empty());
 }
 

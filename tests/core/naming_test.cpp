@@ -41,11 +41,8 @@ TEST(PanelName, StatusAndCaptionForEveryKindOfPanel) {
         // Advanced mode without a wheel shift names the panel as usual.
         {named(7, 0, 3, false, true), "Standard N7+0,3 panel:    Shifted left 3 wells",
          "Standard N7+0,3 QRD Diffuser"},
-        {named(7, 0, 0, true, true), "Inverse N7-0,0 Panel", "Inverse N7-0,0 QRD Diffuser"},
         // A wheel shift outside advanced mode still shows in the code.
         {named(7, 2, 0, false, false), "Standard N7+2,0 Panel", "Standard N7+2,0 QRD Diffuser"},
-        {named(7, 2, 3, true, false), "Inverse N7-2,3 panel:    shifted left 3 wells",
-         "Inverse N7-2,3 QRD Diffuser"},
         // Numbers of several digits carry no padding.
         {named(101, 37, 12, false, true),
          "Advanced N101+37,12 panel:    Shifted down 37 depth units and left 12 wells",

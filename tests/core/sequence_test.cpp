@@ -45,16 +45,6 @@ TEST(GenerateSequence, WellDepthsAndExtremes) {
     EXPECT_EQ(generated(101, 0, true).seq_max, 101);
 }
 
-TEST(RotateSequence, MovesOnlyTheFirstNEntries) {
-    Design d = generated(7, 2, true);  // 5,4,1,3,3,1,4 | 5
-    rotate_left(d, 2);
-    EXPECT_EQ(entries(d), (std::vector<int>{1, 3, 3, 1, 4, 5, 4, 5}));
-    rotate_right(d, 3);
-    EXPECT_EQ(entries(d), (std::vector<int>{4, 5, 4, 1, 3, 3, 1, 5}));
-    rotate_left(d, 1 + 7);  // whole turns change nothing
-    EXPECT_EQ(entries(d), entries(generated(7, 2, true)));
-}
-
 TEST(DepthConversions, BuildDepth2DAndItsFullDepthException) {
     struct Case {
         const char* name;
