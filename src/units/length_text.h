@@ -1,0 +1,28 @@
+// A length as the program shows it and reads it back, in each unit mode.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "core/design.h"
+
+namespace welkin {
+
+// How a length field shows a value: whole millimetres (cut, not rounded)
+// in the metric mode, feet-inches or decimal inches otherwise.
+std::string length_text(double mm, UnitMode mode);
+
+// A length written into a message or a label: the number text of the value
+// in the metric mode (no unit word), the field's imperial text otherwise.
+std::string length_words(double mm, UnitMode mode);
+
+struct LengthEntry {
+    double mm = 0;              // not yet rounded; 0 when the entry is rejected
+    std::string measure_error;  // empty when the entry is well formed
+};
+
+// What a length field's text is worth. The metric mode takes the absolute
+// text value and never refuses; the imperial modes follow the parser's rules.
+LengthEntry read_length(std::string_view text, UnitMode mode);
+
+}  // namespace welkin
