@@ -65,6 +65,19 @@ struct Design {
     bool mnu_2d_optimise = true;
     bool mnu_autowells = true;
     bool mnu_halfwidth = false;
+
+    // Width and frequency analysis, as the last recompute left it.
+    double period_fix_width_mm = 0;   // narrowest well width giving a period of one wavelength
+    double viscous_min_width_mm = 0;  // narrowest well width against viscous losses
+    double recommended_width_mm = 0;
+    double well_width_shown_mm = 0;   // the well-width field's own value
+    double panel_width_mm = 0;        // N x (fin + shown well width): drawing scale, labels
+    double period_width_mm = 0;       // N x (fin + well width): the ratings
+    bool period_ok = false;
+    double plate_freq_hz = 0;
+    double hf_cutoff_hz = 0;
+    double lowest_diffusion_hz = 0;
+    double seating_distance_mm = 0;
 };
 
 }  // namespace welkin
