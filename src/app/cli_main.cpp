@@ -6,6 +6,8 @@
 #include "core/main_form.h"
 #include "persist/startup.h"
 #include "reports/design_summary.h"
+#include "units/imperial.h"
+#include "units/numtext.h"
 
 namespace {
 
@@ -13,7 +15,12 @@ constexpr std::string_view usage =
     "Usage: welkin-cli COMMAND\n"
     "\n"
     "Commands:\n"
-    "  summary   start as Welkin does and print the design state\n";
+    "  summary   start as Welkin does and print the design state\n"
+    "  convert TEXT\n"
+    "            millimetres of a length typed in feet, inches and fractions\n"
+    "            (6' 10 1/2) or in decimal inches (6.25)\n"
+    "  format MM\n"
+    "            a length in millimetres as feet-inches and as decimal inches\n";
 
 int run_summary() {
     welkin::ConsoleHost host;
@@ -23,11 +30,33 @@ int run_summary() {
     return 0;
 }
 
+int run_convert(std::string_view text) {
+    const welkin::ImperialParse parsed = welkin::parse_imperial(text);
+    if (!parsed.measure_error.empty()) {
+        std::cerr << parsed.measure_error << '\n';
+        return 1;
+    }
+    std::cout << welkin::number_text(welkin::text_value(parsed.result)) << '\n';
+    return 0;
+}
+
+int run_format(std::string_view mm) {
+    const welkin::ImperialFormat formatted = welkin::format_imperial(mm);
+    if (!formatted.measure_error.empty()) {
+        std::cerr << formatted.measure_error << '\n';
+        return 1;
+    }
+    std::cout << formatted.feet_inches << '\n' << formatted.decimal_inches << '\n';
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     const std::string_view command = argc > 1 ? argv[1] : "";
     if (command == "summary" && argc == 2) return run_summary();
+    if (command == "convert" && argc == 3) return run_convert(argv[2]);
+    if (command == "format" && argc == 3) return run_format(argv[2]);
     if (command == "--help" || command == "-h") {
         std::cout << usage;
         return 0;

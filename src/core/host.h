@@ -16,7 +16,7 @@ inline constexpr int field_count = 6;
 enum class Picture { Picture1, Picture2, Picture3 };
 
 // Windows other than the main one that handlers show, hide or print.
-enum class Window { main, scorecard, frontview };
+enum class Window { main, scorecard, frontview, units };
 
 class Host {
 public:
@@ -36,6 +36,8 @@ public:
     virtual void print_window(Window window) = 0;
     // Show or hide a modeless window.
     virtual void show_window(Window window, bool shown) = 0;
+    // Show a dialog window and return when the user has closed it.
+    virtual void show_modal(Window window) = 0;
     // Let the interface process pending events during a long drawing.
     virtual void yield_to_interface() = 0;
 };
@@ -51,6 +53,7 @@ public:
     void open_with_shell(const std::string&) override {}
     void print_window(Window) override {}
     void show_window(Window, bool) override {}
+    void show_modal(Window) override {}
     void yield_to_interface() override {}
 };
 

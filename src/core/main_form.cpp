@@ -6,6 +6,7 @@
 #include "core/advanced.h"
 #include "core/naming.h"
 #include "core/sequence.h"
+#include "units/length_text.h"
 #include "units/numtext.h"
 
 namespace welkin {
@@ -23,6 +24,43 @@ constexpr std::string_view msg_freq_range = "Design frequency must be between 1 
 constexpr std::string_view msg_deepest_range = "Deepest well must be between 5 and 9000mm";
 constexpr std::string_view msg_build_2d_range = "2D build depth must be between 5 and 9000mm";
 constexpr std::string_view msg_well_width_range = "Well width must be between 1 and 50000mm";
+constexpr std::string_view msg_press_enter =
+    "Press Enter or select another field to update results";
+
+// What differs between the four length fields.
+struct LengthFieldRules {
+    double Design::*value;
+    std::string_view format_message;
+    std::string_view status_prefix;
+};
+
+bool is_length_field(Field f) {
+    return f == Field::Text3 || f == Field::Text4 || f == Field::Text5 || f == Field::Text6;
+}
+
+const LengthFieldRules& length_field_rules(Field f) {
+    static const LengthFieldRules fin{
+        &Design::fin_width_mm,
+        "Fin width field contains incorrect format - see Units screen for rules", "Fin width: "};
+    static const LengthFieldRules well{
+        &Design::well_width_mm,
+        "Block width field contains incorrect format - see Units screen for rules",
+        "Block width: "};
+    static const LengthFieldRules deepest{
+        &Design::deepest_well_mm,
+        "1D Build depth field contains incorrect format - see Units screen for rules",
+        "builddepth: "};
+    static const LengthFieldRules build_2d{
+        &Design::build_depth_2d_mm,
+        "2D Build depth field contains incorrect format - see Units screen for rules",
+        "2D builddepth: "};
+    switch (f) {
+        case Field::Text3: return well;
+        case Field::Text5: return deepest;
+        case Field::Text6: return build_2d;
+        default: return fin;
+    }
+}
 
 bool within(double value, double lo, double hi) {
     return value >= lo && value <= hi;
@@ -77,45 +115,113 @@ void MainForm::Text1_Change() {
 }
 
 void MainForm::length_field_change(Field f) {
+    if (design_.unit_mode != UnitMode::metric) {
+        // A half-typed feet-inches text is usually invalid: wait for Enter.
+        FieldState& field = fields_[index(f)];
+        field.dirty = true;
+        field.background = rgb_uncommitted;
+        status_text_ = msg_press_enter;
+        status_colour_ = rgb_dark_red;
+        return;
+    }
     // Millimetres are committed as they are typed.
     if (f == Field::Text4) validatefinwidth();
     drawresults();
 }
 
-bool MainForm::validate_length(Field f, double& value_mm) {
-    measure_error_.clear();
-    value_mm = round_half_up(std::fabs(text_value(field_text(f))));
-    fields_[index(f)].background = rgb_white;
-    return measure_error_.empty();
+void MainForm::field_enter(Field f) {
+    if (is_length_field(f) && field_dirty(f)) commit_length_field(f);
 }
 
-void MainForm::populate_length(Field f, double value_mm) {
-    set_field_text(f, number_text(int_floor(value_mm)));
+void MainForm::field_lost_focus(Field f) {
+    // The field's own message box takes the focus too; that is no second commit.
+    if (reporting_format_error_) return;
+    field_enter(f);
+}
+
+void MainForm::commit_length_field(Field f) {
+    if (validate_length(f)) drawresults();
+}
+
+bool MainForm::validate_length(Field f) {
+    const LengthFieldRules& rules = length_field_rules(f);
+    LengthEntry entry = read_length(field_text(f), design_.unit_mode);
+    measure_error_ = std::move(entry.measure_error);
+    design_.*rules.value = round_half_up(entry.mm);
+    if (!measure_error_.empty()) {
+        reporting_format_error_ = true;
+        host_.message_box(rules.format_message, "");
+        reporting_format_error_ = false;
+        status_text_ = std::string(rules.status_prefix) + measure_error_;
+        status_colour_ = rgb_dark_red;
+        host_.focus_field(f);
+        return false;
+    }
+    fields_[index(f)].background = rgb_white;
+    if (design_.unit_mode != UnitMode::metric) populate_length(f);
+    return true;
+}
+
+void MainForm::populate_length(Field f) {
+    set_field_text(f, length_text(design_.*length_field_rules(f).value, design_.unit_mode));
+    // Rewriting the field is not an edit: it leaves the field clean, even
+    // when the new text ran the change handling.
+    FieldState& field = fields_[index(f)];
+    field.dirty = false;
+    field.background = rgb_white;
 }
 
 bool MainForm::validatefinwidth() {
-    return validate_length(Field::Text4, design_.fin_width_mm);
+    return validate_length(Field::Text4);
 }
 bool MainForm::validateblockwidth() {
-    return validate_length(Field::Text3, design_.well_width_mm);
+    return validate_length(Field::Text3);
 }
 bool MainForm::validatebuilddepth() {
-    return validate_length(Field::Text5, design_.deepest_well_mm);
+    return validate_length(Field::Text5);
 }
 bool MainForm::validatebuilddepth_2d() {
-    return validate_length(Field::Text6, design_.build_depth_2d_mm);
+    return validate_length(Field::Text6);
 }
 void MainForm::populatefinwidth() {
-    populate_length(Field::Text4, design_.fin_width_mm);
+    populate_length(Field::Text4);
 }
 void MainForm::populateblockwidth() {
-    populate_length(Field::Text3, design_.well_width_mm);
+    populate_length(Field::Text3);
 }
 void MainForm::populatebuilddepth() {
-    populate_length(Field::Text5, design_.deepest_well_mm);
+    populate_length(Field::Text5);
 }
 void MainForm::populatebuilddepth_2d() {
-    populate_length(Field::Text6, design_.build_depth_2d_mm);
+    populate_length(Field::Text6);
+}
+
+std::string_view MainForm::length_caption(Field f) const {
+    const bool metric = design_.unit_mode == UnitMode::metric;
+    switch (f) {
+        case Field::Text4: return metric ? "Fin width in mm" : "Fin width in inches";
+        case Field::Text5: return metric ? "Deepest 1D well in mm" : "Deepest 1D well in inches";
+        case Field::Text6: return metric ? "2D build depth in mm" : "2D build depth in inches";
+        default: return {};  // the well width's label is the analysis's to write
+    }
+}
+
+// ------------------------------------------------------------------ units
+
+void MainForm::mnu_units_Click() {
+    if (busy_ == 1) return;
+    units_.open();
+    host_.show_modal(Window::units);
+    {
+        // The fields the user types are rewritten in the new unit; the
+        // recompute fills the others itself.
+        const BusyScope busy(*this);
+        if (!design_.mnu_autowells) populateblockwidth();
+        populatefinwidth();
+        if (design_.lock == LockMode::depth) populatebuilddepth();
+        if (design_.lock == LockMode::build_2d) populatebuilddepth_2d();
+    }
+    drawresults();
 }
 
 // ------------------------------------------------------- recompute cycle

@@ -16,6 +16,7 @@
 #include "core/host.h"
 #include "core/rgb.h"
 #include "panel1d/figures_table.h"
+#include "units/units_form.h"
 
 namespace welkin {
 
@@ -52,6 +53,14 @@ public:
     bool field_enabled(Field f) const;
     Rgb field_background(Field f) const { return fields_[index(f)].background; }
 
+    // The length fields (Text3..Text6) take typed millimetres at once; an
+    // imperial entry waits for Enter or for the field to lose the focus.
+    bool field_dirty(Field f) const { return fields_[index(f)].dirty; }
+    void field_enter(Field f);
+    void field_lost_focus(Field f);
+    // The caption of a length field's label, which names the unit in force.
+    std::string_view length_caption(Field f) const;
+
     bool validatefinwidth();
     bool validateblockwidth();
     bool validatebuilddepth();
@@ -61,6 +70,10 @@ public:
     void populatebuilddepth();
     void populatebuilddepth_2d();
     const std::string& measure_error() const { return measure_error_; }
+
+    // ---- units ----
+    void mnu_units_Click();
+    UnitsForm& units_form() { return units_; }
 
     // ---- lock options ----
     void opt_freqlock_Click() { select_lock(LockMode::freq); }
@@ -121,14 +134,16 @@ private:
     struct FieldState {
         std::string text;
         Rgb background = rgb_white;
+        bool dirty = false;  // edited in an imperial mode and not yet committed
     };
     static std::size_t index(Field f) { return static_cast<std::size_t>(f); }
 
     void on_field_change(Field f);
     void Text1_Change();
     void length_field_change(Field f);
-    bool validate_length(Field f, double& value_mm);
-    void populate_length(Field f, double value_mm);
+    void commit_length_field(Field f);
+    bool validate_length(Field f);
+    void populate_length(Field f);
 
     // drawresults, split at its early exits.
     enum class Outcome { ok, range_error, format_error };
@@ -146,6 +161,8 @@ private:
     Design design_;
     std::array<FieldState, field_count> fields_{};
     std::string measure_error_;
+    bool reporting_format_error_ = false;  // a field's message box is up
+    UnitsForm units_{design_.unit_mode};
     Design last_good_;  // the design as the last complete recompute left it
 
     std::string status_text_;

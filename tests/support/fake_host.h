@@ -1,6 +1,7 @@
 // A Host that records what the form models ask of the world.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -17,12 +18,17 @@ public:
     std::vector<Message> messages;
     std::vector<Field> focused;
     bool answer_yes = false;
+    // What the user does while a dialog is up.
+    std::function<void(Window)> in_dialog;
 
     void message_box(std::string_view text, std::string_view title) override {
         messages.push_back({std::string(text), std::string(title)});
     }
     bool ask_yes_no(std::string_view, std::string_view) override { return answer_yes; }
     void focus_field(Field field) override { focused.push_back(field); }
+    void show_modal(Window window) override {
+        if (in_dialog) in_dialog(window);
+    }
 };
 
 }  // namespace welkin
