@@ -3,18 +3,23 @@
 #include <cstddef>
 
 #include "core/sequence.h"
+#include "units/length_text.h"
 #include "units/numtext.h"
 
 namespace welkin {
 
 namespace {
 
-std::string heading(int page) {
+constexpr std::string_view mm_suffix = " mm";
+constexpr std::string_view inches_suffix = " inches";
+
+std::string heading(int page, UnitMode mode) {
+    const bool metric = mode == UnitMode::metric;
     switch (page) {
-        case 0: return "Ratio";
-        case 1: return "Depth in mm";
-        case 2: return "Block height in mm";
-        default: return "Phase shift in degrees";
+        case 0: return std::string(heading_ratio);
+        case 1: return std::string(metric ? heading_depth_mm : heading_depth_inches);
+        case 2: return std::string(metric ? heading_block_mm : heading_block_inches);
+        default: return std::string(heading_phase);
     }
 }
 
@@ -27,14 +32,26 @@ std::string value_text(const Design& d, int page, int units) {
     }
 }
 
+// The formatter refuses negative and exponent-form texts, and a block
+// height can come out a fraction of a millimetre below zero because the
+// deepest well is rounded, so anything under 1 mm is written as 0.
+std::string inches_text(double mm, UnitMode mode) {
+    return length_words(mm < 1 ? 0 : mm, mode) + std::string(inches_suffix);
+}
+
 }  // namespace
 
 std::string well_depth_text(const Design& d, int units) {
-    return number_text(round_half_up(well_depth_mm(d, units))) + " mm";
+    const double mm = well_depth_mm(d, units);
+    if (d.unit_mode != UnitMode::metric) return inches_text(mm, d.unit_mode);
+    return number_text(round_half_up(mm)) + std::string(mm_suffix);
 }
 
 std::string block_height_text(const Design& d, int units) {
-    return number_text(int_floor(d.deepest_well_mm + 0.5 - well_depth_mm(d, units))) + " mm";
+    const double mm = d.deepest_well_mm - well_depth_mm(d, units);
+    if (d.unit_mode != UnitMode::metric) return inches_text(mm, d.unit_mode);
+    return number_text(int_floor(d.deepest_well_mm + 0.5 - well_depth_mm(d, units))) +
+           std::string(mm_suffix);
 }
 
 std::string phase_shift_text(const Design& d, int units) {
@@ -43,7 +60,7 @@ std::string phase_shift_text(const Design& d, int units) {
 
 FiguresTable figures_table(const Design& d, int first_well) {
     FiguresTable table;
-    table.heading = heading(d.results_page);
+    table.heading = heading(d.results_page, d.unit_mode);
     for (int j = 0; j < figures_rows; ++j) {
         const int w = first_well + j;
         if (w < 0 || w > d.well_count - 1) continue;
