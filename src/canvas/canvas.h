@@ -1,0 +1,48 @@
+// Drawing in a picture's own logical coordinates.
+//
+// Painters describe a picture the way the program thinks of it (x in wells,
+// y in depth units, ...) and never know whether the strokes land on the
+// screen, in an SVG or PDF file, on a printer or in a test's recording.
+#pragma once
+
+#include <string_view>
+
+#include "core/rgb.h"
+
+namespace welkin {
+
+// The window layout unit: 1/1440 inch, 15 to a pixel at 96 dpi.
+inline constexpr double twips_per_pixel = 15.0;
+
+class Canvas {
+public:
+    virtual ~Canvas() = default;
+
+    // The device's size in pixels.
+    virtual int width_px() const = 0;
+    virtual int height_px() const = 0;
+    double width_twips() const { return width_px() * twips_per_pixel; }
+    double height_twips() const { return height_px() * twips_per_pixel; }
+
+    // Maps (left, top) to the device's top-left corner and
+    // (left + width, top + height) to its bottom-right corner.
+    virtual void set_scale(double left, double top, double width, double height) = 0;
+
+    // Fills the whole device and forgets what was drawn.
+    virtual void clear(Rgb background) = 0;
+    // Line width in pixels for the strokes that follow (1 unless set).
+    virtual void set_pen_width(int pixels) = 0;
+
+    virtual void line(double x1, double y1, double x2, double y2, Rgb colour) = 0;
+    // A filled rectangle between two corners, in any order.
+    virtual void fill_box(double x1, double y1, double x2, double y2, Rgb colour) = 0;
+    // The outline of a rectangle.
+    virtual void box(double x1, double y1, double x2, double y2, Rgb colour) = 0;
+    // A circle; the radius is measured in x units.
+    virtual void circle(double cx, double cy, double radius, Rgb colour) = 0;
+    // Text whose top-left corner is at (x, y).
+    virtual void text(double x, double y, std::string_view text, double point_size,
+                      Rgb colour) = 0;
+};
+
+}  // namespace welkin
