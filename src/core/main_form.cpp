@@ -4,8 +4,10 @@
 #include <utility>
 
 #include "core/advanced.h"
+#include "core/analysis.h"
 #include "core/naming.h"
 #include "core/sequence.h"
+#include "panel1d/cross_section.h"
 #include "units/length_text.h"
 #include "units/numtext.h"
 
@@ -360,13 +362,25 @@ void MainForm::finish_recompute() {
     frontview_caption_ = welkin::frontview_caption(name, field_text(Field::Text2));
     command9_caption_ = number_text_trimmed(design_.side_shift);
 
-    // The width analysis, auto-wells, drawings and ratings join here.
+    width_strategy_note_ = analyse_widths(design_);
+    if (design_.mnu_autowells) {
+        design_.well_width_mm = design_.recommended_width_mm;
+        populateblockwidth();
+    }
+    design_.well_width_shown_mm = read_length(field_text(Field::Text3), design_.unit_mode).mm;
+    Label14_caption_ = label14_caption(design_);
+    if (vertical_scale_warning(design_)) {
+        status_text_ = vertical_scale_warning_text;
+        status_colour_ = rgb_dark_red;
+    }
+    rating_ = rate_design(design_, width_strategy_note_);
 
     scroll_max_ = design_.well_count > 10 ? design_.well_count - 11 : 0;
     if (scroll_value_ > scroll_max_) HScroll1_Change(scroll_max_);
     showfigures();
     command2_caption_ = number_text_trimmed(design_.wheel_shift);
     last_good_ = design_;
+    ++completed_recomputes_;
 }
 
 void MainForm::showfigures() {

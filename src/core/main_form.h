@@ -12,6 +12,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/analysis.h"
 #include "core/design.h"
 #include "core/host.h"
 #include "core/rgb.h"
@@ -108,6 +109,11 @@ public:
     // The five drawing-scale items; the chosen one is checked, the rest cleared.
     void select_vertical_scale(int vertical_scale_mm);
     bool menu_enabled(Menu m) const;
+    // The three pictures' copies (also a double-click or click on them) and "&Print".
+    void mnu_clippanel_Click();
+    void mnu_clipphase_Click();
+    void mnu_clipscatter_Click();
+    void mnuprint_Click();
     Rgb Label14_colour() const;
 
     // ---- figures table ----
@@ -117,6 +123,11 @@ public:
     int scroll_max() const { return scroll_max_; }
     bool scroll_visible() const { return design_.well_count > 11; }
     const FiguresTable& figures() const { return figures_; }
+
+    // ---- analysis results ----
+    const DesignRating& rating() const { return rating_; }
+    const std::string& Label14_caption() const { return Label14_caption_; }
+    const std::string& width_strategy_note() const { return width_strategy_note_; }
 
     // ---- status line and captions ----
     const std::string& status_text() const { return status_text_; }
@@ -129,6 +140,8 @@ public:
     void set_busy(int busy) { busy_ = busy; }
     // How many times drawresults has started, for callers that count work.
     long drawresults_runs() const { return drawresults_runs_; }
+    // How many recomputes ran to the end; the pictures are redrawn after each.
+    long completed_recomputes() const { return completed_recomputes_; }
 
 private:
     struct FieldState {
@@ -177,9 +190,13 @@ private:
     int scroll_value_ = 0;
     int scroll_max_ = 0;
     FiguresTable figures_;
+    std::string width_strategy_note_;
+    std::string Label14_caption_;
+    DesignRating rating_;
 
     int busy_ = 0;
     long drawresults_runs_ = 0;
+    long completed_recomputes_ = 0;
 };
 
 // Holds `busy` at 1 for the lifetime of the scope, as loading and resetting

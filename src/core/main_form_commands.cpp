@@ -179,4 +179,23 @@ Rgb MainForm::Label14_colour() const {
     return design_.mnu_autowells ? rgb_locked_label : rgb_black;
 }
 
+// ------------------------------------------------- clipboard and printing
+
+void MainForm::mnu_clippanel_Click() {
+    host_.copy_picture(Picture::Picture1);
+}
+void MainForm::mnu_clipphase_Click() {
+    host_.copy_picture(Picture::Picture2);
+}
+void MainForm::mnu_clipscatter_Click() {
+    host_.copy_picture(Picture::Picture3);
+}
+
+void MainForm::mnuprint_Click() {
+    if (host_.ask_yes_no("Print this form using current printer settings?",
+                         "Would you like me to ...")) {
+        host_.print_window(Window::main);
+    }
+}
+
 }  // namespace welkin

@@ -32,6 +32,11 @@ std::string sequence_text(const Design& d) {
     return out;
 }
 
+std::string rgb_text(Rgb c) {
+    return number_text_trimmed(c.r) + "," + number_text_trimmed(c.g) + "," +
+           number_text_trimmed(c.b);
+}
+
 class Lines {
 public:
     void add(std::string_view name, std::string_view value) {
@@ -78,9 +83,35 @@ std::string design_summary(const MainForm& form) {
     out.add("mnu_autowells", d.mnu_autowells);
     out.add("mnu_halfwidth", d.mnu_halfwidth);
     out.add("status", form.status_text());
-    const Rgb c = form.status_colour();
-    out.add("status_rgb", number_text_trimmed(c.r) + "," + number_text_trimmed(c.g) + "," +
-                              number_text_trimmed(c.b));
+    out.add("status_rgb", rgb_text(form.status_colour()));
+
+    out.add("period_fix_width_mm", d.period_fix_width_mm);
+    out.add("viscous_min_width_mm", d.viscous_min_width_mm);
+    out.add("recommended_width_mm", d.recommended_width_mm);
+    out.add("well_width_shown_mm", d.well_width_shown_mm);
+    out.add("period_width_mm", d.period_width_mm);
+    out.add("panel_width_mm", d.panel_width_mm);
+    out.add("period_ok", d.period_ok);
+    out.add("plate_freq_hz", d.plate_freq_hz);
+    out.add("hf_cutoff_hz", d.hf_cutoff_hz);
+    out.add("lowest_diffusion_hz", d.lowest_diffusion_hz);
+    out.add("seating_distance_mm", d.seating_distance_mm);
+    const DesignRating& r = form.rating();
+    out.add("width_strategy_note", form.width_strategy_note());
+    out.add("Label14", form.Label14_caption());
+    out.add("Label6", r.Label6);
+    out.add("Label11", r.Label11);
+    out.add("Label13", r.Label13);
+    std::string tiles;
+    for (const Rgb& tile : r.lbl_score) tiles += (tiles.empty() ? "" : " ") + rgb_text(tile);
+    out.add("score_tiles", tiles);
+    out.add("true_diffusion_text", r.true_diffusion_text);
+    // The summary's own line breaks are CR LF; shown here one result per line.
+    std::string summary;
+    for (const char ch : r.score_summary) {
+        if (ch != '\r') summary += ch == '\n' ? '|' : ch;
+    }
+    out.add("score_summary", summary);
     return out.take();
 }
 

@@ -155,6 +155,15 @@ TEST_F(LengthFieldsTest, ChangingUnitsRewritesTheTypedFieldsFromTheStoredMillime
     EXPECT_EQ(form.length_caption(Field::Text6), "2D build depth in mm");
 }
 
+TEST_F(LengthFieldsTest, AutoWellsWriteTheWellWidthInTheUnitInForce) {
+    choose_units(UnitMode::inches);
+    EXPECT_EQ(d().well_width_mm, 80);
+    EXPECT_EQ(form.field_text(Field::Text3), "3 1/8");
+    // The analysis works with the width the field shows.
+    EXPECT_DOUBLE_EQ(d().well_width_shown_mm, 79.375);
+    EXPECT_EQ(form.Label14_caption(), "Auto Well width in inches");
+}
+
 TEST_F(LengthFieldsTest, UnitsWindowGreysTheRulesWhileMetricIsChosen) {
     UnitsForm& units = form.units_form();
     units.open();

@@ -378,5 +378,16 @@ TEST_F(MainFormTest, FinnedInverseWithoutDepthOptimisationBuildsFullDepth) {
     EXPECT_EQ(d().build_depth_2d_mm, 246);
 }
 
+TEST_F(MainFormTest, ScaledDrawingWarnsWhenTheDesignDepthDoesNotFit) {
+    type(Field::Text2, "400");  // half wavelength 431 mm
+    form.select_vertical_scale(350);
+    EXPECT_EQ(form.status_text(),
+              "Warning: Vertical scaling choice prevents full design depth being displayed");
+    EXPECT_EQ(form.status_colour(), dark_red);
+    form.select_vertical_scale(800);
+    EXPECT_EQ(form.status_text(), "Standard N7+0,0 Panel");
+    EXPECT_EQ(form.status_colour(), grey);
+}
+
 }  // namespace
 }  // namespace welkin
