@@ -1,0 +1,170 @@
+// Showing the form's state: texts, colours, enabling, check marks and the
+// three pictures.
+#include <QAction>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <QToolTip>
+#include <algorithm>
+#include <cstddef>
+
+#include "panel1d/cross_section.h"
+#include "panel1d/phase_wheel.h"
+#include "panel1d/scatter.h"
+#include "ui/main_window.h"
+#include "ui/picture_view.h"
+#include "ui/qt_canvas.h"
+#include "ui/qt_text.h"
+
+namespace welkin {
+
+namespace {
+
+QString colour_style(std::string_view property, Rgb colour) {
+    return QStringLiteral("%1: %2;").arg(qs(property), to_qcolor(colour).name());
+}
+
+// A scaled drawing of a wide panel may grow past the window; past a few
+// window widths nobody can see it, and the image would only cost memory.
+constexpr int max_picture_width_factor = 4;
+
+}  // namespace
+
+void MainWindow::refresh() {
+    setWindowTitle(qs(form_.title()));
+    refresh_fields();
+    refresh_buttons();
+    refresh_results();
+    refresh_figures();
+    refresh_menus();
+    if (form_.completed_recomputes() != pictures_drawn_for_) repaint_pictures();
+}
+
+void MainWindow::refresh_fields() {
+    for (std::size_t i = 0; i < fields_.size(); ++i) {
+        const auto f = static_cast<Field>(i);
+        QLineEdit* field = fields_[i];
+        const QSignalBlocker block(field);
+        const QString text = qs(form_.field_text(f));
+        if (field->text() != text) field->setText(text);  // keeps the cursor while typing
+        field->setEnabled(form_.field_enabled(f));
+        const QString style = colour_style("background-color", form_.field_background(f));
+        if (field->styleSheet() != style) field->setStyleSheet(style);
+    }
+    field_labels_[static_cast<std::size_t>(Field::Text3)]->setText(qs(form_.Label14_caption()));
+    field_labels_[static_cast<std::size_t>(Field::Text3)]->setStyleSheet(
+        colour_style("color", form_.Label14_colour()));
+    for (const Field f : {Field::Text4, Field::Text5, Field::Text6}) {
+        field_labels_[static_cast<std::size_t>(f)]->setText(qs(form_.length_caption(f)));
+    }
+    const auto lock_label = [this](Field f, LockMode lock) {
+        field_labels_[static_cast<std::size_t>(f)]->setStyleSheet(
+            colour_style("color", form_.lock_label_colour(lock)));
+    };
+    lock_label(Field::Text2, LockMode::freq);
+    lock_label(Field::Text5, LockMode::depth);
+    lock_label(Field::Text6, LockMode::build_2d);
+
+    const LockMode lock = form_.design().lock;
+    for (auto [option, mode] :
+         {std::pair{opt_freqlock_, LockMode::freq}, std::pair{opt_depthlock_, LockMode::depth},
+          std::pair{opt_buildlock_2d_, LockMode::build_2d}}) {
+        const QSignalBlocker block(option);
+        option->setChecked(lock == mode);
+    }
+}
+
+void MainWindow::refresh_buttons() {
+    for (std::size_t i = 0; i < advanced_buttons_.size(); ++i) {
+        const auto b = static_cast<Button>(i);
+        QPushButton* button = advanced_buttons_[i];
+        button->setVisible(form_.button_visible(b));
+        button->setEnabled(form_.button_enabled(b));
+        if (b != Button::Command7 && b != Button::Command8) {
+            button->setText(qs(form_.button_caption(b)));
+        }
+    }
+}
+
+void MainWindow::refresh_results() {
+    const DesignRating& r = form_.rating();
+    Label6_->setText(qs(r.Label6));
+    Label13_->setText(qs(r.Label13));
+    Label11_->setText(qs(r.Label11));
+    for (std::size_t i = 0; i < lbl_score_.size(); ++i) {
+        lbl_score_[i]->setStyleSheet(colour_style("background-color", r.lbl_score[i]));
+    }
+    lbl_status_->setText(qs(form_.status_text()));
+    lbl_status_->setStyleSheet(colour_style("color", form_.status_colour()));
+}
+
+void MainWindow::refresh_figures() {
+    const FiguresTable& table = form_.figures();
+    Label21_->setText(qs(table.heading));
+    for (std::size_t j = 0; j < wellnum_.size(); ++j) {
+        wellnum_[j]->setText(qs(table.wellnum[j]));
+        ratio_[j]->setText(qs(table.ratio[j]));
+    }
+    const QSignalBlocker block(HScroll1_);
+    HScroll1_->setVisible(form_.scroll_visible());
+    HScroll1_->setMaximum(form_.scroll_max());
+    HScroll1_->setValue(form_.scroll_value());
+}
+
+void MainWindow::refresh_menus() {
+    const Design& d = form_.design();
+    mnu_autowells_->setChecked(d.mnu_autowells);
+    mnu_advanced_->setChecked(d.mnu_advanced);
+    mnu_auto_optimise_->setChecked(d.mnu_auto_optimise);
+    mnu_auto_optimise_->setEnabled(form_.menu_enabled(Menu::mnu_auto_optimise));
+    mnu_inverse_pairing_->setChecked(d.mnu_inverse_pairing);
+    mnu_inverse_pairing_->setEnabled(form_.menu_enabled(Menu::mnu_inverse_pairing));
+    mnu_2d_optimise_->setChecked(d.mnu_2d_optimise);
+    mnu_2d_optimise_->setEnabled(form_.menu_enabled(Menu::mnu_2d_optimise));
+    mnu_optimise_->setEnabled(form_.menu_enabled(Menu::mnu_optimise));
+    mnu_halfwidth_->setChecked(d.mnu_halfwidth);
+    static constexpr std::array<int, 5> scales = {0, 350, 800, 1500, 2500};
+    for (std::size_t i = 0; i < scales.size(); ++i) {
+        scale_items_[i]->setChecked(d.vertical_scale_mm == scales[i]);
+    }
+}
+
+void MainWindow::repaint_pictures() {
+    pictures_drawn_for_ = form_.completed_recomputes();
+    const Design& d = form_.design();
+
+    // The cross-section's width follows the drawing scale; the scatter strip follows it.
+    const double width_twips = cross_section_width_twips(d, picture_full_width_ * twips_per_pixel);
+    const int width = std::clamp(static_cast<int>(width_twips / twips_per_pixel), 1,
+                                 max_picture_width_factor * this->width());
+    Picture1_->resize(width, Picture1_->height());
+    Picture3_->resize(width, Picture3_->height());
+
+    const auto draw = [&d](PictureView* view, void (*paint)(const Design&, Canvas&)) {
+        QImage image(view->size(), QImage::Format_RGB32);
+        image.fill(Qt::white);
+        {
+            QtCanvas canvas(image);
+            paint(d, canvas);
+        }
+        view->set_image(std::move(image));
+    };
+    draw(Picture1_, paint_cross_section);
+    draw(Picture2_, paint_phase_wheel);
+    draw(Picture3_, paint_scatter);
+}
+
+void MainWindow::show_pointer_tip(int x_px) {
+    const Design& d = form_.design();
+    if (Picture1_->width() <= 0) return;
+    const double x = x_px * static_cast<double>(d.well_count) / Picture1_->width();
+    const QString tip = qs(well_tooltip(d, x));
+    Picture1_->setToolTip(tip);
+    QToolTip::showText(QCursor::pos(), tip, Picture1_);
+}
+
+}  // namespace welkin

@@ -1,0 +1,41 @@
+// A Canvas over any Qt paint device: the persistent images of the main
+// window's pictures, SVG and PDF files, printers.
+#pragma once
+
+#include <QPainter>
+#include <QTransform>
+
+#include "canvas/canvas.h"
+
+class QPaintDevice;
+
+namespace welkin {
+
+class QtCanvas final : public Canvas {
+public:
+    explicit QtCanvas(QPaintDevice& device);
+
+    int width_px() const override { return width_; }
+    int height_px() const override { return height_; }
+    void set_scale(double left, double top, double width, double height) override;
+    void clear(Rgb background) override;
+    void set_pen_width(int pixels) override { pen_width_ = pixels; }
+    void line(double x1, double y1, double x2, double y2, Rgb colour) override;
+    void fill_box(double x1, double y1, double x2, double y2, Rgb colour) override;
+    void box(double x1, double y1, double x2, double y2, Rgb colour) override;
+    void circle(double cx, double cy, double radius, Rgb colour) override;
+    void text(double x, double y, std::string_view text, double point_size, Rgb colour) override;
+
+private:
+    QPen pen(Rgb colour) const;
+
+    QPainter painter_;
+    int width_;
+    int height_;
+    QTransform to_device_;
+    int pen_width_ = 1;
+};
+
+QColor to_qcolor(Rgb colour);
+
+}  // namespace welkin

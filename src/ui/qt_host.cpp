@@ -1,0 +1,88 @@
+#include "ui/qt_host.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QUrl>
+
+#include "ui/main_window.h"
+#include "ui/qt_text.h"
+#include "ui/units_dialog.h"
+
+namespace welkin {
+
+namespace {
+
+constexpr const char* program_name = "Welkin";
+constexpr const char* msg_no_printer =
+    "No printer is set up on this computer, so the window cannot be printed.";
+
+QString title_or_default(std::string_view title) {
+    return title.empty() ? QString(program_name) : qs(title);
+}
+
+}  // namespace
+
+void QtHost::message_box(std::string_view text, std::string_view title) {
+    QMessageBox::information(window_, title_or_default(title), qs(text));
+}
+
+bool QtHost::ask_yes_no(std::string_view text, std::string_view title) {
+    return QMessageBox::question(window_, title_or_default(title), qs(text),
+                                 QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+}
+
+void QtHost::focus_field(Field field) {
+    if (window_ != nullptr) window_->focus_field(field);
+}
+
+void QtHost::copy_picture(Picture picture) {
+    if (window_ == nullptr) return;
+    QClipboard* clipboard = QApplication::clipboard();
+    clipboard->clear();
+    clipboard->setImage(window_->picture_image(picture));
+}
+
+void QtHost::open_with_shell(const std::string& path_or_address) {
+    const QString target = qs(path_or_address);
+    const bool is_file = QFileInfo::exists(target);
+    QDesktopServices::openUrl(is_file ? QUrl::fromLocalFile(target) : QUrl(target));
+}
+
+void QtHost::print_window(Window window) {
+    if (window_ == nullptr || window != Window::main) return;
+    if (QPrinterInfo::availablePrinters().isEmpty()) {
+        message_box(msg_no_printer, "");
+        return;
+    }
+    QPrinter printer(QPrinterInfo::defaultPrinter());
+    const QPixmap shot = window_->grab();
+    QPainter painter(&printer);
+    const QRect page = painter.viewport();
+    QSize size = shot.size();
+    size.scale(page.size(), Qt::KeepAspectRatio);
+    painter.setViewport(page.x(), page.y(), size.width(), size.height());
+    painter.setWindow(shot.rect());
+    painter.drawPixmap(0, 0, shot);
+}
+
+void QtHost::show_window(Window window, bool shown) {
+    if (window_ != nullptr) window_->show_companion(window, shown);
+}
+
+void QtHost::show_modal(Window window) {
+    if (window_ == nullptr || window != Window::units) return;
+    UnitsDialog dialog(window_->form().units_form(), window_);
+    dialog.exec();
+}
+
+void QtHost::yield_to_interface() {
+    QCoreApplication::processEvents();
+}
+
+}  // namespace welkin

@@ -1,0 +1,31 @@
+// The Host over Qt: message boxes, focus, the clipboard, the desktop's
+// default applications, the printer and the program's other windows.
+#pragma once
+
+#include "core/host.h"
+
+namespace welkin {
+
+class MainWindow;
+
+class QtHost final : public Host {
+public:
+    // The main window is created after the model it shows, so it is
+    // attached once it exists.
+    void attach(MainWindow* window) { window_ = window; }
+
+    void message_box(std::string_view text, std::string_view title) override;
+    bool ask_yes_no(std::string_view text, std::string_view title) override;
+    void focus_field(Field field) override;
+    void copy_picture(Picture picture) override;
+    void open_with_shell(const std::string& path_or_address) override;
+    void print_window(Window window) override;
+    void show_window(Window window, bool shown) override;
+    void show_modal(Window window) override;
+    void yield_to_interface() override;
+
+private:
+    MainWindow* window_ = nullptr;
+};
+
+}  // namespace welkin
