@@ -17,34 +17,16 @@
 #include "panel1d/phase_wheel.h"
 #include "panel1d/scatter.h"
 #include "persist/startup.h"
+#include "ui/main_window_layout.h"
+#include "ui/picture_render.h"
 #include "ui/picture_view.h"
 #include "ui/qt_text.h"
 
 namespace welkin {
 
-namespace {
+using namespace layout;
 
-// Pixel geometry of the window (the window units of the layout rules are
-// twips, 15 to a pixel).
-constexpr int px(double twips) {
-    return static_cast<int>(twips / twips_per_pixel);
-}
-constexpr int tile_width = 16;
-constexpr int controls_left = 24;
-constexpr int controls_height = 212;  // frame_controls
-constexpr int row_height = 30;
-constexpr int label_width = 190;
-constexpr int field_width = 110;
-constexpr int buttons_left = 372;
-constexpr int button_width = 170;
-constexpr int results_left = 580;
-constexpr int frame2_left = 420;
-constexpr int hscroll_left = 150;  // inside Frame2
-constexpr int hscroll_width = 560;
-constexpr int scatter_height = 56;
-constexpr int status_height = 22;
-constexpr int table_height = 86;  // Frame2
-constexpr int side_button_width = 30;
+namespace {
 
 constexpr std::string_view tip_Command5 = "Shift panel one well to the left";
 constexpr std::string_view tip_Command9 = "Reset sideways shift";
@@ -85,6 +67,7 @@ void MainWindow::build_fields() {
     for (std::size_t i = 0; i < fields_.size(); ++i) {
         const auto f = static_cast<Field>(i);
         fields_[i] = new QLineEdit(central_);
+        fields_[i]->setObjectName(QStringLiteral("Text%1").arg(i + 1));
         field_labels_[i] = label(central_, fixed_labels[i]);
         fields_[i]->installEventFilter(this);
         connect(fields_[i], &QLineEdit::textEdited, this, [this, f](const QString& text) {
@@ -94,6 +77,9 @@ void MainWindow::build_fields() {
     opt_freqlock_ = new QRadioButton(central_);
     opt_depthlock_ = new QRadioButton(central_);
     opt_buildlock_2d_ = new QRadioButton(central_);
+    opt_freqlock_->setObjectName(QStringLiteral("opt_freqlock"));
+    opt_depthlock_->setObjectName(QStringLiteral("opt_depthlock"));
+    opt_buildlock_2d_->setObjectName(QStringLiteral("opt_buildlock_2d"));
     connect(opt_freqlock_, &QRadioButton::clicked, this,
             [this] { act([&] { form_.opt_freqlock_Click(); }); });
     connect(opt_depthlock_, &QRadioButton::clicked, this,
@@ -103,33 +89,36 @@ void MainWindow::build_fields() {
 }
 
 void MainWindow::build_buttons() {
-    const auto button = [this](std::string_view caption, std::function<void()> handler) {
+    const auto button = [this](std::string_view name, std::string_view caption,
+                               std::function<void()> handler) {
         auto* b = new QPushButton(qs(caption), central_);
+        b->setObjectName(qs(name));
         b->setAutoDefault(false);
         connect(b, &QPushButton::clicked, this, [this, handler] { act(handler); });
         return b;
     };
-    Command1_ = button("Go", [this] { form_.Command1_Click(); });
-    Command3_ = button("Next prime number", [this] { form_.Command3_Click(); });
-    Command4_ = button("Previous prime number", [this] { form_.Command4_Click(); });
-    Command11_ = button("Normal / Inverse Panel", [this] { form_.Command11_Click(); });
+    Command1_ = button("Command1", "Go", [this] { form_.Command1_Click(); });
+    Command3_ = button("Command3", "Next prime number", [this] { form_.Command3_Click(); });
+    Command4_ = button("Command4", "Previous prime number", [this] { form_.Command4_Click(); });
+    Command11_ = button("Command11", "Normal / Inverse Panel", [this] { form_.Command11_Click(); });
 
     struct Advanced {
         Button which;
+        std::string_view name;
         std::string_view tip;
         std::function<void()> handler;
     };
     const std::array<Advanced, 7> advanced = {{
-        {Button::Command2, tip_Command2, [this] { form_.Command2_Click(); }},
-        {Button::Command5, tip_Command5, [this] { form_.Command5_Click(); }},
-        {Button::Command6, tip_Command6, [this] { form_.Command6_Click(); }},
-        {Button::Command7, tip_Command7, [this] { form_.Command7_Click(); }},
-        {Button::Command8, tip_Command8, [this] { form_.Command8_Click(); }},
-        {Button::Command9, tip_Command9, [this] { form_.Command9_Click(); }},
-        {Button::Command10, tip_Command10, [this] { form_.Command10_Click(); }},
+        {Button::Command2, "Command2", tip_Command2, [this] { form_.Command2_Click(); }},
+        {Button::Command5, "Command5", tip_Command5, [this] { form_.Command5_Click(); }},
+        {Button::Command6, "Command6", tip_Command6, [this] { form_.Command6_Click(); }},
+        {Button::Command7, "Command7", tip_Command7, [this] { form_.Command7_Click(); }},
+        {Button::Command8, "Command8", tip_Command8, [this] { form_.Command8_Click(); }},
+        {Button::Command9, "Command9", tip_Command9, [this] { form_.Command9_Click(); }},
+        {Button::Command10, "Command10", tip_Command10, [this] { form_.Command10_Click(); }},
     }};
     for (const Advanced& a : advanced) {
-        QPushButton* b = button("", a.handler);
+        QPushButton* b = button(a.name, "", a.handler);
         b->setToolTip(qs(a.tip));
         advanced_buttons_[static_cast<std::size_t>(a.which)] = b;
     }
@@ -186,6 +175,9 @@ void MainWindow::build_pictures() {
     Picture1_ = new PictureView(central_);
     Picture2_ = new PictureView(central_);
     Picture3_ = new PictureView(central_);
+    Picture1_->setObjectName(QStringLiteral("Picture1"));
+    Picture2_->setObjectName(QStringLiteral("Picture2"));
+    Picture3_->setObjectName(QStringLiteral("Picture3"));
     Picture1_->setToolTip(qs(cross_section_tip));
     Picture2_->setToolTip(qs(phase_wheel_tip));
     Picture3_->setToolTip(qs(scatter_tip));
@@ -218,15 +210,15 @@ void MainWindow::lay_out() {
     Frame3_->setGeometry(px(240), px(1800), 320, 48);
 
     // The pictures, placed by the layout rules relative to one another.
-    const int picture1_left = frame2_left + hscroll_left + px(400);
-    picture_full_width_ = hscroll_width - px(500);
-    const int wheel = static_cast<int>(0.6 * picture1_left);
-    Picture3_->setGeometry(picture1_left, controls_height, picture_full_width_, scatter_height);
-    const int picture1_top = controls_height + scatter_height + px(20);
-    Picture1_->setGeometry(picture1_left, picture1_top, picture_full_width_, wheel);
+    const int wheel = wheel_size;
+    Picture3_->setGeometry(picture1_left, controls_height, picture_full_width, scatter_height);
+    Picture1_->setGeometry(picture1_left, picture1_top, picture_full_width, wheel);
     Picture2_->setGeometry(static_cast<int>(0.3 * (picture1_left - wheel)), picture1_top, wheel,
                            wheel);
-    lbl_status_->setGeometry(picture1_left, picture1_top + wheel, picture_full_width_,
+    for (PictureView* view : {Picture1_, Picture2_, Picture3_}) {
+        view->set_image(blank_picture(view->size()));
+    }
+    lbl_status_->setGeometry(picture1_left, picture1_top + wheel, picture_full_width,
                              status_height);
 
     const auto place = [this](Button b, int x, int y, int w, int h) {

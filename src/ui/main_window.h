@@ -91,7 +91,6 @@ private:
     PictureView* Picture1_ = nullptr;
     PictureView* Picture2_ = nullptr;
     PictureView* Picture3_ = nullptr;
-    int picture_full_width_ = 0;  // pixels, as laid out at start-up
 
     QAction* mnu_autowells_ = nullptr;
     QAction* mnu_advanced_ = nullptr;

@@ -13,9 +13,8 @@
 #include <cstddef>
 
 #include "panel1d/cross_section.h"
-#include "panel1d/phase_wheel.h"
-#include "panel1d/scatter.h"
 #include "ui/main_window.h"
+#include "ui/picture_render.h"
 #include "ui/picture_view.h"
 #include "ui/qt_canvas.h"
 #include "ui/qt_text.h"
@@ -27,10 +26,6 @@ namespace {
 QString colour_style(std::string_view property, Rgb colour) {
     return QStringLiteral("%1: %2;").arg(qs(property), to_qcolor(colour).name());
 }
-
-// A scaled drawing of a wide panel may grow past the window; past a few
-// window widths nobody can see it, and the image would only cost memory.
-constexpr int max_picture_width_factor = 4;
 
 }  // namespace
 
@@ -136,26 +131,13 @@ void MainWindow::refresh_menus() {
 void MainWindow::repaint_pictures() {
     pictures_drawn_for_ = form_.completed_recomputes();
     const Design& d = form_.design();
-
-    // The cross-section's width follows the drawing scale; the scatter strip follows it.
-    const double width_twips = cross_section_width_twips(d, picture_full_width_ * twips_per_pixel);
-    const int width = std::clamp(static_cast<int>(width_twips / twips_per_pixel), 1,
-                                 max_picture_width_factor * this->width());
-    Picture1_->resize(width, Picture1_->height());
-    Picture3_->resize(width, Picture3_->height());
-
-    const auto draw = [&d](PictureView* view, void (*paint)(const Design&, Canvas&)) {
-        QImage image(view->size(), QImage::Format_RGB32);
-        image.fill(Qt::white);
-        {
-            QtCanvas canvas(image);
-            paint(d, canvas);
-        }
-        view->set_image(std::move(image));
-    };
-    draw(Picture1_, paint_cross_section);
-    draw(Picture2_, paint_phase_wheel);
-    draw(Picture3_, paint_scatter);
+    for (auto [view, which] :
+         {std::pair{Picture1_, Picture::Picture1}, std::pair{Picture2_, Picture::Picture2},
+          std::pair{Picture3_, Picture::Picture3}}) {
+        const QSize size = picture_size(which, d);
+        view->resize(size);
+        view->set_image(render_picture(which, d, size));
+    }
 }
 
 void MainWindow::show_pointer_tip(int x_px) {

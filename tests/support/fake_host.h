@@ -17,6 +17,8 @@ public:
     };
     std::vector<Message> messages;
     std::vector<Field> focused;
+    std::vector<Picture> copied;
+    std::vector<Window> printed;
     bool answer_yes = false;
     // What the user does while a dialog is up.
     std::function<void(Window)> in_dialog;
@@ -26,6 +28,8 @@ public:
     }
     bool ask_yes_no(std::string_view, std::string_view) override { return answer_yes; }
     void focus_field(Field field) override { focused.push_back(field); }
+    void copy_picture(Picture picture) override { copied.push_back(picture); }
+    void print_window(Window window) override { printed.push_back(window); }
     void show_modal(Window window) override {
         if (in_dialog) in_dialog(window);
     }

@@ -1,0 +1,37 @@
+// Pixel geometry of the main window. The layout rules are written in
+// twips (15 to a pixel); the pictures' sizes follow from them and are also
+// the sizes the batch program renders at.
+#pragma once
+
+#include "canvas/canvas.h"
+
+namespace welkin::layout {
+
+constexpr int px(double twips) {
+    return static_cast<int>(twips / twips_per_pixel);
+}
+
+inline constexpr int tile_width = 16;
+inline constexpr int controls_left = 24;
+inline constexpr int controls_height = 212;  // frame_controls
+inline constexpr int row_height = 30;
+inline constexpr int label_width = 190;
+inline constexpr int field_width = 110;
+inline constexpr int buttons_left = 372;
+inline constexpr int button_width = 170;
+inline constexpr int results_left = 580;
+inline constexpr int frame2_left = 420;
+inline constexpr int hscroll_left = 150;  // inside Frame2
+inline constexpr int hscroll_width = 560;
+inline constexpr int scatter_height = 56;
+inline constexpr int status_height = 22;
+inline constexpr int table_height = 86;  // Frame2
+inline constexpr int side_button_width = 30;
+
+// The pictures, placed relative to one another as the layout rules say.
+inline constexpr int picture1_left = frame2_left + hscroll_left + px(400);
+inline constexpr int picture_full_width = hscroll_width - px(500);
+inline constexpr int wheel_size = static_cast<int>(0.6 * picture1_left);
+inline constexpr int picture1_top = controls_height + scatter_height + px(20);
+
+}  // namespace welkin::layout

@@ -1,0 +1,159 @@
+// The main window's wiring, driven through its widgets on the offscreen
+// platform: each case checks that a widget event reaches the form and that
+// the window shows what the form then holds.
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <memory>
+
+#include "fake_host.h"
+#include "persist/startup.h"
+#include "ui/main_window.h"
+#include "ui/picture_view.h"
+#include "ui/qt_host.h"
+
+namespace welkin {
+
+namespace {
+
+QAction* action(QWidget& window, const QString& text) {
+    for (QAction* a : window.findChildren<QAction*>()) {
+        if (a->text() == text) return a;
+    }
+    qFatal("no menu item %s", qPrintable(text));
+}
+
+template <typename T>
+T* child(QWidget& window, const char* name) {
+    T* found = window.findChild<T*>(QString::fromLatin1(name));
+    if (found == nullptr) qFatal("no control %s", name);
+    return found;
+}
+
+// A window over a form that reports to a recording host, started as the
+// program starts.
+struct Started {
+    FakeHost host;
+    MainForm form{host};
+    MainWindow window{form};
+    Started() {
+        start_up(form);
+        window.refresh();
+        window.show();
+    }
+};
+
+}  // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void typing_a_frequency_recomputes_and_repaints() {
+        Started s;
+        auto* picture = child<PictureView>(s.window, "Picture1");
+        const qint64 before = picture->image().cacheKey();
+        QLineEdit* text2 = child<QLineEdit>(s.window, "Text2");
+        text2->selectAll();
+        QTest::keyClicks(text2, "500");
+        QCOMPARE(s.form.design().design_freq_hz, 500.0);
+        QCOMPARE(child<QLineEdit>(s.window, "Text5")->text(), QStringLiteral(" 197"));
+        QVERIFY(picture->image().cacheKey() != before);
+        QVERIFY(!picture->image().isNull());
+    }
+
+    void radio_groups_keep_one_item_checked() {
+        Started s;
+        const QStringList scales = {"Stretch the panel to use the full size of the drawing area",
+                                    "Draw the panel to scale as a Large picture",
+                                    "Draw the panel to scale as a Medium picture",
+                                    "Draw the panel to scale as a Small picture",
+                                    "Draw the panel to scale as a Very small picture"};
+        for (const QString& chosen : scales) {
+            action(s.window, chosen)->trigger();
+            for (const QString& other : scales) {
+                QCOMPARE(action(s.window, other)->isChecked(), other == chosen);
+            }
+        }
+        QCOMPARE(s.form.design().vertical_scale_mm, 2500);
+
+        const char* locks[] = {"opt_depthlock", "opt_buildlock_2d", "opt_freqlock"};
+        for (const char* chosen : locks) {
+            QTest::mouseClick(child<QRadioButton>(s.window, chosen), Qt::LeftButton);
+            for (const char* other : locks) {
+                QCOMPARE(child<QRadioButton>(s.window, other)->isChecked(),
+                         qstrcmp(other, chosen) == 0);
+            }
+        }
+        QCOMPARE(s.form.design().lock, LockMode::freq);
+    }
+
+    void a_copy_before_any_recompute_is_blank() {
+        QtHost host;
+        MainForm form(host);
+        MainWindow window(form);
+        host.attach(&window);
+        action(window, "Copy panel picture to clipboard. (Shortcut: Double-click picture)")
+            ->trigger();
+        const QImage copied = QApplication::clipboard()->image();
+        QCOMPARE(copied.size(), child<PictureView>(window, "Picture1")->size());
+        QCOMPARE(copied.pixelColor(copied.width() / 2, copied.height() / 2), QColor(Qt::white));
+    }
+
+    void printing_asks_first() {
+        Started s;
+        s.host.answer_yes = false;
+        action(s.window, "&Print")->trigger();
+        QVERIFY(s.host.printed.empty());
+        s.host.answer_yes = true;
+        action(s.window, "&Print")->trigger();
+        QCOMPARE(s.host.printed.size(), std::size_t{1});
+    }
+
+    void picture_clicks_copy_their_picture() {
+        Started s;
+        QTest::mouseDClick(child<PictureView>(s.window, "Picture2"), Qt::LeftButton);
+        QTest::mouseClick(child<PictureView>(s.window, "Picture3"), Qt::LeftButton);
+        QCOMPARE(s.host.copied, (std::vector<Picture>{Picture::Picture2, Picture::Picture3}));
+    }
+
+    void advanced_buttons_follow_the_menu() {
+        Started s;
+        QAction* advanced = action(
+            s.window, "Advanced mode - allow rotation of phase wheel and side-shifting of panel");
+        auto* shift_left = child<QPushButton>(s.window, "Command5");
+        auto* rotate = child<QPushButton>(s.window, "Command7");
+        QVERIFY(!shift_left->isVisible() && !rotate->isVisible());
+        advanced->trigger();
+        QVERIFY(shift_left->isVisible() && rotate->isVisible());
+        QCOMPARE(child<QPushButton>(s.window, "Command2")->text(), QStringLiteral("0"));
+        QTest::mouseClick(child<QPushButton>(s.window, "Command8"), Qt::LeftButton);
+        QCOMPARE(child<QPushButton>(s.window, "Command2")->text(), QStringLiteral("1"));
+        advanced->trigger();
+        QVERIFY(!shift_left->isVisible() && !rotate->isVisible());
+    }
+
+    void imperial_entry_commits_on_enter() {
+        Started s;
+        s.form.edit_design().unit_mode = UnitMode::inches;
+        QLineEdit* fin = child<QLineEdit>(s.window, "Text4");
+        fin->setFocus();
+        fin->selectAll();
+        QTest::keyClicks(fin, "1/8");
+        QVERIFY(s.form.field_dirty(Field::Text4));
+        QVERIFY(fin->styleSheet().contains("#ffc0c0"));
+        QTest::keyClick(fin, Qt::Key_Return);
+        QCOMPARE(s.form.design().fin_width_mm, 3.0);
+        QCOMPARE(fin->text(), QStringLiteral("1/8"));
+        QVERIFY(fin->styleSheet().contains("#ffffff"));
+    }
+};
+
+}  // namespace welkin
+
+QTEST_MAIN(welkin::MainWindowTest)
+#include "main_window_test.moc"
