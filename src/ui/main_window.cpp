@@ -256,7 +256,7 @@ void MainWindow::lay_out() {
     central_->setFixedSize(width, height);
     const int quarter_height = height / 4;
     for (std::size_t i = 0; i < lbl_score_.size(); ++i) {
-        // A pixel's gap keeps four tiles of one colour apart.
+        // A small gap keeps four tiles of one colour apart.
         lbl_score_[i]->setGeometry(0, static_cast<int>(i) * quarter_height - px(400), tile_width,
                                    quarter_height - 1);
     }
