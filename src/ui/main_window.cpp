@@ -258,7 +258,7 @@ void MainWindow::lay_out() {
     for (std::size_t i = 0; i < lbl_score_.size(); ++i) {
         // A small gap keeps four tiles of one colour apart.
         lbl_score_[i]->setGeometry(0, static_cast<int>(i) * quarter_height - px(400), tile_width,
-                                   quarter_height - 1);
+                                   quarter_height - 3);
     }
     for (QLabel* tile : lbl_score_) tile->installEventFilter(this);
     setFixedSize(sizeHint());
