@@ -4,14 +4,18 @@
 #include <QActionGroup>
 #include <QEvent>
 #include <QFrame>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QScrollBar>
+#include <algorithm>
 #include <cstddef>
+#include <initializer_list>
 
 #include "panel1d/cross_section.h"
 #include "panel1d/phase_wheel.h"
@@ -262,6 +266,12 @@ void MainWindow::lay_out() {
     }
     for (QLabel* tile : lbl_score_) tile->installEventFilter(this);
     setFixedSize(sizeHint());
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        // Centred across, its top at 40 % of the free height.
+        const QRect free = screen->availableGeometry();
+        move(free.x() + (free.width() - width) / 2,
+             free.y() + std::max(0, (free.height() - this->height()) * 2 / 5));
+    }
 }
 
 void MainWindow::build_menus() {
@@ -336,24 +346,31 @@ void MainWindow::build_menus() {
         scale_group->addAction(scale_items_[i]);
     }
 
+    // The visualiser's and the lobes window's settings come with those windows;
+    // until then their items show the factory choices, greyed.
+    const auto group = [&](QMenu* menu, std::initializer_list<std::string_view> captions,
+                           std::size_t checked) {
+        std::size_t i = 0;
+        for (const std::string_view caption : captions) {
+            QAction* a = item(menu, caption, nullptr);
+            a->setCheckable(true);
+            a->setChecked(i++ == checked);
+        }
+    };
     QMenu* visualizer = bar->addMenu(QStringLiteral("&Visualizer"));
-    item(visualizer, "Show Visualizer", nullptr);
+    item(visualizer, "Show Visualizer", nullptr)->setCheckable(true);
     visualizer->addSeparator();
-    for (const std::string_view caption :
-         {"One Panel: As shown on main form", "Two Panels: Both as shown on main form",
-          "Two Panels: One as shown on main form, the other as it's Inverse ",
-          "Three Panels: All as shown on main form",
-          "Three Panels: 1st and 3rd as shown on main form, middle panel as their inverse",
-          "Three Panels: Normal, Normal, Inverse  - as per Barker Code"}) {
-        item(visualizer, caption, nullptr);
-    }
+    group(visualizer,
+          {"One Panel: As shown on main form", "Two Panels: Both as shown on main form",
+           "Two Panels: One as shown on main form, the other as it's Inverse ",
+           "Three Panels: All as shown on main form",
+           "Three Panels: 1st and 3rd as shown on main form, middle panel as their inverse",
+           "Three Panels: Normal, Normal, Inverse  - as per Barker Code"},
+          0);
     visualizer->addSeparator();
-    for (const std::string_view caption :
-         {"Welkin Green", "Kit Kat", "The Blues", "Arizona Sunset"}) {
-        item(visualizer, caption, nullptr);
-    }
+    group(visualizer, {"Welkin Green", "Kit Kat", "The Blues", "Arizona Sunset"}, 2);
     visualizer->addSeparator();
-    item(visualizer, "Highlight true Inverse panels  in light brown", nullptr);
+    group(visualizer, {"Highlight true Inverse panels  in light brown"}, 0);
 
     QMenu* export_menu = bar->addMenu(QStringLiteral("&Export"));
     item(export_menu, "Generate 1D report", nullptr);
@@ -373,8 +390,7 @@ void MainWindow::build_menus() {
     item(lobes, "Show Lobes generated when several periods of this panel are used side-by-side",
          nullptr);
     lobes->addSeparator();
-    item(lobes, "Maximum size", nullptr);
-    item(lobes, "75%", nullptr);
+    group(lobes, {"Maximum size", "75%"}, 0);
 
     bar->addAction(QStringLiteral("&2D"))->setEnabled(false);
     QAction* units = bar->addAction(QStringLiteral("&Units"));
