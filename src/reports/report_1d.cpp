@@ -1,0 +1,121 @@
+#include "reports/report_1d.h"
+
+#include <algorithm>
+#include <cstddef>
+
+#include "units/imperial.h"
+#include "units/numtext.h"
+
+namespace welkin {
+
+std::string report_created_message(std::string_view path) {
+    return std::string(report_created_start) + std::string(path) + std::string(report_created_end);
+}
+
+namespace {
+
+constexpr std::string_view crlf = "\r\n";
+constexpr std::string_view title = "Data for One Dimensional  QRD (Quadratic Residue) Diffuser";
+constexpr std::string_view freq_start = "Design frequency ";
+constexpr std::string_view freq_end = " hz";
+constexpr std::string_view wells_start = "Number of wells: ";
+constexpr std::string_view deepest_mm = "Deepest well in mm: ";
+constexpr std::string_view deepest_inches = "Deepest well in inches: ";
+constexpr std::string_view fin_mm = "Fin width in mm: ";
+constexpr std::string_view fin_inches = "Fin width in inches: ";
+constexpr std::string_view width_mm = "Width of wells in mm: ";
+constexpr std::string_view width_inches = "Width of wells in inches: ";
+constexpr std::string_view ratios_start = "Ratios";
+constexpr std::string_view depths_mm = "Well depths in mm:";
+constexpr std::string_view depths_inches = "Well depths in inches:";
+constexpr std::string_view heights_mm = "Block heights in mm:";
+constexpr std::string_view heights_inches = "Block heights in inches:";
+constexpr std::string_view phase_start = "Phase shift in degrees";
+constexpr std::string_view seating_end = " (3 times wavelength of lowest diffusion frequency)";
+
+// Entry separators: six blanks before a number text, five before a length.
+constexpr std::string_view number_gap = "      ";
+constexpr std::string_view length_gap = "     ";
+
+// A length of one well in the imperial modes. Anything below a millimetre
+// is written as 0, which also keeps a block height that rounding left a
+// fraction below zero from reaching the formatter.
+std::string imperial_length(double mm, UnitMode mode) {
+    const ImperialFormat f = format_imperial_mm(mm < 1 ? 0 : mm);
+    return mode == UnitMode::inches ? f.feet_inches : f.decimal_inches;
+}
+
+struct WellLines {
+    std::string ratios{ratios_start};
+    std::string depths;
+    std::string heights;
+    std::string phases{phase_start};
+};
+
+WellLines well_lines(const Design& d) {
+    const bool metric = d.unit_mode == UnitMode::metric;
+    WellLines out;
+    out.depths = metric ? depths_mm : depths_inches;
+    out.heights = metric ? heights_mm : heights_inches;
+    // A count outside 1..101 (a damaged file) never reads past the sequence.
+    const int n = std::clamp(d.well_count, 0, max_well_count);
+    const double half = d.design_half_wavelength_mm;
+    const double deepest = d.deepest_well_mm;
+    for (int i = 0; i < n; ++i) {
+        const double s = d.well_seq[static_cast<std::size_t>(i)];
+        const double depth = s / n * half;
+        out.ratios.append(number_gap).append(number_text(s));
+        out.depths.append(length_gap);
+        out.heights.append(length_gap);
+        if (metric) {
+            out.depths += number_text(round_half_up(depth));
+            out.heights += number_text(int_floor(deepest + 0.5 - depth));
+        } else {
+            out.depths += imperial_length(depth, d.unit_mode);
+            out.heights += imperial_length(deepest - depth, d.unit_mode);
+        }
+        out.phases.append(number_gap).append(number_text(int_floor(s / n * 360)));
+    }
+    return out;
+}
+
+}  // namespace
+
+std::string report_1d_text(const Design& d, const Report1dTexts& texts) {
+    const bool metric = d.unit_mode == UnitMode::metric;
+    const WellLines wells = well_lines(d);
+    std::string out;
+    const auto item = [&out](std::string_view a, std::string_view b = {}) {
+        out.append(a).append(b).append(crlf).append(crlf);
+    };
+    item(title);
+    item(texts.lbl_status);
+    item(freq_start, number_text(d.design_freq_hz) + std::string(freq_end));
+    item(wells_start, number_text(d.well_count));
+    item(metric ? deepest_mm : deepest_inches, texts.Text5);
+    item(metric ? fin_mm : fin_inches, texts.Text4);
+    item(metric ? width_mm : width_inches, texts.Text3);
+    item(wells.ratios);
+    item(wells.depths);
+    item(wells.heights);
+    item(wells.phases);
+    item(texts.Label6);
+    item(texts.Label13);
+    item(texts.Label11, seating_end);
+    out.append(texts.score_summary).append(crlf);
+    return out;
+}
+
+std::string report_1d_text(const MainForm& form) {
+    const DesignRating& rating = form.rating();
+    return report_1d_text(form.design(), {.lbl_status = form.status_text(),
+                                          .Text3 = form.field_text(Field::Text3),
+                                          .Text4 = form.field_text(Field::Text4),
+                                          .Text5 = form.field_text(Field::Text5),
+                                          .Label6 = rating.Label6,
+                                          .Label13 = rating.Label13,
+                                          .Label11 = rating.Label11,
+                                          .score_summary = rating.score_summary});
+}
+
+}  // namespace welkin

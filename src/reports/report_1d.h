@@ -1,0 +1,39 @@
+// The 1D report: a plain-text snapshot of the current design and of what
+// the last recompute left on the main window's labels, for printing or for
+// pasting into a cutting list. Building it recomputes nothing.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "core/design.h"
+#include "core/main_form.h"
+
+namespace welkin {
+
+inline constexpr std::string_view report_1d_file_name = "welkin_1d.txt";
+
+// Shown after either report has been written, around the file's path.
+inline constexpr std::string_view report_created_start = "Report ";
+inline constexpr std::string_view report_created_end = " created";
+inline constexpr std::string_view report_failed_text = "There was a problem creating the report";
+
+std::string report_created_message(std::string_view path);
+
+// The main window's texts that the report prints as they are shown.
+struct Report1dTexts {
+    std::string lbl_status;
+    std::string Text3;    // well width field
+    std::string Text4;    // fin width field
+    std::string Text5;    // deepest 1D well field
+    std::string Label6;   // cutoff frequencies
+    std::string Label13;  // period width
+    std::string Label11;  // seating distance
+    std::string score_summary;
+};
+
+// The whole file, its final line break included.
+std::string report_1d_text(const Design& d, const Report1dTexts& texts);
+std::string report_1d_text(const MainForm& form);
+
+}  // namespace welkin
