@@ -2,6 +2,7 @@
 #include <QApplication>
 
 #include "core/main_form.h"
+#include "persist/app_folder.h"
 #include "persist/startup.h"
 #include "ui/main_window.h"
 #include "ui/qt_host.h"
@@ -15,7 +16,13 @@ int main(int argc, char** argv) {
     welkin::MainWindow window(form);
     host.attach(&window);
 
-    welkin::start_up(form);
+    welkin::StartOptions options;
+    options.app_folder = welkin::app_folder().string();
+    options.settings_path = welkin::settings_path().string();
+    // One argument: the project to open.
+    const QStringList args = QApplication::arguments();
+    if (args.size() > 1) options.project = args.at(1).toStdString();
+    welkin::start_up(form, options);
     window.refresh();
     window.show();
     return QApplication::exec();

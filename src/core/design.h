@@ -32,6 +32,31 @@ std::string_view unit_mode_text(UnitMode mode);
 
 using WellSequence = std::array<std::int16_t, max_well_count + 1>;
 
+// The visualiser's arrangements and colour schemes, in the order of their
+// menu items.
+enum class Arrangement {
+    current_panel,
+    two_panels,
+    two_panels_barker,
+    three_panels,
+    three_panels_oneinverse,
+    three_panels_barker
+};
+enum class ColourScheme { kit_kat, arizona_sunset, the_blues, welkin_green };
+
+// The visualiser window's menu choices and its place on screen (window
+// units; 0 until the window has been placed).
+struct VisualiserSettings {
+    bool shown = false;  // "Show Visualizer"
+    Arrangement arrangement = Arrangement::current_panel;
+    ColourScheme colours = ColourScheme::the_blues;
+    bool highlight_inverse = true;
+    double height = 0;
+    double width = 0;
+    double top = 0;
+    double left = 0;
+};
+
 struct Design {
     int well_count = 7;
     double design_freq_hz = 600;
@@ -65,14 +90,15 @@ struct Design {
     bool mnu_2d_optimise = true;
     bool mnu_autowells = true;
     bool mnu_halfwidth = false;
+    VisualiserSettings visualiser;
 
     // Width and frequency analysis, as the last recompute left it.
     double period_fix_width_mm = 0;   // narrowest well width giving a period of one wavelength
     double viscous_min_width_mm = 0;  // narrowest well width against viscous losses
     double recommended_width_mm = 0;
-    double well_width_shown_mm = 0;   // the well-width field's own value
-    double panel_width_mm = 0;        // N x (fin + shown well width): drawing scale, labels
-    double period_width_mm = 0;       // N x (fin + well width): the ratings
+    double well_width_shown_mm = 0;  // the well-width field's own value
+    double panel_width_mm = 0;       // N x (fin + shown well width): drawing scale, labels
+    double period_width_mm = 0;      // N x (fin + well width): the ratings
     bool period_ok = false;
     double plate_freq_hz = 0;
     double hf_cutoff_hz = 0;

@@ -31,6 +31,15 @@ inline constexpr std::string_view program_version = "4.01";
 inline constexpr std::string_view title_suffix_pending = "    Project:";
 inline constexpr std::string_view title_suffix_default = "    Project: default";
 
+// Which files the program is working with.
+struct ProjectFiles {
+    std::string pending_path;  // the file the next save or load works on
+    bool load_ok = false;      // the last load read the required lines
+    std::string settings_path;
+    std::string last_folder;  // where the project dialogs start
+    std::string project_file_name;
+};
+
 class MainForm {
 public:
     explicit MainForm(Host& host);
@@ -38,6 +47,7 @@ public:
     MainForm(const MainForm&) = delete;
     MainForm& operator=(const MainForm&) = delete;
 
+    Host& host() { return host_; }
     const Design& design() const { return design_; }
     // For the loading and reset code, which holds `busy` while it writes.
     Design& edit_design() { return design_; }
@@ -114,6 +124,17 @@ public:
     void mnu_clipphase_Click();
     void mnu_clipscatter_Click();
     void mnuprint_Click();
+    // The visualiser's menu items: each sets its check marks and, while the
+    // visualiser is shown, recomputes so that it is redrawn.
+    void select_arrangement(Arrangement a);
+    void select_colour_scheme(ColourScheme c);
+    void mnu_highlight_inverse_Click();
+
+    // ---- the window itself ----
+    // Minimising hides the companion windows; restoring shows those that were open.
+    void Form_Resize(bool minimised);
+    bool scorecard_shown() const { return scorecard_shown_; }
+    void set_scorecard_shown(bool shown) { scorecard_shown_ = shown; }
     Rgb Label14_colour() const;
 
     // ---- figures table ----
@@ -135,6 +156,9 @@ public:
     const std::string& title() const { return title_; }
     void set_title_suffix(std::string_view suffix);
     const std::string& frontview_caption() const { return frontview_caption_; }
+
+    ProjectFiles& files() { return files_; }
+    const ProjectFiles& files() const { return files_; }
 
     int busy() const { return busy_; }
     void set_busy(int busy) { busy_ = busy; }
@@ -194,7 +218,9 @@ private:
     std::string Label14_caption_;
     DesignRating rating_;
 
+    ProjectFiles files_;
     int busy_ = 0;
+    bool scorecard_shown_ = false;
     long drawresults_runs_ = 0;
     long completed_recomputes_ = 0;
 };

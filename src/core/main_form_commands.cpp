@@ -198,4 +198,31 @@ void MainForm::mnuprint_Click() {
     }
 }
 
+// ------------------------------------------------------------- visualiser
+
+void MainForm::select_arrangement(Arrangement a) {
+    design_.visualiser.arrangement = a;
+    if (design_.visualiser.shown) recompute_if_idle();
+}
+
+void MainForm::select_colour_scheme(ColourScheme c) {
+    design_.visualiser.colours = c;
+    if (design_.visualiser.shown) recompute_if_idle();
+}
+
+void MainForm::mnu_highlight_inverse_Click() {
+    design_.visualiser.highlight_inverse = !design_.visualiser.highlight_inverse;
+    if (design_.visualiser.shown) recompute_if_idle();
+}
+
+void MainForm::Form_Resize(bool minimised) {
+    if (minimised) {
+        host_.show_window(Window::scorecard, false);
+        host_.show_window(Window::frontview, false);
+        return;
+    }
+    if (scorecard_shown_) host_.show_window(Window::scorecard, true);
+    if (design_.visualiser.shown) host_.show_window(Window::frontview, true);
+}
+
 }  // namespace welkin

@@ -1,5 +1,13 @@
 #include "persist/startup.h"
 
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+#include <optional>
+#include <system_error>
+
+#include "persist/settings_file.h"
+
 namespace welkin {
 
 void default_settings(MainForm& form) {
@@ -22,6 +30,7 @@ void default_settings(MainForm& form) {
     d.results_page = 1;
     d.wheel_shift = 0;
     d.side_shift = 0;
+    // The 2D window's own options are reset here once that window exists.
 }
 
 void reset_to_defaults(MainForm& form) {
@@ -33,20 +42,81 @@ void reset_to_defaults(MainForm& form) {
     form.Command1_Click();
 }
 
-void start_up(MainForm& form) {
+std::string open_problem_message(const std::string& path) {
+    return "There was a problem opening project " + path + " - resetting Welkin to default values";
+}
+
+bool open_project(MainForm& form, const std::string& path, const std::string& file_name) {
+    form.files().pending_path = path;
+    {
+        const BusyScope busy(form);
+        load_settings(form);
+    }
+    if (form.files().load_ok) {
+        form.set_title_suffix(std::string(title_suffix_project) + file_name);
+        return true;
+    }
+    form.host().message_box(open_problem_message(path), "");
+    reset_to_defaults(form);
+    return false;
+}
+
+std::optional<ProjectPath> project_path(const std::string& argument) {
+    std::error_code ec;
+    const std::filesystem::path absolute = std::filesystem::absolute(argument, ec);
+    if (ec || argument.empty()) return std::nullopt;
+    const std::string path = absolute.lexically_normal().string();
+    const std::size_t slash = path.rfind('/');
+    if (slash == std::string::npos || slash + 1 == path.size()) return std::nullopt;
+    return ProjectPath{path, path.substr(0, slash), path.substr(slash + 1)};
+}
+
+void loadcommandline(MainForm& form, const std::string& argument) {
+    const std::optional<ProjectPath> project = project_path(argument);
+    if (!project) return;
+    std::string extension =
+        project->path.size() >= 4 ? project->path.substr(project->path.size() - 4) : "";
+    std::transform(extension.begin(), extension.end(), extension.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    if (extension != ".qrd") return;
+
+    form.files().project_file_name = project->file_name;
+    // The open and save-as dialogs are pointed at the project here once they exist.
+    open_project(form, project->path, project->file_name);
+}
+
+void start_up(MainForm& form, const StartOptions& options) {
+    form.set_title_suffix(title_suffix_pending);
+    // The other windows are created here, hidden, once they exist.
     Design& d = form.edit_design();
     d.results_page = 1;
+    form.set_scorecard_shown(false);
     d.vertical_scale_mm = 0;
     d.inverse_panel = false;
     d.unit_mode = UnitMode::metric;
 
-    // Restoring the settings file belongs here; without one the program
-    // starts from its factory settings, silently, as on a first start.
-    reset_to_defaults(form);
-
-    // A project named on the command line is applied here.
-
+    ProjectFiles& files = form.files();
+    files.last_folder = options.app_folder;
+    files.settings_path = options.settings_path;
+    files.pending_path = files.settings_path;
+    {
+        const BusyScope busy(form);
+        load_settings(form);
+    }
+    if (files.load_ok) {
+        form.set_title_suffix(title_suffix_most_recent);
+    } else {
+        // A first start has no settings file: that is no reason for a message.
+        reset_to_defaults(form);
+    }
+    // The project dialogs are created here, hidden, once they exist.
+    if (!options.project.empty()) loadcommandline(form, options.project);
     form.Command1_Click();
+}
+
+void shut_down(MainForm& form) {
+    form.files().pending_path = form.files().settings_path;
+    save_settings(form);  // a failure to write is not worth a message on the way out
 }
 
 }  // namespace welkin

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QCloseEvent>
 #include <QEvent>
 #include <QFrame>
 #include <QGuiApplication>
@@ -423,6 +424,18 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         return true;
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::WindowStateChange) {
+        act([&] { form_.Form_Resize(isMinimized()); });
+    }
+    QMainWindow::changeEvent(event);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    shut_down(form_);
+    QMainWindow::closeEvent(event);
 }
 
 void MainWindow::focus_field(Field field) {

@@ -3,6 +3,7 @@
 
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/host.h"
@@ -19,6 +20,7 @@ public:
     std::vector<Field> focused;
     std::vector<Picture> copied;
     std::vector<Window> printed;
+    std::vector<std::pair<Window, bool>> shown;
     bool answer_yes = false;
     // What the user does while a dialog is up.
     std::function<void(Window)> in_dialog;
@@ -30,6 +32,7 @@ public:
     void focus_field(Field field) override { focused.push_back(field); }
     void copy_picture(Picture picture) override { copied.push_back(picture); }
     void print_window(Window window) override { printed.push_back(window); }
+    void show_window(Window window, bool visible) override { shown.emplace_back(window, visible); }
     void show_modal(Window window) override {
         if (in_dialog) in_dialog(window);
     }

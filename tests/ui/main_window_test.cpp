@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -11,7 +12,9 @@
 #include <memory>
 
 #include "fake_host.h"
+#include "persist/app_folder.h"
 #include "persist/startup.h"
+#include "temp_dir.h"
 #include "ui/main_window.h"
 #include "ui/picture_view.h"
 #include "ui/qt_host.h"
@@ -135,6 +138,35 @@ private slots:
         QCOMPARE(child<QPushButton>(s.window, "Command2")->text(), QStringLiteral("1"));
         advanced->trigger();
         QVERIFY(!shift_left->isVisible() && !rotate->isVisible());
+    }
+
+    void closing_saves_the_state_for_the_next_start() {
+        const TempDir home;
+        qputenv("WELKIN_HOME", home.path().string().c_str());
+        const auto start = [](MainForm& form, MainWindow& window) {
+            StartOptions options;
+            options.app_folder = app_folder().string();
+            options.settings_path = settings_path().string();
+            start_up(form, options);
+            window.refresh();
+            window.show();
+        };
+        {
+            FakeHost host;
+            MainForm form(host);
+            MainWindow window(form);
+            start(form, window);
+            QTest::keyClicks(child<QLineEdit>(window, "Text1"), "1");  // 71 wells
+            window.close();
+        }
+        QVERIFY(QFileInfo::exists(QString::fromStdString(home.file("welkin.ini"))));
+        FakeHost host;
+        MainForm form(host);
+        MainWindow window(form);
+        start(form, window);
+        QCOMPARE(child<QLineEdit>(window, "Text1")->text(), QStringLiteral("71"));
+        QVERIFY(window.windowTitle().endsWith("    Project: most recent"));
+        qunsetenv("WELKIN_HOME");
     }
 
     void imperial_entry_commits_on_enter() {
