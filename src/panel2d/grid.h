@@ -22,6 +22,7 @@ struct Grid2d {
     int n = 0;  // panel order; below 1 the grid has no cells
     Variant2d variant = Variant2d::standard;
     bool finned = false;
+    friend bool operator==(const Grid2d&, const Grid2d&) = default;
 };
 
 Grid2d grid_2d(const Design& d);

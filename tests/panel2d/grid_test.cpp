@@ -20,52 +20,40 @@ std::vector<Cell2d> row(const Grid2d& g, const Offsets2d& o, int r) {
 }
 
 TEST(Grid2d, VariantFromTheDesign) {
-    struct Case {
-        bool inverse, optimise;
-        double fin;
-        Variant2d variant;
-        bool finned;
-    };
-    const Case cases[] = {{false, true, 3, Variant2d::standard, true},
-                          {false, false, 0, Variant2d::standard, false},
-                          {true, true, 0, Variant2d::optimised_inverse, false},
-                          {true, false, 3, Variant2d::legacy_inverse, true}};
-    for (const Case& c : cases) {
+    const auto grid = [](bool inverse, bool optimise, double fin) {
         Design d;
         d.well_count = 11;
-        d.inverse_panel = c.inverse;
-        d.mnu_2d_optimise = c.optimise;
-        d.fin_width_mm = c.fin;
-        const Grid2d g = grid_2d(d);
-        EXPECT_EQ(g.n, 11);
-        EXPECT_EQ(g.variant, c.variant);
-        EXPECT_EQ(g.finned, c.finned);
-    }
+        d.inverse_panel = inverse;
+        d.mnu_2d_optimise = optimise;
+        d.fin_width_mm = fin;
+        return grid_2d(d);
+    };
+    EXPECT_EQ(grid(false, true, 3), (Grid2d{11, Variant2d::standard, true}));
+    EXPECT_EQ(grid(false, false, 0), (Grid2d{11, Variant2d::standard, false}));
+    EXPECT_EQ(grid(true, true, 0), (Grid2d{11, Variant2d::optimised_inverse, false}));
+    EXPECT_EQ(grid(true, false, 3), (Grid2d{11, Variant2d::legacy_inverse, true}));
 }
 
-TEST(Grid2d, FrontRowOfTheStandardPanelAtZeroOffsets) {
-    const std::vector<Cell2d> expected = {{0, 6, 0}, {1, 5, 1}, {4, 2, 4}, {2, 4, 2},
+TEST(Grid2d, CellsAtZeroOffsets) {
+    // N 7 front row: residues 0 1 4 2 2 4 1.
+    const std::vector<Cell2d> standard = {{0, 6, 0}, {1, 5, 1}, {4, 2, 4}, {2, 4, 2},
                                           {2, 4, 2}, {4, 2, 4}, {1, 5, 1}};
-    EXPECT_EQ(row(standard7, {}, 0), expected);
-    EXPECT_EQ(row({7, Variant2d::standard, false}, {}, 0), expected);
-}
-
-TEST(Grid2d, InverseVariantsAtTheResidueZeroAndOneCells) {
+    EXPECT_EQ(row(standard7, {}, 0), standard);
+    EXPECT_EQ(row({7, Variant2d::standard, false}, {}, 0), standard);
+    // The inverse variants differ in the residue-0 cell (0,0); (0,1) has residue 1.
     struct Case {
-        const char* name;
         Grid2d g;
         Cell2d at_0_0, at_0_1;
     };
     const Case cases[] = {
-        {"legacy finned", {7, Variant2d::legacy_inverse, true}, {0, 0, 7}, {1, 1, 6}},
-        {"legacy finless", {7, Variant2d::legacy_inverse, false}, {0, 0, 6}, {1, 1, 5}},
-        {"optimised finned", {7, Variant2d::optimised_inverse, true}, {0, 6, 0}, {1, 0, 6}},
-        {"optimised finless", {7, Variant2d::optimised_inverse, false}, {0, 6, 0}, {1, 0, 6}},
+        {{7, Variant2d::legacy_inverse, true}, {0, 0, 7}, {1, 1, 6}},
+        {{7, Variant2d::legacy_inverse, false}, {0, 0, 6}, {1, 1, 5}},
+        {{7, Variant2d::optimised_inverse, true}, {0, 6, 0}, {1, 0, 6}},
+        {{7, Variant2d::optimised_inverse, false}, {0, 6, 0}, {1, 0, 6}},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        EXPECT_EQ(cell_2d(c.g, {}, 0, 0), c.at_0_0);
-        EXPECT_EQ(cell_2d(c.g, {}, 0, 1), c.at_0_1);
+        EXPECT_EQ(cell_2d(c.g, {}, 0, 0), c.at_0_0) << static_cast<int>(c.g.variant) << c.g.finned;
+        EXPECT_EQ(cell_2d(c.g, {}, 0, 1), c.at_0_1) << static_cast<int>(c.g.variant) << c.g.finned;
     }
 }
 
@@ -79,14 +67,10 @@ TEST(Grid2d, HeightPlusDepthIsTheBuildDepthForEveryPrime) {
                 const int total = v == Variant2d::legacy_inverse && finned ? n : n - 1;
                 const Offsets2d o = move_offsets({}, OffsetMove::centre, n);
                 int failures = 0;
-                for (int r = 0; r < n; ++r) {
-                    for (int c = 0; c < n; ++c) {
-                        const Cell2d cell = cell_2d(g, o, r, c);
-                        if (cell.block_height + cell.well_depth != total || cell.block_height < 0 ||
-                            cell.block_height > n - 1) {
-                            ++failures;
-                        }
-                    }
+                for (int cell = 0; cell < n * n; ++cell) {
+                    const Cell2d x = cell_2d(g, o, cell / n, cell % n);
+                    const bool in_range = x.block_height >= 0 && x.block_height < n;
+                    failures += x.block_height + x.well_depth != total || !in_range;
                 }
                 EXPECT_EQ(failures, 0)
                     << "N=" << n << " variant " << static_cast<int>(v) << " finned " << finned;
