@@ -1,83 +1,205 @@
 // welkin-cli: Welkin without a window, for scripts and headless machines.
+#include <QCommandLineParser>
+#include <QGuiApplication>
+#include <QJsonDocument>
+#include <QRegularExpression>
 #include <iostream>
 #include <optional>
-#include <string_view>
+#include <string>
 
 #include "app/console_host.h"
+#include "app/summary_json.h"
 #include "core/main_form.h"
 #include "persist/startup.h"
 #include "reports/design_summary.h"
+#include "ui/picture_export.h"
+#include "ui/picture_render.h"
 #include "units/imperial.h"
 #include "units/numtext.h"
 
 namespace {
 
-constexpr std::string_view usage =
-    "Usage: welkin-cli COMMAND\n"
-    "\n"
+using welkin::Picture;
+
+constexpr int exit_refused = 1;
+constexpr int exit_usage = 2;
+
+constexpr const char* commands_help =
     "Commands:\n"
-    "  summary [PROJECT]\n"
-    "            the design state, from the factory settings or a project file\n"
+    "  summary [PROJECT] [--json]\n"
+    "      the design after the recompute, from the factory settings or a project\n"
     "  convert TEXT\n"
-    "            millimetres of a length typed in feet, inches and fractions\n"
-    "            (6' 10 1/2) or in decimal inches (6.25)\n"
+    "      millimetres of a length in feet, inches and fractions (6' 10 1/2)\n"
+    "      or decimal inches (6.25)\n"
     "  format MM\n"
-    "            a length in millimetres as feet-inches and as decimal inches\n";
+    "      a length in millimetres as feet-inches and as decimal inches\n"
+    "  render PICTURE [PROJECT] -o FILE [--size WxH]\n"
+    "      PICTURE is cross-section, phase-wheel or scatter; FILE ends in\n"
+    "      .png, .svg or .pdf; the size is the picture's size in the window\n";
+
+struct Cli {
+    QCommandLineParser parser;
+    QCommandLineOption json{"json", "Print the summary as one JSON object."};
+    QCommandLineOption output{{"o", "output"}, "Write to FILE.", "FILE"};
+    QCommandLineOption size{"size", "Picture size in pixels, e.g. 800x400.", "WxH"};
+
+    Cli() {
+        parser.setApplicationDescription(QStringLiteral("Welkin without a window.\n\n") +
+                                         QString::fromLatin1(commands_help));
+        parser.addHelpOption();
+        parser.addVersionOption();
+        parser.addOptions({json, output, size});
+        parser.addPositionalArgument("command", "summary, convert, format or render");
+    }
+
+    int usage_error(const QString& why) const {
+        if (!why.isEmpty()) std::cerr << "welkin-cli: " << why.toStdString() << "\n\n";
+        std::cerr << parser.helpText().toStdString();
+        return exit_usage;
+    }
+    // True when no option outside `allowed` was given.
+    bool only(std::initializer_list<const QCommandLineOption*> allowed) const {
+        for (const QString& name : parser.optionNames()) {
+            bool ok = false;
+            for (const QCommandLineOption* o : allowed) ok = ok || o->names().contains(name);
+            if (!ok) return false;
+        }
+        return true;
+    }
+};
 
 // Starts from the factory settings and, given a project, loads it as the
-// desktop program's command line does. False when the project would not load.
-bool start_with(welkin::MainForm& form, const char* project) {
+// desktop program's command line does. On failure the reason is on stderr.
+bool start_with(welkin::MainForm& form, const QString& project) {
     welkin::start_up(form);
-    if (project == nullptr) return true;
-    const std::optional<welkin::ProjectPath> path = welkin::project_path(project);
-    if (!path) {
-        std::cerr << welkin::open_problem_message(project) << '\n';
+    if (!project.isEmpty()) {
+        const std::string argument = project.toStdString();
+        const std::optional<welkin::ProjectPath> path = welkin::project_path(argument);
+        if (!path) {
+            std::cerr << welkin::open_problem_message(argument) << '\n';
+            return false;
+        }
+        if (!welkin::open_project(form, path->path, path->file_name)) return false;
+        form.Command1_Click();
+    }
+    if (form.last_refused()) {
+        std::cerr << form.status_text() << '\n';
         return false;
     }
-    if (!welkin::open_project(form, path->path, path->file_name)) return false;
-    form.Command1_Click();
     return true;
 }
 
-int run_summary(const char* project) {
+int run_summary(const Cli& cli, const QString& project) {
     welkin::ConsoleHost host;
     welkin::MainForm form(host);
-    if (!start_with(form, project)) return 1;
-    std::cout << welkin::design_summary(form);
+    if (!start_with(form, project)) return exit_refused;
+    if (cli.parser.isSet(cli.json)) {
+        std::cout << QJsonDocument(welkin::summary_json(form)).toJson().toStdString();
+    } else {
+        std::cout << welkin::design_summary(form);
+    }
     return 0;
 }
 
-int run_convert(std::string_view text) {
-    const welkin::ImperialParse parsed = welkin::parse_imperial(text);
+int run_convert(const QString& text) {
+    const welkin::ImperialParse parsed = welkin::parse_imperial(text.toStdString());
     if (!parsed.measure_error.empty()) {
         std::cerr << parsed.measure_error << '\n';
-        return 1;
+        return exit_refused;
     }
     std::cout << welkin::number_text(welkin::text_value(parsed.result)) << '\n';
     return 0;
 }
 
-int run_format(std::string_view mm) {
-    const welkin::ImperialFormat formatted = welkin::format_imperial(mm);
+int run_format(const QString& mm) {
+    const welkin::ImperialFormat formatted = welkin::format_imperial(mm.toStdString());
     if (!formatted.measure_error.empty()) {
         std::cerr << formatted.measure_error << '\n';
-        return 1;
+        return exit_refused;
     }
     std::cout << formatted.feet_inches << '\n' << formatted.decimal_inches << '\n';
     return 0;
 }
 
+std::optional<Picture> picture_named(const QString& name) {
+    if (name == QLatin1String("cross-section")) return Picture::Picture1;
+    if (name == QLatin1String("phase-wheel")) return Picture::Picture2;
+    if (name == QLatin1String("scatter")) return Picture::Picture3;
+    return std::nullopt;
+}
+
+int run_render(const Cli& cli, const QStringList& args) {
+    const std::optional<Picture> which = picture_named(args.value(1));
+    if (!which) return cli.usage_error(QStringLiteral("unknown picture \"%1\"").arg(args.value(1)));
+    if (!cli.parser.isSet(cli.output))
+        return cli.usage_error(QStringLiteral("render needs -o FILE"));
+    std::optional<QSize> size;
+    if (cli.parser.isSet(cli.size)) {
+        static const QRegularExpression pattern(
+            QStringLiteral("^([1-9][0-9]{0,4})x([1-9][0-9]{0,4})$"));
+        const QRegularExpressionMatch m = pattern.match(cli.parser.value(cli.size));
+        if (!m.hasMatch()) return cli.usage_error(QStringLiteral("--size must be like 800x400"));
+        size = QSize(m.captured(1).toInt(), m.captured(2).toInt());
+    }
+
+    welkin::ConsoleHost host;
+    welkin::MainForm form(host);
+    if (!start_with(form, args.value(2))) return exit_refused;
+    const welkin::Design& d = form.design();
+    const QString error = welkin::export_picture(
+        *which, d, size.value_or(welkin::picture_size(*which, d)), cli.parser.value(cli.output));
+    if (!error.isEmpty()) {
+        std::cerr << error.toStdString() << '\n';
+        return exit_refused;
+    }
+    return 0;
+}
+
+// Qt's own warnings (about the session environment, fonts and the like)
+// mean nothing to a script reading the output; WELKIN_DEBUG brings them back.
+void quiet_qt_messages(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtFatalMsg || type == QtCriticalMsg || qEnvironmentVariableIsSet("WELKIN_DEBUG")) {
+        std::cerr << message.toStdString() << '\n';
+    }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    const std::string_view command = argc > 1 ? argv[1] : "";
-    if (command == "summary" && argc <= 3) return run_summary(argc == 3 ? argv[2] : nullptr);
-    if (command == "convert" && argc == 3) return run_convert(argv[2]);
-    if (command == "format" && argc == 3) return run_format(argv[2]);
-    if (command == "--help" || command == "-h") {
-        std::cout << usage;
+    qInstallMessageHandler(quiet_qt_messages);
+    // Pictures are drawn off screen; no display is needed.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    QGuiApplication::setApplicationName(QStringLiteral("welkin-cli"));
+    QGuiApplication::setApplicationVersion(QStringLiteral("4.01"));
+
+    Cli cli;
+    if (!cli.parser.parse(QGuiApplication::arguments()))
+        return cli.usage_error(cli.parser.errorText());
+    if (cli.parser.isSet(QStringLiteral("help"))) {
+        std::cout << cli.parser.helpText().toStdString();
         return 0;
     }
-    std::cerr << usage;
-    return 2;
+    if (cli.parser.isSet(QStringLiteral("version"))) {
+        std::cout << "4.01\n";
+        return 0;
+    }
+
+    const QStringList args = cli.parser.positionalArguments();
+    const QString command = args.value(0);
+    if (command == QLatin1String("summary") && args.size() <= 2 && cli.only({&cli.json})) {
+        return run_summary(cli, args.value(1));
+    }
+    if (command == QLatin1String("convert") && args.size() == 2 && cli.only({})) {
+        return run_convert(args[1]);
+    }
+    if (command == QLatin1String("format") && args.size() == 2 && cli.only({})) {
+        return run_format(args[1]);
+    }
+    if (command == QLatin1String("render") && args.size() >= 2 && args.size() <= 3 &&
+        cli.only({&cli.output, &cli.size})) {
+        return run_render(cli, args);
+    }
+    return cli.usage_error(command.isEmpty() ? QString()
+                                             : QStringLiteral("wrong use of \"%1\"").arg(command));
 }

@@ -243,6 +243,7 @@ void MainForm::Command1_Click() {
         status_text_ = refusal;
         status_colour_ = rgb_dark_red;
         mnu_2d_enabled_ = false;
+        last_refused_ = true;
         return;
     }
     design_.well_count = static_cast<int>(n);  // a prime from the table, so exact
@@ -266,7 +267,9 @@ void MainForm::Command1_Click() {
 void MainForm::drawresults() {
     busy_ = 1;
     ++drawresults_runs_;
-    switch (derive_inputs()) {
+    const Outcome outcome = derive_inputs();
+    last_refused_ = outcome != Outcome::ok;
+    switch (outcome) {
         case Outcome::format_error:
             return;  // the field's own message is up; busy stays set until it is fixed
         case Outcome::range_error: break;

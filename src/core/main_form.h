@@ -164,6 +164,9 @@ public:
     void set_busy(int busy) { busy_ = busy; }
     // How many times drawresults has started, for callers that count work.
     long drawresults_runs() const { return drawresults_runs_; }
+    // Whether the last recompute stopped at an invalid input; the status
+    // line then holds the reason.
+    bool last_refused() const { return last_refused_; }
     // How many recomputes ran to the end; the pictures are redrawn after each.
     long completed_recomputes() const { return completed_recomputes_; }
 
@@ -223,6 +226,7 @@ private:
     bool scorecard_shown_ = false;
     long drawresults_runs_ = 0;
     long completed_recomputes_ = 0;
+    bool last_refused_ = false;
 };
 
 // Holds `busy` at 1 for the lifetime of the scope, as loading and resetting

@@ -1,0 +1,13 @@
+// The design state after a recompute as one JSON object, with the names the
+// program uses for its state and labels.
+#pragma once
+
+#include <QJsonObject>
+
+#include "core/main_form.h"
+
+namespace welkin {
+
+QJsonObject summary_json(const MainForm& form);
+
+}  // namespace welkin
