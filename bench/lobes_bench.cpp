@@ -1,0 +1,47 @@
+// The directions behind one lobes picture: every order at every hertz of the
+// lobe sweep, from the HF cutoff down to where the lobes begin. The drawing
+// adds its lines on top of this.
+#include <benchmark/benchmark.h>
+
+#include <cstdint>
+
+#include "core/analysis.h"
+#include "core/sequence.h"
+#include "lobes/analysis.h"
+
+namespace {
+
+// The default 600 Hz panel with the well width auto-wells gives it.
+welkin::Design design(int n) {
+    welkin::Design d;
+    d.well_count = n;
+    welkin::generate_sequence(d);
+    d.design_freq_hz = 600;
+    d.design_half_wavelength_mm = welkin::half_wavelength_from_freq(600);
+    d.deepest_well_mm =
+        welkin::deepest_from_half_wavelength(d.design_half_wavelength_mm, d.seq_max, n);
+    d.fin_width_mm = 3;
+    welkin::analyse_widths(d);
+    d.well_width_mm = d.well_width_shown_mm = d.recommended_width_mm;
+    welkin::rate_design(d, {});
+    return d;
+}
+
+void BM_LobeSweep(benchmark::State& state) {
+    welkin::Design d = design(static_cast<int>(state.range(0)));
+    const welkin::LobeAnalysis a = analyse_lobes(d, "30", true).analysis.value();
+    std::int64_t directions = 0;
+    for (auto _ : state) {
+        for (double f = a.hf_zero_hz; f >= a.lobe_start_hz; --f) {
+            for (int m = -d.well_count; m <= d.well_count; ++m) {
+                benchmark::DoNotOptimize(welkin::lobe_direction(a, f, m));
+                ++directions;
+            }
+        }
+    }
+    state.SetItemsProcessed(directions);
+    state.counters["hertz"] = a.hf_zero_hz - a.lobe_start_hz + 1;
+}
+BENCHMARK(BM_LobeSweep)->Arg(7)->Arg(101)->Unit(benchmark::kMillisecond);
+
+}  // namespace
