@@ -6,12 +6,18 @@
 #include <iostream>
 #include <optional>
 #include <string>
+#include <utility>
 
+#include "app/cli_commands.h"
 #include "app/console_host.h"
 #include "app/summary_json.h"
 #include "core/main_form.h"
+#include "persist/file_io.h"
 #include "persist/startup.h"
 #include "reports/design_summary.h"
+#include "reports/report_1d.h"
+#include "reports/report_2d.h"
+#include "reports/report_files.h"
 #include "ui/picture_export.h"
 #include "ui/picture_render.h"
 #include "units/imperial.h"
@@ -35,21 +41,32 @@ constexpr const char* commands_help =
     "      a length in millimetres as feet-inches and as decimal inches\n"
     "  render PICTURE [PROJECT] -o FILE [--size WxH]\n"
     "      PICTURE is cross-section, phase-wheel or scatter; FILE ends in\n"
-    "      .png, .svg or .pdf; the size is the picture's size in the window\n";
+    "      .png, .svg or .pdf; the size is the picture's size in the window\n"
+    "  report1d [PROJECT] [-o FILE]\n"
+    "      the 1D report, on standard output or into FILE\n"
+    "  report2d [PROJECT] [--left L] [--pull P] [-o FILE]\n"
+    "      the 2D report; the grid's offsets default to the centred ones\n"
+    "  lobes [PROJECT] --angle A [--explorer] [--json]\n"
+    "      usable frequency range and lobes for a signal at A degrees\n";
 
 struct Cli {
     QCommandLineParser parser;
     QCommandLineOption json{"json", "Print the summary as one JSON object."};
     QCommandLineOption output{{"o", "output"}, "Write to FILE.", "FILE"};
     QCommandLineOption size{"size", "Picture size in pixels, e.g. 800x400.", "WxH"};
+    QCommandLineOption left{"left", "Columns the 2D grid is shifted left.", "L"};
+    QCommandLineOption pull{"pull", "Rows the 2D grid is pulled forward.", "P"};
+    QCommandLineOption angle{"angle", "Signal angle in degrees, -90 to 90.", "A"};
+    QCommandLineOption explorer{"explorer", "Analyse one panel, as the usable ranges explorer."};
 
     Cli() {
         parser.setApplicationDescription(QStringLiteral("Welkin without a window.\n\n") +
                                          QString::fromLatin1(commands_help));
         parser.addHelpOption();
         parser.addVersionOption();
-        parser.addOptions({json, output, size});
-        parser.addPositionalArgument("command", "summary, convert, format or render");
+        parser.addOptions({json, output, size, left, pull, angle, explorer});
+        parser.addPositionalArgument(
+            "command", "summary, convert, format, render, report1d, report2d or lobes");
     }
 
     int usage_error(const QString& why) const {
@@ -155,6 +172,66 @@ int run_render(const Cli& cli, const QStringList& args) {
     return 0;
 }
 
+// Standard output, or the file named by -o, byte for byte.
+int write_output(const Cli& cli, const std::string& text) {
+    if (!cli.parser.isSet(cli.output)) {
+        std::cout << text;
+        return 0;
+    }
+    const std::string path = cli.parser.value(cli.output).toStdString();
+    if (!welkin::replace_file(path, text)) {
+        std::cerr << "Cannot write " << path << '\n';
+        return exit_refused;
+    }
+    return 0;
+}
+
+int run_report1d(const Cli& cli, const QString& project) {
+    welkin::ConsoleHost host;
+    welkin::MainForm form(host);
+    if (!start_with(form, project)) return exit_refused;
+    return write_output(cli, welkin::report_1d_text(form));
+}
+
+int run_report2d(const Cli& cli, const QString& project) {
+    welkin::ConsoleHost host;
+    welkin::MainForm form(host);
+    if (!start_with(form, project)) return exit_refused;
+    const int n = form.design().well_count;
+    welkin::Offsets2d offsets = welkin::centred_offsets(n);
+    for (auto [option, field] :
+         {std::pair{&cli.left, &offsets.left_shift}, std::pair{&cli.pull, &offsets.pull}}) {
+        if (!cli.parser.isSet(*option)) continue;
+        bool ok = false;
+        const long long value = cli.parser.value(*option).toLongLong(&ok);
+        if (!ok) return cli.usage_error(QStringLiteral("--left and --pull take whole numbers"));
+        // The grid repeats every N wells; the window keeps each offset within one turn.
+        *field = static_cast<int>(((value % n) + n) % n);
+    }
+    return write_output(cli, welkin::report_2d_text(form.design(), offsets));
+}
+
+int run_lobes(const Cli& cli, const QString& project) {
+    if (!cli.parser.isSet(cli.angle))
+        return cli.usage_error(QStringLiteral("lobes needs --angle A"));
+    welkin::ConsoleHost host;
+    welkin::MainForm form(host);
+    if (!start_with(form, project)) return exit_refused;
+    const welkin::LobeOutcome outcome =
+        welkin::analyse_lobes(form.edit_design(), cli.parser.value(cli.angle).toStdString(),
+                              !cli.parser.isSet(cli.explorer));
+    if (!outcome.analysis) {
+        std::cerr << outcome.error << '\n';
+        return exit_refused;
+    }
+    if (cli.parser.isSet(cli.json)) {
+        std::cout << QJsonDocument(welkin::lobes_json(*outcome.analysis)).toJson().toStdString();
+    } else {
+        std::cout << welkin::lobes_text(*outcome.analysis);
+    }
+    return 0;
+}
+
 // Qt's own warnings (about the session environment, fonts and the like)
 // mean nothing to a script reading the output; WELKIN_DEBUG brings them back.
 void quiet_qt_messages(QtMsgType type, const QMessageLogContext&, const QString& message) {
@@ -199,6 +276,17 @@ int main(int argc, char** argv) {
     if (command == QLatin1String("render") && args.size() >= 2 && args.size() <= 3 &&
         cli.only({&cli.output, &cli.size})) {
         return run_render(cli, args);
+    }
+    if (command == QLatin1String("report1d") && args.size() <= 2 && cli.only({&cli.output})) {
+        return run_report1d(cli, args.value(1));
+    }
+    if (command == QLatin1String("report2d") && args.size() <= 2 &&
+        cli.only({&cli.output, &cli.left, &cli.pull})) {
+        return run_report2d(cli, args.value(1));
+    }
+    if (command == QLatin1String("lobes") && args.size() <= 2 &&
+        cli.only({&cli.angle, &cli.explorer, &cli.json})) {
+        return run_lobes(cli, args.value(1));
     }
     return cli.usage_error(command.isEmpty() ? QString()
                                              : QStringLiteral("wrong use of \"%1\"").arg(command));

@@ -21,7 +21,9 @@
 #include "panel1d/cross_section.h"
 #include "panel1d/phase_wheel.h"
 #include "panel1d/scatter.h"
+#include "persist/app_folder.h"
 #include "persist/startup.h"
+#include "reports/report_files.h"
 #include "ui/main_window_layout.h"
 #include "ui/picture_render.h"
 #include "ui/picture_view.h"
@@ -374,7 +376,7 @@ void MainWindow::build_menus() {
     group(visualizer, {"Highlight true Inverse panels  in light brown"}, 0);
 
     QMenu* export_menu = bar->addMenu(QStringLiteral("&Export"));
-    item(export_menu, "Generate 1D report", nullptr);
+    item(export_menu, "Generate 1D report", [this] { generate_1d_report(form_, app_folder()); });
     export_menu->addSeparator();
     item(export_menu, "Copy panel picture to clipboard. (Shortcut: Double-click picture)",
          [this] { form_.mnu_clippanel_Click(); });

@@ -10,11 +10,13 @@
 #include <QProcess>
 #include <QXmlStreamReader>
 #include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
 #include "fake_host.h"
 #include "persist/startup.h"
+#include "reports/report_1d.h"
 #include "temp_dir.h"
 
 namespace welkin {
@@ -172,6 +174,33 @@ TEST_F(CliTest, RendersPngSvgAndPdf) {
     QFile pdf_file(pdf);
     ASSERT_TRUE(pdf_file.open(QIODevice::ReadOnly));
     EXPECT_TRUE(pdf_file.read(5) == "%PDF-");
+}
+
+TEST_F(CliTest, ReportsAndLobes) {
+    const std::string report = dir.file("r.txt");
+    ASSERT_EQ(cli({"report1d", "-o", QString::fromStdString(report)}).exit_code, 0);
+    FakeHost host;
+    MainForm form(host);
+    start_up(form);
+    std::ifstream in(report, std::ios::binary);
+    const std::string written((std::istreambuf_iterator<char>(in)), {});
+    EXPECT_EQ(written, report_1d_text(form));
+
+    // The centred grid unless told otherwise; offsets wrap round the grid.
+    EXPECT_EQ(cli({"report2d"}).out, cli({"report2d", "--left", "4", "--pull", "11"}).out);
+    EXPECT_EQ(cli({"report2d", "--left", "x"}).exit_code, 2);
+
+    const CliRun refused = cli({"lobes", "--angle", "95"});
+    EXPECT_EQ(refused.exit_code, 1);
+    EXPECT_EQ(refused.err, "Angle of incidence must be between 90 degrees and -90 degrees\n");
+    EXPECT_EQ(cli({"lobes"}).exit_code, 2);
+
+    const CliRun explorer = cli({"lobes", "--angle", "0", "--explorer", "--json"});
+    ASSERT_EQ(explorer.exit_code, 0);
+    const QJsonObject json = QJsonDocument::fromJson(explorer.out).object();
+    EXPECT_TRUE(json["lobe_start_hz"].isNull());
+    EXPECT_EQ(json["texts"]["Label6"].toString(), QStringLiteral("f_period  592 Hz"));
+    EXPECT_FALSE(json["true_multiples"].toArray().isEmpty());
 }
 
 }  // namespace

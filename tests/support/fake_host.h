@@ -20,6 +20,7 @@ public:
     std::vector<Field> focused;
     std::vector<Picture> copied;
     std::vector<Window> printed;
+    std::vector<std::string> opened;
     std::vector<std::pair<Window, bool>> shown;
     bool answer_yes = false;
     // What the user does while a dialog is up.
@@ -32,6 +33,7 @@ public:
     void focus_field(Field field) override { focused.push_back(field); }
     void copy_picture(Picture picture) override { copied.push_back(picture); }
     void print_window(Window window) override { printed.push_back(window); }
+    void open_with_shell(const std::string& path) override { opened.push_back(path); }
     void show_window(Window window, bool visible) override { shown.emplace_back(window, visible); }
     void show_modal(Window window) override {
         if (in_dialog) in_dialog(window);
