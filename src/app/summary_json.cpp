@@ -13,15 +13,6 @@ QJsonArray rgb_json(Rgb c) {
     return QJsonArray{c.r, c.g, c.b};
 }
 
-QString lock_name(LockMode lock) {
-    switch (lock) {
-        case LockMode::depth: return QStringLiteral("depth");
-        case LockMode::build_2d: return QStringLiteral("2d");
-        case LockMode::freq: break;
-    }
-    return QStringLiteral("freq");
-}
-
 }  // namespace
 
 QJsonObject summary_json(const MainForm& form) {
@@ -53,7 +44,7 @@ QJsonObject summary_json(const MainForm& form) {
         {"side_shift", d.side_shift},
         {"inverse_panel", d.inverse_panel},
         {"unit_mode", qs(unit_mode_text(d.unit_mode))},
-        {"lock", lock_name(d.lock)},
+        {"lock", qs(lock_mode_text(d.lock))},
         {"results_page", d.results_page},
         {"vertical_scale_mm", d.vertical_scale_mm},
         {"period_fix_width_mm", d.period_fix_width_mm},

@@ -17,4 +17,13 @@ std::string_view unit_mode_text(UnitMode mode) {
     return "metric";
 }
 
+std::string_view lock_mode_text(LockMode lock) {
+    switch (lock) {
+        case LockMode::depth: return "depth";
+        case LockMode::build_2d: return "2d";
+        case LockMode::freq: break;
+    }
+    return "freq";
+}
+
 }  // namespace welkin

@@ -29,6 +29,11 @@ enum class LockMode { freq, depth, build_2d };
 enum class UnitMode { metric, inches, decimalinches };
 
 std::string_view unit_mode_text(UnitMode mode);
+// "freq", "depth" or "2d", as files and the batch program name the locks.
+std::string_view lock_mode_text(LockMode lock);
+
+// The panel drawing scales of the Display menu, in its order; 0 stretches.
+inline constexpr std::array<int, 5> vertical_scales = {0, 350, 800, 1500, 2500};
 
 using WellSequence = std::array<std::int16_t, max_well_count + 1>;
 

@@ -22,9 +22,6 @@ constexpr std::string_view crlf = "\r\n";
 constexpr std::string_view yes = "yes";
 constexpr std::string_view no = "no";
 
-// The scale items in the order of their line-11 tokens "0" to "4".
-constexpr std::array<int, 5> scale_tokens = {0, 350, 800, 1500, 2500};
-
 // Lines 26 to 29 list the colour schemes in this order.
 constexpr std::array<ColourScheme, 4> scheme_lines = {
     ColourScheme::welkin_green, ColourScheme::kit_kat, ColourScheme::the_blues,
@@ -37,18 +34,9 @@ std::string_view yes_no(bool value) {
     return value ? yes : no;
 }
 
-std::string_view lock_token(LockMode lock) {
-    switch (lock) {
-        case LockMode::depth: return "depth";
-        case LockMode::build_2d: return "2d";
-        case LockMode::freq: break;
-    }
-    return "freq";
-}
-
 std::string scale_token(int vertical_scale_mm) {
-    for (std::size_t i = 0; i < scale_tokens.size(); ++i) {
-        if (scale_tokens[i] == vertical_scale_mm)
+    for (std::size_t i = 0; i < vertical_scales.size(); ++i) {
+        if (vertical_scales[i] == vertical_scale_mm)
             return number_text_trimmed(static_cast<double>(i));
     }
     return "0";
@@ -156,7 +144,7 @@ private:
         d_.mnu_halfwidth = line(10) == yes;
         if (!has(11)) return;
         if (const std::optional<int> i = count_from(line(11), 5); i && line(11).size() == 1) {
-            form_.select_vertical_scale(scale_tokens[static_cast<std::size_t>(*i)]);
+            form_.select_vertical_scale(vertical_scales[static_cast<std::size_t>(*i)]);
         }
         if (!has(12)) return;
         d_.inverse_panel = line(12) == yes;
@@ -218,7 +206,7 @@ std::string settings_text(const MainForm& form) {
     put(trimmed(form.field_text(Field::Text5)));
     put(trimmed(form.field_text(Field::Text4)));
     put(trimmed(form.field_text(Field::Text3)));
-    put(lock_token(d.lock));
+    put(lock_mode_text(d.lock));
     put(yes_no(d.mnu_autowells));
     put(yes_no(d.mnu_advanced));
     put(yes_no(d.mnu_inverse_pairing));

@@ -14,15 +14,6 @@ std::string_view yes_no(bool value) {
     return value ? "yes" : "no";
 }
 
-std::string_view lock_text(LockMode lock) {
-    switch (lock) {
-        case LockMode::depth: return "depth";
-        case LockMode::build_2d: return "2d";
-        case LockMode::freq: break;
-    }
-    return "freq";
-}
-
 std::string sequence_text(const Design& d) {
     std::string out;
     for (int i = 0; i <= d.well_count; ++i) {
@@ -75,7 +66,7 @@ std::string design_summary(const MainForm& form) {
     out.add("vertical_scale_mm", d.vertical_scale_mm);
     out.add("busy", form.busy());
     out.add("unit_mode", unit_mode_text(d.unit_mode));
-    out.add("lock", lock_text(d.lock));
+    out.add("lock", lock_mode_text(d.lock));
     out.add("mnu_advanced", d.mnu_advanced);
     out.add("mnu_auto_optimise", d.mnu_auto_optimise);
     out.add("mnu_inverse_pairing", d.mnu_inverse_pairing);

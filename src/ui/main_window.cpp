@@ -334,18 +334,19 @@ void MainWindow::build_menus() {
          nullptr);
     item(display, "Also good to see panel size changes in advanced mode with auto-wells turned on",
          nullptr);
-    static constexpr std::array<std::pair<std::string_view, int>, 5> scales = {{
-        {"Stretch the panel to use the full size of the drawing area", 0},
-        {"Draw the panel to scale as a Large picture", 350},
-        {"Draw the panel to scale as a Medium picture", 800},
-        {"Draw the panel to scale as a Small picture", 1500},
-        {"Draw the panel to scale as a Very small picture", 2500},
-    }};
+    // In the order of vertical_scales.
+    static constexpr std::array<std::string_view, 5> scale_captions = {
+        "Stretch the panel to use the full size of the drawing area",
+        "Draw the panel to scale as a Large picture",
+        "Draw the panel to scale as a Medium picture",
+        "Draw the panel to scale as a Small picture",
+        "Draw the panel to scale as a Very small picture",
+    };
     auto* scale_group = new QActionGroup(this);
-    for (std::size_t i = 0; i < scales.size(); ++i) {
-        const int mm = scales[i].second;
+    for (std::size_t i = 0; i < scale_captions.size(); ++i) {
+        const int mm = vertical_scales[i];
         scale_items_[i] =
-            checkable(display, scales[i].first, [this, mm] { form_.select_vertical_scale(mm); });
+            checkable(display, scale_captions[i], [this, mm] { form_.select_vertical_scale(mm); });
         scale_group->addAction(scale_items_[i]);
     }
 

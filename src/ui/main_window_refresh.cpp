@@ -21,14 +21,6 @@
 
 namespace welkin {
 
-namespace {
-
-QString colour_style(std::string_view property, Rgb colour) {
-    return QStringLiteral("%1: %2;").arg(qs(property), to_qcolor(colour).name());
-}
-
-}  // namespace
-
 void MainWindow::refresh() {
     setWindowTitle(qs(form_.title()));
     refresh_fields();
@@ -122,9 +114,8 @@ void MainWindow::refresh_menus() {
     mnu_2d_optimise_->setEnabled(form_.menu_enabled(Menu::mnu_2d_optimise));
     mnu_optimise_->setEnabled(form_.menu_enabled(Menu::mnu_optimise));
     mnu_halfwidth_->setChecked(d.mnu_halfwidth);
-    static constexpr std::array<int, 5> scales = {0, 350, 800, 1500, 2500};
-    for (std::size_t i = 0; i < scales.size(); ++i) {
-        scale_items_[i]->setChecked(d.vertical_scale_mm == scales[i]);
+    for (std::size_t i = 0; i < vertical_scales.size(); ++i) {
+        scale_items_[i]->setChecked(d.vertical_scale_mm == vertical_scales[i]);
     }
 }
 

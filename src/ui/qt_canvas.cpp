@@ -1,5 +1,7 @@
 #include "ui/qt_canvas.h"
 
+#include "ui/qt_text.h"
+
 #include <QFont>
 #include <QPaintDevice>
 #include <QString>
@@ -9,6 +11,10 @@ namespace welkin {
 
 QColor to_qcolor(Rgb colour) {
     return QColor(colour.r, colour.g, colour.b);
+}
+
+QString colour_style(std::string_view property, Rgb colour) {
+    return QStringLiteral("%1: %2;").arg(qs(property), to_qcolor(colour).name());
 }
 
 QtCanvas::QtCanvas(QPaintDevice& device)

@@ -38,4 +38,7 @@ private:
 
 QColor to_qcolor(Rgb colour);
 
+// A style-sheet declaration such as "color: #c00000;".
+QString colour_style(std::string_view property, Rgb colour);
+
 }  // namespace welkin

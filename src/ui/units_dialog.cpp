@@ -11,14 +11,6 @@
 
 namespace welkin {
 
-namespace {
-
-QString colour_style(Rgb colour) {
-    return QStringLiteral("color: %1;").arg(to_qcolor(colour).name());
-}
-
-}  // namespace
-
 UnitsDialog::UnitsDialog(UnitsForm& form, QWidget* parent) : QDialog(parent), form_(form) {
     setWindowTitle(qs(units_caption));
     auto* layout = new QVBoxLayout(this);
@@ -56,9 +48,9 @@ UnitsDialog::UnitsDialog(UnitsForm& form, QWidget* parent) : QDialog(parent), fo
 void UnitsDialog::refresh() {
     const auto selected = static_cast<std::size_t>(form_.selected());
     for (std::size_t i = 0; i < options_.size(); ++i) options_[i]->setChecked(i == selected);
-    rules_frame_->setStyleSheet(
-        QStringLiteral("QGroupBox { %1 }").arg(colour_style(form_.rules_caption_colour())));
-    for (QLabel* rule : rules_) rule->setStyleSheet(colour_style(form_.rule_colour()));
+    rules_frame_->setStyleSheet(QStringLiteral("QGroupBox { %1 }")
+                                    .arg(colour_style("color", form_.rules_caption_colour())));
+    for (QLabel* rule : rules_) rule->setStyleSheet(colour_style("color", form_.rule_colour()));
 }
 
 }  // namespace welkin
