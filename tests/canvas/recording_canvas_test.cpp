@@ -2,17 +2,17 @@
 
 #include <gtest/gtest.h>
 
+#include <cstddef>
 #include <optional>
+#include <utility>
 
 namespace welkin {
 namespace {
 
 TEST(RecordingCanvas, RecordsOpsForgetsThemOnClearAndFindsThem) {
-    constexpr Rgb grey{187, 187, 187};
-    constexpr Rgb green{20, 108, 0};
+    constexpr Rgb grey{187, 187, 187}, green{20, 108, 0};
     RecordingCanvas c(40, 30);
-    EXPECT_EQ(c.width_twips(), 600);
-    EXPECT_EQ(c.height_twips(), 450);
+    EXPECT_EQ(std::pair(c.width_twips(), c.height_twips()), std::pair(600.0, 450.0));
     c.line(9, 9, 9, 9, green);
     c.clear(rgb_white);
     c.fill_box(0, 4, 7, 7, grey);
@@ -20,7 +20,6 @@ TEST(RecordingCanvas, RecordsOpsForgetsThemOnClearAndFindsThem) {
     c.set_pen_width(2);
     c.line(0, 4, 7, 4, green);
     c.text(1, 1, "Well", 8, grey);
-
     ASSERT_EQ(c.ops.size(), 6u) << "the line before the clear is forgotten";
     EXPECT_EQ(c.ops[0], (CanvasOp{OpKind::clear, 0, 0, 0, 0, rgb_white}));
     EXPECT_EQ(c.ops[5], (CanvasOp{OpKind::text, 1, 1, 0, 0, grey, 2, "Well", 8}));

@@ -7,33 +7,29 @@
 namespace welkin {
 namespace {
 
+// Well 1 of N 7 at 600 Hz: 41 mm deep, block 123 mm. At 400 Hz the deepest
+// well, 4 x 431 / 7 = 246.29 mm, is rounded to 246, which leaves its block
+// 0.29 mm below zero.
 TEST(FiguresTable, DepthAndBlockPagesInEachUnitMode) {
     struct Case {
         UnitMode mode;
-        const char *depth_heading, *block_heading;
-        const char *depth1, *block1;  // well 1: 41 mm deep, block 123 mm
-        const char* block_below_zero;
+        const char *depth_page, *block_page, *block_below_zero;  // heading | well 1
     };
-    const Case cases[] = {
-        {UnitMode::metric, "Depth in mm", "Block height in mm", " 41 mm", " 123 mm", " 0 mm"},
-        {UnitMode::inches, "Depth in inches", "Block height in inches", "1 5/8 inches",
-         "4 13/16 inches", "0 inches"},
-        {UnitMode::decimalinches, "Depth in inches", "Block height in inches", " 1.61 inches",
-         " 4.84 inches", " 0 inches"}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(unit_mode_text(c.mode));
-        Design d = design_at(7, 600);
-        d.unit_mode = c.mode;
-        d.results_page = 1;
-        EXPECT_EQ(figures_table(d, 0).heading, c.depth_heading);
-        EXPECT_EQ(figures_table(d, 0).ratio[1], c.depth1);
-        d.results_page = 2;
-        EXPECT_EQ(figures_table(d, 0).heading, c.block_heading);
-        EXPECT_EQ(figures_table(d, 0).ratio[1], c.block1);
-        // At 400 Hz the deepest well, 4 x 431 / 7 = 246.29 mm, is rounded
-        // to 246, which leaves its block 0.29 mm below zero.
-        Design low = design_at(7, 400);
-        low.unit_mode = c.mode;
+    for (const Case& c :
+         {Case{UnitMode::metric, "Depth in mm| 41 mm", "Block height in mm| 123 mm", " 0 mm"},
+          Case{UnitMode::inches, "Depth in inches|1 5/8 inches",
+               "Block height in inches|4 13/16 inches", "0 inches"},
+          Case{UnitMode::decimalinches, "Depth in inches| 1.61 inches",
+               "Block height in inches| 4.84 inches", " 0 inches"}}) {
+        Design d = design_at(7, 600), low = design_at(7, 400);
+        d.unit_mode = low.unit_mode = c.mode;
+        const auto page = [&d](int p) {
+            d.results_page = p;
+            const FiguresTable t = figures_table(d, 0);
+            return t.heading + "|" + t.ratio[1];
+        };
+        EXPECT_EQ(page(1), c.depth_page);
+        EXPECT_EQ(page(2), c.block_page);
         EXPECT_EQ(block_height_text(low, 4), c.block_below_zero);
     }
 }

@@ -2,22 +2,20 @@
 
 #include <gtest/gtest.h>
 
+#include <cstddef>
+
 #include "canvas/recording_canvas.h"
 #include "test_designs.h"
 
 namespace welkin {
 namespace {
 
-constexpr Rgb grey{216, 216, 216};
-constexpr Rgb red{255, 0, 0};
+constexpr Rgb grey{216, 216, 216}, green{115, 164, 110}, red{255, 0, 0};
 
-// Spokes of a three-well wheel, at 0, 2.094 and 4.188 radians, with pen 2.
+// A spoke of a three-well wheel, at 0, 2.094 or 4.188 radians, with pen 2.
 CanvasOp spoke(double x2, double y2, Rgb c, double x1 = 100, double y1 = 100) {
     return {OpKind::line, x1, y1, x2, y2, c, 2};
 }
-const CanvasOp top = spoke(100, 0, grey);
-const CanvasOp right = spoke(186.622, 149.966, grey);
-const CanvasOp left = spoke(13.437, 150.068, grey);
 
 RecordingCanvas painted(const Design& d) {
     RecordingCanvas canvas(120, 120);
@@ -26,18 +24,14 @@ RecordingCanvas painted(const Design& d) {
 }
 
 TEST(PhaseWheel, ThreeWellsGreySpokesUnderTheUsedOnes) {
-    const Design d = design_at(3, 600);  // 0 1 1 (0)
-    const RecordingCanvas c = painted(d);
+    const RecordingCanvas c = painted(design_at(3, 600));  // 0 1 1 (0)
     ASSERT_EQ(c.ops.size(), 10u);
     EXPECT_EQ(c.ops[0], (CanvasOp{OpKind::clear, 0, 0, 0, 0, {224, 224, 224}}));
     EXPECT_EQ(c.ops[1], (CanvasOp{OpKind::set_scale, 0, 0, 202, 202, {}}));
-    EXPECT_TRUE(near(c.ops[3], top, 1e-3));
-    EXPECT_TRUE(near(c.ops[4], right, 1e-3));
-    EXPECT_TRUE(near(c.ops[5], left, 1e-3));
-    constexpr Rgb green{115, 164, 110};
-    EXPECT_TRUE(near(c.ops[6], spoke(100, 0, green), 1e-3));
-    EXPECT_TRUE(near(c.ops[7], spoke(right.x2, right.y2, green), 1e-3));
-    EXPECT_EQ(c.ops[8], c.ops[7]);
+    const CanvasOp spokes[] = {
+        spoke(100, 0, grey),  spoke(186.622, 149.966, grey),  spoke(13.437, 150.068, grey),
+        spoke(100, 0, green), spoke(186.622, 149.966, green), spoke(186.622, 149.966, green)};
+    for (std::size_t i = 0; i < 6; ++i) EXPECT_TRUE(near(c.ops[i + 3], spokes[i], 1e-3)) << i;
     EXPECT_EQ(c.ops[9], (CanvasOp{OpKind::circle, 100, 100, 100, 0, {180, 180, 180}, 2}));
 
     // An inverse panel's depth N lands a hair short of the top spoke.
@@ -53,9 +47,9 @@ TEST(PhaseWheel, RedTipOnlyInAdvancedMode) {
     }
     d.mnu_advanced = true;
     d.wheel_shift = 1;
-    EXPECT_TRUE(near(painted(d).ops[9], spoke(right.x2, right.y2, red, 173.629, 142.471), 1e-3));
+    EXPECT_TRUE(near(painted(d).ops[9], spoke(186.622, 149.966, red, 173.629, 142.471), 1e-3));
     d.inverse_panel = true;  // the first well's shift is N - 1
-    EXPECT_TRUE(near(painted(d).ops[9], spoke(left.x2, left.y2, red, 26.421, 142.558), 1e-3));
+    EXPECT_TRUE(near(painted(d).ops[9], spoke(13.437, 150.068, red, 26.421, 142.558), 1e-3));
 }
 
 }  // namespace

@@ -6,12 +6,15 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <array>
+#include <cstddef>
 #include <string>
 
 namespace welkin {
 namespace {
 
 using ::testing::HasSubstr;
+using Rows = std::array<std::string, 3>;
 
 Design order3(double freq_hz, double half_mm, double build_mm, double fin_mm, double well_mm) {
     Design d;
@@ -20,11 +23,25 @@ Design order3(double freq_hz, double half_mm, double build_mm, double fin_mm, do
     d.design_half_wavelength_mm = half_mm;
     d.build_depth_2d_mm = build_mm;
     d.fin_width_mm = fin_mm;
-    d.well_width_mm = well_mm;
-    d.well_width_shown_mm = well_mm;
+    d.well_width_mm = d.well_width_shown_mm = well_mm;
     d.panel_width_mm = 3 * (fin_mm + well_mm);
     d.period_ok = d.panel_width_mm >= 2 * half_mm;
     return d;
+}
+
+// The report's lines end in CR LF; the texts below are written with LF alone.
+std::string crlf(const std::string& text) {
+    std::string out;
+    for (const char c : text) out += c == '\n' ? "\r\n" : std::string(1, c);
+    return out;
+}
+
+// One of the four grid tables: from the back row to the front, each row's
+// heading over its cells.
+std::string table(const std::string& title, const Rows& headings, const Rows& cells) {
+    std::string out = title + "\n-----------------------------------\n\n";
+    for (std::size_t r = 0; r < 3; ++r) out += headings[r] + "\n" + cells[r] + "\n\n";
+    return out + "\n\n";
 }
 
 // 1000 Hz: half wavelength 173 mm, depth unit 57.67 mm, build depth 115 mm.
@@ -32,55 +49,37 @@ Design order3(double freq_hz, double half_mm, double build_mm, double fin_mm, do
 // heights 2 - s. Blocks: four empty cells, four of 1 unit, one of 2; the six
 // units are 346 mm, so V = 0.346 x 0.1^2 = 0.00346 cubic metres.
 TEST(Report2d, FinlessStandardInMillimetres) {
-    Design d = order3(1000, 173, 115, 0, 100);
+    const Rows rows{"Row 2 (Back) ... equivalent to 1D panel N3+1,2",
+                    "Row 1 ... equivalent to 1D panel N3+0,2",
+                    "Row 0 (Front) ... equivalent to 1D panel N3+1,2"};
     const std::string expected =
-        "Welkin report for 2D QRD diffuser\r\n"
-        "===================================\r\n\r\n"
-        "STANDARD PANEL is based on a modulated series of STANDARD 1D QRD panels\r\n"
-        "Panel does NOT have fins\r\n\r\n"
-        "Panel order =  3\r\n"
-        "Design frequency  1000 Hz\r\n"
-        "Number of wells =  9\r\n"
-        "Panel is shifted 2 wells to the left and pulled 2 rows towards the front\r\n\r\n"
-        "One depth unit is equivalent to 57.7 mm\r\n"
-        "Build depth is 115 mm\r\n\r\n"
-        "Panel width (no fins) is 300 mm\r\n\r\n"
+        "Welkin report for 2D QRD diffuser\n===================================\n\n"
+        "STANDARD PANEL is based on a modulated series of STANDARD 1D QRD panels\n"
+        "Panel does NOT have fins\n\nPanel order =  3\nDesign frequency  1000 Hz\n"
+        "Number of wells =  9\n"
+        "Panel is shifted 2 wells to the left and pulled 2 rows towards the front\n\n"
+        "One depth unit is equivalent to 57.7 mm\nBuild depth is 115 mm\n\n"
+        "Panel width (no fins) is 300 mm\n\n"
         "WARNING - Period width is less than design wavelength. Correct diffusion will not occur"
-        " at the design frequency\r\n\r\n\r\n"
-        "Block Heights in mm\r\n-----------------------------------\r\n\r\n"
-        "Row 2 (Back) ... equivalent to 1D panel N3+1,2\r\n0,   58,   0\r\n\r\n"
-        "Row 1 ... equivalent to 1D panel N3+0,2\r\n58,   115,   58\r\n\r\n"
-        "Row 0 (Front) ... equivalent to 1D panel N3+1,2\r\n0,   58,   0\r\n\r\n\r\n\r\n"
-        "Block Heights in depth units\r\n-----------------------------------\r\n\r\n"
-        "Row 2 (Back) ... equivalent to 1D panel N3+1,2\r\n0,   1,   0\r\n\r\n"
-        "Row 1 ... equivalent to 1D panel N3+0,2\r\n1,   2,   1\r\n\r\n"
-        "Row 0 (Front) ... equivalent to 1D panel N3+1,2\r\n0,   1,   0\r\n\r\n\r\n\r\n"
-        "Well depths in mm\r\n-----------------------------------\r\n\r\n"
-        "Row 2 (Back) ... equivalent to 1D panel N3+1,2\r\n115,   58,   115\r\n\r\n"
-        "Row 1 ... equivalent to 1D panel N3+0,2\r\n58,   0,   58\r\n\r\n"
-        "Row 0 (Front) ... equivalent to 1D panel N3+1,2\r\n115,   58,   115\r\n\r\n\r\n\r\n"
-        "Well depths in depth units\r\n-----------------------------------\r\n\r\n"
-        "Row 2 (Back) ... equivalent to 1D panel N3+1,2\r\n2,   1,   2\r\n\r\n"
-        "Row 1 ... equivalent to 1D panel N3+0,2\r\n1,   0,   1\r\n\r\n"
-        "Row 0 (Front) ... equivalent to 1D panel N3+1,2\r\n2,   1,   2\r\n\r\n\r\n\r\n"
-        "Block details\r\n=============\r\n"
-        "Block width 100 mm\r\n\r\n"
-        "Number of empty wells 4\r\n"
-        "4 blocks of height 1 depth units, or 58 mm\r\n"
-        "1 blocks of height 2 depth units, or 115 mm\r\n"
-        "----------------------------------------\r\n"
-        "Total block length .35 metres\r\n\r\n\r\n"
-        "Volume based on solid build using blocks (no fins)\r\n"
-        "---------------------------------------------------\r\n"
-        "Volume =  .0034 cubic metres\r\n\r\n\r\n"
-        "Estimated weight using various materials\r\n"
-        "---------------------------------------------------\r\n"
-        "Hoop pine ply  1.9 kg\r\nMDF  2.4 kg\r\nCedar  1.3 kg\r\nStyrofoam  .3 kg\r\n"
-        "Balsa  .4 kg\r\nCork  .8 kg\r\nOregon (Douglas Fir)  1.7 kg\r\nNormal Plywood  1.9 kg\r\n"
-        "Birch ply  2.4 kg\r\nOak  2.5 kg\r\nHardwood  2.7 kg\r\nPlaster  2.9 kg\r\n"
-        "Red Gum  3.1 kg\r\nGlass  8.6 kg\r\nGranite  9.3 kg\r\nAluminium  9.3 kg\r\n"
-        "Steel  27.1 kg\r\n";
-    EXPECT_EQ(report_2d_text(d, {2, 2}), expected);
+        " at the design frequency\n\n\n" +
+        table("Block Heights in mm", rows, {"0,   58,   0", "58,   115,   58", "0,   58,   0"}) +
+        table("Block Heights in depth units", rows, {"0,   1,   0", "1,   2,   1", "0,   1,   0"}) +
+        table("Well depths in mm", rows,
+              {"115,   58,   115", "58,   0,   58", "115,   58,   115"}) +
+        table("Well depths in depth units", rows, {"2,   1,   2", "1,   0,   1", "2,   1,   2"}) +
+        "Block details\n=============\nBlock width 100 mm\n\nNumber of empty wells 4\n"
+        "4 blocks of height 1 depth units, or 58 mm\n"
+        "1 blocks of height 2 depth units, or 115 mm\n"
+        "----------------------------------------\nTotal block length .35 metres\n\n\n"
+        "Volume based on solid build using blocks (no fins)\n"
+        "---------------------------------------------------\nVolume =  .0034 cubic metres\n\n\n"
+        "Estimated weight using various materials\n"
+        "---------------------------------------------------\n"
+        "Hoop pine ply  1.9 kg\nMDF  2.4 kg\nCedar  1.3 kg\nStyrofoam  .3 kg\nBalsa  .4 kg\n"
+        "Cork  .8 kg\nOregon (Douglas Fir)  1.7 kg\nNormal Plywood  1.9 kg\nBirch ply  2.4 kg\n"
+        "Oak  2.5 kg\nHardwood  2.7 kg\nPlaster  2.9 kg\nRed Gum  3.1 kg\nGlass  8.6 kg\n"
+        "Granite  9.3 kg\nAluminium  9.3 kg\nSteel  27.1 kg\n";
+    EXPECT_EQ(report_2d_text(order3(1000, 173, 115, 0, 100), {2, 2}), crlf(expected));
 }
 
 // 500 Hz, fin 3, wells 249: half wavelength 345 mm, depth unit 115 mm, full
@@ -93,68 +92,46 @@ TEST(Report2d, FinnedLegacyInverseInInches) {
     d.inverse_panel = true;
     d.mnu_2d_optimise = false;
     d.unit_mode = UnitMode::inches;
+    const Rows rows{"Row 2 (Back) ... equivalent to Inverse 1D panel N3-1,1",
+                    "Row 1 ... equivalent to Inverse 1D panel N3-1,1",
+                    "Row 0 (Front) ... equivalent to Inverse 1D panel N3-0,1"};
     const std::string expected =
-        "Welkin report for 2D QRD diffuser\r\n"
-        "===================================\r\n\r\n"
-        "LEGACY INVERSE PANEL is based on a modulated series of INVERSE 1D QRD panels\r\n"
-        "Panel does have fins\r\n\r\n"
-        "Panel order =  3\r\n"
-        "Design frequency  500 Hz\r\n"
-        "Number of wells =  9\r\n"
-        "Panel is shifted 1 wells to the left and pulled 0 rows towards the front\r\n\r\n"
-        "One depth unit is equivalent to 4 1/2 inches\r\n"
-        "Build depth is 1' 1 9/16 inches\r\n\r\n"
-        "Panel width including additional end fin is 2' 5 7/8 inches\r\n\r\n"
-        "Period width is larger than design wavelength - good!\r\n\r\n\r\n"
-        "Block Heights in inches\r\n-----------------------------------\r\n\r\n"
-        "Row 2 (Back) ... equivalent to Inverse 1D panel N3-1,1\r\n"
-        "9 1/16,   9 1/16,   4 1/2\r\n\r\n"
-        "Row 1 ... equivalent to Inverse 1D panel N3-1,1\r\n9 1/16,   9 1/16,   4 1/2\r\n\r\n"
-        "Row 0 (Front) ... equivalent to Inverse 1D panel N3-0,1\r\n"
-        "4 1/2,   4 1/2,   0\r\n\r\n\r\n\r\n"
-        "Block Heights in depth units\r\n-----------------------------------\r\n\r\n"
-        "Row 2 (Back) ... equivalent to Inverse 1D panel N3-1,1\r\n2,   2,   1\r\n\r\n"
-        "Row 1 ... equivalent to Inverse 1D panel N3-1,1\r\n2,   2,   1\r\n\r\n"
-        "Row 0 (Front) ... equivalent to Inverse 1D panel N3-0,1\r\n1,   1,   0\r\n\r\n\r\n\r\n"
-        "Well depths in inches\r\n-----------------------------------\r\n\r\n"
-        "Row 2 (Back) ... equivalent to Inverse 1D panel N3-1,1\r\n"
-        "4 1/2,   4 1/2,   9 1/16\r\n\r\n"
-        "Row 1 ... equivalent to Inverse 1D panel N3-1,1\r\n4 1/2,   4 1/2,   9 1/16\r\n\r\n"
-        "Row 0 (Front) ... equivalent to Inverse 1D panel N3-0,1\r\n"
-        "9 1/16,   9 1/16,   1' 1 9/16\r\n\r\n\r\n\r\n"
-        "Well depths in depth units\r\n-----------------------------------\r\n\r\n"
-        "Row 2 (Back) ... equivalent to Inverse 1D panel N3-1,1\r\n1,   1,   2\r\n\r\n"
-        "Row 1 ... equivalent to Inverse 1D panel N3-1,1\r\n1,   1,   2\r\n\r\n"
-        "Row 0 (Front) ... equivalent to Inverse 1D panel N3-0,1\r\n2,   2,   3\r\n\r\n\r\n\r\n"
-        "Block details\r\n=============\r\n"
-        "Block width 9 13/16 inches\r\n\r\n"
-        "Number of empty wells 1\r\n"
-        "4 blocks of height 1 depth units, or 4 1/2 inches\r\n"
-        "4 blocks of height 2 depth units, or 9 1/16 inches\r\n"
-        "----------------------------------------\r\n"
-        "Total block length 4' 6 5/16 inches\r\n\r\n\r\n"
-        "Fin details\r\n===========\r\n"
-        "Fin thickness 1/8 inches\r\n"
-        "Fin height 1' 1 9/16 inches\r\n\r\n"
+        "Welkin report for 2D QRD diffuser\n===================================\n\n"
+        "LEGACY INVERSE PANEL is based on a modulated series of INVERSE 1D QRD panels\n"
+        "Panel does have fins\n\nPanel order =  3\nDesign frequency  500 Hz\nNumber of wells =  9\n"
+        "Panel is shifted 1 wells to the left and pulled 0 rows towards the front\n\n"
+        "One depth unit is equivalent to 4 1/2 inches\nBuild depth is 1' 1 9/16 inches\n\n"
+        "Panel width including additional end fin is 2' 5 7/8 inches\n\n"
+        "Period width is larger than design wavelength - good!\n\n\n" +
+        table("Block Heights in inches", rows,
+              {"9 1/16,   9 1/16,   4 1/2", "9 1/16,   9 1/16,   4 1/2", "4 1/2,   4 1/2,   0"}) +
+        table("Block Heights in depth units", rows, {"2,   2,   1", "2,   2,   1", "1,   1,   0"}) +
+        table("Well depths in inches", rows,
+              {"4 1/2,   4 1/2,   9 1/16", "4 1/2,   4 1/2,   9 1/16",
+               "9 1/16,   9 1/16,   1' 1 9/16"}) +
+        table("Well depths in depth units", rows, {"1,   1,   2", "1,   1,   2", "2,   2,   3"}) +
+        "Block details\n=============\nBlock width 9 13/16 inches\n\nNumber of empty wells 1\n"
+        "4 blocks of height 1 depth units, or 4 1/2 inches\n"
+        "4 blocks of height 2 depth units, or 9 1/16 inches\n"
+        "----------------------------------------\nTotal block length 4' 6 5/16 inches\n\n\n"
+        "Fin details\n===========\nFin thickness 1/8 inches\nFin height 1' 1 9/16 inches\n\n"
         "Number of fins slotted to form cross-matrix =  4    cut to length = 2' 5 5/8 inches"
-        "  plus any allowance to rebate into sides\r\n"
-        "Side fins (not slotted) = 2    cut to length = 2' 5 5/8 inches\r\n"
+        "  plus any allowance to rebate into sides\n"
+        "Side fins (not slotted) = 2    cut to length = 2' 5 5/8 inches\n"
         "Front and back fins (not slotted) = 2    cut to length = 2' 5 7/8 inches"
-        "  .. plus any allowance for flush-trimming with router\r\n"
-        "---------------------------------------------------\r\n"
-        "Total fin length 19' 9 5/8 inches  .. plus any allowances\r\n\r\n\r\n"
+        "  .. plus any allowance for flush-trimming with router\n"
+        "---------------------------------------------------\n"
+        "Total fin length 19' 9 5/8 inches  .. plus any allowances\n\n\n"
         "Volume based on hollow build using fins plus well bottoms made of same material as fins"
-        " (no backboard)\r\n"
-        "---------------------------------------------------\r\n"
-        "Volume =  .2797 cubic feet\r\n\r\n\r\n"
-        "Estimated weight using various materials\r\n"
-        "-----------------------------------------\r\n"
-        "Hoop pine ply  9.5 lbs\r\nMDF  12.1 lbs\r\nCedar  6.6 lbs\r\nStyrofoam  1.7 lbs\r\n"
-        "Balsa  2 lbs\r\nCork  4.3 lbs\r\nOregon (Douglas Fir)  8.7 lbs\r\n"
-        "Normal Plywood  10 lbs\r\nBirch ply  12.1 lbs\r\nOak  13 lbs\r\nHardwood  13.9 lbs\r\n"
-        "Plaster  14.8 lbs\r\nRed Gum  15.6 lbs\r\nGlass  43.5 lbs\r\nGranite  46.8 lbs\r\n"
-        "Aluminium  47 lbs\r\nSteel  136.8 lbs\r\n";
-    EXPECT_EQ(report_2d_text(d, {1, 0}), expected);
+        " (no backboard)\n"
+        "---------------------------------------------------\nVolume =  .2797 cubic feet\n\n\n"
+        "Estimated weight using various materials\n-----------------------------------------\n"
+        "Hoop pine ply  9.5 lbs\nMDF  12.1 lbs\nCedar  6.6 lbs\nStyrofoam  1.7 lbs\nBalsa  2 lbs\n"
+        "Cork  4.3 lbs\nOregon (Douglas Fir)  8.7 lbs\nNormal Plywood  10 lbs\nBirch ply  12.1 "
+        "lbs\n"
+        "Oak  13 lbs\nHardwood  13.9 lbs\nPlaster  14.8 lbs\nRed Gum  15.6 lbs\nGlass  43.5 lbs\n"
+        "Granite  46.8 lbs\nAluminium  47 lbs\nSteel  136.8 lbs\n";
+    EXPECT_EQ(report_2d_text(d, {1, 0}), crlf(expected));
 }
 
 // 700 Hz, fin 2, wells 40: half wavelength 246 mm, depth unit 82 mm (3.22
@@ -166,73 +143,50 @@ TEST(Report2d, FinnedDepthOptimisedInverseInDecimalInches) {
     Design d = order3(700, 246, 164, 2, 40);
     d.inverse_panel = true;
     d.unit_mode = UnitMode::decimalinches;
-    const std::string row2 =
-        "Row 2 (Back) ... equivalent to Inverse 1D panel N3-0,2 which has been depth-optimised\r\n";
-    const std::string row1 =
-        "Row 1 ... equivalent to Inverse 1D panel N3-1,2 which has been depth-optimised\r\n";
-    const std::string row0 =
-        "Row 0 (Front) ... equivalent to Inverse 1D panel N3-1,2 which has been "
-        "depth-optimised\r\n";
+    const std::string optimised = " which has been depth-optimised";
+    const Rows rows{"Row 2 (Back) ... equivalent to Inverse 1D panel N3-0,2" + optimised,
+                    "Row 1 ... equivalent to Inverse 1D panel N3-1,2" + optimised,
+                    "Row 0 (Front) ... equivalent to Inverse 1D panel N3-1,2" + optimised};
     const std::string expected =
-        "Welkin report for 2D QRD diffuser\r\n"
-        "===================================\r\n\r\n"
-        "DEPTH-OPTIMISED INVERSE PANEL is based on a modulated series of INVERSE 1D QRD panels"
-        "\r\n\r\n"
+        "Welkin report for 2D QRD diffuser\n===================================\n\n"
+        "DEPTH-OPTIMISED INVERSE PANEL is based on a modulated series of INVERSE 1D QRD panels\n\n"
         "NOTE: Depth-optimised 2D inverse panels are only intended for stand-alone usage or in"
-        " arrays of the one type of panel.\r\n"
+        " arrays of the one type of panel.\n"
         "They are not suitable for Barker-style modulation of arrays comprising a mixture of"
-        " normal and inverse panels.\r\n\r\n"
-        "Panel does have fins\r\n\r\n"
-        "Panel order =  3\r\n"
-        "Design frequency  700 Hz\r\n"
-        "Number of wells =  9\r\n"
-        "Panel is shifted 2 wells to the left and pulled 1 rows towards the front\r\n\r\n"
-        "One depth unit is equivalent to 3.22 inches\r\n"
-        "Build depth is 6.45 inches\r\n\r\n"
-        "Panel width including additional end fin is 5.03 inches\r\n\r\n"
+        " normal and inverse panels.\n\n"
+        "Panel does have fins\n\nPanel order =  3\nDesign frequency  700 Hz\nNumber of wells =  9\n"
+        "Panel is shifted 2 wells to the left and pulled 1 rows towards the front\n\n"
+        "One depth unit is equivalent to 3.22 inches\nBuild depth is 6.45 inches\n\n"
+        "Panel width including additional end fin is 5.03 inches\n\n"
         "WARNING - Period width is less than design wavelength. Correct diffusion will not occur"
-        " at the design frequency\r\n\r\n\r\n"
-        "Block Heights in inches\r\n-----------------------------------\r\n\r\n" +
-        row2 + " 0,    6.45,    0\r\n\r\n" + row1 + " 3.22,    0,    3.22\r\n\r\n" + row0 +
-        " 3.22,    0,    3.22\r\n\r\n\r\n\r\n"
-        "Block Heights in depth units\r\n-----------------------------------\r\n\r\n" +
-        row2 + "0,   2,   0\r\n\r\n" + row1 + "1,   0,   1\r\n\r\n" + row0 +
-        "1,   0,   1\r\n\r\n\r\n\r\n"
-        "Well depths in inches\r\n-----------------------------------\r\n\r\n" +
-        row2 + " 6.45,    0,    6.45\r\n\r\n" + row1 + " 3.22,    6.45,    3.22\r\n\r\n" + row0 +
-        " 3.22,    6.45,    3.22\r\n\r\n\r\n\r\n"
-        "Well depths in depth units\r\n-----------------------------------\r\n\r\n" +
-        row2 + "2,   0,   2\r\n\r\n" + row1 + "1,   2,   1\r\n\r\n" + row0 +
-        "1,   2,   1\r\n\r\n\r\n\r\n"
-        "Block details\r\n=============\r\n"
-        "Block width 1.57 inches\r\n\r\n"
-        "Number of empty wells 4\r\n"
-        "4 blocks of height 1 depth units, or 3.22 inches\r\n"
-        "1 blocks of height 2 depth units, or 6.45 inches\r\n"
-        "----------------------------------------\r\n"
-        "Total block length  19.37 inches\r\n\r\n\r\n"
-        "Fin details\r\n===========\r\n"
-        "Fin thickness .07 inches\r\n"
-        "Fin height 6.45 inches\r\n\r\n"
+        " at the design frequency\n\n\n" +
+        table("Block Heights in inches", rows,
+              {" 0,    6.45,    0", " 3.22,    0,    3.22", " 3.22,    0,    3.22"}) +
+        table("Block Heights in depth units", rows, {"0,   2,   0", "1,   0,   1", "1,   0,   1"}) +
+        table("Well depths in inches", rows,
+              {" 6.45,    0,    6.45", " 3.22,    6.45,    3.22", " 3.22,    6.45,    3.22"}) +
+        table("Well depths in depth units", rows, {"2,   0,   2", "1,   2,   1", "1,   2,   1"}) +
+        "Block details\n=============\nBlock width 1.57 inches\n\nNumber of empty wells 4\n"
+        "4 blocks of height 1 depth units, or 3.22 inches\n"
+        "1 blocks of height 2 depth units, or 6.45 inches\n"
+        "----------------------------------------\nTotal block length  19.37 inches\n\n\n"
+        "Fin details\n===========\nFin thickness .07 inches\nFin height 6.45 inches\n\n"
         "Number of fins slotted to form cross-matrix =  4    cut to length = 4.88 inches"
-        "  plus any allowance to rebate into sides\r\n"
-        "Side fins (not slotted) = 2    cut to length = 4.88 inches\r\n"
+        "  plus any allowance to rebate into sides\n"
+        "Side fins (not slotted) = 2    cut to length = 4.88 inches\n"
         "Front and back fins (not slotted) = 2    cut to length = 5.03 inches"
-        "  .. plus any allowance for flush-trimming with router\r\n"
-        "---------------------------------------------------\r\n"
-        "Total fin length  39.37 inches  .. plus any allowances\r\n\r\n\r\n"
+        "  .. plus any allowance for flush-trimming with router\n"
+        "---------------------------------------------------\n"
+        "Total fin length  39.37 inches  .. plus any allowances\n\n\n"
         "Volume based on hollow build using fins plus well bottoms made of same material as fins"
-        " (no backboard)\r\n"
-        "---------------------------------------------------\r\n"
-        "Volume =  .0126 cubic feet\r\n\r\n\r\n"
-        "Estimated weight using various materials\r\n"
-        "-----------------------------------------\r\n"
-        "Hoop pine ply  .4 lbs\r\nMDF  .5 lbs\r\nCedar  .2 lbs\r\nStyrofoam  0 lbs\r\n"
-        "Balsa  0 lbs\r\nCork  .1 lbs\r\nOregon (Douglas Fir)  .3 lbs\r\n"
-        "Normal Plywood  .4 lbs\r\nBirch ply  .5 lbs\r\nOak  .5 lbs\r\nHardwood  .6 lbs\r\n"
-        "Plaster  .6 lbs\r\nRed Gum  .7 lbs\r\nGlass  1.9 lbs\r\nGranite  2.1 lbs\r\n"
-        "Aluminium  2.1 lbs\r\nSteel  6.1 lbs\r\n";
-    EXPECT_EQ(report_2d_text(d, {2, 1}), expected);
+        " (no backboard)\n"
+        "---------------------------------------------------\nVolume =  .0126 cubic feet\n\n\n"
+        "Estimated weight using various materials\n-----------------------------------------\n"
+        "Hoop pine ply  .4 lbs\nMDF  .5 lbs\nCedar  .2 lbs\nStyrofoam  0 lbs\nBalsa  0 lbs\n"
+        "Cork  .1 lbs\nOregon (Douglas Fir)  .3 lbs\nNormal Plywood  .4 lbs\nBirch ply  .5 lbs\n"
+        "Oak  .5 lbs\nHardwood  .6 lbs\nPlaster  .6 lbs\nRed Gum  .7 lbs\nGlass  1.9 lbs\n"
+        "Granite  2.1 lbs\nAluminium  2.1 lbs\nSteel  6.1 lbs\n";
+    EXPECT_EQ(report_2d_text(d, {2, 1}), crlf(expected));
 }
 
 // A hollow build has a bottom in each of its N^2 wells: N 7 with wells of
