@@ -1,0 +1,135 @@
+// The main window's model driven by arbitrary sequences of user actions:
+// typing into any field, Enter and leaving a field, every button and menu,
+// the unit modes, the figures table. After every action the pictures,
+// reports and lobe analysis are produced from whatever state resulted.
+// Nothing may crash, and the panel order must always be a valid one.
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "canvas/recording_canvas.h"
+#include "core/main_form.h"
+#include "lobes/analysis.h"
+#include "panel1d/cross_section.h"
+#include "panel1d/phase_wheel.h"
+#include "panel1d/scatter.h"
+#include "persist/settings_file.h"
+#include "persist/startup.h"
+#include "reports/report_1d.h"
+#include "reports/report_2d.h"
+
+namespace {
+
+using welkin::Field;
+
+// Answers the units window with whichever mode the input asks for next.
+class ScriptedHost final : public welkin::QuietHost {
+public:
+    welkin::MainForm* form = nullptr;
+    welkin::UnitMode next_mode = welkin::UnitMode::inches;
+    void show_modal(welkin::Window) override {
+        form->units_form().select(next_mode);
+        form->units_form().OK_Click();
+    }
+};
+
+constexpr std::array<const char*, 24> texts = {
+    "7",    "101",   "3",           "9",   "0",         "-5",    "1e5",  "20000",
+    "1",    ".5",    "1/8",         "5''", "6' 10 1/2", "/",     "01/3", "12.5",
+    "9000", "50000", "99999999999", "",    "abc",       "2 3/8", "1' ",  "5 6 1/2"};
+
+class Driver {
+public:
+    Driver(const std::uint8_t* data, std::size_t size) : data_(data), size_(size) {
+        host_.form = &form_;
+    }
+
+    void run() {
+        welkin::start_up(form_);
+        while (pos_ < size_) {
+            act(next() % 24);
+            check();
+        }
+        // The lobe sweep and the 2D report (N x N cells) are the slow parts;
+        // once per script is enough.
+        welkin::Design d = form_.design();
+        (void)welkin::report_2d_text(d, welkin::Offsets2d{3, 5});
+        (void)welkin::analyse_lobes(d, "30", true);
+    }
+
+private:
+    std::uint8_t next() { return pos_ < size_ ? data_[pos_++] : 0; }
+    Field field() { return static_cast<Field>(next() % welkin::field_count); }
+
+    void act(int op) {
+        switch (op) {
+            case 0: form_.set_field_text(field(), texts[next() % texts.size()]); break;
+            case 1: form_.field_enter(field()); break;
+            case 2: form_.field_lost_focus(field()); break;
+            case 3: form_.Command1_Click(); break;
+            case 4: form_.Command2_Click(); break;
+            case 5: form_.Command3_Click(); break;
+            case 6: form_.Command4_Click(); break;
+            case 7: form_.Command5_Click(); break;
+            case 8: form_.Command6_Click(); break;
+            case 9: form_.Command7_Click(); break;
+            case 10: form_.Command8_Click(); break;
+            case 11: form_.Command9_Click(); break;
+            case 12: form_.Command10_Click(); break;
+            case 13: form_.Command11_Click(); break;
+            case 14: form_.mnu_advanced_Click(); break;
+            case 15: form_.mnu_auto_optimise_Click(); break;
+            case 16: form_.mnu_inverse_pairing_Click(); break;
+            case 17: form_.mnu_optimise_Click(); break;
+            case 18: form_.mnu_autowells_Click(); break;
+            case 19: form_.mnu_2d_optimise_Click(); break;
+            case 20: form_.mnu_halfwidth_Click(); break;
+            case 21:
+                form_.select_vertical_scale(
+                    welkin::vertical_scales[next() % welkin::vertical_scales.size()]);
+                break;
+            case 22:
+                host_.next_mode = static_cast<welkin::UnitMode>(next() % 3);
+                form_.mnu_units_Click();
+                break;
+            default:
+                form_.Label1_Click();
+                form_.HScroll1_Change(next() % 100);
+                break;
+        }
+    }
+
+    void check() {
+        welkin::Design d = form_.design();
+        if (!welkin::is_panel_order(d.well_count)) fail("well_count is not a panel order");
+        welkin::RecordingCanvas canvas(300, 200);
+        welkin::paint_cross_section(d, canvas);
+        welkin::paint_phase_wheel(d, canvas);
+        welkin::paint_scatter(d, canvas);
+        (void)welkin::well_tooltip(d, 2.5);
+        (void)welkin::report_1d_text(form_);
+        (void)welkin::settings_text(form_);
+    }
+
+    [[noreturn]] static void fail(const char* why) {
+        std::fprintf(stderr, "broken: %s\n", why);
+        std::abort();
+    }
+
+    const std::uint8_t* data_;
+    std::size_t size_;
+    std::size_t pos_ = 0;
+    ScriptedHost host_;
+    welkin::MainForm form_{host_};
+};
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    if (size > 400) return 0;  // long scripts only repeat what short ones do
+    Driver(data, size).run();
+    return 0;
+}
