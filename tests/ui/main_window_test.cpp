@@ -2,14 +2,13 @@
 // platform: each case checks that a widget event reaches the form and that
 // the window shows what the form then holds.
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QClipboard>
-#include <QFileInfo>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
-#include <memory>
 
 #include "fake_host.h"
 #include "persist/app_folder.h"
@@ -43,8 +42,8 @@ struct Started {
     FakeHost host;
     MainForm form{host};
     MainWindow window{form};
-    Started() {
-        start_up(form);
+    explicit Started(const StartOptions& options = {}) {
+        start_up(form, options);
         window.refresh();
         window.show();
     }
@@ -71,26 +70,21 @@ private slots:
 
     void radio_groups_keep_one_item_checked() {
         Started s;
-        const QStringList scales = {"Stretch the panel to use the full size of the drawing area",
-                                    "Draw the panel to scale as a Large picture",
-                                    "Draw the panel to scale as a Medium picture",
-                                    "Draw the panel to scale as a Small picture",
-                                    "Draw the panel to scale as a Very small picture"};
-        for (const QString& chosen : scales) {
-            action(s.window, chosen)->trigger();
-            for (const QString& other : scales) {
-                QCOMPARE(action(s.window, other)->isChecked(), other == chosen);
-            }
+        QAction* large = action(s.window, "Draw the panel to scale as a Large picture");
+        const QList<QAction*> scales = large->actionGroup()->actions();
+        QCOMPARE(scales.size(), 5);
+        for (QAction* chosen : scales) {
+            chosen->trigger();
+            for (QAction* other : scales) QCOMPARE(other->isChecked(), other == chosen);
         }
-        QCOMPARE(s.form.design().vertical_scale_mm, 2500);
+        QCOMPARE(s.form.design().vertical_scale_mm, 2500);  // the last, very small
 
-        const char* locks[] = {"opt_depthlock", "opt_buildlock_2d", "opt_freqlock"};
-        for (const char* chosen : locks) {
-            QTest::mouseClick(child<QRadioButton>(s.window, chosen), Qt::LeftButton);
-            for (const char* other : locks) {
-                QCOMPARE(child<QRadioButton>(s.window, other)->isChecked(),
-                         qstrcmp(other, chosen) == 0);
-            }
+        const QList<QRadioButton*> locks = {child<QRadioButton>(s.window, "opt_depthlock"),
+                                            child<QRadioButton>(s.window, "opt_buildlock_2d"),
+                                            child<QRadioButton>(s.window, "opt_freqlock")};
+        for (QRadioButton* chosen : locks) {
+            QTest::mouseClick(chosen, Qt::LeftButton);
+            for (QRadioButton* other : locks) QCOMPARE(other->isChecked(), other == chosen);
         }
         QCOMPARE(s.form.design().lock, LockMode::freq);
     }
@@ -107,18 +101,14 @@ private slots:
         QCOMPARE(copied.pixelColor(copied.width() / 2, copied.height() / 2), QColor(Qt::white));
     }
 
-    void printing_asks_first() {
-        Started s;
-        s.host.answer_yes = false;
+    void printing_asks_first_and_picture_clicks_copy() {
+        Started s;  // the host declines
         action(s.window, "&Print")->trigger();
         QVERIFY(s.host.printed.empty());
         s.host.answer_yes = true;
         action(s.window, "&Print")->trigger();
         QCOMPARE(s.host.printed.size(), std::size_t{1});
-    }
 
-    void picture_clicks_copy_their_picture() {
-        Started s;
         QTest::mouseDClick(child<PictureView>(s.window, "Picture2"), Qt::LeftButton);
         QTest::mouseClick(child<PictureView>(s.window, "Picture3"), Qt::LeftButton);
         QCOMPARE(s.host.copied, (std::vector<Picture>{Picture::Picture2, Picture::Picture3}));
@@ -143,29 +133,16 @@ private slots:
     void closing_saves_the_state_for_the_next_start() {
         const TempDir home;
         qputenv("WELKIN_HOME", home.path().string().c_str());
-        const auto start = [](MainForm& form, MainWindow& window) {
-            StartOptions options;
-            options.app_folder = app_folder().string();
-            options.settings_path = settings_path().string();
-            start_up(form, options);
-            window.refresh();
-            window.show();
-        };
+        const StartOptions options{app_folder().string(), settings_path().string(), ""};
         {
-            FakeHost host;
-            MainForm form(host);
-            MainWindow window(form);
-            start(form, window);
-            QTest::keyClicks(child<QLineEdit>(window, "Text1"), "1");  // 71 wells
-            window.close();
+            Started s(options);
+            QTest::keyClicks(child<QLineEdit>(s.window, "Text1"), "1");  // 71 wells
+            s.window.close();
         }
-        QVERIFY(QFileInfo::exists(QString::fromStdString(home.file("welkin.ini"))));
-        FakeHost host;
-        MainForm form(host);
-        MainWindow window(form);
-        start(form, window);
-        QCOMPARE(child<QLineEdit>(window, "Text1")->text(), QStringLiteral("71"));
-        QVERIFY(window.windowTitle().endsWith("    Project: most recent"));
+        QVERIFY(std::filesystem::exists(home.file("welkin.ini")));
+        Started next(options);
+        QCOMPARE(child<QLineEdit>(next.window, "Text1")->text(), QStringLiteral("71"));
+        QVERIFY(next.window.windowTitle().endsWith("    Project: most recent"));
         qunsetenv("WELKIN_HOME");
     }
 
