@@ -32,11 +32,8 @@ std::string value_text(const Design& d, int page, int units) {
     }
 }
 
-// The formatter refuses negative and exponent-form texts, and a block
-// height can come out a fraction of a millimetre below zero because the
-// deepest well is rounded, so anything under 1 mm is written as 0.
 std::string inches_text(double mm, UnitMode mode) {
-    return length_words(mm < 1 ? 0 : mm, mode) + std::string(inches_suffix);
+    return well_length_words(mm, mode) + std::string(inches_suffix);
 }
 
 }  // namespace

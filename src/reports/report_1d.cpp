@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstddef>
 
-#include "units/imperial.h"
+#include "units/length_text.h"
 #include "units/numtext.h"
 
 namespace welkin {
@@ -37,14 +37,6 @@ constexpr std::string_view seating_end = " (3 times wavelength of lowest diffusi
 constexpr std::string_view number_gap = "      ";
 constexpr std::string_view length_gap = "     ";
 
-// A length of one well in the imperial modes. Anything below a millimetre
-// is written as 0, which also keeps a block height that rounding left a
-// fraction below zero from reaching the formatter.
-std::string imperial_length(double mm, UnitMode mode) {
-    const ImperialFormat f = format_imperial_mm(mm < 1 ? 0 : mm);
-    return mode == UnitMode::inches ? f.feet_inches : f.decimal_inches;
-}
-
 struct WellLines {
     std::string ratios{ratios_start};
     std::string depths;
@@ -71,8 +63,8 @@ WellLines well_lines(const Design& d) {
             out.depths += number_text(round_half_up(depth));
             out.heights += number_text(int_floor(deepest + 0.5 - depth));
         } else {
-            out.depths += imperial_length(depth, d.unit_mode);
-            out.heights += imperial_length(deepest - depth, d.unit_mode);
+            out.depths += well_length_words(depth, d.unit_mode);
+            out.heights += well_length_words(deepest - depth, d.unit_mode);
         }
         out.phases.append(number_gap).append(number_text(int_floor(s / n * 360)));
     }

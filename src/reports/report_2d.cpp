@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "units/imperial.h"
+#include "units/length_text.h"
 #include "units/numtext.h"
 
 namespace welkin {
@@ -174,10 +174,7 @@ private:
         return trimmed(imperial(mm));
     }
     // The formatter's text as it comes: decimal inches keep their leading blank.
-    std::string imperial(double mm) const {
-        const ImperialFormat f = format_imperial_mm(mm);
-        return d_.unit_mode == UnitMode::inches ? f.feet_inches : f.decimal_inches;
-    }
+    std::string imperial(double mm) const { return length_words(mm, d_.unit_mode); }
     // A total in metres to the centimetre, or in inches.
     std::string total_length(double mm) const {
         if (metric_) {

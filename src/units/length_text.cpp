@@ -21,6 +21,10 @@ std::string length_words(double mm, UnitMode mode) {
     return {};
 }
 
+std::string well_length_words(double mm, UnitMode mode) {
+    return length_words(mm < 1 ? 0 : mm, mode);
+}
+
 LengthEntry read_length(std::string_view text, UnitMode mode) {
     if (mode == UnitMode::metric) return {std::fabs(text_value(text)), {}};
     ImperialParse parsed = parse_imperial(text);

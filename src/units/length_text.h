@@ -16,6 +16,12 @@ std::string length_text(double mm, UnitMode mode);
 // in the metric mode (no unit word), the field's imperial text otherwise.
 std::string length_words(double mm, UnitMode mode);
 
+// A well's depth or block height in an imperial mode: anything under a
+// millimetre is written as 0. The formatter refuses negative texts, and a
+// block height can come out a hair below zero because the deepest well is
+// rounded.
+std::string well_length_words(double mm, UnitMode mode);
+
 struct LengthEntry {
     double mm = 0;              // not yet rounded; 0 when the entry is rejected
     std::string measure_error;  // empty when the entry is well formed
