@@ -157,7 +157,7 @@ private:
         if (!has(16)) return;
         if (const std::optional<int> s = count_from(line(16), shift_limit)) d_.side_shift = *s;
         if (d_.side_shift > 0) d_.keep_side_shift = true;
-        if (!has(17)) return;
+        if (!has(required_settings_lines)) return;
         form_.files().last_folder = std::string(line(17));
         form_.files().load_ok = true;
         apply_optional();
