@@ -21,6 +21,16 @@
 
 namespace welkin {
 
+namespace {
+
+// Style sheets are costly to apply; a keystroke changes few colours.
+void set_colour(QWidget* widget, std::string_view property, Rgb colour) {
+    const QString style = colour_style(property, colour);
+    if (widget->styleSheet() != style) widget->setStyleSheet(style);
+}
+
+}  // namespace
+
 void MainWindow::refresh() {
     setWindowTitle(qs(form_.title()));
     refresh_fields();
@@ -39,18 +49,17 @@ void MainWindow::refresh_fields() {
         const QString text = qs(form_.field_text(f));
         if (field->text() != text) field->setText(text);  // keeps the cursor while typing
         field->setEnabled(form_.field_enabled(f));
-        const QString style = colour_style("background-color", form_.field_background(f));
-        if (field->styleSheet() != style) field->setStyleSheet(style);
+        set_colour(field, "background-color", form_.field_background(f));
     }
     field_labels_[static_cast<std::size_t>(Field::Text3)]->setText(qs(form_.Label14_caption()));
-    field_labels_[static_cast<std::size_t>(Field::Text3)]->setStyleSheet(
-        colour_style("color", form_.Label14_colour()));
+    set_colour(field_labels_[static_cast<std::size_t>(Field::Text3)], "color",
+               form_.Label14_colour());
     for (const Field f : {Field::Text4, Field::Text5, Field::Text6}) {
         field_labels_[static_cast<std::size_t>(f)]->setText(qs(form_.length_caption(f)));
     }
     const auto lock_label = [this](Field f, LockMode lock) {
-        field_labels_[static_cast<std::size_t>(f)]->setStyleSheet(
-            colour_style("color", form_.lock_label_colour(lock)));
+        set_colour(field_labels_[static_cast<std::size_t>(f)], "color",
+                   form_.lock_label_colour(lock));
     };
     lock_label(Field::Text2, LockMode::freq);
     lock_label(Field::Text5, LockMode::depth);
@@ -83,10 +92,10 @@ void MainWindow::refresh_results() {
     Label13_->setText(qs(r.Label13));
     Label11_->setText(qs(r.Label11));
     for (std::size_t i = 0; i < lbl_score_.size(); ++i) {
-        lbl_score_[i]->setStyleSheet(colour_style("background-color", r.lbl_score[i]));
+        set_colour(lbl_score_[i], "background-color", r.lbl_score[i]);
     }
     lbl_status_->setText(qs(form_.status_text()));
-    lbl_status_->setStyleSheet(colour_style("color", form_.status_colour()));
+    set_colour(lbl_status_, "color", form_.status_colour());
 }
 
 void MainWindow::refresh_figures() {
