@@ -6,10 +6,10 @@
 #include <QGuiApplication>
 #include <string>
 
-#include "core/main_form.h"
+#include "forms/main_form.h"
 #include "fake_host.h"
-#include "persist/startup.h"
-#include "ui/picture_render.h"
+#include "forms/startup.h"
+#include "render/picture_render.h"
 
 namespace {
 
@@ -17,13 +17,13 @@ void BM_FrequencyKeystroke(benchmark::State& state) {
     welkin::FakeHost host;
     welkin::MainForm form(host);
     welkin::start_up(form);
-    form.set_field_text(welkin::Field::Text1, std::to_string(state.range(0)));
+    form.set_field_text(welkin::Field::well_count, std::to_string(state.range(0)));
     const char* const texts[] = {"500", "501"};
     int i = 0;
     for (auto _ : state) {
-        form.set_field_text(welkin::Field::Text2, texts[i ^= 1]);
+        form.set_field_text(welkin::Field::design_frequency, texts[i ^= 1]);
         for (const welkin::Picture p :
-             {welkin::Picture::Picture1, welkin::Picture::Picture2, welkin::Picture::Picture3}) {
+             {welkin::Picture::cross_section, welkin::Picture::phase_wheel, welkin::Picture::scatter}) {
             const QImage image =
                 welkin::render_picture(p, form.design(), welkin::picture_size(p, form.design()));
             benchmark::DoNotOptimize(image.constBits());

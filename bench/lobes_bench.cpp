@@ -5,9 +5,9 @@
 
 #include <cstdint>
 
-#include "core/analysis.h"
+#include "core/width_analysis.h"
 #include "core/sequence.h"
-#include "lobes/analysis.h"
+#include "lobes/lobe_analysis.h"
 
 namespace {
 

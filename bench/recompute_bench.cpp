@@ -4,9 +4,9 @@
 
 #include <string>
 
-#include "core/main_form.h"
+#include "forms/main_form.h"
 #include "fake_host.h"
-#include "persist/startup.h"
+#include "forms/startup.h"
 
 namespace {
 
@@ -14,9 +14,9 @@ void BM_Command1_Click(benchmark::State& state) {
     welkin::FakeHost host;
     welkin::MainForm form(host);
     welkin::start_up(form);
-    form.set_field_text(welkin::Field::Text1, std::to_string(state.range(0)));
+    form.set_field_text(welkin::Field::well_count, std::to_string(state.range(0)));
     for (auto _ : state) {
-        form.Command1_Click();
+        form.recompute();
         benchmark::DoNotOptimize(form.design().well_seq);
     }
 }

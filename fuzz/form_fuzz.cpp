@@ -11,13 +11,13 @@
 #include <string>
 
 #include "canvas/recording_canvas.h"
-#include "core/main_form.h"
-#include "lobes/analysis.h"
+#include "forms/main_form.h"
+#include "lobes/lobe_analysis.h"
 #include "panel1d/cross_section.h"
 #include "panel1d/phase_wheel.h"
 #include "panel1d/scatter.h"
-#include "persist/settings_file.h"
-#include "persist/startup.h"
+#include "forms/settings_file.h"
+#include "forms/startup.h"
 #include "reports/report_1d.h"
 #include "reports/report_2d.h"
 
@@ -32,7 +32,7 @@ public:
     welkin::UnitMode next_mode = welkin::UnitMode::inches;
     void show_modal(welkin::Window) override {
         form->units_form().select(next_mode);
-        form->units_form().OK_Click();
+        form->units_form().confirm();
     }
 };
 
@@ -69,35 +69,35 @@ private:
             case 0: form_.set_field_text(field(), texts[next() % texts.size()]); break;
             case 1: form_.field_enter(field()); break;
             case 2: form_.field_lost_focus(field()); break;
-            case 3: form_.Command1_Click(); break;
-            case 4: form_.Command2_Click(); break;
-            case 5: form_.Command3_Click(); break;
-            case 6: form_.Command4_Click(); break;
-            case 7: form_.Command5_Click(); break;
-            case 8: form_.Command6_Click(); break;
-            case 9: form_.Command7_Click(); break;
-            case 10: form_.Command8_Click(); break;
-            case 11: form_.Command9_Click(); break;
-            case 12: form_.Command10_Click(); break;
-            case 13: form_.Command11_Click(); break;
-            case 14: form_.mnu_advanced_Click(); break;
-            case 15: form_.mnu_auto_optimise_Click(); break;
-            case 16: form_.mnu_inverse_pairing_Click(); break;
-            case 17: form_.mnu_optimise_Click(); break;
-            case 18: form_.mnu_autowells_Click(); break;
-            case 19: form_.mnu_2d_optimise_Click(); break;
-            case 20: form_.mnu_halfwidth_Click(); break;
+            case 3: form_.recompute(); break;
+            case 4: form_.reset_wheel(); break;
+            case 5: form_.next_prime_order(); break;
+            case 6: form_.previous_prime_order(); break;
+            case 7: form_.shift_left(); break;
+            case 8: form_.shift_zero_well_left(); break;
+            case 9: form_.rotate_wheel_anticlockwise(); break;
+            case 10: form_.rotate_wheel_clockwise(); break;
+            case 11: form_.reset_side_shift(); break;
+            case 12: form_.shift_right(); break;
+            case 13: form_.toggle_inverse(); break;
+            case 14: form_.toggle_advanced(); break;
+            case 15: form_.toggle_auto_optimise(); break;
+            case 16: form_.toggle_inverse_pairing(); break;
+            case 17: form_.optimise_now(); break;
+            case 18: form_.toggle_auto_well_width(); break;
+            case 19: form_.toggle_optimise_2d(); break;
+            case 20: form_.toggle_half_width(); break;
             case 21:
                 form_.select_vertical_scale(
                     welkin::vertical_scales[next() % welkin::vertical_scales.size()]);
                 break;
             case 22:
                 host_.next_mode = static_cast<welkin::UnitMode>(next() % 3);
-                form_.mnu_units_Click();
+                form_.open_units();
                 break;
             default:
-                form_.Label1_Click();
-                form_.HScroll1_Change(next() % 100);
+                form_.next_results_page();
+                form_.scroll_figures(next() % 100);
                 break;
         }
     }

@@ -6,9 +6,9 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "core/main_form.h"
-#include "persist/settings_file.h"
-#include "persist/startup.h"
+#include "forms/main_form.h"
+#include "forms/settings_file.h"
+#include "forms/startup.h"
 
 namespace {
 
@@ -28,7 +28,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const welkin::BusyScope busy(form);
         welkin::apply_settings(form, std::string_view(reinterpret_cast<const char*>(data), size));
     }
-    form.Command1_Click();
+    form.recompute();
     const welkin::Design& d = form.design();
     require(welkin::is_panel_order(d.well_count), "well_count is a panel order");
     require(d.results_page >= 0 && d.results_page <= 3, "results_page is a page");

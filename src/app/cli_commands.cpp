@@ -3,7 +3,7 @@
 #include <QJsonArray>
 #include <utility>
 
-#include "ui/qt_text.h"
+#include "render/qt_text.h"
 
 namespace welkin {
 

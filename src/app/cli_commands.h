@@ -5,8 +5,8 @@
 #include <optional>
 #include <string>
 
-#include "core/main_form.h"
-#include "lobes/analysis.h"
+#include "forms/main_form.h"
+#include "lobes/lobe_analysis.h"
 
 namespace welkin {
 

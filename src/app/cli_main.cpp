@@ -11,15 +11,15 @@
 #include "app/cli_commands.h"
 #include "app/console_host.h"
 #include "app/summary_json.h"
-#include "core/main_form.h"
+#include "forms/main_form.h"
 #include "persist/file_io.h"
-#include "persist/startup.h"
-#include "reports/design_summary.h"
+#include "forms/startup.h"
+#include "forms/design_summary.h"
 #include "reports/report_1d.h"
 #include "reports/report_2d.h"
-#include "reports/report_files.h"
-#include "ui/picture_export.h"
-#include "ui/picture_render.h"
+#include "forms/report_files.h"
+#include "render/picture_export.h"
+#include "render/picture_render.h"
 #include "units/imperial.h"
 #include "units/numtext.h"
 
@@ -97,7 +97,7 @@ bool start_with(welkin::MainForm& form, const QString& project) {
             return false;
         }
         if (!welkin::open_project(form, path->path, path->file_name)) return false;
-        form.Command1_Click();
+        form.recompute();
     }
     if (form.last_refused()) {
         std::cerr << form.status_text() << '\n';
@@ -139,9 +139,9 @@ int run_format(const QString& mm) {
 }
 
 std::optional<Picture> picture_named(const QString& name) {
-    if (name == QLatin1String("cross-section")) return Picture::Picture1;
-    if (name == QLatin1String("phase-wheel")) return Picture::Picture2;
-    if (name == QLatin1String("scatter")) return Picture::Picture3;
+    if (name == QLatin1String("cross-section")) return Picture::cross_section;
+    if (name == QLatin1String("phase-wheel")) return Picture::phase_wheel;
+    if (name == QLatin1String("scatter")) return Picture::scatter;
     return std::nullopt;
 }
 
@@ -248,7 +248,7 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     QGuiApplication::setApplicationName(QStringLiteral("welkin-cli"));
-    QGuiApplication::setApplicationVersion(QStringLiteral("4.01"));
+    QGuiApplication::setApplicationVersion(QString::fromUtf8(welkin::program_version.data(), static_cast<qsizetype>(welkin::program_version.size())));
 
     Cli cli;
     if (!cli.parser.parse(QGuiApplication::arguments()))
@@ -258,7 +258,7 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (cli.parser.isSet(QStringLiteral("version"))) {
-        std::cout << "4.01\n";
+        std::cout << welkin::program_version << "\n";
         return 0;
     }
 

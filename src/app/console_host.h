@@ -4,7 +4,7 @@
 
 #include <iostream>
 
-#include "core/host.h"
+#include "forms/host.h"
 
 namespace welkin {
 

@@ -1,9 +1,9 @@
 // welkin: the desktop program.
 #include <QApplication>
 
-#include "core/main_form.h"
+#include "forms/main_form.h"
 #include "persist/app_folder.h"
-#include "persist/startup.h"
+#include "forms/startup.h"
 #include "ui/main_window.h"
 #include "ui/qt_host.h"
 

@@ -3,7 +3,7 @@
 #include <QJsonArray>
 #include <cstddef>
 
-#include "ui/qt_text.h"
+#include "render/qt_text.h"
 
 namespace welkin {
 
@@ -67,7 +67,7 @@ QJsonObject summary_json(const MainForm& form) {
         {"labels", QJsonObject{{"Label6", qs(r.Label6)},
                                {"Label11", qs(r.Label11)},
                                {"Label13", qs(r.Label13)},
-                               {"Label14", qs(form.Label14_caption())}}},
+                               {"Label14", qs(form.well_width_caption())}}},
         {"score_tiles", tiles},
         {"title", qs(form.title())},
     };

@@ -4,7 +4,7 @@
 
 #include <QJsonObject>
 
-#include "core/main_form.h"
+#include "forms/main_form.h"
 
 namespace welkin {
 

@@ -7,7 +7,7 @@
 
 #include <string_view>
 
-#include "core/rgb.h"
+#include "canvas/rgb.h"
 
 namespace welkin {
 

@@ -53,7 +53,7 @@ int best_shift_inverse(int n) {
 }
 
 int optimal_wheel_shift(const Design& d) {
-    if (d.mnu_inverse_pairing) return best_shift_paired(d.well_count);
+    if (d.inverse_pairing) return best_shift_paired(d.well_count);
     if (d.inverse_panel) return best_shift_inverse(d.well_count);
     return best_shift_standard(d.well_count);
 }
@@ -79,7 +79,7 @@ std::optional<int> previous_prime(int n) {
 
 std::optional<ToggleRefusal> inverse_toggle_refusal(const Design& d) {
     if (d.lock != LockMode::freq) return ToggleRefusal{"", toggle_needs_freq_lock};
-    if (d.mnu_advanced && d.mnu_auto_optimise && !d.mnu_inverse_pairing) {
+    if (d.advanced && d.auto_optimise && !d.inverse_pairing) {
         return ToggleRefusal{toggle_needs_pairing_title, toggle_needs_pairing};
     }
     return std::nullopt;

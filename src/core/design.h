@@ -9,6 +9,8 @@
 #include <cstdint>
 #include <string_view>
 
+#include "units/unit_mode.h"
+
 namespace welkin {
 
 // The panel orders the program accepts.
@@ -26,9 +28,6 @@ bool is_panel_order(double n);
 // Which of the three depth quantities the user types; the other two follow.
 enum class LockMode { freq, depth, build_2d };
 
-enum class UnitMode { metric, inches, decimalinches };
-
-std::string_view unit_mode_text(UnitMode mode);
 // "freq", "depth" or "2d", as files and the batch program name the locks.
 std::string_view lock_mode_text(LockMode lock);
 
@@ -89,12 +88,12 @@ struct Design {
     LockMode lock = LockMode::freq;
 
     // Menu check marks that the computation reads.
-    bool mnu_advanced = false;
-    bool mnu_auto_optimise = false;
-    bool mnu_inverse_pairing = false;
-    bool mnu_2d_optimise = true;
-    bool mnu_autowells = true;
-    bool mnu_halfwidth = false;
+    bool advanced = false;
+    bool auto_optimise = false;
+    bool inverse_pairing = false;
+    bool optimise_2d = true;
+    bool auto_well_width = true;
+    bool half_width = false;
     VisualiserSettings visualiser;
 
     // Width and frequency analysis, as the last recompute left it.

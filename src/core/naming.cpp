@@ -9,7 +9,7 @@ PanelName panel_name(const Design& d) {
     const std::string a = number_text_trimmed(d.wheel_shift);
     const std::string s = number_text_trimmed(d.side_shift);
     const bool inverse = d.inverse_panel;
-    const bool advanced = d.mnu_advanced && d.wheel_shift > 0;
+    const bool advanced = d.advanced && d.wheel_shift > 0;
     const bool shifted = d.side_shift > 0;
 
     const std::string kind = advanced ? (inverse ? "Advanced Inverse N" : "Advanced N")

@@ -60,7 +60,7 @@ double deepest_from_half_wavelength(double half_wavelength_mm, int seq_max, int 
 }
 
 bool build_2d_keeps_full_depth(const Design& d) {
-    return d.inverse_panel && !d.mnu_2d_optimise && d.fin_width_mm != 0;
+    return d.inverse_panel && !d.optimise_2d && d.fin_width_mm != 0;
 }
 
 double build_depth_2d_from_half_wavelength(const Design& d, double half_wavelength_mm) {

@@ -46,7 +46,7 @@ const PanelColours& panel_colours(const Design& d) {
 }
 
 double half_well_offset(const Design& d) {
-    return d.mnu_halfwidth && d.well_seq[0] == 0 ? 0.5 : 0.0;
+    return d.half_width && d.well_seq[0] == 0 ? 0.5 : 0.0;
 }
 
 double cross_section_logical_height(const Design& d) {

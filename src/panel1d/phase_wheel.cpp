@@ -36,7 +36,7 @@ void paint_phase_wheel(const Design& d, Canvas& canvas) {
         for (int i = 0; i < n; ++i) {
             spoke(canvas, d.well_seq[static_cast<std::size_t>(i)] * step, 0, radius, used);
         }
-        if (d.mnu_advanced) {
+        if (d.advanced) {
             // The first well's shift: inverting a panel turns a shift of a into N - a.
             const int s = d.inverse_panel ? n - d.wheel_shift : d.wheel_shift;
             spoke(canvas, s * step, tip_inner_radius, radius, first_well_tip_colour);

@@ -6,7 +6,7 @@
 
 #include "canvas/canvas.h"
 #include "core/design.h"
-#include "core/rgb.h"
+#include "canvas/rgb.h"
 
 namespace welkin {
 

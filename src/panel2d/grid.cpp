@@ -12,7 +12,7 @@ Grid2d grid_2d(const Design& d) {
     g.n = d.well_count;
     g.finned = d.fin_width_mm > 0;
     if (d.inverse_panel) {
-        g.variant = d.mnu_2d_optimise ? Variant2d::optimised_inverse : Variant2d::legacy_inverse;
+        g.variant = d.optimise_2d ? Variant2d::optimised_inverse : Variant2d::legacy_inverse;
     }
     return g;
 }

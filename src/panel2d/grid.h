@@ -10,7 +10,7 @@
 #include <string_view>
 
 #include "core/design.h"
-#include "core/rgb.h"
+#include "canvas/rgb.h"
 
 namespace welkin {
 

@@ -98,16 +98,4 @@ std::string report_1d_text(const Design& d, const Report1dTexts& texts) {
     return out;
 }
 
-std::string report_1d_text(const MainForm& form) {
-    const DesignRating& rating = form.rating();
-    return report_1d_text(form.design(), {.lbl_status = form.status_text(),
-                                          .Text3 = form.field_text(Field::Text3),
-                                          .Text4 = form.field_text(Field::Text4),
-                                          .Text5 = form.field_text(Field::Text5),
-                                          .Label6 = rating.Label6,
-                                          .Label13 = rating.Label13,
-                                          .Label11 = rating.Label11,
-                                          .score_summary = rating.score_summary});
-}
-
 }  // namespace welkin

@@ -7,7 +7,6 @@
 #include <string_view>
 
 #include "core/design.h"
-#include "core/main_form.h"
 
 namespace welkin {
 
@@ -34,6 +33,5 @@ struct Report1dTexts {
 
 // The whole file, its final line break included.
 std::string report_1d_text(const Design& d, const Report1dTexts& texts);
-std::string report_1d_text(const MainForm& form);
 
 }  // namespace welkin

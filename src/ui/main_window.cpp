@@ -22,12 +22,12 @@
 #include "panel1d/phase_wheel.h"
 #include "panel1d/scatter.h"
 #include "persist/app_folder.h"
-#include "persist/startup.h"
-#include "reports/report_files.h"
+#include "forms/startup.h"
+#include "forms/report_files.h"
 #include "ui/main_window_layout.h"
-#include "ui/picture_render.h"
+#include "render/picture_render.h"
 #include "ui/picture_view.h"
-#include "ui/qt_text.h"
+#include "render/qt_text.h"
 
 namespace welkin {
 
@@ -88,11 +88,11 @@ void MainWindow::build_fields() {
     opt_depthlock_->setObjectName(QStringLiteral("opt_depthlock"));
     opt_buildlock_2d_->setObjectName(QStringLiteral("opt_buildlock_2d"));
     connect(opt_freqlock_, &QRadioButton::clicked, this,
-            [this] { act([&] { form_.opt_freqlock_Click(); }); });
+            [this] { act([&] { form_.lock_design_frequency(); }); });
     connect(opt_depthlock_, &QRadioButton::clicked, this,
-            [this] { act([&] { form_.opt_depthlock_Click(); }); });
+            [this] { act([&] { form_.lock_deepest_well(); }); });
     connect(opt_buildlock_2d_, &QRadioButton::clicked, this,
-            [this] { act([&] { form_.opt_buildlock_2d_Click(); }); });
+            [this] { act([&] { form_.lock_build_depth_2d(); }); });
 }
 
 void MainWindow::build_buttons() {
@@ -104,10 +104,10 @@ void MainWindow::build_buttons() {
         connect(b, &QPushButton::clicked, this, [this, handler] { act(handler); });
         return b;
     };
-    Command1_ = button("Command1", "Go", [this] { form_.Command1_Click(); });
-    Command3_ = button("Command3", "Next prime number", [this] { form_.Command3_Click(); });
-    Command4_ = button("Command4", "Previous prime number", [this] { form_.Command4_Click(); });
-    Command11_ = button("Command11", "Normal / Inverse Panel", [this] { form_.Command11_Click(); });
+    Command1_ = button("Command1", "Go", [this] { form_.recompute(); });
+    Command3_ = button("Command3", "Next prime number", [this] { form_.next_prime_order(); });
+    Command4_ = button("Command4", "Previous prime number", [this] { form_.previous_prime_order(); });
+    Command11_ = button("Command11", "Normal / Inverse Panel", [this] { form_.toggle_inverse(); });
 
     struct Advanced {
         Button which;
@@ -116,13 +116,13 @@ void MainWindow::build_buttons() {
         std::function<void()> handler;
     };
     const std::array<Advanced, 7> advanced = {{
-        {Button::Command2, "Command2", tip_Command2, [this] { form_.Command2_Click(); }},
-        {Button::Command5, "Command5", tip_Command5, [this] { form_.Command5_Click(); }},
-        {Button::Command6, "Command6", tip_Command6, [this] { form_.Command6_Click(); }},
-        {Button::Command7, "Command7", tip_Command7, [this] { form_.Command7_Click(); }},
-        {Button::Command8, "Command8", tip_Command8, [this] { form_.Command8_Click(); }},
-        {Button::Command9, "Command9", tip_Command9, [this] { form_.Command9_Click(); }},
-        {Button::Command10, "Command10", tip_Command10, [this] { form_.Command10_Click(); }},
+        {Button::reset_wheel, "Command2", tip_Command2, [this] { form_.reset_wheel(); }},
+        {Button::shift_left, "Command5", tip_Command5, [this] { form_.shift_left(); }},
+        {Button::zero_well_left, "Command6", tip_Command6, [this] { form_.shift_zero_well_left(); }},
+        {Button::rotate_wheel_anticlockwise, "Command7", tip_Command7, [this] { form_.rotate_wheel_anticlockwise(); }},
+        {Button::rotate_wheel_clockwise, "Command8", tip_Command8, [this] { form_.rotate_wheel_clockwise(); }},
+        {Button::reset_side_shift, "Command9", tip_Command9, [this] { form_.reset_side_shift(); }},
+        {Button::shift_right, "Command10", tip_Command10, [this] { form_.shift_right(); }},
     }};
     for (const Advanced& a : advanced) {
         QPushButton* b = button(a.name, "", a.handler);
@@ -130,9 +130,9 @@ void MainWindow::build_buttons() {
         advanced_buttons_[static_cast<std::size_t>(a.which)] = b;
     }
     // Rotation symbols on the two wheel buttons.
-    advanced_buttons_[static_cast<std::size_t>(Button::Command7)]->setText(
+    advanced_buttons_[static_cast<std::size_t>(Button::rotate_wheel_anticlockwise)]->setText(
         QStringLiteral("\u21BA"));
-    advanced_buttons_[static_cast<std::size_t>(Button::Command8)]->setText(
+    advanced_buttons_[static_cast<std::size_t>(Button::rotate_wheel_clockwise)]->setText(
         QStringLiteral("\u21BB"));
 }
 
@@ -175,7 +175,7 @@ void MainWindow::build_figures_table() {
     }
     HScroll1_ = new QScrollBar(Qt::Horizontal, Frame2_);
     connect(HScroll1_, &QScrollBar::valueChanged, this,
-            [this](int value) { act([&] { form_.HScroll1_Change(value); }); });
+            [this](int value) { act([&] { form_.scroll_figures(value); }); });
 }
 
 void MainWindow::build_pictures() {
@@ -188,9 +188,9 @@ void MainWindow::build_pictures() {
     Picture1_->setToolTip(qs(cross_section_tip));
     Picture2_->setToolTip(qs(phase_wheel_tip));
     Picture3_->setToolTip(qs(scatter_tip));
-    Picture1_->on_double_click = [this] { act([&] { form_.mnu_clippanel_Click(); }); };
-    Picture2_->on_double_click = [this] { act([&] { form_.mnu_clipphase_Click(); }); };
-    Picture3_->on_click = [this] { act([&] { form_.mnu_clipscatter_Click(); }); };
+    Picture1_->on_double_click = [this] { act([&] { form_.copy_cross_section(); }); };
+    Picture2_->on_double_click = [this] { act([&] { form_.copy_phase_wheel(); }); };
+    Picture3_->on_click = [this] { act([&] { form_.copy_scatter(); }); };
     Picture1_->on_pointer_move = [this](int x) { show_pointer_tip(x); };
 }
 
@@ -233,15 +233,15 @@ void MainWindow::lay_out() {
     };
     const int wheel_centre = Picture2_->x() + wheel / 2;
     const int row_y = picture1_top + wheel + 4;
-    place(Button::Command2, wheel_centre - 20, row_y, 40, 28);
-    place(Button::Command7, wheel_centre - 64, row_y, 40, 28);
-    place(Button::Command8, wheel_centre + 24, row_y, 40, 28);
+    place(Button::reset_wheel, wheel_centre - 20, row_y, 40, 28);
+    place(Button::rotate_wheel_anticlockwise, wheel_centre - 64, row_y, 40, 28);
+    place(Button::rotate_wheel_clockwise, wheel_centre + 24, row_y, 40, 28);
     const int quarter = wheel / 4;
     const int side_x = picture1_left - side_button_width - 2;
-    place(Button::Command5, side_x, picture1_top, side_button_width, quarter);
-    place(Button::Command6, side_x, picture1_top + quarter, side_button_width, quarter);
-    place(Button::Command9, side_x, picture1_top + 2 * quarter, side_button_width, quarter);
-    place(Button::Command10, side_x, picture1_top + 3 * quarter, side_button_width, quarter);
+    place(Button::shift_left, side_x, picture1_top, side_button_width, quarter);
+    place(Button::zero_well_left, side_x, picture1_top + quarter, side_button_width, quarter);
+    place(Button::reset_side_shift, side_x, picture1_top + 2 * quarter, side_button_width, quarter);
+    place(Button::shift_right, side_x, picture1_top + 3 * quarter, side_button_width, quarter);
 
     // The figures table sits under the status line, its columns over the picture's width.
     const int table_top = picture1_top + wheel + status_height + 2;
@@ -302,32 +302,32 @@ void MainWindow::build_menus() {
 
     QMenu* options = bar->addMenu(QStringLiteral("&Options"));
     mnu_autowells_ =
-        checkable(options, "Auto-minimise well width", [this] { form_.mnu_autowells_Click(); });
+        checkable(options, "Auto-minimise well width", [this] { form_.toggle_auto_well_width(); });
     options->addSeparator();
     mnu_advanced_ = checkable(
         options, "Advanced mode - allow rotation of phase wheel and side-shifting of panel",
-        [this] { form_.mnu_advanced_Click(); });
+        [this] { form_.toggle_advanced(); });
     mnu_auto_optimise_ = checkable(
         options, "   Auto-optimise phase wheel rotation for shallowest 1D panel in advanced mode",
-        [this] { form_.mnu_auto_optimise_Click(); });
+        [this] { form_.toggle_auto_optimise(); });
     mnu_inverse_pairing_ =
         checkable(options, "   1D panel will be used in a sequence that includes its inverse",
-                  [this] { form_.mnu_inverse_pairing_Click(); });
+                  [this] { form_.toggle_inverse_pairing(); });
     mnu_2d_optimise_ = checkable(
         options, "   For 2D inverse panels, convert N-depth well to zero-depth for shallower build",
-        [this] { form_.mnu_2d_optimise_Click(); });
+        [this] { form_.toggle_optimise_2d(); });
 
     QAction* scorecard = bar->addAction(QStringLiteral("&Scorecard"));
     scorecard->setEnabled(false);  // its window comes with a later version
     mnu_optimise_ = bar->addAction(QStringLiteral("Opti&mise"));
     connect(mnu_optimise_, &QAction::triggered, this,
-            [this] { act([&] { form_.mnu_optimise_Click(); }); });
+            [this] { act([&] { form_.optimise_now(); }); });
 
     QMenu* display = bar->addMenu(QStringLiteral("&Display"));
     mnu_halfwidth_ = checkable(
         display,
         "When 1st well is zero-depth, show panel moved left half a well for symmetrical build",
-        [this] { form_.mnu_halfwidth_Click(); });
+        [this] { form_.toggle_half_width(); });
     display->addSeparator();
     item(display,
          "These options are handy when pasting pictures of different panels into a paint program",
@@ -380,15 +380,15 @@ void MainWindow::build_menus() {
     item(export_menu, "Generate 1D report", [this] { generate_1d_report(form_, app_folder()); });
     export_menu->addSeparator();
     item(export_menu, "Copy panel picture to clipboard. (Shortcut: Double-click picture)",
-         [this] { form_.mnu_clippanel_Click(); });
+         [this] { form_.copy_cross_section(); });
     item(export_menu,
          "Copy phase wheel picture to clipboard.  (Shortcut: Double-click phase wheel)",
-         [this] { form_.mnu_clipphase_Click(); });
+         [this] { form_.copy_phase_wheel(); });
     item(export_menu, "Copy scatter drawing to clipboard. (Shortcut: Double-click drawing)",
-         [this] { form_.mnu_clipscatter_Click(); });
+         [this] { form_.copy_scatter(); });
 
     QAction* print = bar->addAction(QStringLiteral("&Print"));
-    connect(print, &QAction::triggered, this, [this] { act([&] { form_.mnuprint_Click(); }); });
+    connect(print, &QAction::triggered, this, [this] { act([&] { form_.print_main_window(); }); });
 
     QMenu* lobes = bar->addMenu(QStringLiteral("&Lobes"));
     item(lobes, "Show Lobes generated when several periods of this panel are used side-by-side",
@@ -398,7 +398,7 @@ void MainWindow::build_menus() {
 
     bar->addAction(QStringLiteral("&2D"))->setEnabled(false);
     QAction* units = bar->addAction(QStringLiteral("&Units"));
-    connect(units, &QAction::triggered, this, [this] { act([&] { form_.mnu_units_Click(); }); });
+    connect(units, &QAction::triggered, this, [this] { act([&] { form_.open_units(); }); });
     bar->addAction(QStringLiteral("&About"))->setEnabled(false);
 }
 
@@ -423,7 +423,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         return false;
     }
     if (event->type() == QEvent::MouseButtonPress && watched == Label1_) {
-        act([&] { form_.Label1_Click(); });
+        act([&] { form_.next_results_page(); });
         return true;
     }
     return QMainWindow::eventFilter(watched, event);
@@ -431,7 +431,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 
 void MainWindow::changeEvent(QEvent* event) {
     if (event->type() == QEvent::WindowStateChange) {
-        act([&] { form_.Form_Resize(isMinimized()); });
+        act([&] { form_.minimised_changed(isMinimized()); });
     }
     QMainWindow::changeEvent(event);
 }
@@ -449,9 +449,9 @@ void MainWindow::show_companion(Window, bool) {}
 
 QImage MainWindow::picture_image(Picture picture) const {
     switch (picture) {
-        case Picture::Picture1: return Picture1_->image();
-        case Picture::Picture2: return Picture2_->image();
-        case Picture::Picture3: return Picture3_->image();
+        case Picture::cross_section: return Picture1_->image();
+        case Picture::phase_wheel: return Picture2_->image();
+        case Picture::scatter: return Picture3_->image();
     }
     return {};
 }

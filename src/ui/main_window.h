@@ -7,7 +7,7 @@
 #include <array>
 #include <functional>
 
-#include "core/main_form.h"
+#include "forms/main_form.h"
 
 class QAction;
 class QActionGroup;

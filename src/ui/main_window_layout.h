@@ -3,13 +3,9 @@
 // the sizes the batch program renders at.
 #pragma once
 
-#include "canvas/canvas.h"
+#include "render/picture_geometry.h"
 
 namespace welkin::layout {
-
-constexpr int px(double twips) {
-    return static_cast<int>(twips / twips_per_pixel);
-}
 
 inline constexpr int tile_width = 16;
 inline constexpr int controls_left = 24;
@@ -20,18 +16,11 @@ inline constexpr int field_width = 100;
 inline constexpr int buttons_left = 410;
 inline constexpr int button_width = 160;
 inline constexpr int results_left = 600;
-inline constexpr int frame2_left = 420;
-inline constexpr int hscroll_left = 150;  // inside Frame2
-inline constexpr int hscroll_width = 560;
-inline constexpr int scatter_height = 56;
 inline constexpr int status_height = 22;
 inline constexpr int table_height = 86;  // Frame2
 inline constexpr int side_button_width = 30;
 
-// The pictures, placed relative to one another as the layout rules say.
-inline constexpr int picture1_left = frame2_left + hscroll_left + px(400);
-inline constexpr int picture_full_width = hscroll_width - px(500);
-inline constexpr int wheel_size = static_cast<int>(0.6 * picture1_left);
+// The cross-section's place; the pictures' sizes are in picture_geometry.h.
 inline constexpr int picture1_top = controls_height + scatter_height + px(20);
 
 }  // namespace welkin::layout

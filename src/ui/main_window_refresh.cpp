@@ -14,10 +14,10 @@
 
 #include "panel1d/cross_section.h"
 #include "ui/main_window.h"
-#include "ui/picture_render.h"
+#include "render/picture_render.h"
 #include "ui/picture_view.h"
-#include "ui/qt_canvas.h"
-#include "ui/qt_text.h"
+#include "render/qt_canvas.h"
+#include "render/qt_text.h"
 
 namespace welkin {
 
@@ -51,19 +51,19 @@ void MainWindow::refresh_fields() {
         field->setEnabled(form_.field_enabled(f));
         set_colour(field, "background-color", form_.field_background(f));
     }
-    field_labels_[static_cast<std::size_t>(Field::Text3)]->setText(qs(form_.Label14_caption()));
-    set_colour(field_labels_[static_cast<std::size_t>(Field::Text3)], "color",
-               form_.Label14_colour());
-    for (const Field f : {Field::Text4, Field::Text5, Field::Text6}) {
+    field_labels_[static_cast<std::size_t>(Field::well_width)]->setText(qs(form_.well_width_caption()));
+    set_colour(field_labels_[static_cast<std::size_t>(Field::well_width)], "color",
+               form_.well_width_caption_colour());
+    for (const Field f : {Field::fin_width, Field::deepest_well, Field::build_depth_2d}) {
         field_labels_[static_cast<std::size_t>(f)]->setText(qs(form_.length_caption(f)));
     }
     const auto lock_label = [this](Field f, LockMode lock) {
         set_colour(field_labels_[static_cast<std::size_t>(f)], "color",
                    form_.lock_label_colour(lock));
     };
-    lock_label(Field::Text2, LockMode::freq);
-    lock_label(Field::Text5, LockMode::depth);
-    lock_label(Field::Text6, LockMode::build_2d);
+    lock_label(Field::design_frequency, LockMode::freq);
+    lock_label(Field::deepest_well, LockMode::depth);
+    lock_label(Field::build_depth_2d, LockMode::build_2d);
 
     const LockMode lock = form_.design().lock;
     for (auto [option, mode] :
@@ -80,7 +80,7 @@ void MainWindow::refresh_buttons() {
         QPushButton* button = advanced_buttons_[i];
         button->setVisible(form_.button_visible(b));
         button->setEnabled(form_.button_enabled(b));
-        if (b != Button::Command7 && b != Button::Command8) {
+        if (b != Button::rotate_wheel_anticlockwise && b != Button::rotate_wheel_clockwise) {
             button->setText(qs(form_.button_caption(b)));
         }
     }
@@ -113,16 +113,16 @@ void MainWindow::refresh_figures() {
 
 void MainWindow::refresh_menus() {
     const Design& d = form_.design();
-    mnu_autowells_->setChecked(d.mnu_autowells);
-    mnu_advanced_->setChecked(d.mnu_advanced);
-    mnu_auto_optimise_->setChecked(d.mnu_auto_optimise);
-    mnu_auto_optimise_->setEnabled(form_.menu_enabled(Menu::mnu_auto_optimise));
-    mnu_inverse_pairing_->setChecked(d.mnu_inverse_pairing);
-    mnu_inverse_pairing_->setEnabled(form_.menu_enabled(Menu::mnu_inverse_pairing));
-    mnu_2d_optimise_->setChecked(d.mnu_2d_optimise);
-    mnu_2d_optimise_->setEnabled(form_.menu_enabled(Menu::mnu_2d_optimise));
-    mnu_optimise_->setEnabled(form_.menu_enabled(Menu::mnu_optimise));
-    mnu_halfwidth_->setChecked(d.mnu_halfwidth);
+    mnu_autowells_->setChecked(d.auto_well_width);
+    mnu_advanced_->setChecked(d.advanced);
+    mnu_auto_optimise_->setChecked(d.auto_optimise);
+    mnu_auto_optimise_->setEnabled(form_.menu_enabled(Menu::auto_optimise));
+    mnu_inverse_pairing_->setChecked(d.inverse_pairing);
+    mnu_inverse_pairing_->setEnabled(form_.menu_enabled(Menu::inverse_pairing));
+    mnu_2d_optimise_->setChecked(d.optimise_2d);
+    mnu_2d_optimise_->setEnabled(form_.menu_enabled(Menu::optimise_2d));
+    mnu_optimise_->setEnabled(form_.menu_enabled(Menu::optimise));
+    mnu_halfwidth_->setChecked(d.half_width);
     for (std::size_t i = 0; i < vertical_scales.size(); ++i) {
         scale_items_[i]->setChecked(d.vertical_scale_mm == vertical_scales[i]);
     }
@@ -132,8 +132,8 @@ void MainWindow::repaint_pictures() {
     pictures_drawn_for_ = form_.completed_recomputes();
     const Design& d = form_.design();
     for (auto [view, which] :
-         {std::pair{Picture1_, Picture::Picture1}, std::pair{Picture2_, Picture::Picture2},
-          std::pair{Picture3_, Picture::Picture3}}) {
+         {std::pair{Picture1_, Picture::cross_section}, std::pair{Picture2_, Picture::phase_wheel},
+          std::pair{Picture3_, Picture::scatter}}) {
         const QSize size = picture_size(which, d);
         view->resize(size);
         view->set_image(render_picture(which, d, size));

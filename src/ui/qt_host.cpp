@@ -11,7 +11,7 @@
 #include <QUrl>
 
 #include "ui/main_window.h"
-#include "ui/qt_text.h"
+#include "render/qt_text.h"
 #include "ui/units_dialog.h"
 
 namespace welkin {

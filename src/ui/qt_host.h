@@ -2,7 +2,7 @@
 // default applications, the printer and the program's other windows.
 #pragma once
 
-#include "core/host.h"
+#include "forms/host.h"
 
 namespace welkin {
 

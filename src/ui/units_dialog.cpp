@@ -6,8 +6,8 @@
 #include <QVBoxLayout>
 #include <cstddef>
 
-#include "ui/qt_canvas.h"
-#include "ui/qt_text.h"
+#include "render/qt_canvas.h"
+#include "render/qt_text.h"
 
 namespace welkin {
 
@@ -35,7 +35,7 @@ UnitsDialog::UnitsDialog(UnitsForm& form, QWidget* parent) : QDialog(parent), fo
     auto* ok = new QPushButton(qs(units_ok_caption), this);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, [this] {
-        form_.OK_Click();
+        form_.confirm();
         accept();
     });
     auto* buttons = new QHBoxLayout;

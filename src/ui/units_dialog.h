@@ -6,7 +6,7 @@
 #include <QRadioButton>
 #include <array>
 
-#include "units/units_form.h"
+#include "forms/units_form.h"
 
 class QGroupBox;
 

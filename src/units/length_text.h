@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/design.h"
+#include "units/unit_mode.h"
 
 namespace welkin {
 

@@ -14,7 +14,8 @@
 #include <vector>
 
 #include "fake_host.h"
-#include "persist/startup.h"
+#include "forms/startup.h"
+#include "forms/report_files.h"
 #include "reports/report_1d.h"
 #include "temp_dir.h"
 
@@ -80,7 +81,7 @@ TEST_F(CliTest, SummaryJsonAgreesWithTheModel) {
 
             start_up(form);
             ASSERT_TRUE(open_project(form, path.toStdString(), m[0] + lock + ".qrd"));
-            form.Command1_Click();
+            form.recompute();
             const Design& d = form.design();
             const auto text = [&](const QJsonValue& v) { return v.toString().toStdString(); };
             EXPECT_EQ(json["well_count"].toInt(), 13);
@@ -92,7 +93,7 @@ TEST_F(CliTest, SummaryJsonAgreesWithTheModel) {
             EXPECT_EQ(json["build_depth_2d_mm"].toDouble(), d.build_depth_2d_mm);
             EXPECT_EQ(json["well_width_mm"].toDouble(), d.well_width_mm);
             EXPECT_EQ(json["lowest_diffusion_hz"].toDouble(), d.lowest_diffusion_hz);
-            EXPECT_EQ(text(json["fields"]["Text4"]), form.field_text(Field::Text4));
+            EXPECT_EQ(text(json["fields"]["Text4"]), form.field_text(Field::fin_width));
             EXPECT_EQ(text(json["labels"]["Label6"]), form.rating().Label6);
             EXPECT_EQ(text(json["title"]), form.title());
             EXPECT_EQ(json["score_tiles"].toArray().size(), 4);

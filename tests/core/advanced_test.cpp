@@ -49,7 +49,7 @@ TEST(BestShift, TablesGiveTheShallowestPanels) {
 TEST(InverseToggle, GuardsAndTheirMessages) {
     Design d;
     d.lock = LockMode::depth;
-    d.mnu_advanced = d.mnu_auto_optimise = true;  // both guards apply: the lock one speaks
+    d.advanced = d.auto_optimise = true;  // both guards apply: the lock one speaks
     auto refusal = inverse_toggle_refusal(d);
     ASSERT_TRUE(refusal.has_value());
     EXPECT_EQ(refusal->title, "");
@@ -66,10 +66,10 @@ TEST(InverseToggle, GuardsAndTheirMessages) {
                                  "inverse \u201D\r\r\rThis ensures"),
               std::string_view::npos);
 
-    d.mnu_inverse_pairing = true;
+    d.inverse_pairing = true;
     EXPECT_FALSE(inverse_toggle_refusal(d).has_value());
-    d.mnu_inverse_pairing = false;
-    d.mnu_advanced = false;
+    d.inverse_pairing = false;
+    d.advanced = false;
     EXPECT_FALSE(inverse_toggle_refusal(d).has_value());
 }
 

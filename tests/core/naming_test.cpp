@@ -11,7 +11,7 @@ Design named(int n, int a, int s, bool inverse, bool advanced) {
     d.wheel_shift = a;
     d.side_shift = s;
     d.inverse_panel = inverse;
-    d.mnu_advanced = advanced;
+    d.advanced = advanced;
     return d;
 }
 

@@ -61,7 +61,7 @@ TEST(DepthConversions, BuildDepth2DAndItsFullDepthException) {
         Design d;
         d.well_count = 7;
         d.inverse_panel = c.inverse;
-        d.mnu_2d_optimise = c.optimise_2d;
+        d.optimise_2d = c.optimise_2d;
         d.fin_width_mm = c.fin_width;
         EXPECT_EQ(build_2d_keeps_full_depth(d), c.full_depth);
         if (c.full_depth) {

@@ -68,7 +68,7 @@ TEST(CrossSection, InversePanelWithResidueZeroShowsItsBackEdge) {
 
 TEST(CrossSection, HalfWellOffsetOnlyWhenTheFirstWellIsZeroDepth) {
     Design d = design_at(7, 600);
-    d.mnu_halfwidth = true;
+    d.half_width = true;
     const RecordingCanvas c = painted(d);
     EXPECT_EQ(c.of_kind(OpKind::fill_box, half_fill),
               (std::vector{box(-0.5, 0, 0.5, 7, half_fill), box(6.5, 0, 7.5, 7, half_fill)}));
@@ -87,7 +87,7 @@ TEST(CrossSection, HalfWellOffsetOnlyWhenTheFirstWellIsZeroDepth) {
     d.wheel_shift = 2;  // 2 3 6 4 4 6 3 (2): nothing to split
     generate_sequence(d);
     const RecordingCanvas on = painted(d);
-    d.mnu_halfwidth = false;
+    d.half_width = false;
     EXPECT_EQ(painted(d).ops, on.ops);
 }
 

@@ -45,7 +45,7 @@ TEST(PhaseWheel, RedTipOnlyInAdvancedMode) {
     for (d.wheel_shift = 0; d.wheel_shift < 3; ++d.wheel_shift) {
         EXPECT_TRUE(painted(d).of_kind(OpKind::line, red).empty()) << d.wheel_shift;
     }
-    d.mnu_advanced = true;
+    d.advanced = true;
     d.wheel_shift = 1;
     EXPECT_TRUE(near(painted(d).ops[9], spoke(186.622, 149.966, red, 173.629, 142.471), 1e-3));
     d.inverse_panel = true;  // the first well's shift is N - 1

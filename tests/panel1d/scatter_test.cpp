@@ -33,7 +33,7 @@ TEST(Scatter, RaysTiltByThePhaseStepToTheNextWell) {
     EXPECT_EQ(rays(design_at(7, 600, true))[3], ray(4, 4, 0, {164, 149, 110}));
     EXPECT_TRUE(near(painted(d, 0, 0).of_kind(OpKind::line).at(0), ray(1, 1, 0.014124), 1e-6))
         << "no size, no stretch";
-    d.mnu_halfwidth = true;
+    d.half_width = true;
     EXPECT_TRUE(near(rays(d)[0], ray(0.5, 0.751212, 0.014124), 1e-6)) << "half a unit left";
     rotate_left(d, 1);  // 1 4 2 2 4 1 0 (0): no offset, and entry N stays as generated
     EXPECT_EQ(rays(d)[6], ray(7, 7, 0));

@@ -107,7 +107,7 @@ TEST(Grid2d, TheDesignChoosesTheVariantItsCaptionAndColours) {
     for (const auto& [inverse, optimise, fin, caption, colour, back] : cases) {
         Design d;  // N 7
         d.inverse_panel = inverse;
-        d.mnu_2d_optimise = optimise;
+        d.optimise_2d = optimise;
         d.fin_width_mm = fin;
         const Grid2d g = grid_2d(d);
         EXPECT_EQ(panel_caption_2d(g, {2, 5}), caption + "   N:7  Left:2  Pull:5");

@@ -7,7 +7,8 @@
 #include <string>
 
 #include "fake_host.h"
-#include "persist/startup.h"
+#include "forms/report_files.h"
+#include "forms/startup.h"
 
 namespace welkin {
 namespace {

@@ -90,7 +90,7 @@ TEST(Report2d, FinlessStandardInMillimetres) {
 TEST(Report2d, FinnedLegacyInverseInInches) {
     Design d = order3(500, 345, 345, 3, 249);
     d.inverse_panel = true;
-    d.mnu_2d_optimise = false;
+    d.optimise_2d = false;
     d.unit_mode = UnitMode::inches;
     const Rows rows{"Row 2 (Back) ... equivalent to Inverse 1D panel N3-1,1",
                     "Row 1 ... equivalent to Inverse 1D panel N3-1,1",

@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "core/host.h"
+#include "forms/host.h"
 
 namespace welkin {
 

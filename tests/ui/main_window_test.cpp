@@ -12,7 +12,7 @@
 
 #include "fake_host.h"
 #include "persist/app_folder.h"
-#include "persist/startup.h"
+#include "forms/startup.h"
 #include "temp_dir.h"
 #include "ui/main_window.h"
 #include "ui/picture_view.h"
@@ -111,7 +111,7 @@ private slots:
 
         QTest::mouseDClick(child<PictureView>(s.window, "Picture2"), Qt::LeftButton);
         QTest::mouseClick(child<PictureView>(s.window, "Picture3"), Qt::LeftButton);
-        QCOMPARE(s.host.copied, (std::vector<Picture>{Picture::Picture2, Picture::Picture3}));
+        QCOMPARE(s.host.copied, (std::vector<Picture>{Picture::phase_wheel, Picture::scatter}));
     }
 
     void advanced_buttons_follow_the_menu() {
@@ -153,7 +153,7 @@ private slots:
         fin->setFocus();
         fin->selectAll();
         QTest::keyClicks(fin, "1/8");
-        QVERIFY(s.form.field_dirty(Field::Text4));
+        QVERIFY(s.form.field_dirty(Field::fin_width));
         QVERIFY(fin->styleSheet().contains("#ffc0c0"));
         QTest::keyClick(fin, Qt::Key_Return);
         QCOMPARE(s.form.design().fin_width_mm, 3.0);

@@ -1,0 +1,254 @@
+// The main window's logical state and its handlers, free of any toolkit.
+//
+// A window binds to this model: widget events call the handlers, and the
+// window then re-reads the texts, colours and flags. Writing a field from
+// inside a handler goes through set_field_text, which runs the field's
+// change handling exactly as typing does (unless the text is unchanged or
+// `busy` is set), so re-entrancy behaves here as it does on screen.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+#include "core/width_analysis.h"
+#include "core/design.h"
+#include "forms/host.h"
+#include "canvas/rgb.h"
+#include "panel1d/figures_table.h"
+#include "forms/units_form.h"
+#include "version.h"
+
+namespace welkin {
+
+// The advanced-mode buttons.
+enum class Button {
+    reset_wheel,
+    shift_left,
+    zero_well_left,
+    rotate_wheel_anticlockwise,
+    rotate_wheel_clockwise,
+    reset_side_shift,
+    shift_right
+};
+
+// Menu items whose enabling changes.
+enum class Menu { panel_2d, auto_optimise, inverse_pairing, optimise, optimise_2d };
+
+inline constexpr std::string_view title_suffix_pending = "    Project:";
+inline constexpr std::string_view title_suffix_default = "    Project: default";
+
+// Which files the program is working with.
+struct ProjectFiles {
+    std::string pending_path;  // the file the next save or load works on
+    bool load_ok = false;      // the last load read the required lines
+    std::string settings_path;
+    std::string last_folder;  // where the project dialogs start
+    std::string project_file_name;
+};
+
+class MainForm {
+public:
+    explicit MainForm(Host& host);
+
+    MainForm(const MainForm&) = delete;
+    MainForm& operator=(const MainForm&) = delete;
+
+    Host& host() { return host_; }
+    const Design& design() const { return design_; }
+    // For the loading and reset code, which holds `busy` while it writes.
+    Design& edit_design() { return design_; }
+
+    // ---- recompute cycle ----
+    void recompute();
+    void recompute_results();
+    void show_figures();
+
+    // ---- fields ----
+    const std::string& field_text(Field f) const { return fields_[index(f)].text; }
+    // The one way to change a field's text, for the user and the program alike.
+    void set_field_text(Field f, std::string text);
+    bool field_enabled(Field f) const;
+    Rgb field_background(Field f) const { return fields_[index(f)].background; }
+
+    // The length fields (Text3..Text6) take typed millimetres at once; an
+    // imperial entry waits for Enter or for the field to lose the focus.
+    bool field_dirty(Field f) const { return fields_[index(f)].dirty; }
+    void field_enter(Field f);
+    void field_lost_focus(Field f);
+    // The caption of a length field's label, which names the unit in force.
+    std::string_view length_caption(Field f) const;
+
+    bool validate_fin_width();
+    bool validate_well_width();
+    bool validate_deepest_well();
+    bool validate_build_depth_2d();
+    void populate_fin_width();
+    void populate_well_width();
+    void populate_deepest_well();
+    void populate_build_depth_2d();
+    const std::string& measure_error() const { return measure_error_; }
+
+    // ---- units ----
+    void open_units();
+    UnitsForm& units_form() { return units_; }
+
+    // ---- lock options ----
+    void lock_design_frequency() { select_lock(LockMode::freq); }
+    void lock_deepest_well() { select_lock(LockMode::depth); }
+    void lock_build_depth_2d() { select_lock(LockMode::build_2d); }
+    // Label colour of the field each lock makes the input.
+    Rgb lock_label_colour(LockMode lock) const;
+
+    // ---- buttons (advanced mode, prime steps, inverse toggle) ----
+    void reset_wheel();   // reset phase wheel
+    void next_prime_order();   // next prime
+    void previous_prime_order();   // previous prime
+    void shift_left();   // shift one well left
+    void shift_zero_well_left();   // next zero-depth well to the left end
+    void rotate_wheel_anticlockwise();   // rotate wheel anti-clockwise
+    void rotate_wheel_clockwise();   // rotate wheel clockwise
+    void reset_side_shift();   // reset sideways shift
+    void shift_right();  // shift one well right
+    void toggle_inverse();  // normal / inverse
+    bool button_visible(Button b) const;
+    bool button_enabled(Button b) const;
+    const std::string& button_caption(Button b) const;
+
+    // ---- menus ----
+    void toggle_advanced();
+    void toggle_auto_optimise();
+    void toggle_inverse_pairing();
+    void optimise_now();
+    void toggle_auto_well_width();
+    void toggle_optimise_2d();
+    void toggle_half_width();
+    // The five drawing-scale items; the chosen one is checked, the rest cleared.
+    void select_vertical_scale(int vertical_scale_mm);
+    bool menu_enabled(Menu m) const;
+    // The three pictures' copies (also a double-click or click on them) and "&Print".
+    void copy_cross_section();
+    void copy_phase_wheel();
+    void copy_scatter();
+    void print_main_window();
+    // The visualiser's menu items: each sets its check marks and, while the
+    // visualiser is shown, recomputes so that it is redrawn.
+    void select_arrangement(Arrangement a);
+    void select_colour_scheme(ColourScheme c);
+    void toggle_highlight_inverse();
+
+    // ---- the window itself ----
+    // Minimising hides the companion windows; restoring shows those that were open.
+    void minimised_changed(bool minimised);
+    bool scorecard_shown() const { return scorecard_shown_; }
+    void set_scorecard_shown(bool shown) { scorecard_shown_ = shown; }
+    Rgb well_width_caption_colour() const;
+
+    // ---- figures table ----
+    void next_results_page();  // "Toggle results"
+    void scroll_figures(int value);
+    int scroll_value() const { return scroll_value_; }
+    int scroll_max() const { return scroll_max_; }
+    bool scroll_visible() const { return design_.well_count > 11; }
+    const FiguresTable& figures() const { return figures_; }
+
+    // ---- analysis results ----
+    const DesignRating& rating() const { return rating_; }
+    const std::string& well_width_caption() const { return well_width_caption_; }
+    const std::string& width_strategy_note() const { return width_strategy_note_; }
+
+    // ---- status line and captions ----
+    const std::string& status_text() const { return status_text_; }
+    Rgb status_colour() const { return status_colour_; }
+    const std::string& title() const { return title_; }
+    void set_title_suffix(std::string_view suffix);
+    const std::string& frontview_caption() const { return frontview_caption_; }
+
+    ProjectFiles& files() { return files_; }
+    const ProjectFiles& files() const { return files_; }
+
+    int busy() const { return busy_; }
+    void set_busy(int busy) { busy_ = busy; }
+    // How many times recompute_results has started, for callers that count work.
+    long drawresults_runs() const { return drawresults_runs_; }
+    // Whether the last recompute stopped at an invalid input; the status
+    // line then holds the reason.
+    bool last_refused() const { return last_refused_; }
+    // How many recomputes ran to the end; the pictures are redrawn after each.
+    long completed_recomputes() const { return completed_recomputes_; }
+
+private:
+    struct FieldState {
+        std::string text;
+        Rgb background = rgb_white;
+        bool dirty = false;  // edited in an imperial mode and not yet committed
+    };
+    static std::size_t index(Field f) { return static_cast<std::size_t>(f); }
+
+    void on_field_change(Field f);
+    void well_count_changed();
+    void length_field_change(Field f);
+    void commit_length_field(Field f);
+    bool validate_length(Field f);
+    void populate_length(Field f);
+
+    // recompute_results, split at its early exits.
+    enum class Outcome { ok, range_error, format_error };
+    Outcome derive_inputs();
+    Outcome derive_locked_quantities();
+    void finish_recompute();
+    Outcome range_error(std::string_view message);
+    bool length_in_range(double Design::*length, double lo, double hi, std::string_view message);
+
+    void select_lock(LockMode lock);
+    void recompute_if_idle();  // recompute unless busy
+    void redraw_if_idle();     // recompute_results unless busy
+
+    Host& host_;
+    Design design_;
+    std::array<FieldState, field_count> fields_{};
+    std::string measure_error_;
+    bool reporting_format_error_ = false;  // a field's message box is up
+    UnitsForm units_{design_.unit_mode};
+    Design last_good_;  // the design as the last complete recompute left it
+
+    std::string status_text_;
+    Rgb status_colour_ = rgb_black;
+    std::string title_;
+    std::string frontview_caption_;
+
+    bool panel_2d_enabled_ = true;
+    std::string command2_caption_ = "0";
+    std::string command9_caption_ = "0";
+
+    int scroll_value_ = 0;
+    int scroll_max_ = 0;
+    FiguresTable figures_;
+    std::string width_strategy_note_;
+    std::string well_width_caption_;
+    DesignRating rating_;
+
+    ProjectFiles files_;
+    int busy_ = 0;
+    bool scorecard_shown_ = false;
+    long drawresults_runs_ = 0;
+    long completed_recomputes_ = 0;
+    bool last_refused_ = false;
+};
+
+// Holds `busy` at 1 for the lifetime of the scope, as loading and resetting
+// do while they fill the fields, and clears it at the end however the scope
+// is left.
+class BusyScope {
+public:
+    explicit BusyScope(MainForm& form) : form_(form) { form_.set_busy(1); }
+    ~BusyScope() { form_.set_busy(0); }
+    BusyScope(const BusyScope&) = delete;
+    BusyScope& operator=(const BusyScope&) = delete;
+
+private:
+    MainForm& form_;
+};
+
+}  // namespace welkin

@@ -1,0 +1,49 @@
+#include "forms/report_files.h"
+
+#include <string>
+
+#include "persist/file_io.h"
+#include "reports/report_1d.h"
+#include "reports/report_2d.h"
+
+namespace welkin {
+
+bool publish_report(Host& host, const std::filesystem::path& folder, std::string_view name,
+                    std::string_view text) {
+    const std::string path = (folder / name).string();
+    if (!replace_file(path, text)) {
+        host.message_box(report_failed_text, "");
+        return false;
+    }
+    host.message_box(report_created_message(path), "");
+    host.open_with_shell(path);
+    return true;
+}
+
+bool generate_1d_report(MainForm& form, const std::filesystem::path& folder) {
+    return publish_report(form.host(), folder, report_1d_file_name, report_1d_text(form));
+}
+
+bool generate_2d_report(MainForm& form, const Offsets2d& offsets,
+                        const std::filesystem::path& folder) {
+    return publish_report(form.host(), folder, report_2d_file_name,
+                          report_2d_text(form.design(), offsets));
+}
+
+std::string report_1d_text(const MainForm& form) {
+    const DesignRating& rating = form.rating();
+    return report_1d_text(form.design(), {.lbl_status = form.status_text(),
+                                          .Text3 = form.field_text(Field::well_width),
+                                          .Text4 = form.field_text(Field::fin_width),
+                                          .Text5 = form.field_text(Field::deepest_well),
+                                          .Label6 = rating.Label6,
+                                          .Label13 = rating.Label13,
+                                          .Label11 = rating.Label11,
+                                          .score_summary = rating.score_summary});
+}
+
+Offsets2d centred_offsets(int n) {
+    return move_offsets(Offsets2d{}, OffsetMove::centre, n);
+}
+
+}  // namespace welkin

@@ -1,0 +1,122 @@
+#include "forms/startup.h"
+
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+#include <optional>
+#include <system_error>
+
+#include "forms/settings_file.h"
+
+namespace welkin {
+
+void default_settings(MainForm& form) {
+    form.set_field_text(Field::well_count, "7");
+    form.set_field_text(Field::design_frequency, "600");
+    form.set_field_text(Field::fin_width, "3");
+    form.lock_design_frequency();
+
+    Design& d = form.edit_design();
+    // These two go through their menu commands so that what depends on them follows.
+    if (!d.auto_well_width) form.toggle_auto_well_width();
+    if (d.advanced) form.toggle_advanced();
+    d.inverse_pairing = false;
+    d.half_width = false;
+    form.select_vertical_scale(0);
+    d.auto_optimise = false;
+    d.optimise_2d = true;
+    d.inverse_panel = false;
+    d.unit_mode = UnitMode::metric;
+    d.results_page = 1;
+    d.wheel_shift = 0;
+    d.side_shift = 0;
+    // The 2D window's own options are reset here once that window exists.
+}
+
+void reset_to_defaults(MainForm& form) {
+    {
+        const BusyScope busy(form);
+        default_settings(form);
+    }
+    form.set_title_suffix(title_suffix_default);
+    form.recompute();
+}
+
+std::string open_problem_message(const std::string& path) {
+    return "There was a problem opening project " + path + " - resetting Welkin to default values";
+}
+
+bool open_project(MainForm& form, const std::string& path, const std::string& file_name) {
+    form.files().pending_path = path;
+    {
+        const BusyScope busy(form);
+        load_settings(form);
+    }
+    if (form.files().load_ok) {
+        form.set_title_suffix(std::string(title_suffix_project) + file_name);
+        return true;
+    }
+    form.host().message_box(open_problem_message(path), "");
+    reset_to_defaults(form);
+    return false;
+}
+
+std::optional<ProjectPath> project_path(const std::string& argument) {
+    std::error_code ec;
+    const std::filesystem::path absolute = std::filesystem::absolute(argument, ec);
+    if (ec || argument.empty()) return std::nullopt;
+    const std::string path = absolute.lexically_normal().string();
+    const std::size_t slash = path.rfind('/');
+    if (slash == std::string::npos || slash + 1 == path.size()) return std::nullopt;
+    return ProjectPath{path, path.substr(0, slash), path.substr(slash + 1)};
+}
+
+void load_command_line_project(MainForm& form, const std::string& argument) {
+    const std::optional<ProjectPath> project = project_path(argument);
+    if (!project) return;
+    std::string extension =
+        project->path.size() >= 4 ? project->path.substr(project->path.size() - 4) : "";
+    std::transform(extension.begin(), extension.end(), extension.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    if (extension != ".qrd") return;
+
+    form.files().project_file_name = project->file_name;
+    // The open and save-as dialogs are pointed at the project here once they exist.
+    open_project(form, project->path, project->file_name);
+}
+
+void start_up(MainForm& form, const StartOptions& options) {
+    form.set_title_suffix(title_suffix_pending);
+    // The other windows are created here, hidden, once they exist.
+    Design& d = form.edit_design();
+    d.results_page = 1;
+    form.set_scorecard_shown(false);
+    d.vertical_scale_mm = 0;
+    d.inverse_panel = false;
+    d.unit_mode = UnitMode::metric;
+
+    ProjectFiles& files = form.files();
+    files.last_folder = options.app_folder;
+    files.settings_path = options.settings_path;
+    files.pending_path = files.settings_path;
+    {
+        const BusyScope busy(form);
+        load_settings(form);
+    }
+    if (files.load_ok) {
+        form.set_title_suffix(title_suffix_most_recent);
+    } else {
+        // A first start has no settings file: that is no reason for a message.
+        reset_to_defaults(form);
+    }
+    // The project dialogs are created here, hidden, once they exist.
+    if (!options.project.empty()) load_command_line_project(form, options.project);
+    form.recompute();
+}
+
+void shut_down(MainForm& form) {
+    form.files().pending_path = form.files().settings_path;
+    save_settings(form);  // a failure to write is not worth a message on the way out
+}
+
+}  // namespace welkin

@@ -1,0 +1,193 @@
+#include "lobes/lobe_analysis.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "units/length_text.h"
+#include "units/numtext.h"
+
+namespace welkin {
+
+namespace {
+
+// Degrees to radians, as the program has always written it (not pi / 180).
+constexpr double radians_per_degree = 0.0174532925;
+// An order exists while its sine stays strictly inside this; beyond it, up to
+// the near-grazing bound, it still shows flat on the slices.
+constexpr double sine_bound = 0.9999;
+constexpr double grazing_bound = 1.01;
+constexpr double tip_radius = 100;
+// x of hf_zero on the frequency axis, f_period being at 0.
+constexpr double axis_length = 1000;
+constexpr double seat_wavelengths = 3;
+// hf_zero at the narrowest well (1 mm) over the lowest design frequency
+// (1 Hz): no valid design has more multiples below its cutoff.
+constexpr int max_true_multiples = 172000;
+
+bool at_least(double x, double lo) {
+    return std::isfinite(x) && x >= lo;
+}
+
+// Limits every validated design meets. They keep every division away from
+// zero and bound every sweep: hf_zero is at most 172000 Hz and f_period at
+// most 344000 Hz.
+bool computable(const Design& d) {
+    return d.well_count >= min_well_count && d.well_count <= max_well_count &&
+           at_least(d.design_freq_hz, 1) && at_least(d.well_width_mm, 1) &&
+           at_least(d.period_width_mm, 1) && at_least(d.plate_freq_hz, 0);
+}
+
+// Steps down from f_period to the first frequency at which neither
+// first-order lobe exists. At an angle the lobes begin near
+// f_period / (1 + |sin theta|), which is always above f_period / 3.
+double lobe_start(double f_period, double sin_theta) {
+    const int top = static_cast<int>(f_period);
+    const int bottom = static_cast<int>(int_floor(f_period / 3)) + 1;
+    for (int step = top; step >= bottom; --step) {
+        const double f = step;
+        const double s_minus = -f_period / f - sin_theta;
+        const double s_plus = f_period / f - sin_theta;
+        const bool minus_exists = -1 < s_minus && s_minus < 1;
+        const bool plus_exists = -1 < s_plus && s_plus < 1;
+        if (!minus_exists && !plus_exists) return f;
+    }
+    return f_period;
+}
+
+}  // namespace
+
+LobeOutcome analyse_lobes(Design& design, std::string_view angle_text, bool lobes_mode) {
+    const double angle = text_value(angle_text);
+    // Written so that a NaN is refused too.
+    if (!(angle >= -90 && angle <= 90)) return {std::nullopt, angle_error_text};
+    if (!computable(design)) return {std::nullopt, lobe_design_error_text};
+
+    LobeAnalysis a;
+    a.lobes_mode = lobes_mode;
+    a.well_count = design.well_count;
+    a.design_freq_hz = design.design_freq_hz;
+    a.plate_freq_hz = design.plate_freq_hz;
+    a.unit_mode = design.unit_mode;
+    const double fd = design.design_freq_hz;
+
+    a.angle_deg = angle;
+    a.theta = angle * radians_per_degree;
+    a.hf_zero_hz = int_floor(half_sound_speed_mm_s / design.well_width_mm);
+    a.f_period_hz = int_floor(sound_speed_mm_s / design.period_width_mm);
+    // Wells wider than 172 m, or a period narrower than two wells, leave no axis.
+    if (!(a.hf_zero_hz > a.f_period_hz)) return {std::nullopt, lobe_design_error_text};
+    a.half_design_hz = int_floor(fd / 2);
+    a.hf_angle_hz = int_floor(std::sin((90 - angle) * radians_per_degree) * a.hf_zero_hz);
+    a.x_per_hz = axis_length / (a.hf_zero_hz - a.f_period_hz);
+    a.x_offset = -a.x_per_hz * a.f_period_hz;
+    if (!lobes_mode) {
+        a.lobe_start_hz = 0;  // the explorer draws no lobes
+    } else if (angle != 0) {
+        a.lobe_start_hz = lobe_start(a.f_period_hz, std::sin(a.theta));
+    } else {
+        a.lobe_start_hz = a.f_period_hz;
+    }
+    a.usable_low_hz =
+        a.f_period_hz / 2 < a.half_design_hz ? a.half_design_hz : int_floor(a.f_period_hz / 2);
+    a.lowest_diffusion_hz = a.f_period_hz < fd ? fd : a.f_period_hz;
+    design.lowest_diffusion_hz = a.lowest_diffusion_hz;
+    a.revised_seat_mm = int_floor(sound_speed_mm_s / a.lowest_diffusion_hz * seat_wavelengths);
+    a.usable_high_hz = std::min({a.hf_zero_hz, a.hf_angle_hz, a.plate_freq_hz});
+    a.usable = a.usable_high_hz > a.usable_low_hz;
+
+    for (const TrueMultiple& t : true_multiples(a)) {
+        if (!t.active) continue;
+        if (a.first_true_multiple < 0) a.first_true_multiple = t.k;
+        a.last_true_multiple = t.k;
+    }
+    return {a, {}};
+}
+
+LobeDirection lobe_direction(const LobeAnalysis& a, double f_hz, int m) {
+    const double sin_theta = std::sin(a.theta);
+    if (m == 0) {
+        // The mirror image of the signal. Taken straight from the angle, as
+        // the sine route would divide by zero at +-90 degrees.
+        return {LobeState::exists, -a.theta, tip_radius * sin_theta,
+                tip_radius * std::cos(a.theta)};
+    }
+    const double stored_angle = m < 0 ? -lobe_grazing_angle : lobe_grazing_angle;
+    // Towards 0 Hz every order but the specular one passes beyond grazing.
+    if (!(f_hz > 0)) return {LobeState::absent, stored_angle, 0, 0};
+
+    const double s = m * a.f_period_hz / f_hz - sin_theta;
+    if (-sine_bound < s && s < sine_bound) {
+        const double phi = std::atan(s / std::sqrt(1 - s * s));
+        return {LobeState::exists, phi, -tip_radius * std::sin(phi), tip_radius * std::cos(phi)};
+    }
+    const bool near_grazing = m < 0 ? s >= -grazing_bound : s <= grazing_bound;
+    return {near_grazing ? LobeState::near_grazing : LobeState::absent, stored_angle, 0, 0};
+}
+
+std::vector<TrueMultiple> true_multiples(const LobeAnalysis& a) {
+    std::vector<TrueMultiple> out;
+    const double fd = a.design_freq_hz;
+    if (!(fd > 0)) return out;
+    for (int k = 1; k <= max_true_multiples; ++k) {
+        const double f = k * fd;
+        if (!(f < a.hf_angle_hz)) break;
+        const bool active = f >= a.lobe_start_hz && f <= a.usable_high_hz && f >= a.f_period_hz;
+        out.push_back({k, f, active});
+    }
+    return out;
+}
+
+namespace {
+
+constexpr std::string_view word_hz = " Hz";
+constexpr std::string_view label4_start = "QRD HF cutoff for signal at ";
+constexpr std::string_view label4_middle = " degrees drops to ";
+constexpr std::string_view newseat_start = "Diffusion @";
+constexpr std::string_view newseat_middle = " Revised seating distance";
+constexpr std::string_view seat_metres = "m";
+constexpr std::string_view seat_inches = " inches";
+constexpr std::string_view label5_start = "Usable frequency range ";
+constexpr std::string_view label5_middle = " Hz to ";
+constexpr std::string_view label5_none = "There is no usable working range";
+constexpr std::string_view label10_start = "Plate frequency ";
+constexpr std::string_view label7_start = "Design frequency ";
+constexpr std::string_view label9_start = "QRD HF cutoff for signal at zero degrees ";
+constexpr std::string_view label8_start = "First lobes for signal at ";
+constexpr std::string_view label8_middle = " degrees ";
+constexpr std::string_view label6_start = "f_period ";
+
+std::string hz_text(std::string_view start, double hz) {
+    return std::string(start) + number_text(hz) + std::string(word_hz);
+}
+
+// Metres cut down to whole centimetres, or the length field's inch text.
+std::string seat_text(const LobeAnalysis& a) {
+    if (a.unit_mode == UnitMode::metric) {
+        return number_text(int_floor(a.revised_seat_mm / 10) / 100) + std::string(seat_metres);
+    }
+    return length_words(a.revised_seat_mm, a.unit_mode) + std::string(seat_inches);
+}
+
+}  // namespace
+
+LobeTexts result_texts(const LobeAnalysis& a) {
+    LobeTexts t;
+    t.Label4 = std::string(label4_start) + number_text(a.angle_deg) + std::string(label4_middle) +
+               number_text(a.hf_angle_hz) + std::string(word_hz);
+    t.lbl_newseat =
+        hz_text(newseat_start, a.lowest_diffusion_hz) + std::string(newseat_middle) + seat_text(a);
+    t.Label5 = a.usable ? std::string(label5_start) + number_text(a.usable_low_hz) +
+                              std::string(label5_middle) + hz_text({}, a.usable_high_hz)
+                        : std::string(label5_none);
+    t.Label10 = hz_text(label10_start, a.plate_freq_hz);
+    t.Label7 = hz_text(label7_start, a.design_freq_hz);
+    t.Label9 = hz_text(label9_start, a.hf_zero_hz);
+    if (a.lobes_mode) {
+        t.Label8 = std::string(label8_start) + number_text(a.angle_deg) +
+                   std::string(label8_middle) + number_text(a.lobe_start_hz) + std::string(word_hz);
+    }
+    t.Label6 = hz_text(label6_start, a.f_period_hz);
+    return t;
+}
+
+}  // namespace welkin

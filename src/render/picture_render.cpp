@@ -1,0 +1,53 @@
+#include "render/picture_render.h"
+
+#include <algorithm>
+
+#include "panel1d/cross_section.h"
+#include "panel1d/phase_wheel.h"
+#include "panel1d/scatter.h"
+#include "render/picture_geometry.h"
+#include "render/qt_canvas.h"
+
+namespace welkin {
+
+namespace {
+
+// A scaled drawing of a wide panel may grow past the window; past a few
+// window widths nobody can see it, and the image would only cost memory.
+constexpr int max_picture_width = 4 * layout::picture_full_width;
+
+int cross_section_width_px(const Design& d) {
+    const double twips = cross_section_width_twips(d, layout::picture_full_width * twips_per_pixel);
+    if (!(twips > 0)) return 1;  // also catches NaN
+    return std::clamp(static_cast<int>(twips / twips_per_pixel), 1, max_picture_width);
+}
+
+}  // namespace
+
+QSize picture_size(Picture which, const Design& d) {
+    switch (which) {
+        case Picture::cross_section: return {cross_section_width_px(d), layout::wheel_size};
+        case Picture::phase_wheel: return {layout::wheel_size, layout::wheel_size};
+        case Picture::scatter: return {cross_section_width_px(d), layout::scatter_height};
+    }
+    return {};
+}
+
+QImage blank_picture(QSize size) {
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    return image;
+}
+
+QImage render_picture(Picture which, const Design& d, QSize size) {
+    QImage image = blank_picture(size);
+    QtCanvas canvas(image);
+    switch (which) {
+        case Picture::cross_section: paint_cross_section(d, canvas); break;
+        case Picture::phase_wheel: paint_phase_wheel(d, canvas); break;
+        case Picture::scatter: paint_scatter(d, canvas); break;
+    }
+    return image;
+}
+
+}  // namespace welkin

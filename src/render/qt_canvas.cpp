@@ -1,0 +1,89 @@
+#include "render/qt_canvas.h"
+
+#include "render/qt_text.h"
+
+#include <QFont>
+#include <QPaintDevice>
+#include <QString>
+#include <cmath>
+
+namespace welkin {
+
+QColor to_qcolor(Rgb colour) {
+    return QColor(colour.r, colour.g, colour.b);
+}
+
+QString colour_style(std::string_view property, Rgb colour) {
+    return QStringLiteral("%1: %2;").arg(qs(property), to_qcolor(colour).name());
+}
+
+QtCanvas::QtCanvas(QPaintDevice& device)
+    : painter_(&device), width_(device.width()), height_(device.height()) {
+    set_scale(0, 0, width_, height_);
+}
+
+void QtCanvas::set_scale(double left, double top, double width, double height) {
+    // A zero-sized scale would make every point infinite; keep the old one.
+    if (!(std::isfinite(width) && std::isfinite(height)) || width == 0 || height == 0) return;
+    const double sx = width_ / width;
+    const double sy = height_ / height;
+    to_device_ = QTransform(sx, 0, 0, sy, -left * sx, -top * sy);
+}
+
+void QtCanvas::clear(Rgb background) {
+    painter_.resetTransform();
+    painter_.fillRect(QRect(0, 0, width_, height_), to_qcolor(background));
+}
+
+QPen QtCanvas::pen(Rgb colour) const {
+    QPen p(to_qcolor(colour));
+    p.setWidth(pen_width_);
+    p.setCosmetic(true);  // pixels, whatever the scale
+    return p;
+}
+
+void QtCanvas::line(double x1, double y1, double x2, double y2, Rgb colour) {
+    const QPointF a = to_device_.map(QPointF(x1, y1));
+    const QPointF b = to_device_.map(QPointF(x2, y2));
+    // Slanted strokes look better smoothed; upright ones stay crisp.
+    painter_.setRenderHint(QPainter::Antialiasing, x1 != x2 && y1 != y2);
+    painter_.setPen(pen(colour));
+    painter_.drawLine(a, b);
+}
+
+void QtCanvas::fill_box(double x1, double y1, double x2, double y2, Rgb colour) {
+    const QRectF r =
+        QRectF(to_device_.map(QPointF(x1, y1)), to_device_.map(QPointF(x2, y2))).normalized();
+    painter_.setRenderHint(QPainter::Antialiasing, false);
+    painter_.fillRect(r, to_qcolor(colour));
+}
+
+void QtCanvas::box(double x1, double y1, double x2, double y2, Rgb colour) {
+    const QRectF r =
+        QRectF(to_device_.map(QPointF(x1, y1)), to_device_.map(QPointF(x2, y2))).normalized();
+    painter_.setRenderHint(QPainter::Antialiasing, false);
+    painter_.setPen(pen(colour));
+    painter_.setBrush(Qt::NoBrush);
+    painter_.drawRect(r);
+}
+
+void QtCanvas::circle(double cx, double cy, double radius, Rgb colour) {
+    const QPointF c = to_device_.map(QPointF(cx, cy));
+    const double r = radius * to_device_.m11();
+    painter_.setRenderHint(QPainter::Antialiasing, true);
+    painter_.setPen(pen(colour));
+    painter_.setBrush(Qt::NoBrush);
+    painter_.drawEllipse(c, r, r);
+}
+
+void QtCanvas::text(double x, double y, std::string_view text, double point_size, Rgb colour) {
+    QFont font = painter_.font();
+    if (point_size > 0) font.setPointSizeF(point_size);
+    painter_.setFont(font);
+    painter_.setPen(to_qcolor(colour));
+    const QPointF p = to_device_.map(QPointF(x, y));
+    painter_.drawText(QRectF(p, QSizeF(width_, height_)), Qt::AlignLeft | Qt::AlignTop,
+                      QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+}
+
+}  // namespace welkin

@@ -1,0 +1,168 @@
+#include "core/width_analysis.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <array>
+#include <string>
+#include <tuple>
+
+#include "core/sequence.h"
+
+namespace welkin {
+namespace {
+
+using enum UnitMode;
+
+// A standard panel (shallowest well 0) under the frequency lock, analysed as the recompute does.
+auto analysed(int n, double f0, double fin, double well, UnitMode mode = metric,
+              bool autowells = false) {
+    Design d;
+    d.well_count = n;
+    d.design_freq_hz = f0;
+    d.design_half_wavelength_mm = half_wavelength_from_freq(f0);
+    d.fin_width_mm = fin;
+    d.well_width_mm = d.well_width_shown_mm = well;
+    d.unit_mode = mode;
+    d.auto_well_width = autowells;
+    const std::string note = analyse_widths(d);
+    const DesignRating r = rate_design(d, note);
+    return std::tuple{d, note, r};
+}
+
+const std::string crlf2 = "\r\n\r\n";
+
+// The tiles (period, viscous, range, plate): g good, d doubtful, b bad; ! for a wrong colour.
+std::string tiles(const DesignRating& r) {
+    const Rgb colours[] = {{115, 164, 110}, {255, 192, 128}, {209, 96, 80}};
+    std::string s;
+    for (std::size_t i = 0; i < r.score_verdict.size(); ++i) {
+        const auto v = static_cast<std::size_t>(r.score_verdict[i]);
+        s += std::string(1, "gdb"[v]) + (r.lbl_score[i] == colours[v] ? "" : "!");
+    }
+    return s;
+}
+
+TEST(Analysis, WorkedExample) {
+    const auto [d, note, r] = analysed(7, 500, 0, 50);
+    // The texts carry the other numbers. The viscous minimum is 22 before its floor of 25.
+    EXPECT_EQ((std::array{d.viscous_min_width_mm, d.seating_distance_mm}),
+              (std::array{25.0, 1050.0}));
+    EXPECT_EQ(tiles(r), "bggg");
+    const ScorecardTexts& c = r.scorecard;
+    EXPECT_EQ(
+        (std::array{c.Label3, c.Label6, c.Label4, c.Label8, c.Label10, c.Label5, r.range_note,
+                    c.Label9, c.Label1, c.Label2, c.Label7, r.Label6, r.Label11, r.Label13,
+                    label14_caption(d)}),
+        (std::array<std::string, 15>{
+            "Period width of  350mm is less than the design wavelength of  690 mm",
+            "Lowest diffusion frequency will be higher than design frequency. Well width to fix "
+            "is  99 mm",
+            "The well width is large enough to avoid viscous losses", "",
+            "Plate frequency of  3500 hz is higher than HF cutoff of  3440 hz, so it has no effect",
+            "The HF cutoff frequency of  3440 hz is  6.8 times the design frequency of  500 hz", "",
+            "True diffusion frequencies:   1000   1500   2000   2500   3000 hz",
+            "Current strategy for recommending well width of  99mm:",
+            "Recommend well width so that period width is greater than design wavelength",
+            "The current well width of  50mm produces the following consequences...",
+            "Scatter 491 Hz   Diffuse 982 Hz   HF cutoff 3440 Hz",
+            "Minimum distance to seating position  1.05m", "Period width  350 mm",
+            "Recommended well width  99mm"}));
+    EXPECT_EQ(r.score_summary,
+              "Poor result: " + c.Label3 + " - " + c.Label6 + crlf2 + "Good result: " + c.Label4 +
+                  crlf2 + "Good result: " + c.Label10 + crlf2 + "Good result: " + c.Label5 + crlf2 +
+                  c.Label9 + crlf2 + c.Label1 + " " + c.Label2 + crlf2);
+
+    Design typed = d;  // the drawing and its label follow the field, the ratings the stored width
+    typed.well_width_shown_mm = 50.4;
+    EXPECT_EQ(rate_design(typed, note).Label13, "Period width  352.8 mm");
+    EXPECT_EQ(typed.period_width_mm, 350);
+
+    // Label14, the period headline and Label11 in the inch modes.
+    const auto [di, ni, ri] = analysed(7, 500, 0, 50, inches);
+    const auto [dd, nd, rd] = analysed(7, 500, 0, 50, decimalinches);
+    const std::array<std::string, 6> in_inches = {
+        "Recommended well width 3 7/8 inches",
+        "Period width of 1' 1 3/4 inches is less than the design wavelength of 2' 3 3/16 inches",
+        "Minimum distance to seating position 3' 5 5/16 inches",
+        "Recommended well width  3.89 inches",
+        "Period width of  13.77 inches is less than the design wavelength of  27.16 inches",
+        "Minimum distance to seating position  41.33 inches"};
+    EXPECT_EQ((std::array{label14_caption(di), ri.scorecard.Label3, ri.Label11, label14_caption(dd),
+                          rd.scorecard.Label3, rd.Label11}),
+              in_inches);
+}
+
+TEST(RateDesign, RatingsAtTheirBoundaries) {
+    // The summary's line for the usable range, with its ending.
+    const auto range = [](std::string rating, const char* cutoff_and_ratio, const char* f0,
+                          const std::string& end) {
+        return rating + " result: The HF cutoff frequency of  " + cutoff_and_ratio +
+               " times the design frequency of  " + f0 + " hz" + end;
+    };
+    const std::string limited = " - Panel frequency range is limited\r\nTrue";
+    const std::string below = " - HF cutoff is less than design frequency\r\nTrue";
+    // N, f0, fin, well, unit mode, the tiles, and lines of the summary with their endings.
+    const std::tuple<int, double, double, double, UnitMode, std::string, std::string> rows[] = {
+        // N 5 at 500 Hz: the design wavelength is 690 mm = 5 x (10 + 128).
+        {5, 500, 10, 128, metric, "ggdg",
+         "Good result: Period width of  690mm is not less than the design wavelength of  690 "
+         "mm\r\n\r\n"},
+        {5, 500, 10, 127, metric, "bgdg",
+         "Poor result: Period width of  685mm is less than the design wavelength of  690 mm - "
+         "Lowest diffusion frequency will be higher than design frequency. Well width to fix is  "
+         "129 mm\r\n\r\n"},
+        // The viscous minimum is 25 mm.
+        {5, 500, 0, 25, metric, "bgdd",
+         "Good result: The well width is large enough to avoid viscous losses\r\n\r\n"},
+        {5, 500, 0, 24, metric, "bbdd",
+         "Poor result: The well width less than the minimum 25mm to avoid viscous losses - Serious "
+         "viscous losses may be encountered\r\n\r\n"},
+        {5, 500, 0, 24, inches, "bbdd",
+         "Poor result: The well width less than the minimum 1inch to avoid viscous losses - "
+         "Serious viscous losses may be encountered\r\n\r\n"},
+        // N 7 at 500 Hz: plate 3500 Hz, cutoff Int(172000 / well); a note ends with one CR LF.
+        {7, 500, 0, 114, metric, "gggg", range("Good", "1508 hz is  3", "500", crlf2)},
+        {7, 500, 0, 115, metric, "ggdg", range("Questionable", "1495 hz is  2.9", "500", limited)},
+        {7, 500, 0, 344, metric, "ggdg", range("Questionable", "500 hz is  1", "500", limited)},
+        {7, 500, 0, 345, metric, "ggbg", range("CRITICAL", "498 hz is  .9", "500", below)},
+        // N 5 at 860 Hz: plate 4300 Hz, which a 40 mm well reaches exactly.
+        {5, 860, 0, 39, metric, "bgdd", range("Questionable", "4300 hz is  5", "860", crlf2)},
+        // True diffusion counts both ends: 1720 Hz, whose wavelength is the period, and the cutoff.
+        {5, 860, 0, 40, metric, "bgdd",
+         "Questionable result: Plate frequency of  4300 hz is less than theoretical HF cutoff of  "
+         "4300 hz, so becomes the new upper limit\r\n\r\n" +
+             range("Questionable", "4300 hz is  5", "860", crlf2) +
+             "True diffusion frequencies:   1720   2580   3440   4300 hz\r\n"},
+        {5, 860, 0, 41, metric, "bggg", range("Good", "4195 hz is  4.8", "860", crlf2)},
+        // No width at all: the plate frequency stands in for the cutoff.
+        {7, 500, 0, 0, metric, "bbdd", range("Questionable", "3500 hz is  7", "500", crlf2)}};
+    for (const auto& [n, f0, fin, well, mode, expected, lines] : rows) {
+        const auto [d, note, r] = analysed(n, f0, fin, well, mode);
+        EXPECT_EQ(tiles(r), expected) << lines;
+        EXPECT_THAT(r.score_summary, testing::HasSubstr(lines));
+    }
+}
+
+TEST(AnalyseWidths, TheWiderRuleWinsAndNamesTheStrategy) {
+    // 200 Hz: the viscous minimum is Int(861 / 16 + 1) = 54, the period fix 247 - fin; a tie
+    // goes to the period.
+    const std::tuple<double, UnitMode, bool, std::string, std::string, std::string> rows[] = {
+        {193, metric, false, "Recommended well width  54mm",
+         "Current strategy for recommending well width of  54mm:",
+         "Recommend well width so that period width is greater than design wavelength"},
+        {194, metric, true, "Auto Well width in mm", "Current auto-well strategy:",
+         "Auto-adjust well width so that wells are at least 54mm wide to minimise viscous losses "},
+        {194, inches, true, "Auto Well width in inches", "Current auto-well strategy:",
+         "Auto-adjust well width so that wells are at least 2 1/8 inches wide to minimise viscous "
+         "losses "}};
+    for (const auto& [fin, mode, autowells, label14, heading, line] : rows) {
+        const auto [d, note, r] = analysed(7, 200, fin, 60, mode, autowells);
+        EXPECT_EQ(d.recommended_width_mm, 54);
+        EXPECT_EQ((std::array{label14_caption(d), r.scorecard.Label1, r.scorecard.Label2}),
+                  (std::array{label14, heading, line}));
+    }
+}
+
+}  // namespace
+}  // namespace welkin

@@ -1,0 +1,192 @@
+#include "lobes/lobe_analysis.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cmath>
+#include <string>
+#include <tuple>
+
+#include "core/width_analysis.h"
+#include "core/sequence.h"
+
+namespace welkin {
+namespace {
+
+// A 500 Hz panel as the recompute rates it. The defaults are the worked
+// example: N 7, 50 mm wells and 5 mm fins, a 385 mm period.
+Design design(int n = 7, double well = 50, double fin = 5, UnitMode mode = UnitMode::metric) {
+    Design d;
+    d.well_count = n;
+    d.design_freq_hz = 500;
+    d.design_half_wavelength_mm = half_wavelength_from_freq(500);
+    d.fin_width_mm = fin;
+    d.well_width_mm = d.well_width_shown_mm = well;
+    d.unit_mode = mode;
+    rate_design(d, {});
+    return d;
+}
+
+LobeAnalysis analysed(Design d, const std::string& angle, bool lobes_mode = true) {
+    const LobeOutcome out = analyse_lobes(d, angle, lobes_mode);
+    EXPECT_EQ(out.error, "");
+    return out.analysis.value_or(LobeAnalysis{});
+}
+
+// The true multiples 500, 1000, ... Hz: 1 for an active one, 0 for the others.
+std::string active(const LobeAnalysis& a) {
+    std::string flags;
+    for (const TrueMultiple& t : true_multiples(a)) flags += t.active ? '1' : '0';
+    return flags;
+}
+
+TEST(LobeAnalysis, WorkedExample) {
+    // Angle, true multiples, and the ends of Label4, Label5 and Label8 before " Hz": the numbers
+    // that vary with the angle. sin(30 x 0.0174532925) falls just short of a half.
+    const std::string rows[][5] = {
+        {"0", "011111", "  0 degrees drops to  3440", " 446 Hz to  3440", "  0 degrees  893"},
+        {"30", "01111", "  30 degrees drops to  2979", " 446 Hz to  2979", "  30 degrees  595"},
+        {"-30", "01111", " -30 degrees drops to  2979", " 446 Hz to  2979", " -30 degrees  595"},
+        {"60", "011", "  60 degrees drops to  1719", " 446 Hz to  1719", "  60 degrees  478"},
+    };
+    for (const auto& [angle, flags, Label4, Label5, Label8] : rows) {
+        SCOPED_TRACE(angle);
+        Design d = design();
+        d.lowest_diffusion_hz = 0;
+        const LobeAnalysis a = analyse_lobes(d, angle, true).analysis.value();
+        EXPECT_EQ(d.lowest_diffusion_hz, 893);
+        EXPECT_EQ((std::array{a.half_design_hz, a.revised_seat_mm}), (std::array{250.0, 1155.0}));
+        EXPECT_NEAR(a.x_offset + a.x_per_hz * 893, 0, 1e-9);
+        EXPECT_NEAR(a.x_offset + a.x_per_hz * 3440, 1000, 1e-9);
+        EXPECT_EQ(active(a), flags);
+        EXPECT_EQ(a.first_true_multiple, 2);
+        EXPECT_EQ(a.last_true_multiple, static_cast<int>(flags.size()));
+        const LobeTexts t = result_texts(a);
+        EXPECT_EQ(
+            (std::array{t.Label4, t.lbl_newseat, t.Label5, t.Label10, t.Label7, t.Label9, t.Label8,
+                        t.Label6}),
+            (std::array<std::string, 8>{
+                "QRD HF cutoff for signal at" + Label4 + " Hz",
+                "Diffusion @ 893 Hz Revised seating distance 1.15m",
+                "Usable frequency range " + Label5 + " Hz", "Plate frequency  3500 Hz",
+                "Design frequency  500 Hz", "QRD HF cutoff for signal at zero degrees  3440 Hz",
+                "First lobes for signal at" + Label8 + " Hz", "f_period  893 Hz"}));
+        // The explorer: no lobe start, and every multiple from f_period to the top of the range.
+        const LobeAnalysis x = analysed(design(), angle, false);
+        EXPECT_EQ(x.lobe_start_hz, 0);
+        EXPECT_EQ(active(x), flags);
+        EXPECT_EQ(result_texts(x).Label5, result_texts(a).Label5);
+        EXPECT_EQ(result_texts(x).Label8, "");
+    }
+    // 1155 mm is 45.47 inches cut to hundredths; .47 is nearest to 1/2.
+    for (const auto& [mode, seat] : {std::tuple{UnitMode::inches, "3' 9 1/2 inches"},
+                                     std::tuple{UnitMode::decimalinches, " 45.47 inches"}}) {
+        EXPECT_EQ(result_texts(analysed(design(7, 50, 5, mode), "0")).lbl_newseat,
+                  "Diffusion @ 893 Hz Revised seating distance" + std::string(seat));
+    }
+}
+
+TEST(LobeAnalysis, GrazingSignalLeavesNoUsableRange) {
+    // sin(theta) rounds to exactly +-1, so first-order lobes need f_period / f < 2.
+    // With 4 mm fins f_period is 910, and at 455 Hz a lobe would graze exactly.
+    const std::tuple<const char*, double, double> rows[] = {
+        {"90", 5, 446}, {"-90", 5, 446}, {"90", 4, 455}, {"-90", 4, 455}};
+    for (const auto& [angle, fin, lobe_start] : rows) {
+        const LobeAnalysis a = analysed(design(7, 50, fin), angle);
+        EXPECT_EQ((std::array{a.lobe_start_hz, a.hf_angle_hz, a.usable_high_hz}),
+                  (std::array{lobe_start, 0.0, 0.0}))
+            << angle << ' ' << fin;
+        EXPECT_EQ(result_texts(a).Label5, "There is no usable working range");
+        EXPECT_TRUE(true_multiples(a).empty());
+    }
+}
+
+TEST(LobeAnalysis, OppositeAnglesMirrorTheLobes) {
+    const LobeAnalysis up = analysed(design(), "30"), down = analysed(design(), "-30");
+    for (double f = up.hf_zero_hz; f >= up.lobe_start_hz; f -= 7) {
+        for (int m = -7; m <= 7; ++m) {
+            const LobeDirection u = lobe_direction(up, f, m), d = lobe_direction(down, f, -m);
+            ASSERT_EQ(std::tuple(u.state, u.phi, u.y, u.z), std::tuple(d.state, -d.phi, -d.y, d.z))
+                << f << ' ' << m;
+        }
+    }
+}
+
+TEST(LobeAnalysis, RangeEndsForOtherDesigns) {
+    // Design, seating distance, true multiples, usable range, lowest diffusion, f_period.
+    const std::tuple<Design, double, std::string, std::string, std::string, std::string> rows[] = {
+        // N 3: the 1500 Hz plate is below both cutoffs, and f_period above every multiple.
+        {design(3), 495, "000000", "Usable frequency range  1042 Hz to  1500 Hz",
+         "Diffusion @ 2084 Hz Revised seating distance .49m", "f_period  2084 Hz"},
+        // 100 mm wells, a 735 mm period: f_period is below the design frequency.
+        {design(7, 100), 2064, "111", "Usable frequency range  250 Hz to  1720 Hz",
+         "Diffusion @ 500 Hz Revised seating distance 2.06m", "f_period  468 Hz"},
+    };
+    for (const auto& [d, seat, flags, Label5, newseat, Label6] : rows) {
+        const LobeAnalysis a = analysed(d, "0");
+        const LobeTexts t = result_texts(a);
+        EXPECT_EQ((std::array{t.Label5, t.lbl_newseat, t.Label6}),
+                  (std::array{Label5, newseat, Label6}));
+        EXPECT_EQ(a.revised_seat_mm, seat);
+        EXPECT_EQ(active(a), flags);
+    }
+}
+
+TEST(LobeDirection, OrdersAtTheSineBounds) {
+    using enum LobeState;
+    const double g = 1.57079633;
+    // Angle, f_period, f, order, state, phi, y, z; each is checked mirrored as well. At 0
+    // degrees s = m x f_period / f, chosen to land exactly on each bound.
+    const std::tuple<double, double, double, int, LobeState, double, double, double> rows[] = {
+        {0, 9998, 10000, 1, exists, std::asin(0.9998), -99.98, 1.9999},
+        {0, 9999, 10000, 1, near_grazing, g, 0, 0},
+        {0, 9999, 20000, 2, near_grazing, g, 0, 0},
+        {0, 101, 100, 1, near_grazing, g, 0, 0},
+        {0, 1011, 1000, 1, absent, g, 0, 0},
+        {0, 1, 0, 1, absent, g, 0, 0},
+        // At 30 degrees, f_period sends the first order out at sin(phi) = 1 - sin 30.
+        {30, 893, 893, 1, exists, 0.5235987756, -50, 86.6025404},
+        {30, 893, 893, -1, absent, -g, 0, 0},
+        // The stored angle keeps the order's sign even where the sine is positive.
+        {-90, 1, 100000, -1, near_grazing, -g, 0, 0},
+        {90, 893, 500, 0, exists, -1.570796325, 100, 0},
+    };
+    for (const auto& [angle, f_period, f, m, state, phi, y, z] : rows) {
+        for (const int sign : {1, -1}) {
+            SCOPED_TRACE(testing::Message() << sign * angle << ' ' << f << ' ' << sign * m);
+            const LobeDirection dir = lobe_direction(
+                {.theta = sign * angle * 0.0174532925, .f_period_hz = f_period}, f, sign * m);
+            EXPECT_EQ(dir.state, state);
+            EXPECT_THAT((std::array{dir.phi, dir.y, dir.z}),
+                        testing::Pointwise(testing::DoubleNear(1e-6), {sign * phi, sign * y, z}));
+        }
+    }
+}
+
+TEST(LobeAnalysis, RefusalsLeaveTheDesignAlone) {
+    const std::string_view angle = "Angle of incidence must be between 90 degrees and -90 degrees";
+    const std::string_view damaged = lobe_design_error_text;
+    const std::tuple<const char*, void (*)(Design&), std::string_view> rows[] = {
+        {"90.001", nullptr, angle},
+        {"-90.001", nullptr, angle},
+        {"0", [](Design& d) { d.well_width_mm = 0; }, damaged},
+        {"0", [](Design& d) { d.design_freq_hz = 0; }, damaged},
+        {"0", [](Design& d) { d.well_count = 0; }, damaged},
+        {"0", [](Design& d) { d.well_width_mm = 200000; }, damaged},  // cutoff below f_period
+    };
+    for (const auto& [text, spoil, error] : rows) {
+        Design d = design();
+        if (spoil) spoil(d);
+        d.lowest_diffusion_hz = -1;
+        const LobeOutcome out = analyse_lobes(d, text, true);
+        EXPECT_EQ(out.error, error) << text << ' ' << d.well_width_mm;
+        EXPECT_FALSE(out.analysis.has_value());
+        EXPECT_EQ(d.lowest_diffusion_hz, -1);
+    }
+    // No design frequency: no multiples, and no endless count.
+    EXPECT_TRUE(true_multiples({.hf_angle_hz = 1e300}).empty());
+}
+
+}  // namespace
+}  // namespace welkin
