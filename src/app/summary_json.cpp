@@ -17,7 +17,7 @@ QJsonArray rgb_json(Rgb c) {
 
 QJsonObject summary_json(const MainForm& form) {
     const Design& d = form.design();
-    const DesignRating& r = form.rating();
+    const DesignTexts& r = form.texts();
     QJsonArray sequence;
     for (int i = 0; i <= d.well_count; ++i)
         sequence.append(d.well_seq[static_cast<std::size_t>(i)]);
@@ -27,7 +27,7 @@ QJsonObject summary_json(const MainForm& form) {
                       qs(form.field_text(static_cast<Field>(i))));
     }
     QJsonArray tiles;
-    for (const Rgb& tile : r.lbl_score) tiles.append(rgb_json(tile));
+    for (const Rgb& tile : r.tile_colours) tiles.append(rgb_json(tile));
 
     return QJsonObject{
         {"well_count", d.well_count},
@@ -58,16 +58,16 @@ QJsonObject summary_json(const MainForm& form) {
         {"hf_cutoff_hz", d.hf_cutoff_hz},
         {"lowest_diffusion_hz", d.lowest_diffusion_hz},
         {"seating_distance_mm", d.seating_distance_mm},
-        {"width_strategy_note", qs(form.width_strategy_note())},
+        {"width_strategy_note", qs(form.texts().width_strategy_note)},
         {"score_summary", qs(r.score_summary)},
         {"true_diffusion_text", qs(r.true_diffusion_text)},
         {"status",
          QJsonObject{{"text", qs(form.status_text())}, {"rgb", rgb_json(form.status_colour())}}},
         {"fields", fields},
-        {"labels", QJsonObject{{"Label6", qs(r.Label6)},
-                               {"Label11", qs(r.Label11)},
-                               {"Label13", qs(r.Label13)},
-                               {"Label14", qs(form.well_width_caption())}}},
+        {"labels", QJsonObject{{"Label6", qs(r.cutoffs)},
+                               {"Label11", qs(r.seating_distance)},
+                               {"Label13", qs(r.period_width)},
+                               {"Label14", qs(form.texts().well_width_caption)}}},
         {"score_tiles", tiles},
         {"title", qs(form.title())},
     };

@@ -101,9 +101,9 @@ constexpr std::string_view good_result = "Good result: ";
 constexpr std::string_view questionable_result = "Questionable result: ";
 constexpr std::string_view consequence_dash = " - ";
 
-void set_score(DesignRating& r, std::size_t tile, Verdict v) {
-    r.lbl_score[tile] = score_colour(v);
-    r.score_verdict[tile] = v;
+void set_score(DesignTexts& r, std::size_t tile, Verdict v) {
+    r.tile_colours[tile] = score_colour(v);
+    r.verdicts[tile] = v;
 }
 
 void add_result(std::string& summary, std::string_view result, const std::string& headline,
@@ -127,13 +127,13 @@ constexpr std::string_view period_wavelength = " the design wavelength of ";
 constexpr std::string_view period_consequence =
     "Lowest diffusion frequency will be higher than design frequency. Well width to fix is ";
 
-void rate_period(Design& d, DesignRating& r) {
+void rate_period(Design& d, DesignTexts& r) {
     d.period_width_mm = d.well_count * (d.fin_width_mm + d.well_width_mm);
     const double wavelength = 2 * d.design_half_wavelength_mm;
     d.period_ok = !(d.period_width_mm < wavelength);
 
-    std::string& headline = r.scorecard.Label3;
-    std::string& consequence = r.scorecard.Label6;
+    std::string& headline = r.scorecard.period_headline;
+    std::string& consequence = r.scorecard.period_consequence;
     headline = std::string(period_start) +
                length_with_unit(d, d.period_width_mm, period_mm, period_inches) +
                std::string(d.period_ok ? period_not_less : period_less) +
@@ -154,10 +154,10 @@ constexpr std::string_view viscous_narrow_inch = "inch to avoid viscous losses";
 constexpr std::string_view viscous_consequence = "Serious viscous losses may be encountered";
 constexpr std::string_view viscous_wide = "The well width is large enough to avoid viscous losses";
 
-void rate_viscous(const Design& d, DesignRating& r) {
+void rate_viscous(const Design& d, DesignTexts& r) {
     const bool narrow = d.well_width_mm < d.viscous_min_width_mm;
-    std::string& headline = r.scorecard.Label4;
-    std::string& consequence = r.scorecard.Label8;
+    std::string& headline = r.scorecard.viscous_headline;
+    std::string& consequence = r.scorecard.viscous_consequence;
     if (narrow) {
         headline = std::string(viscous_narrow) + bare_length(d, d.viscous_min_width_mm) +
                    std::string(is_metric(d) ? viscous_narrow_mm : viscous_narrow_inch);
@@ -175,7 +175,7 @@ constexpr std::string_view plate_limits_end = " hz, so becomes the new upper lim
 constexpr std::string_view plate_no_effect = " hz is higher than HF cutoff of ";
 constexpr std::string_view plate_no_effect_end = " hz, so it has no effect";
 
-void rate_plate(Design& d, DesignRating& r) {
+void rate_plate(Design& d, DesignTexts& r) {
     d.plate_freq_hz = d.well_count * d.design_freq_hz;
     // A well of no width sets no limit of its own; the plate frequency does.
     d.hf_cutoff_hz = d.plate_freq_hz;
@@ -185,13 +185,13 @@ void rate_plate(Design& d, DesignRating& r) {
     }
 
     const bool plate_limits_range = !(d.hf_cutoff_hz < d.plate_freq_hz);
-    r.scorecard.Label10 = std::string(plate_start) + number_text(d.plate_freq_hz) +
+    r.scorecard.plate_message = std::string(plate_start) + number_text(d.plate_freq_hz) +
                           std::string(plate_limits_range ? plate_limits : plate_no_effect) +
                           number_text(d.hf_cutoff_hz) +
                           std::string(plate_limits_range ? plate_limits_end : plate_no_effect_end);
     set_score(r, score_plate, plate_limits_range ? Verdict::doubtful : Verdict::good);
     add_result(r.score_summary, plate_limits_range ? questionable_result : good_result,
-               r.scorecard.Label10, {});
+               r.scorecard.plate_message, {});
 }
 
 constexpr std::string_view rating_good = "Good";
@@ -205,7 +205,7 @@ constexpr std::string_view range_end = " hz";
 constexpr std::string_view note_limited = "Panel frequency range is limited";
 constexpr std::string_view note_below_design = "HF cutoff is less than design frequency";
 
-void rate_range(Design& d, DesignRating& r) {
+void rate_range(Design& d, DesignTexts& r) {
     const double f0 = d.design_freq_hz;
     // A cutoff at the plate frequency, whether lowered to it or there
     // already, leaves the plate limiting the range: questionable, as the
@@ -214,7 +214,7 @@ void rate_range(Design& d, DesignRating& r) {
     if (capped) d.hf_cutoff_hz = d.plate_freq_hz;
 
     const double ratio = int_floor(10 * d.hf_cutoff_hz / f0) / 10;
-    r.scorecard.Label5 = std::string(range_start) + number_text(d.hf_cutoff_hz) +
+    r.scorecard.range_headline = std::string(range_start) + number_text(d.hf_cutoff_hz) +
                          std::string(range_is) + number_text(ratio) + std::string(range_times) +
                          number_text(f0) + std::string(range_end);
 
@@ -236,7 +236,7 @@ void rate_range(Design& d, DesignRating& r) {
     std::string& summary = r.score_summary;
     summary += r.range_rating;
     summary += rating_result;
-    summary += r.scorecard.Label5;
+    summary += r.scorecard.range_headline;
     if (!r.range_note.empty()) {
         summary += consequence_dash;
         summary += r.range_note;
@@ -275,18 +275,18 @@ constexpr std::string_view strategy_recommend_mm = "mm:";
 constexpr std::string_view strategy_recommend_inches = " inches:";
 constexpr std::string_view strategy_recommend_line = "Recommend well width so that ";
 
-void describe_strategy(const Design& d, std::string_view note, DesignRating& r) {
+void describe_strategy(const Design& d, std::string_view note, DesignTexts& r) {
     ScorecardTexts& card = r.scorecard;
     if (d.auto_well_width) {
-        card.Label1 = strategy_auto;
-        card.Label2 = std::string(strategy_auto_line) + std::string(note);
+        card.strategy_heading = strategy_auto;
+        card.strategy_line = std::string(strategy_auto_line) + std::string(note);
     } else {
-        card.Label1 = std::string(strategy_recommend) + length_with_unit(d, d.recommended_width_mm,
+        card.strategy_heading = std::string(strategy_recommend) + length_with_unit(d, d.recommended_width_mm,
                                                                          strategy_recommend_mm,
                                                                          strategy_recommend_inches);
-        card.Label2 = std::string(strategy_recommend_line) + std::string(note);
+        card.strategy_line = std::string(strategy_recommend_line) + std::string(note);
     }
-    r.score_summary += card.Label1 + " " + card.Label2;
+    r.score_summary += card.strategy_heading + " " + card.strategy_line;
     r.score_summary += crlf;
     r.score_summary += crlf;
 }
@@ -304,7 +304,7 @@ constexpr std::string_view label7_end = " produces the following consequences...
 // Seating is at least three wavelengths of the lowest diffusion frequency away.
 constexpr double seating_wavelengths = 3;
 
-void describe_range(Design& d, DesignRating& r) {
+void describe_range(Design& d, DesignTexts& r) {
     // With no period at all, nothing below the top of the range diffuses.
     double period_freq = d.hf_cutoff_hz;
     if (d.period_width_mm > 0) {
@@ -316,25 +316,25 @@ void describe_range(Design& d, DesignRating& r) {
         int_floor(seating_wavelengths * sound_speed_mm_s / d.lowest_diffusion_hz);
 
     const double scatter_hz = d.lowest_diffusion_hz / 2;
-    r.Label6 = std::string(label6_scatter) + number_text(int_floor(scatter_hz)) +
+    r.cutoffs = std::string(label6_scatter) + number_text(int_floor(scatter_hz)) +
                std::string(label6_diffuse) + number_text(int_floor(d.lowest_diffusion_hz)) +
                std::string(word_hz) + std::string(label6_cutoff) + number_text(d.hf_cutoff_hz) +
                std::string(word_hz);
-    r.Label11 = std::string(label11_start) +
+    r.seating_distance = std::string(label11_start) +
                 (is_metric(d)
                      ? number_text(int_floor(d.seating_distance_mm / 10) / 100) +
                            std::string(label11_metres)
                      : length_words(d.seating_distance_mm, d.unit_mode) + std::string(word_inches));
-    r.Label13 = std::string(label13_start) +
+    r.period_width = std::string(label13_start) +
                 length_with_unit(d, d.panel_width_mm, word_spaced_mm, word_inches);
 }
 
 }  // namespace
 
-DesignRating rate_design(Design& d, std::string_view width_strategy_note) {
-    DesignRating r;
+DesignTexts rate_design(Design& d, std::string_view width_strategy_note) {
+    DesignTexts r;
     d.panel_width_mm = d.well_count * (d.fin_width_mm + d.well_width_shown_mm);
-    r.scorecard.Label7 = std::string(label7_start) +
+    r.scorecard.heading = std::string(label7_start) +
                          length_with_unit(d, d.well_width_mm, word_mm, word_inches) +
                          std::string(label7_end);
     rate_period(d, r);
@@ -343,7 +343,7 @@ DesignRating rate_design(Design& d, std::string_view width_strategy_note) {
     rate_range(d, r);
 
     r.true_diffusion_text = true_diffusion(d);
-    r.scorecard.Label9 = r.true_diffusion_text;
+    r.scorecard.true_diffusion = r.true_diffusion_text;
     r.score_summary += r.true_diffusion_text;
     r.score_summary += crlf;
     r.score_summary += crlf;

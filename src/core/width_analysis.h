@@ -24,7 +24,7 @@ inline constexpr Rgb rgb_score_bad{209, 96, 80};
 
 Rgb score_colour(Verdict v);
 
-// Which score tile (lbl_score index) shows which test.
+// Which score tile (tile_colours index) shows which test.
 inline constexpr std::size_t score_period = 0;
 inline constexpr std::size_t score_viscous = 1;
 inline constexpr std::size_t score_range = 2;
@@ -34,34 +34,36 @@ inline constexpr std::size_t score_plate = 3;
 // returns width_strategy_note, naming the rule that won.
 std::string analyse_widths(Design& d);
 
-// The well-width recommendation label (Label14).
+// The well width field's label: automatic, or the recommendation.
 std::string label14_caption(const Design& d);
 
-// The scorecard window's texts, by control. Each test's icon follows its
-// score tile.
+// The scorecard window's texts. Each test's icon follows its score tile.
 struct ScorecardTexts {
-    std::string Label7;   // heading: the current well width
-    std::string Label3;   // period-width headline
-    std::string Label6;   // its consequence; empty when the test passed
-    std::string Label4;   // viscous-loss headline
-    std::string Label8;   // its consequence; empty when the test passed
-    std::string Label10;  // plate-frequency message
-    std::string Label5;   // HF cutoff ratio headline
-    std::string Label9;   // the range note is written first, then the true diffusion text
-    std::string Label1;   // width strategy heading
-    std::string Label2;   // width strategy line
+    std::string heading;  // the current well width
+    std::string period_headline;
+    std::string period_consequence;  // empty when the test passed
+    std::string viscous_headline;
+    std::string viscous_consequence;  // empty when the test passed
+    std::string plate_message;
+    std::string range_headline;  // the HF cutoff over the design frequency
+    std::string true_diffusion;
+    std::string strategy_heading;
+    std::string strategy_line;
 };
 
-struct DesignRating {
-    std::array<Rgb, 4> lbl_score{};  // tile colours, indexed as score_period etc.
-    std::array<Verdict, 4> score_verdict{};
+// What the recompute shows and prints, in the unit mode in force.
+struct DesignTexts {
+    std::array<Rgb, 4> tile_colours{};  // indexed as score_period etc.
+    std::array<Verdict, 4> verdicts{};
     std::string range_rating;  // "Good", "Questionable" or "CRITICAL"
     std::string range_note;    // why the usable range is limited; empty when it is not
     std::string true_diffusion_text;
     std::string score_summary;  // the four results, true diffusion and strategy, CR LF separated
-    std::string Label6;         // main window: scatter, diffuse and HF cutoff frequencies
-    std::string Label11;        // main window: minimum seating distance
-    std::string Label13;        // main window: period width
+    std::string cutoffs;             // main window: scatter, diffuse and HF cutoff frequencies
+    std::string seating_distance;    // main window: minimum seating distance
+    std::string period_width;        // main window: period width
+    std::string well_width_caption;  // the well width field's label
+    std::string width_strategy_note;  // which rule set the recommended width
     ScorecardTexts scorecard;
 };
 
@@ -69,6 +71,6 @@ struct DesignRating {
 // period_ok, plate_freq_hz, hf_cutoff_hz (capped at the plate frequency),
 // lowest_diffusion_hz and seating_distance_mm, and rates the design.
 // Reads well_width_shown_mm, which the caller fills from the field.
-DesignRating rate_design(Design& d, std::string_view width_strategy_note);
+DesignTexts rate_design(Design& d, std::string_view width_strategy_note);
 
 }  // namespace welkin

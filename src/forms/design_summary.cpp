@@ -87,14 +87,14 @@ std::string design_summary(const MainForm& form) {
     out.add("hf_cutoff_hz", d.hf_cutoff_hz);
     out.add("lowest_diffusion_hz", d.lowest_diffusion_hz);
     out.add("seating_distance_mm", d.seating_distance_mm);
-    const DesignRating& r = form.rating();
-    out.add("width_strategy_note", form.width_strategy_note());
-    out.add("Label14", form.well_width_caption());
-    out.add("Label6", r.Label6);
-    out.add("Label11", r.Label11);
-    out.add("Label13", r.Label13);
+    const DesignTexts& r = form.texts();
+    out.add("width_strategy_note", form.texts().width_strategy_note);
+    out.add("Label14", form.texts().well_width_caption);
+    out.add("Label6", r.cutoffs);
+    out.add("Label11", r.seating_distance);
+    out.add("Label13", r.period_width);
     std::string tiles;
-    for (const Rgb& tile : r.lbl_score) tiles += (tiles.empty() ? "" : " ") + rgb_text(tile);
+    for (const Rgb& tile : r.tile_colours) tiles += (tiles.empty() ? "" : " ") + rgb_text(tile);
     out.add("score_tiles", tiles);
     out.add("true_diffusion_text", r.true_diffusion_text);
     // The summary's own line breaks are CR LF; shown here one result per line.

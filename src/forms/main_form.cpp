@@ -365,18 +365,20 @@ void MainForm::finish_recompute() {
     frontview_caption_ = welkin::frontview_caption(name, field_text(Field::design_frequency));
     command9_caption_ = number_text_trimmed(design_.side_shift);
 
-    width_strategy_note_ = analyse_widths(design_);
+    const std::string note = analyse_widths(design_);
     if (design_.auto_well_width) {
         design_.well_width_mm = design_.recommended_width_mm;
         populate_well_width();
     }
     design_.well_width_shown_mm = read_length(field_text(Field::well_width), design_.unit_mode).mm;
-    well_width_caption_ = label14_caption(design_);
+    const std::string caption = label14_caption(design_);
     if (vertical_scale_warning(design_)) {
         status_text_ = vertical_scale_warning_text;
         status_colour_ = rgb_dark_red;
     }
-    rating_ = rate_design(design_, width_strategy_note_);
+    texts_ = rate_design(design_, note);
+    texts_.well_width_caption = caption;
+    texts_.width_strategy_note = note;
 
     scroll_max_ = design_.well_count > 10 ? design_.well_count - 11 : 0;
     if (scroll_value_ > scroll_max_) scroll_figures(scroll_max_);

@@ -154,9 +154,7 @@ public:
     const FiguresTable& figures() const { return figures_; }
 
     // ---- analysis results ----
-    const DesignRating& rating() const { return rating_; }
-    const std::string& well_width_caption() const { return well_width_caption_; }
-    const std::string& width_strategy_note() const { return width_strategy_note_; }
+    const DesignTexts& texts() const { return texts_; }
 
     // ---- status line and captions ----
     const std::string& status_text() const { return status_text_; }
@@ -225,9 +223,7 @@ private:
     int scroll_value_ = 0;
     int scroll_max_ = 0;
     FiguresTable figures_;
-    std::string width_strategy_note_;
-    std::string well_width_caption_;
-    DesignRating rating_;
+    DesignTexts texts_;
 
     ProjectFiles files_;
     int busy_ = 0;

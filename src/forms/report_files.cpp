@@ -31,14 +31,14 @@ bool generate_2d_report(MainForm& form, const Offsets2d& offsets,
 }
 
 std::string report_1d_text(const MainForm& form) {
-    const DesignRating& rating = form.rating();
-    return report_1d_text(form.design(), {.lbl_status = form.status_text(),
-                                          .Text3 = form.field_text(Field::well_width),
-                                          .Text4 = form.field_text(Field::fin_width),
-                                          .Text5 = form.field_text(Field::deepest_well),
-                                          .Label6 = rating.Label6,
-                                          .Label13 = rating.Label13,
-                                          .Label11 = rating.Label11,
+    const DesignTexts& rating = form.texts();
+    return report_1d_text(form.design(), {.status = form.status_text(),
+                                          .well_width = form.field_text(Field::well_width),
+                                          .fin_width = form.field_text(Field::fin_width),
+                                          .deepest_well = form.field_text(Field::deepest_well),
+                                          .cutoffs = rating.cutoffs,
+                                          .period_width = rating.period_width,
+                                          .seating_distance = rating.seating_distance,
                                           .score_summary = rating.score_summary});
 }
 

@@ -81,19 +81,19 @@ std::string report_1d_text(const Design& d, const Report1dTexts& texts) {
         out.append(a).append(b).append(crlf).append(crlf);
     };
     item(title);
-    item(texts.lbl_status);
+    item(texts.status);
     item(freq_start, number_text(d.design_freq_hz) + std::string(freq_end));
     item(wells_start, number_text(d.well_count));
-    item(metric ? deepest_mm : deepest_inches, texts.Text5);
-    item(metric ? fin_mm : fin_inches, texts.Text4);
-    item(metric ? width_mm : width_inches, texts.Text3);
+    item(metric ? deepest_mm : deepest_inches, texts.deepest_well);
+    item(metric ? fin_mm : fin_inches, texts.fin_width);
+    item(metric ? width_mm : width_inches, texts.well_width);
     item(wells.ratios);
     item(wells.depths);
     item(wells.heights);
     item(wells.phases);
-    item(texts.Label6);
-    item(texts.Label13);
-    item(texts.Label11, seating_end);
+    item(texts.cutoffs);
+    item(texts.period_width);
+    item(texts.seating_distance, seating_end);
     out.append(texts.score_summary).append(crlf);
     return out;
 }

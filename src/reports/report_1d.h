@@ -21,13 +21,13 @@ std::string report_created_message(std::string_view path);
 
 // The main window's texts that the report prints as they are shown.
 struct Report1dTexts {
-    std::string lbl_status;
-    std::string Text3;    // well width field
-    std::string Text4;    // fin width field
-    std::string Text5;    // deepest 1D well field
-    std::string Label6;   // cutoff frequencies
-    std::string Label13;  // period width
-    std::string Label11;  // seating distance
+    std::string status;
+    std::string well_width;  // the fields as typed
+    std::string fin_width;
+    std::string deepest_well;
+    std::string cutoffs;
+    std::string period_width;
+    std::string seating_distance;
     std::string score_summary;
 };
 

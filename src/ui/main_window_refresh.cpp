@@ -51,7 +51,7 @@ void MainWindow::refresh_fields() {
         field->setEnabled(form_.field_enabled(f));
         set_colour(field, "background-color", form_.field_background(f));
     }
-    field_labels_[static_cast<std::size_t>(Field::well_width)]->setText(qs(form_.well_width_caption()));
+    field_labels_[static_cast<std::size_t>(Field::well_width)]->setText(qs(form_.texts().well_width_caption));
     set_colour(field_labels_[static_cast<std::size_t>(Field::well_width)], "color",
                form_.well_width_caption_colour());
     for (const Field f : {Field::fin_width, Field::deepest_well, Field::build_depth_2d}) {
@@ -87,12 +87,12 @@ void MainWindow::refresh_buttons() {
 }
 
 void MainWindow::refresh_results() {
-    const DesignRating& r = form_.rating();
-    Label6_->setText(qs(r.Label6));
-    Label13_->setText(qs(r.Label13));
-    Label11_->setText(qs(r.Label11));
+    const DesignTexts& r = form_.texts();
+    Label6_->setText(qs(r.cutoffs));
+    Label13_->setText(qs(r.period_width));
+    Label11_->setText(qs(r.seating_distance));
     for (std::size_t i = 0; i < lbl_score_.size(); ++i) {
-        set_colour(lbl_score_[i], "background-color", r.lbl_score[i]);
+        set_colour(lbl_score_[i], "background-color", r.tile_colours[i]);
     }
     lbl_status_->setText(qs(form_.status_text()));
     set_colour(lbl_status_, "color", form_.status_colour());

@@ -94,7 +94,7 @@ TEST_F(CliTest, SummaryJsonAgreesWithTheModel) {
             EXPECT_EQ(json["well_width_mm"].toDouble(), d.well_width_mm);
             EXPECT_EQ(json["lowest_diffusion_hz"].toDouble(), d.lowest_diffusion_hz);
             EXPECT_EQ(text(json["fields"]["Text4"]), form.field_text(Field::fin_width));
-            EXPECT_EQ(text(json["labels"]["Label6"]), form.rating().Label6);
+            EXPECT_EQ(text(json["labels"]["Label6"]), form.texts().cutoffs);
             EXPECT_EQ(text(json["title"]), form.title());
             EXPECT_EQ(json["score_tiles"].toArray().size(), 4);
             EXPECT_EQ(json["well_seq"].toArray().size(), 14);

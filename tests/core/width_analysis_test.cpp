@@ -26,19 +26,19 @@ auto analysed(int n, double f0, double fin, double well, UnitMode mode = metric,
     d.unit_mode = mode;
     d.auto_well_width = autowells;
     const std::string note = analyse_widths(d);
-    const DesignRating r = rate_design(d, note);
+    const DesignTexts r = rate_design(d, note);
     return std::tuple{d, note, r};
 }
 
 const std::string crlf2 = "\r\n\r\n";
 
 // The tiles (period, viscous, range, plate): g good, d doubtful, b bad; ! for a wrong colour.
-std::string tiles(const DesignRating& r) {
+std::string tiles(const DesignTexts& r) {
     const Rgb colours[] = {{115, 164, 110}, {255, 192, 128}, {209, 96, 80}};
     std::string s;
-    for (std::size_t i = 0; i < r.score_verdict.size(); ++i) {
-        const auto v = static_cast<std::size_t>(r.score_verdict[i]);
-        s += std::string(1, "gdb"[v]) + (r.lbl_score[i] == colours[v] ? "" : "!");
+    for (std::size_t i = 0; i < r.verdicts.size(); ++i) {
+        const auto v = static_cast<std::size_t>(r.verdicts[i]);
+        s += std::string(1, "gdb"[v]) + (r.tile_colours[i] == colours[v] ? "" : "!");
     }
     return s;
 }
@@ -51,8 +51,8 @@ TEST(Analysis, WorkedExample) {
     EXPECT_EQ(tiles(r), "bggg");
     const ScorecardTexts& c = r.scorecard;
     EXPECT_EQ(
-        (std::array{c.Label3, c.Label6, c.Label4, c.Label8, c.Label10, c.Label5, r.range_note,
-                    c.Label9, c.Label1, c.Label2, c.Label7, r.Label6, r.Label11, r.Label13,
+        (std::array{c.period_headline, c.period_consequence, c.viscous_headline, c.viscous_consequence, c.plate_message, c.range_headline, r.range_note,
+                    c.true_diffusion, c.strategy_heading, c.strategy_line, c.heading, r.cutoffs, r.seating_distance, r.period_width,
                     label14_caption(d)}),
         (std::array<std::string, 15>{
             "Period width of  350mm is less than the design wavelength of  690 mm",
@@ -69,13 +69,13 @@ TEST(Analysis, WorkedExample) {
             "Minimum distance to seating position  1.05m", "Period width  350 mm",
             "Recommended well width  99mm"}));
     EXPECT_EQ(r.score_summary,
-              "Poor result: " + c.Label3 + " - " + c.Label6 + crlf2 + "Good result: " + c.Label4 +
-                  crlf2 + "Good result: " + c.Label10 + crlf2 + "Good result: " + c.Label5 + crlf2 +
-                  c.Label9 + crlf2 + c.Label1 + " " + c.Label2 + crlf2);
+              "Poor result: " + c.period_headline + " - " + c.period_consequence + crlf2 + "Good result: " + c.viscous_headline +
+                  crlf2 + "Good result: " + c.plate_message + crlf2 + "Good result: " + c.range_headline + crlf2 +
+                  c.true_diffusion + crlf2 + c.strategy_heading + " " + c.strategy_line + crlf2);
 
     Design typed = d;  // the drawing and its label follow the field, the ratings the stored width
     typed.well_width_shown_mm = 50.4;
-    EXPECT_EQ(rate_design(typed, note).Label13, "Period width  352.8 mm");
+    EXPECT_EQ(rate_design(typed, note).period_width, "Period width  352.8 mm");
     EXPECT_EQ(typed.period_width_mm, 350);
 
     // Label14, the period headline and Label11 in the inch modes.
@@ -88,8 +88,8 @@ TEST(Analysis, WorkedExample) {
         "Recommended well width  3.89 inches",
         "Period width of  13.77 inches is less than the design wavelength of  27.16 inches",
         "Minimum distance to seating position  41.33 inches"};
-    EXPECT_EQ((std::array{label14_caption(di), ri.scorecard.Label3, ri.Label11, label14_caption(dd),
-                          rd.scorecard.Label3, rd.Label11}),
+    EXPECT_EQ((std::array{label14_caption(di), ri.scorecard.period_headline, ri.seating_distance, label14_caption(dd),
+                          rd.scorecard.period_headline, rd.seating_distance}),
               in_inches);
 }
 
@@ -159,7 +159,7 @@ TEST(AnalyseWidths, TheWiderRuleWinsAndNamesTheStrategy) {
     for (const auto& [fin, mode, autowells, label14, heading, line] : rows) {
         const auto [d, note, r] = analysed(7, 200, fin, 60, mode, autowells);
         EXPECT_EQ(d.recommended_width_mm, 54);
-        EXPECT_EQ((std::array{label14_caption(d), r.scorecard.Label1, r.scorecard.Label2}),
+        EXPECT_EQ((std::array{label14_caption(d), r.scorecard.strategy_heading, r.scorecard.strategy_line}),
                   (std::array{label14, heading, line}));
     }
 }

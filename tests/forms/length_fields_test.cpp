@@ -41,7 +41,7 @@ TEST_F(LengthFieldsTest, ImperialEntryWaitsForEnterAndIsShownInItsNormalForm) {
     // Auto wells write their 80 mm in the unit in force; the analysis uses the width shown.
     EXPECT_EQ(form.field_text(Field::well_width), "3 1/8");
     EXPECT_DOUBLE_EQ(d().well_width_shown_mm, 79.375);
-    EXPECT_EQ(form.well_width_caption(), "Auto Well width in inches");
+    EXPECT_EQ(form.texts().well_width_caption, "Auto Well width in inches");
 
     const long before = runs();
     form.field_enter(Field::fin_width);  // Enter or leaving an unedited field does nothing
