@@ -16,7 +16,7 @@
 #include "panel1d/cross_section.h"
 #include "panel1d/phase_wheel.h"
 #include "panel1d/scatter.h"
-#include "forms/settings_file.h"
+#include "forms/project_binding.h"
 #include "forms/startup.h"
 #include "reports/report_1d.h"
 #include "reports/report_2d.h"
@@ -56,8 +56,11 @@ public:
         // The lobe sweep and the 2D report (N x N cells) are the slow parts;
         // once per script is enough.
         welkin::Design d = form_.design();
-        (void)welkin::report_2d_text(d, welkin::Offsets2d{3, 5});
-        (void)welkin::analyse_lobes(d, "30", true);
+        (void)welkin::report_2d_text(d, form_.results(), welkin::Offsets2d{3, 5});
+        (void)welkin::analyse_lobes({d.well_count, d.design_freq_hz, d.well_width_mm,
+                                     form_.results().period_width_mm,
+                                     form_.results().plate_freq_hz, d.unit_mode},
+                                    30, true);
     }
 
 private:
@@ -111,7 +114,7 @@ private:
         welkin::paint_scatter(d, canvas);
         (void)welkin::well_tooltip(d, 2.5);
         (void)welkin::report_1d_text(form_);
-        (void)welkin::settings_text(form_);
+        (void)welkin::write_project(welkin::project_settings(form_));
     }
 
     [[noreturn]] static void fail(const char* why) {

@@ -78,14 +78,10 @@ bool reads_back_as_length(std::string_view t) {
 }
 
 void check_parse(std::string_view input) {
-    const welkin::ImperialParse p = welkin::parse_imperial(input);
-    const bool rejected = p.result == imperial_error_text;
-    if (p.measure_error.empty() == rejected) {
-        fail("parse: a message must come with ERR and ERR with a message", input,
-             p.result + " / " + p.measure_error);
-    }
-    if (!rejected && !reads_back_as_length(p.result)) {
-        fail("parse: result is not a finite non-negative number", input, p.result);
+    const welkin::Result<double> mm = welkin::parse_imperial(input);
+    if (!mm.ok() && mm.message().empty()) fail("parse: a refusal must say why", input, "");
+    if (mm.ok() && !(std::isfinite(*mm) && *mm >= 0)) {
+        fail("parse: result is not a finite non-negative number", input, welkin::number_text(*mm));
     }
 }
 

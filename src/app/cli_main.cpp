@@ -119,12 +119,12 @@ int run_summary(const Cli& cli, const QString& project) {
 }
 
 int run_convert(const QString& text) {
-    const welkin::ImperialParse parsed = welkin::parse_imperial(text.toStdString());
-    if (!parsed.measure_error.empty()) {
-        std::cerr << parsed.measure_error << '\n';
+    const welkin::Result<double> mm = welkin::parse_imperial(text.toStdString());
+    if (!mm) {
+        std::cerr << mm.message() << '\n';
         return exit_refused;
     }
-    std::cout << welkin::number_text(welkin::text_value(parsed.result)) << '\n';
+    std::cout << welkin::number_text(*mm) << '\n';
     return 0;
 }
 
@@ -164,7 +164,7 @@ int run_render(const Cli& cli, const QStringList& args) {
     if (!start_with(form, args.value(2))) return exit_refused;
     const welkin::Design& d = form.design();
     const QString error = welkin::export_picture(
-        *which, d, size.value_or(welkin::picture_size(*which, d)), cli.parser.value(cli.output));
+        *which, d, size.value_or(welkin::picture_size(*which, d, form.results().panel_width_mm)), cli.parser.value(cli.output));
     if (!error.isEmpty()) {
         std::cerr << error.toStdString() << '\n';
         return exit_refused;
@@ -208,7 +208,7 @@ int run_report2d(const Cli& cli, const QString& project) {
         // The grid repeats every N wells; the window keeps each offset within one turn.
         *field = static_cast<int>(((value % n) + n) % n);
     }
-    return write_output(cli, welkin::report_2d_text(form.design(), offsets));
+    return write_output(cli, welkin::report_2d_text(form.design(), form.results(), offsets));
 }
 
 int run_lobes(const Cli& cli, const QString& project) {
@@ -217,17 +217,18 @@ int run_lobes(const Cli& cli, const QString& project) {
     welkin::ConsoleHost host;
     welkin::MainForm form(host);
     if (!start_with(form, project)) return exit_refused;
-    const welkin::LobeOutcome outcome =
-        welkin::analyse_lobes(form.edit_design(), cli.parser.value(cli.angle).toStdString(),
-                              !cli.parser.isSet(cli.explorer));
-    if (!outcome.analysis) {
-        std::cerr << outcome.error << '\n';
+    const welkin::Result<welkin::LobeAnalysis> analysis = welkin::analyse_lobes(
+        welkin::lobe_inputs(form),
+        welkin::read_signal_angle(cli.parser.value(cli.angle).toStdString()),
+        !cli.parser.isSet(cli.explorer));
+    if (!analysis) {
+        std::cerr << analysis.message() << '\n';
         return exit_refused;
     }
     if (cli.parser.isSet(cli.json)) {
-        std::cout << QJsonDocument(welkin::lobes_json(*outcome.analysis)).toJson().toStdString();
+        std::cout << QJsonDocument(welkin::lobes_json(*analysis)).toJson().toStdString();
     } else {
-        std::cout << welkin::lobes_text(*outcome.analysis);
+        std::cout << welkin::lobes_text(*analysis);
     }
     return 0;
 }

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <string_view>
 
+#include "units/result.h"
 #include "units/unit_mode.h"
 
 namespace welkin {
@@ -24,6 +25,9 @@ inline constexpr double half_sound_speed_mm_s = 172000.0;
 inline constexpr double sound_speed_mm_s = 344000.0;
 
 bool is_panel_order(double n);
+
+// The number of wells typed in the well count field, or why it is refused.
+Result<int> panel_order(std::string_view text);
 
 // Which of the three depth quantities the user types; the other two follow.
 enum class LockMode { freq, depth, build_2d };
@@ -95,19 +99,6 @@ struct Design {
     bool auto_well_width = true;
     bool half_width = false;
     VisualiserSettings visualiser;
-
-    // Width and frequency analysis, as the last recompute left it.
-    double period_fix_width_mm = 0;   // narrowest well width giving a period of one wavelength
-    double viscous_min_width_mm = 0;  // narrowest well width against viscous losses
-    double recommended_width_mm = 0;
-    double well_width_shown_mm = 0;  // the well-width field's own value
-    double panel_width_mm = 0;       // N x (fin + shown well width): drawing scale, labels
-    double period_width_mm = 0;      // N x (fin + well width): the ratings
-    bool period_ok = false;
-    double plate_freq_hz = 0;
-    double hf_cutoff_hz = 0;
-    double lowest_diffusion_hz = 0;
-    double seating_distance_mm = 0;
 };
 
 }  // namespace welkin

@@ -1,26 +1,100 @@
 #include "forms/design_summary.h"
 
 #include <cstddef>
-#include <string_view>
 #include <utility>
 
 #include "units/numtext.h"
+
+// GCC 12 warns, wrongly, that a moved std::variant holding a vector may be
+// used uninitialised when items are appended.
+#if defined(__GNUC__) && !defined(__clang__)
+#pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
+#endif
 
 namespace welkin {
 
 namespace {
 
-std::string_view yes_no(bool value) {
-    return value ? "yes" : "no";
+constexpr std::string_view top = "";
+
+double num(int value) {
+    return value;
 }
 
-std::string sequence_text(const Design& d) {
-    std::string out;
-    for (int i = 0; i <= d.well_count; ++i) {
-        if (i > 0) out += ",";
-        out += number_text_trimmed(d.well_seq[static_cast<std::size_t>(i)]);
-    }
+std::vector<double> sequence_of(const Design& d) {
+    std::vector<double> out;
+    for (int i = 0; i <= d.well_count; ++i) out.push_back(d.well_seq[static_cast<std::size_t>(i)]);
     return out;
+}
+
+// The JSON keys of the six fields, in the order of Field.
+constexpr std::string_view field_keys[field_count] = {
+    "wells", "design_frequency", "well_width", "fin_width", "deepest_well", "build_depth_2d"};
+
+void add_inputs(const MainForm& form, std::vector<SummaryItem>& out) {
+    const Design& d = form.design();
+    const auto add = [&out](std::string_view key, SummaryValue v) {
+        out.push_back({top, key, std::move(v)});
+    };
+    add("well_count", num(d.well_count));
+    add("design_freq_hz", d.design_freq_hz);
+    add("design_half_wavelength_mm", d.design_half_wavelength_mm);
+    add("deepest_well_mm", d.deepest_well_mm);
+    add("build_depth_2d_mm", d.build_depth_2d_mm);
+    add("fin_width_mm", d.fin_width_mm);
+    add("well_width_mm", d.well_width_mm);
+    add("well_seq", sequence_of(d));
+    add("seq_max", num(d.seq_max));
+    add("seq_min", num(d.seq_min));
+    add("wheel_shift", num(d.wheel_shift));
+    add("side_shift", num(d.side_shift));
+    add("keep_side_shift", d.keep_side_shift);
+    add("inverse_panel", d.inverse_panel);
+    add("optimise_once", d.optimise_once);
+    add("results_page", num(d.results_page));
+    add("vertical_scale_mm", num(d.vertical_scale_mm));
+    add("busy", form.busy());
+    add("unit_mode", std::string(unit_mode_text(d.unit_mode)));
+    add("lock", std::string(lock_mode_text(d.lock)));
+    add("mnu_advanced", d.advanced);
+    add("mnu_auto_optimise", d.auto_optimise);
+    add("mnu_inverse_pairing", d.inverse_pairing);
+    add("mnu_2d_optimise", d.optimise_2d);
+    add("mnu_autowells", d.auto_well_width);
+    add("mnu_halfwidth", d.half_width);
+    for (int i = 0; i < field_count; ++i) {
+        out.push_back({"fields", field_keys[i], form.field_text(static_cast<Field>(i))});
+    }
+}
+
+void add_results(const MainForm& form, std::vector<SummaryItem>& out) {
+    const DesignResults& r = form.results();
+    const DesignTexts& t = form.texts();
+    const auto add = [&out](std::string_view key, SummaryValue v) {
+        out.push_back({top, key, std::move(v)});
+    };
+    out.push_back({"status", "text", form.status_text()});
+    out.push_back({"status", "rgb", form.status_colour()});
+    add("period_fix_width_mm", r.widths.period_fix_width_mm);
+    add("viscous_min_width_mm", r.widths.viscous_min_width_mm);
+    add("recommended_width_mm", r.widths.recommended_width_mm);
+    add("well_width_shown_mm", r.well_width_shown_mm);
+    add("period_width_mm", r.period_width_mm);
+    add("panel_width_mm", r.panel_width_mm);
+    add("period_ok", r.period_ok);
+    add("plate_freq_hz", r.plate_freq_hz);
+    add("hf_cutoff_hz", r.hf_cutoff_hz);
+    add("lowest_diffusion_hz", r.lowest_diffusion_hz);
+    add("seating_distance_mm", r.seating_distance_mm);
+    add("width_strategy_note", t.width_strategy_note);
+    out.push_back({"labels", "well_width_caption", t.well_width_caption});
+    out.push_back({"labels", "cutoffs", t.cutoffs});
+    out.push_back({"labels", "seating_distance", t.seating_distance});
+    out.push_back({"labels", "period_width", t.period_width});
+    add("score_tiles", std::vector<Rgb>(t.tile_colours.begin(), t.tile_colours.end()));
+    add("true_diffusion_text", t.true_diffusion_text);
+    add("score_summary", t.score_summary);
+    add("title", form.title());
 }
 
 std::string rgb_text(Rgb c) {
@@ -28,82 +102,46 @@ std::string rgb_text(Rgb c) {
            number_text_trimmed(c.b);
 }
 
-class Lines {
-public:
-    void add(std::string_view name, std::string_view value) {
-        text_.append(name).append(": ").append(value).append("\n");
+struct TextOf {
+    std::string operator()(bool b) const { return b ? "yes" : "no"; }
+    std::string operator()(double x) const { return number_text_trimmed(x); }
+    std::string operator()(const std::string& s) const {
+        // The score summary's own line breaks are CR LF; shown here one result per "|".
+        std::string out;
+        for (const char ch : s) {
+            if (ch != '\r') out += ch == '\n' ? '|' : ch;
+        }
+        return out;
     }
-    void add(std::string_view name, double value) { add(name, number_text_trimmed(value)); }
-    void add(std::string_view name, int value) { add(name, number_text_trimmed(value)); }
-    void add(std::string_view name, bool value) { add(name, yes_no(value)); }
-    std::string take() { return std::move(text_); }
-
-private:
-    std::string text_;
+    std::string operator()(const std::vector<double>& xs) const {
+        std::string out;
+        for (const double x : xs) out += (out.empty() ? "" : ",") + number_text_trimmed(x);
+        return out;
+    }
+    std::string operator()(Rgb c) const { return rgb_text(c); }
+    std::string operator()(const std::vector<Rgb>& cs) const {
+        std::string out;
+        for (const Rgb c : cs) out += (out.empty() ? "" : " ") + rgb_text(c);
+        return out;
+    }
 };
 
 }  // namespace
 
-std::string design_summary(const MainForm& form) {
-    const Design& d = form.design();
-    Lines out;
-    out.add("well_count", d.well_count);
-    out.add("design_freq_hz", d.design_freq_hz);
-    out.add("design_half_wavelength_mm", d.design_half_wavelength_mm);
-    out.add("deepest_well_mm", d.deepest_well_mm);
-    out.add("build_depth_2d_mm", d.build_depth_2d_mm);
-    out.add("fin_width_mm", d.fin_width_mm);
-    out.add("well_width_mm", d.well_width_mm);
-    out.add("well_seq", sequence_text(d));
-    out.add("seq_max", d.seq_max);
-    out.add("seq_min", d.seq_min);
-    out.add("wheel_shift", d.wheel_shift);
-    out.add("side_shift", d.side_shift);
-    out.add("keep_side_shift", d.keep_side_shift);
-    out.add("inverse_panel", d.inverse_panel);
-    out.add("optimise_once", d.optimise_once);
-    out.add("results_page", d.results_page);
-    out.add("vertical_scale_mm", d.vertical_scale_mm);
-    out.add("busy", form.busy());
-    out.add("unit_mode", unit_mode_text(d.unit_mode));
-    out.add("lock", lock_mode_text(d.lock));
-    out.add("mnu_advanced", d.advanced);
-    out.add("mnu_auto_optimise", d.auto_optimise);
-    out.add("mnu_inverse_pairing", d.inverse_pairing);
-    out.add("mnu_2d_optimise", d.optimise_2d);
-    out.add("mnu_autowells", d.auto_well_width);
-    out.add("mnu_halfwidth", d.half_width);
-    out.add("status", form.status_text());
-    out.add("status_rgb", rgb_text(form.status_colour()));
+std::vector<SummaryItem> design_summary_items(const MainForm& form) {
+    std::vector<SummaryItem> items;
+    add_inputs(form, items);
+    add_results(form, items);
+    return items;
+}
 
-    out.add("period_fix_width_mm", d.period_fix_width_mm);
-    out.add("viscous_min_width_mm", d.viscous_min_width_mm);
-    out.add("recommended_width_mm", d.recommended_width_mm);
-    out.add("well_width_shown_mm", d.well_width_shown_mm);
-    out.add("period_width_mm", d.period_width_mm);
-    out.add("panel_width_mm", d.panel_width_mm);
-    out.add("period_ok", d.period_ok);
-    out.add("plate_freq_hz", d.plate_freq_hz);
-    out.add("hf_cutoff_hz", d.hf_cutoff_hz);
-    out.add("lowest_diffusion_hz", d.lowest_diffusion_hz);
-    out.add("seating_distance_mm", d.seating_distance_mm);
-    const DesignTexts& r = form.texts();
-    out.add("width_strategy_note", form.texts().width_strategy_note);
-    out.add("Label14", form.texts().well_width_caption);
-    out.add("Label6", r.cutoffs);
-    out.add("Label11", r.seating_distance);
-    out.add("Label13", r.period_width);
-    std::string tiles;
-    for (const Rgb& tile : r.tile_colours) tiles += (tiles.empty() ? "" : " ") + rgb_text(tile);
-    out.add("score_tiles", tiles);
-    out.add("true_diffusion_text", r.true_diffusion_text);
-    // The summary's own line breaks are CR LF; shown here one result per line.
-    std::string summary;
-    for (const char ch : r.score_summary) {
-        if (ch != '\r') summary += ch == '\n' ? '|' : ch;
+std::string design_summary(const MainForm& form) {
+    std::string out;
+    for (const SummaryItem& item : design_summary_items(form)) {
+        if (!item.group.empty()) out.append(item.group).append(".");
+        out.append(item.key).append(": ").append(std::visit(TextOf{}, item.value)).append("\n");
     }
-    out.add("score_summary", summary);
-    return out.take();
+    return out;
 }
 
 }  // namespace welkin

@@ -1,13 +1,32 @@
-// A plain-text listing of the design state, one "name: value" line per
-// item, as welkin-cli prints it.
+// The design after the recompute as a list of named facts: the batch
+// program prints it as "name: value" lines or as JSON, both from this one
+// table, so the two cannot drift apart.
 #pragma once
 
 #include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
 
+#include "canvas/rgb.h"
 #include "forms/main_form.h"
 
 namespace welkin {
 
+using SummaryValue =
+    std::variant<bool, double, std::string, std::vector<double>, Rgb, std::vector<Rgb>>;
+
+struct SummaryItem {
+    std::string_view group;  // the JSON object it sits in; empty at the top level
+    std::string_view key;
+    SummaryValue value;
+};
+
+std::vector<SummaryItem> design_summary_items(const MainForm& form);
+
+// One "name: value" line per item; a grouped item is named group.key. Lists
+// are comma separated, colours r,g,b, and the score summary's line breaks
+// become "|".
 std::string design_summary(const MainForm& form);
 
 }  // namespace welkin

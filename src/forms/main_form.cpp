@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "core/advanced.h"
+#include "core/design_texts.h"
 #include "core/width_analysis.h"
 #include "core/naming.h"
 #include "core/sequence.h"
@@ -17,10 +18,6 @@ namespace {
 
 constexpr std::string_view title_text = "Welkin - Quadratic Residue Diffuser Calculator    V:";
 
-constexpr std::string_view msg_min_order = "Minimum panel order is 3";
-constexpr std::string_view msg_max_order = "Maximum panel order is 101";
-constexpr std::string_view msg_not_prime =
-    "Number of wells must be a prime number between 3 and 101";
 constexpr std::string_view msg_fin_range = "Fin width must be between 0 and 1000mm";
 constexpr std::string_view msg_freq_range = "Design frequency must be between 1 and 20000hz";
 constexpr std::string_view msg_deepest_range = "Deepest well must be between 5 and 9000mm";
@@ -84,7 +81,7 @@ void MainForm::set_field_text(Field f, std::string text) {
     FieldState& field = fields_[index(f)];
     if (field.text == text) return;
     field.text = std::move(text);
-    if (busy_ == 0) on_field_change(f);
+    if (!busy()) on_field_change(f);
 }
 
 bool MainForm::field_enabled(Field f) const {
@@ -113,7 +110,7 @@ void MainForm::on_field_change(Field f) {
 void MainForm::well_count_changed() {
     design_.wheel_shift = 0;
     scroll_figures(0);
-    if (busy_ == 0) recompute();
+    if (!busy()) recompute();
 }
 
 void MainForm::length_field_change(Field f) {
@@ -147,15 +144,21 @@ void MainForm::commit_length_field(Field f) {
 
 bool MainForm::validate_length(Field f) {
     const LengthFieldRules& rules = length_field_rules(f);
-    LengthEntry entry = read_length(field_text(f), design_.unit_mode);
-    measure_error_ = std::move(entry.measure_error);
-    design_.*rules.value = round_half_up(entry.mm);
+    const Result<double> entry = read_length(field_text(f), design_.unit_mode);
+    measure_error_ = entry.message();
+    // A refused entry reads as nothing at all.
+    design_.*rules.value = round_half_up(entry.value_or(0));
     if (!measure_error_.empty()) {
         reporting_format_error_ = true;
         host_.message_box(rules.format_message, "");
         reporting_format_error_ = false;
         status_text_ = std::string(rules.status_prefix) + measure_error_;
         status_colour_ = rgb_dark_red;
+        refused_field_ = f;
+        // However the text got here, typed or read from a file, it is now an
+        // entry waiting for Enter, so correcting it and pressing Enter recovers.
+        fields_[index(f)].dirty = true;
+        fields_[index(f)].background = rgb_uncommitted;
         host_.focus_field(f);
         return false;
     }
@@ -198,6 +201,14 @@ void MainForm::populate_build_depth_2d() {
     populate_length(Field::build_depth_2d);
 }
 
+std::string MainForm::committed_length_text(Field f) const {
+    const FieldState& field = fields_[index(f)];
+    if (!is_length_field(f) || !field.dirty) return field.text;
+    // A refused entry has already replaced the design's value; the results on
+    // screen were computed from the value last committed.
+    return length_text(last_good_.*length_field_rules(f).value, design_.unit_mode);
+}
+
 std::string_view MainForm::length_caption(Field f) const {
     const bool metric = design_.unit_mode == UnitMode::metric;
     switch (f) {
@@ -211,7 +222,7 @@ std::string_view MainForm::length_caption(Field f) const {
 // ------------------------------------------------------------------ units
 
 void MainForm::open_units() {
-    if (busy_ == 1) return;
+    if (busy()) return;
     units_.open();
     host_.show_modal(Window::units);
     {
@@ -229,24 +240,16 @@ void MainForm::open_units() {
 // ------------------------------------------------------- recompute cycle
 
 void MainForm::recompute() {
-    const double n = text_value(field_text(Field::well_count));
-    std::string_view refusal;
-    if (n < min_well_count) {
-        refusal = msg_min_order;
-    } else if (n > max_well_count) {
-        refusal = msg_max_order;
-    } else if (!is_panel_order(n)) {
-        refusal = msg_not_prime;
-    }
-    if (!refusal.empty()) {
+    const Result<int> order = panel_order(field_text(Field::well_count));
+    if (!order) {
         // well_count keeps the last valid order, so the sequence stays in step with it.
-        status_text_ = refusal;
+        status_text_ = order.message();
         status_colour_ = rgb_dark_red;
         panel_2d_enabled_ = false;
         last_refused_ = true;
         return;
     }
-    design_.well_count = static_cast<int>(n);  // a prime from the table, so exact
+    design_.well_count = *order;
 
     panel_2d_enabled_ = true;
     if (design_.advanced && (design_.optimise_once || design_.auto_optimise)) {
@@ -265,17 +268,19 @@ void MainForm::recompute() {
 }
 
 void MainForm::recompute_results() {
-    busy_ = 1;
-    ++drawresults_runs_;
+    busy_ = true;
+    ++recompute_results_runs_;
     const Outcome outcome = derive_inputs();
     last_refused_ = outcome != Outcome::ok;
-    switch (outcome) {
-        case Outcome::format_error:
-            return;  // the field's own message is up; busy stays set until it is fixed
-        case Outcome::range_error: break;
-        case Outcome::ok: finish_recompute(); break;
+    if (outcome == Outcome::format_error) {
+        // The field's own message is up; nothing recomputes until it is fixed.
+        awaiting_correction_ = refused_field_;
+        busy_ = false;
+        return;
     }
-    busy_ = 0;
+    awaiting_correction_.reset();
+    if (outcome == Outcome::ok) finish_recompute();
+    busy_ = false;
 }
 
 MainForm::Outcome MainForm::range_error(std::string_view message) {
@@ -365,20 +370,19 @@ void MainForm::finish_recompute() {
     frontview_caption_ = welkin::frontview_caption(name, field_text(Field::design_frequency));
     command9_caption_ = number_text_trimmed(design_.side_shift);
 
-    const std::string note = analyse_widths(design_);
+    const WidthAnalysis widths = analyse_widths(design_);
     if (design_.auto_well_width) {
-        design_.well_width_mm = design_.recommended_width_mm;
+        design_.well_width_mm = widths.recommended_width_mm;
         populate_well_width();
     }
-    design_.well_width_shown_mm = read_length(field_text(Field::well_width), design_.unit_mode).mm;
-    const std::string caption = label14_caption(design_);
+    const double shown_width_mm =
+        read_length(field_text(Field::well_width), design_.unit_mode).value_or(0);
     if (vertical_scale_warning(design_)) {
         status_text_ = vertical_scale_warning_text;
         status_colour_ = rgb_dark_red;
     }
-    texts_ = rate_design(design_, note);
-    texts_.well_width_caption = caption;
-    texts_.width_strategy_note = note;
+    results_ = rate_design(design_, widths, shown_width_mm);
+    texts_ = describe_design(design_, results_);
 
     scroll_max_ = design_.well_count > 10 ? design_.well_count - 11 : 0;
     if (scroll_value_ > scroll_max_) scroll_figures(scroll_max_);
@@ -394,7 +398,7 @@ void MainForm::show_figures() {
 
 void MainForm::next_results_page() {
     design_.results_page = design_.results_page >= 3 ? 0 : design_.results_page + 1;
-    if (busy_ == 0) show_figures();
+    if (!busy()) show_figures();
 }
 
 void MainForm::scroll_figures(int value) {

@@ -9,9 +9,12 @@
 
 #include <array>
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
+#include "core/design_texts.h"
 #include "core/width_analysis.h"
 #include "core/design.h"
 #include "forms/host.h"
@@ -77,6 +80,9 @@ public:
     bool field_dirty(Field f) const { return fields_[index(f)].dirty; }
     void field_enter(Field f);
     void field_lost_focus(Field f);
+    // The text a file keeps for a field: its own text, or for a length entry
+    // still pending or refused, the text of the value last committed.
+    std::string committed_length_text(Field f) const;
     // The caption of a length field's label, which names the unit in force.
     std::string_view length_caption(Field f) const;
 
@@ -154,6 +160,8 @@ public:
     const FiguresTable& figures() const { return figures_; }
 
     // ---- analysis results ----
+    // What the last complete recompute found, and how the window shows it.
+    const DesignResults& results() const { return results_; }
     const DesignTexts& texts() const { return texts_; }
 
     // ---- status line and captions ----
@@ -166,10 +174,16 @@ public:
     ProjectFiles& files() { return files_; }
     const ProjectFiles& files() const { return files_; }
 
-    int busy() const { return busy_; }
-    void set_busy(int busy) { busy_ = busy; }
+    // While busy, a field's change starts no recompute: a recompute or a
+    // load is running, or a recompute stopped at a badly formed length and
+    // waits for that field to be corrected.
+    bool busy() const { return busy_ || awaiting_correction_.has_value(); }
+    // Sets the running flag and returns what it was.
+    bool set_busy(bool busy) { return std::exchange(busy_, busy); }
+    // The length field whose bad entry stopped the last recompute, if any.
+    std::optional<Field> awaiting_correction() const { return awaiting_correction_; }
     // How many times recompute_results has started, for callers that count work.
-    long drawresults_runs() const { return drawresults_runs_; }
+    long recompute_results_runs() const { return recompute_results_runs_; }
     // Whether the last recompute stopped at an invalid input; the status
     // line then holds the reason.
     bool last_refused() const { return last_refused_; }
@@ -223,28 +237,32 @@ private:
     int scroll_value_ = 0;
     int scroll_max_ = 0;
     FiguresTable figures_;
+    DesignResults results_;
     DesignTexts texts_;
 
     ProjectFiles files_;
-    int busy_ = 0;
+    bool busy_ = false;
+    std::optional<Field> awaiting_correction_;
+    Field refused_field_ = Field::fin_width;  // the last length field refused
     bool scorecard_shown_ = false;
-    long drawresults_runs_ = 0;
+    long recompute_results_runs_ = 0;
     long completed_recomputes_ = 0;
     bool last_refused_ = false;
 };
 
-// Holds `busy` at 1 for the lifetime of the scope, as loading and resetting
-// do while they fill the fields, and clears it at the end however the scope
+// Holds `busy` for the lifetime of the scope, as loading and resetting do
+// while they fill the fields, and puts back what it found however the scope
 // is left.
 class BusyScope {
 public:
-    explicit BusyScope(MainForm& form) : form_(form) { form_.set_busy(1); }
-    ~BusyScope() { form_.set_busy(0); }
+    explicit BusyScope(MainForm& form) : form_(form), previous_(form.set_busy(true)) {}
+    ~BusyScope() { form_.set_busy(previous_); }
     BusyScope(const BusyScope&) = delete;
     BusyScope& operator=(const BusyScope&) = delete;
 
 private:
     MainForm& form_;
+    bool previous_;
 };
 
 }  // namespace welkin

@@ -9,11 +9,11 @@
 namespace welkin {
 
 void MainForm::recompute_if_idle() {
-    if (busy_ == 0) recompute();
+    if (!busy()) recompute();
 }
 
 void MainForm::redraw_if_idle() {
-    if (busy_ == 0) recompute_results();
+    if (!busy()) recompute_results();
 }
 
 // ---------------------------------------------------------- lock options
@@ -84,13 +84,13 @@ void MainForm::toggle_inverse() {
 
 void MainForm::next_prime_order() {
     if (const auto p = next_prime(design_.well_count)) {
-        set_field_text(Field::well_count, number_text_trimmed(*p));
+        set_field_text(Field::well_count, number_text(*p));
     }
 }
 
 void MainForm::previous_prime_order() {
     if (const auto p = previous_prime(design_.well_count)) {
-        set_field_text(Field::well_count, number_text_trimmed(*p));
+        set_field_text(Field::well_count, number_text(*p));
     }
 }
 
@@ -126,7 +126,7 @@ const std::string& MainForm::button_caption(Button b) const {
 void MainForm::toggle_advanced() {
     design_.advanced = !design_.advanced;
     // Either way the wheel goes back to its rest position.
-    if (busy_ == 0) reset_wheel();
+    if (!busy()) reset_wheel();
 }
 
 void MainForm::toggle_auto_optimise() {

@@ -27,7 +27,7 @@ bool generate_1d_report(MainForm& form, const std::filesystem::path& folder) {
 bool generate_2d_report(MainForm& form, const Offsets2d& offsets,
                         const std::filesystem::path& folder) {
     return publish_report(form.host(), folder, report_2d_file_name,
-                          report_2d_text(form.design(), offsets));
+                          report_2d_text(form.design(), form.results(), offsets));
 }
 
 std::string report_1d_text(const MainForm& form) {

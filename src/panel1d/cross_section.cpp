@@ -55,9 +55,10 @@ double cross_section_logical_height(const Design& d) {
     return d.vertical_scale_mm * n / d.design_half_wavelength_mm;
 }
 
-double cross_section_width_twips(const Design& d, double picture_full_width_twips) {
+double cross_section_width_twips(const Design& d, double panel_width_mm,
+                                 double picture_full_width_twips) {
     if (d.vertical_scale_mm <= 0) return picture_full_width_twips;
-    return scale_twips_factor * d.panel_width_mm / d.vertical_scale_mm;
+    return scale_twips_factor * panel_width_mm / d.vertical_scale_mm;
 }
 
 bool vertical_scale_warning(const Design& d) {

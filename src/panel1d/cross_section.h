@@ -39,8 +39,10 @@ double half_well_offset(const Design& d);
 double cross_section_logical_height(const Design& d);
 
 // The picture's width: the full width when stretched, else a fixed number
-// of twips per millimetre of panel for the chosen scale.
-double cross_section_width_twips(const Design& d, double picture_full_width_twips);
+// of twips per millimetre of panel (N x (fin + well width as shown)) for
+// the chosen scale.
+double cross_section_width_twips(const Design& d, double panel_width_mm,
+                                 double picture_full_width_twips);
 
 // True when the chosen scale is too short for the full design depth.
 bool vertical_scale_warning(const Design& d);

@@ -12,23 +12,27 @@ namespace welkin {
 
 namespace {
 
-// A scaled drawing of a wide panel may grow past the window; past a few
-// window widths nobody can see it, and the image would only cost memory.
+// A drawing to scale keeps its scale however wide the panel: the window
+// pans along it, and copies and files carry all of it. Only an image wider
+// than raster paint engines and clipboards take is held at that width.
 constexpr int max_picture_width = 4 * layout::picture_full_width;
 
-int cross_section_width_px(const Design& d) {
-    const double twips = cross_section_width_twips(d, layout::picture_full_width * twips_per_pixel);
+int cross_section_width_px(const Design& d, double panel_width_mm) {
+    const double twips =
+        cross_section_width_twips(d, panel_width_mm, layout::picture_full_width * twips_per_pixel);
     if (!(twips > 0)) return 1;  // also catches NaN
-    return std::clamp(static_cast<int>(twips / twips_per_pixel), 1, max_picture_width);
+    return static_cast<int>(std::clamp(twips / twips_per_pixel, 1.0, double{max_picture_width}));
 }
 
 }  // namespace
 
-QSize picture_size(Picture which, const Design& d) {
+QSize picture_size(Picture which, const Design& d, double panel_width_mm) {
     switch (which) {
-        case Picture::cross_section: return {cross_section_width_px(d), layout::wheel_size};
+        case Picture::cross_section:
+            return {cross_section_width_px(d, panel_width_mm), layout::wheel_size};
         case Picture::phase_wheel: return {layout::wheel_size, layout::wheel_size};
-        case Picture::scatter: return {cross_section_width_px(d), layout::scatter_height};
+        case Picture::scatter:
+            return {cross_section_width_px(d, panel_width_mm), layout::scatter_height};
     }
     return {};
 }

@@ -12,7 +12,7 @@ namespace welkin {
 
 // The size a picture takes in the main window for this design: the
 // cross-section and the scatter strip follow the drawing scale.
-QSize picture_size(Picture which, const Design& d);
+QSize picture_size(Picture which, const Design& d, double panel_width_mm);
 
 // A new image of the picture drawn for the design.
 QImage render_picture(Picture which, const Design& d, QSize size);

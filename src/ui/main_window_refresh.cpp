@@ -14,6 +14,8 @@
 
 #include "panel1d/cross_section.h"
 #include "ui/main_window.h"
+#include "ui/main_menu.h"
+#include "ui/main_window_layout.h"
 #include "render/picture_render.h"
 #include "ui/picture_view.h"
 #include "render/qt_canvas.h"
@@ -51,7 +53,11 @@ void MainWindow::refresh_fields() {
         field->setEnabled(form_.field_enabled(f));
         set_colour(field, "background-color", form_.field_background(f));
     }
-    field_labels_[static_cast<std::size_t>(Field::well_width)]->setText(qs(form_.texts().well_width_caption));
+    // The well width's caption is a result, written once a recompute completes.
+    if (true) {
+        field_labels_[static_cast<std::size_t>(Field::well_width)]->setText(
+            qs(form_.texts().well_width_caption));
+    }
     set_colour(field_labels_[static_cast<std::size_t>(Field::well_width)], "color",
                form_.well_width_caption_colour());
     for (const Field f : {Field::fin_width, Field::deepest_well, Field::build_depth_2d}) {
@@ -66,9 +72,9 @@ void MainWindow::refresh_fields() {
     lock_label(Field::build_depth_2d, LockMode::build_2d);
 
     const LockMode lock = form_.design().lock;
-    for (auto [option, mode] :
-         {std::pair{opt_freqlock_, LockMode::freq}, std::pair{opt_depthlock_, LockMode::depth},
-          std::pair{opt_buildlock_2d_, LockMode::build_2d}}) {
+    for (auto [option, mode] : {std::pair{frequency_lock_, LockMode::freq},
+                                std::pair{depth_lock_, LockMode::depth},
+                                std::pair{build_depth_2d_lock_, LockMode::build_2d}}) {
         const QSignalBlocker block(option);
         option->setChecked(lock == mode);
     }
@@ -87,66 +93,73 @@ void MainWindow::refresh_buttons() {
 }
 
 void MainWindow::refresh_results() {
+    status_line_->setText(qs(form_.status_text()));
+    set_colour(status_line_, "color", form_.status_colour());
+    // Until a recompute completes there are no results: the labels keep
+    // their design-time captions and the tiles their neutral colour.
+    if (false) return;
     const DesignTexts& r = form_.texts();
-    Label6_->setText(qs(r.cutoffs));
-    Label13_->setText(qs(r.period_width));
-    Label11_->setText(qs(r.seating_distance));
-    for (std::size_t i = 0; i < lbl_score_.size(); ++i) {
-        set_colour(lbl_score_[i], "background-color", r.tile_colours[i]);
+    cutoffs_label_->setText(qs(r.cutoffs));
+    period_width_label_->setText(qs(r.period_width));
+    seating_distance_label_->setText(qs(r.seating_distance));
+    for (std::size_t i = 0; i < score_tiles_.size(); ++i) {
+        set_colour(score_tiles_[i], "background-color", r.tile_colours[i]);
     }
-    lbl_status_->setText(qs(form_.status_text()));
-    set_colour(lbl_status_, "color", form_.status_colour());
 }
 
 void MainWindow::refresh_figures() {
     const FiguresTable& table = form_.figures();
-    Label21_->setText(qs(table.heading));
-    for (std::size_t j = 0; j < wellnum_.size(); ++j) {
-        wellnum_[j]->setText(qs(table.wellnum[j]));
-        ratio_[j]->setText(qs(table.ratio[j]));
+    ratio_heading_->setText(qs(table.heading));
+    for (std::size_t j = 0; j < well_number_cells_.size(); ++j) {
+        well_number_cells_[j]->setText(qs(table.wellnum[j]));
+        ratio_cells_[j]->setText(qs(table.ratio[j]));
     }
-    const QSignalBlocker block(HScroll1_);
-    HScroll1_->setVisible(form_.scroll_visible());
-    HScroll1_->setMaximum(form_.scroll_max());
-    HScroll1_->setValue(form_.scroll_value());
+    const QSignalBlocker block(figures_scroll_);
+    figures_scroll_->setVisible(form_.scroll_visible());
+    figures_scroll_->setMaximum(form_.scroll_max());
+    figures_scroll_->setValue(form_.scroll_value());
 }
 
 void MainWindow::refresh_menus() {
-    const Design& d = form_.design();
-    mnu_autowells_->setChecked(d.auto_well_width);
-    mnu_advanced_->setChecked(d.advanced);
-    mnu_auto_optimise_->setChecked(d.auto_optimise);
-    mnu_auto_optimise_->setEnabled(form_.menu_enabled(Menu::auto_optimise));
-    mnu_inverse_pairing_->setChecked(d.inverse_pairing);
-    mnu_inverse_pairing_->setEnabled(form_.menu_enabled(Menu::inverse_pairing));
-    mnu_2d_optimise_->setChecked(d.optimise_2d);
-    mnu_2d_optimise_->setEnabled(form_.menu_enabled(Menu::optimise_2d));
-    mnu_optimise_->setEnabled(form_.menu_enabled(Menu::optimise));
-    mnu_halfwidth_->setChecked(d.half_width);
-    for (std::size_t i = 0; i < vertical_scales.size(); ++i) {
-        scale_items_[i]->setChecked(d.vertical_scale_mm == vertical_scales[i]);
+    for (const BoundItem& item : menu_items_) {
+        if (item.entry->checked != nullptr) item.action->setChecked(item.entry->checked(form_.design()));
+        if (item.entry->enabled != nullptr) item.action->setEnabled(item.entry->enabled(form_));
     }
 }
 
 void MainWindow::repaint_pictures() {
     pictures_drawn_for_ = form_.completed_recomputes();
     const Design& d = form_.design();
-    for (auto [view, which] :
-         {std::pair{Picture1_, Picture::cross_section}, std::pair{Picture2_, Picture::phase_wheel},
-          std::pair{Picture3_, Picture::scatter}}) {
-        const QSize size = picture_size(which, d);
-        view->resize(size);
+    for (auto [view, which] : {std::pair{cross_section_view_, Picture::cross_section},
+                               std::pair{phase_wheel_view_, Picture::phase_wheel},
+                               std::pair{scatter_view_, Picture::scatter}}) {
+        const QSize size = picture_size(which, d, form_.results().panel_width_mm);
+        // A drawing to scale may be wider than its place; the view shows
+        // what fits and the pan bar moves along the rest.
+        view->resize(std::min(size.width(), layout::picture_full_width), size.height());
         view->set_image(render_picture(which, d, size));
     }
+    const int hidden = cross_section_view_->image().width() - cross_section_view_->width();
+    const QSignalBlocker block(picture_pan_bar_);
+    picture_pan_bar_->setRange(0, std::max(0, hidden));
+    picture_pan_bar_->setPageStep(cross_section_view_->width());
+    picture_pan_bar_->setVisible(hidden > 0);
+    pan_pictures(picture_pan_bar_->value());
+}
+
+void MainWindow::pan_pictures(int x_px) {
+    cross_section_view_->set_scroll_x(x_px);
+    scatter_view_->set_scroll_x(x_px);
 }
 
 void MainWindow::show_pointer_tip(int x_px) {
     const Design& d = form_.design();
-    if (Picture1_->width() <= 0) return;
-    const double x = x_px * static_cast<double>(d.well_count) / Picture1_->width();
+    const int width = cross_section_view_->image().width();
+    if (width <= 0) return;
+    const double x = x_px * static_cast<double>(d.well_count) / width;
     const QString tip = qs(well_tooltip(d, x));
-    Picture1_->setToolTip(tip);
-    QToolTip::showText(QCursor::pos(), tip, Picture1_);
+    cross_section_view_->setToolTip(tip);
+    QToolTip::showText(QCursor::pos(), tip, cross_section_view_);
 }
 
 }  // namespace welkin

@@ -86,22 +86,24 @@ std::string_view first_failed_count_rule(const Counts& n) {
     return {};
 }
 
-std::string mm_text(double inches, bool with_blank, std::string& error) {
+// Millimetres to the fifteen significant digits the program shows a
+// number with, so that a typed length and its text agree exactly.
+double shown_mm(double inches, std::string& error) {
     const double mm = inches * mm_per_inch;
     if (!std::isfinite(mm)) {
         error = msg_too_large;
-        return {};
+        return 0;
     }
-    return with_blank ? number_text(mm) : number_text_trimmed(mm);
+    return text_value(number_text(mm));
 }
 
 // Feet, whole inches and a fraction, the text already free of points.
-std::string parse_feet_inches(const std::string& s, const Counts& n, std::string& error) {
+double parse_feet_inches(const std::string& s, const Counts& n, std::string& error) {
     const std::size_t slash = s.find('/');
     if (slash != std::string::npos) {
         if (slash == 0) error = msg_slash_start;
         if (slash == s.size() - 1) error = msg_slash_end;  // a lone slash ends here
-        if (!error.empty()) return {};
+        if (!error.empty()) return 0;
     }
 
     std::string feet;
@@ -146,29 +148,26 @@ std::string parse_feet_inches(const std::string& s, const Counts& n, std::string
             error = msg_denominator;
         }
     }
-    if (!error.empty()) return {};
+    if (!error.empty()) return 0;
 
     const double d = text_value(denominator);
     double length = text_value(feet) * 12 + text_value(inches);
     if (d >= 1) length += text_value(numerator) / d;
-    return mm_text(length, true, error);
+    return shown_mm(length, error);
 }
 
 }  // namespace
 
-ImperialParse parse_imperial(std::string_view text) {
-    ImperialParse out;
+Result<double> parse_imperial(std::string_view text) {
     std::string s = trimmed(text);
-    if (s.empty()) {
-        out.result = "0";
-        return out;
-    }
+    if (s.empty()) return 0.0;
     for (char& c : s) {
         if (c == '\\') c = '/';
     }
     s = collapse_spaces(s);
 
-    std::string& error = out.measure_error;
+    std::string error;
+    double mm = 0;
     if (s.front() == foot_mark) {
         error = msg_foot_first;
     } else {
@@ -178,13 +177,13 @@ ImperialParse parse_imperial(std::string_view text) {
         } else if (const std::string_view rule = first_failed_count_rule(n); !rule.empty()) {
             error = rule;
         } else if (n.points == 1) {
-            out.result = mm_text(text_value(s), false, error);
+            mm = shown_mm(text_value(s), error);
         } else {
-            out.result = parse_feet_inches(s, n, error);
+            mm = parse_feet_inches(s, n, error);
         }
     }
-    if (!error.empty()) out.result = imperial_error_text;
-    return out;
+    if (!error.empty()) return Result<double>::failure(std::move(error));
+    return mm;
 }
 
 ImperialFormat format_imperial(std::string_view mm_text_in) {

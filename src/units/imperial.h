@@ -1,27 +1,25 @@
 // Feet, inches and fractions of an inch <-> millimetres.
 //
 // Both routines are pure: the message that the program keeps as
-// `measure_error` comes back as part of the result, empty on success.
+// `measure_error` comes back as part of the result.
 #pragma once
 
 #include <string>
 #include <string_view>
 
+#include "units/result.h"
+
 namespace welkin {
 
 inline constexpr double mm_per_inch = 25.4;
 
-// The text every rejected input gives in place of a length.
+// The text the formatter gives in place of a length it refuses.
 inline constexpr std::string_view imperial_error_text = "ERR";
 
-struct ImperialParse {
-    std::string result;         // millimetres as number text, "0" when empty, "ERR" when rejected
-    std::string measure_error;  // which rule the input broke; empty on success
-};
-
-// One typed length: decimal inches (6.25) or feet, inches and a fraction
-// (6' 10 1/2, with \ accepted for /).
-ImperialParse parse_imperial(std::string_view text);
+// One typed length in millimetres: decimal inches (6.25) or feet, inches and
+// a fraction (6' 10 1/2, with \ accepted for /); an empty text is 0. The
+// failure names the rule the input broke.
+Result<double> parse_imperial(std::string_view text);
 
 struct ImperialFormat {
     std::string feet_inches;     // 1' 11 5/8, to the nearest sixteenth

@@ -25,10 +25,9 @@ std::string well_length_words(double mm, UnitMode mode) {
     return length_words(mm < 1 ? 0 : mm, mode);
 }
 
-LengthEntry read_length(std::string_view text, UnitMode mode) {
-    if (mode == UnitMode::metric) return {std::fabs(text_value(text)), {}};
-    ImperialParse parsed = parse_imperial(text);
-    return {text_value(parsed.result), std::move(parsed.measure_error)};
+Result<double> read_length(std::string_view text, UnitMode mode) {
+    if (mode == UnitMode::metric) return std::fabs(text_value(text));
+    return parse_imperial(text);
 }
 
 }  // namespace welkin

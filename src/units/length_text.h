@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "units/result.h"
 #include "units/unit_mode.h"
 
 namespace welkin {
@@ -22,13 +23,9 @@ std::string length_words(double mm, UnitMode mode);
 // rounded.
 std::string well_length_words(double mm, UnitMode mode);
 
-struct LengthEntry {
-    double mm = 0;              // not yet rounded; 0 when the entry is rejected
-    std::string measure_error;  // empty when the entry is well formed
-};
-
-// What a length field's text is worth. The metric mode takes the absolute
-// text value and never refuses; the imperial modes follow the parser's rules.
-LengthEntry read_length(std::string_view text, UnitMode mode);
+// What a length field's text is worth, in millimetres, not yet rounded. The
+// metric mode takes the absolute text value and never refuses; the imperial
+// modes follow the parser's rules.
+Result<double> read_length(std::string_view text, UnitMode mode);
 
 }  // namespace welkin

@@ -1,5 +1,7 @@
 #include "core/width_analysis.h"
 
+#include "core/design_texts.h"
+
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -22,12 +24,11 @@ auto analysed(int n, double f0, double fin, double well, UnitMode mode = metric,
     d.design_freq_hz = f0;
     d.design_half_wavelength_mm = half_wavelength_from_freq(f0);
     d.fin_width_mm = fin;
-    d.well_width_mm = d.well_width_shown_mm = well;
+    d.well_width_mm = well;
     d.unit_mode = mode;
     d.auto_well_width = autowells;
-    const std::string note = analyse_widths(d);
-    const DesignTexts r = rate_design(d, note);
-    return std::tuple{d, note, r};
+    const DesignResults results = rate_design(d, analyse_widths(d), well);
+    return std::tuple{d, results, describe_design(d, results)};
 }
 
 const std::string crlf2 = "\r\n\r\n";
@@ -44,16 +45,16 @@ std::string tiles(const DesignTexts& r) {
 }
 
 TEST(Analysis, WorkedExample) {
-    const auto [d, note, r] = analysed(7, 500, 0, 50);
+    const auto [d, res, r] = analysed(7, 500, 0, 50);
     // The texts carry the other numbers. The viscous minimum is 22 before its floor of 25.
-    EXPECT_EQ((std::array{d.viscous_min_width_mm, d.seating_distance_mm}),
+    EXPECT_EQ((std::array{res.widths.viscous_min_width_mm, res.seating_distance_mm}),
               (std::array{25.0, 1050.0}));
     EXPECT_EQ(tiles(r), "bggg");
     const ScorecardTexts& c = r.scorecard;
     EXPECT_EQ(
         (std::array{c.period_headline, c.period_consequence, c.viscous_headline, c.viscous_consequence, c.plate_message, c.range_headline, r.range_note,
                     c.true_diffusion, c.strategy_heading, c.strategy_line, c.heading, r.cutoffs, r.seating_distance, r.period_width,
-                    label14_caption(d)}),
+                    r.well_width_caption}),
         (std::array<std::string, 15>{
             "Period width of  350mm is less than the design wavelength of  690 mm",
             "Lowest diffusion frequency will be higher than design frequency. Well width to fix "
@@ -73,14 +74,14 @@ TEST(Analysis, WorkedExample) {
                   crlf2 + "Good result: " + c.plate_message + crlf2 + "Good result: " + c.range_headline + crlf2 +
                   c.true_diffusion + crlf2 + c.strategy_heading + " " + c.strategy_line + crlf2);
 
-    Design typed = d;  // the drawing and its label follow the field, the ratings the stored width
-    typed.well_width_shown_mm = 50.4;
-    EXPECT_EQ(rate_design(typed, note).period_width, "Period width  352.8 mm");
+    // The drawing and its label follow the field, the ratings the stored width.
+    const DesignResults typed = rate_design(d, res.widths, 50.4);
+    EXPECT_EQ(describe_design(d, typed).period_width, "Period width  352.8 mm");
     EXPECT_EQ(typed.period_width_mm, 350);
 
     // Label14, the period headline and Label11 in the inch modes.
-    const auto [di, ni, ri] = analysed(7, 500, 0, 50, inches);
-    const auto [dd, nd, rd] = analysed(7, 500, 0, 50, decimalinches);
+    const auto [di, resi, ri] = analysed(7, 500, 0, 50, inches);
+    const auto [dd, resd, rd] = analysed(7, 500, 0, 50, decimalinches);
     const std::array<std::string, 6> in_inches = {
         "Recommended well width 3 7/8 inches",
         "Period width of 1' 1 3/4 inches is less than the design wavelength of 2' 3 3/16 inches",
@@ -88,7 +89,7 @@ TEST(Analysis, WorkedExample) {
         "Recommended well width  3.89 inches",
         "Period width of  13.77 inches is less than the design wavelength of  27.16 inches",
         "Minimum distance to seating position  41.33 inches"};
-    EXPECT_EQ((std::array{label14_caption(di), ri.scorecard.period_headline, ri.seating_distance, label14_caption(dd),
+    EXPECT_EQ((std::array{ri.well_width_caption, ri.scorecard.period_headline, ri.seating_distance, rd.well_width_caption,
                           rd.scorecard.period_headline, rd.seating_distance}),
               in_inches);
 }
@@ -138,7 +139,7 @@ TEST(RateDesign, RatingsAtTheirBoundaries) {
         // No width at all: the plate frequency stands in for the cutoff.
         {7, 500, 0, 0, metric, "bbdd", range("Questionable", "3500 hz is  7", "500", crlf2)}};
     for (const auto& [n, f0, fin, well, mode, expected, lines] : rows) {
-        const auto [d, note, r] = analysed(n, f0, fin, well, mode);
+        const auto [d, res, r] = analysed(n, f0, fin, well, mode);
         EXPECT_EQ(tiles(r), expected) << lines;
         EXPECT_THAT(r.score_summary, testing::HasSubstr(lines));
     }
@@ -157,9 +158,9 @@ TEST(AnalyseWidths, TheWiderRuleWinsAndNamesTheStrategy) {
          "Auto-adjust well width so that wells are at least 2 1/8 inches wide to minimise viscous "
          "losses "}};
     for (const auto& [fin, mode, autowells, label14, heading, line] : rows) {
-        const auto [d, note, r] = analysed(7, 200, fin, 60, mode, autowells);
-        EXPECT_EQ(d.recommended_width_mm, 54);
-        EXPECT_EQ((std::array{label14_caption(d), r.scorecard.strategy_heading, r.scorecard.strategy_line}),
+        const auto [d, res, r] = analysed(7, 200, fin, 60, mode, autowells);
+        EXPECT_EQ(res.widths.recommended_width_mm, 54);
+        EXPECT_EQ((std::array{r.well_width_caption, r.scorecard.strategy_heading, r.scorecard.strategy_line}),
                   (std::array{label14, heading, line}));
     }
 }

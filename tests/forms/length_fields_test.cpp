@@ -30,7 +30,7 @@ protected:
         host.in_dialog = nullptr;
     }
     const Design& d() const { return form.design(); }
-    long runs() const { return form.drawresults_runs(); }
+    long runs() const { return form.recompute_results_runs(); }
 
     FakeHost host;
     MainForm form{host};
@@ -40,7 +40,7 @@ TEST_F(LengthFieldsTest, ImperialEntryWaitsForEnterAndIsShownInItsNormalForm) {
     choose_units(UnitMode::inches);
     // Auto wells write their 80 mm in the unit in force; the analysis uses the width shown.
     EXPECT_EQ(form.field_text(Field::well_width), "3 1/8");
-    EXPECT_DOUBLE_EQ(d().well_width_shown_mm, 79.375);
+    EXPECT_DOUBLE_EQ(form.results().well_width_shown_mm, 79.375);
     EXPECT_EQ(form.texts().well_width_caption, "Auto Well width in inches");
 
     const long before = runs();

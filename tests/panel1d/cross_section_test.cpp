@@ -93,12 +93,12 @@ TEST(CrossSection, HalfWellOffsetOnlyWhenTheFirstWellIsZeroDepth) {
 
 TEST(CrossSection, LargeScaleAt400HzWarnsAndMediumDoesNot) {
     Design d = design_at(7, 400);  // half wavelength 431 mm
-    d.panel_width_mm = 700;
+    const double panel_width_mm = 700;
     EXPECT_FALSE(vertical_scale_warning(d)) << "stretched";
-    EXPECT_EQ(cross_section_width_twips(d, 9000), 9000);
+    EXPECT_EQ(cross_section_width_twips(d, panel_width_mm, 9000), 9000);
     d.vertical_scale_mm = 350;
     EXPECT_TRUE(vertical_scale_warning(d));
-    EXPECT_EQ(cross_section_width_twips(d, 9000), 3494);
+    EXPECT_EQ(cross_section_width_twips(d, panel_width_mm, 9000), 3494);
     EXPECT_EQ(painted(d).ops[1], (CanvasOp{OpKind::set_scale, 0, 0, 7, 350.0 * 7 / 431, {}}));
     d.vertical_scale_mm = 800;
     EXPECT_FALSE(vertical_scale_warning(d));

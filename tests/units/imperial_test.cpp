@@ -48,15 +48,17 @@ TEST(ParseImperial, EachFormGivesMillimetresOrItsMessage) {
     for (const auto& [expected, texts] : cases) {
         const bool refused = expected.front() != ' ';
         for (const std::string& text : texts) {
-            const ImperialParse p = parse_imperial(text);
-            EXPECT_EQ(refused ? p.measure_error : number_text(text_value(p.result)), expected)
-                << text;
-            EXPECT_EQ(p.result == "ERR", refused) << text;
+            const Result<double> mm = parse_imperial(text);
+            EXPECT_EQ(refused ? mm.message() : number_text(*mm), expected) << text;
+            EXPECT_EQ(mm.ok(), !refused) << text;
         }
     }
-    EXPECT_EQ(parse_imperial("").result, "0");
-    EXPECT_EQ(parse_imperial("6.25").result, "158.75");  // decimal inches: trimmed
-    EXPECT_EQ(parse_imperial("5'").result, " 1524");     // feet and inches: with its blank
+    EXPECT_EQ(parse_imperial("").value(), 0);
+    EXPECT_EQ(parse_imperial("6.25").value(), 158.75);
+    EXPECT_EQ(parse_imperial("5'").value(), 1524);
+    // 1/16 inch is 1.5875 mm exactly in decimals; the value is that decimal,
+    // not the nearest double to 0.0625 x 25.4.
+    EXPECT_EQ(parse_imperial("1/16").value(), 1.5875);
 }
 
 // Anything but digits and points is refused, as is a length too large to show.
@@ -85,9 +87,9 @@ TEST(FormatImperial, FeetInchesAndDecimalInches) {
 TEST(ImperialRoundTrip, FeetInchesTextReadsBackWithinHalfASixteenth) {
     for (int mm = 0; mm <= 100000; ++mm) {
         const ImperialFormat f = format_imperial_mm(mm);
-        const ImperialParse p = parse_imperial(f.feet_inches);
-        ASSERT_EQ(p.measure_error, "") << mm << " -> " << f.feet_inches;
-        const double back_inches = text_value(p.result) / mm_per_inch;
+        const Result<double> back = parse_imperial(f.feet_inches);
+        ASSERT_EQ(back.message(), "") << mm << " -> " << f.feet_inches;
+        const double back_inches = *back / mm_per_inch;
         ASSERT_LE(std::fabs(back_inches - text_value(f.decimal_inches)), 1.0 / 32 + 1e-9)
             << mm << " -> " << f.feet_inches;
     }
