@@ -11,8 +11,8 @@
 
 namespace {
 
-// The default 600 Hz panel with the well width auto-wells gives it.
-welkin::Design design(int n) {
+// The default 600 Hz panel, 3 mm fins, with the well width auto-wells gives it.
+welkin::LobeInputs inputs(int n) {
     welkin::Design d;
     d.well_count = n;
     welkin::generate_sequence(d);
@@ -21,19 +21,22 @@ welkin::Design design(int n) {
     d.deepest_well_mm =
         welkin::deepest_from_half_wavelength(d.design_half_wavelength_mm, d.seq_max, n);
     d.fin_width_mm = 3;
-    welkin::analyse_widths(d);
-    d.well_width_mm = d.well_width_shown_mm = d.recommended_width_mm;
-    welkin::rate_design(d, {});
-    return d;
+    const double well = welkin::analyse_widths(d).recommended_width_mm;
+    return {.well_count = n,
+            .design_freq_hz = 600,
+            .well_width_mm = well,
+            .period_width_mm = n * (d.fin_width_mm + well),
+            .plate_freq_hz = n * 600.0,
+            .unit_mode = d.unit_mode};
 }
 
 void BM_LobeSweep(benchmark::State& state) {
-    welkin::Design d = design(static_cast<int>(state.range(0)));
-    const welkin::LobeAnalysis a = analyse_lobes(d, "30", true).analysis.value();
+    const welkin::LobeInputs in = inputs(static_cast<int>(state.range(0)));
+    const welkin::LobeAnalysis a = welkin::analyse_lobes(in, 30, true).value();
     std::int64_t directions = 0;
     for (auto _ : state) {
         for (double f = a.hf_zero_hz; f >= a.lobe_start_hz; --f) {
-            for (int m = -d.well_count; m <= d.well_count; ++m) {
+            for (int m = -in.well_count; m <= in.well_count; ++m) {
                 benchmark::DoNotOptimize(welkin::lobe_direction(a, f, m));
                 ++directions;
             }

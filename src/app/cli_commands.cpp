@@ -9,21 +9,32 @@ namespace welkin {
 
 namespace {
 
+// The JSON keys are the window's label names, which scripts already read.
 std::pair<const char*, const std::string*> texts_of(const LobeTexts& t, int i) {
     switch (i) {
-        case 0: return {"Label4", &t.Label4};
-        case 1: return {"lbl_newseat", &t.lbl_newseat};
-        case 2: return {"Label5", &t.Label5};
-        case 3: return {"Label10", &t.Label10};
-        case 4: return {"Label7", &t.Label7};
-        case 5: return {"Label9", &t.Label9};
-        case 6: return {"Label8", &t.Label8};
-        default: return {"Label6", &t.Label6};
+        case 0: return {"Label4", &t.hf_cutoff_at_angle};
+        case 1: return {"lbl_newseat", &t.revised_seating};
+        case 2: return {"Label5", &t.usable_range};
+        case 3: return {"Label10", &t.plate_frequency};
+        case 4: return {"Label7", &t.design_frequency};
+        case 5: return {"Label9", &t.hf_cutoff_at_zero};
+        case 6: return {"Label8", &t.first_lobes};
+        default: return {"Label6", &t.f_period};
     }
 }
 constexpr int label_count = 8;
 
 }  // namespace
+
+LobeInputs lobe_inputs(const MainForm& form) {
+    const Design& d = form.design();
+    return {.well_count = d.well_count,
+            .design_freq_hz = d.design_freq_hz,
+            .well_width_mm = d.well_width_mm,
+            .period_width_mm = form.results().period_width_mm,
+            .plate_freq_hz = form.results().plate_freq_hz,
+            .unit_mode = d.unit_mode};
+}
 
 QJsonObject lobes_json(const LobeAnalysis& a) {
     const LobeTexts texts = result_texts(a);

@@ -10,6 +10,9 @@
 
 namespace welkin {
 
+// What the lobe analysis reads of the form's design and recompute.
+LobeInputs lobe_inputs(const MainForm& form);
+
 // Every field of the lobe analysis by name, its texts and true multiples.
 QJsonObject lobes_json(const LobeAnalysis& a);
 

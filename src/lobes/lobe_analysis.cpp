@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/design.h"
 #include "units/length_text.h"
 #include "units/numtext.h"
 
@@ -31,10 +32,10 @@ bool at_least(double x, double lo) {
 // Limits every validated design meets. They keep every division away from
 // zero and bound every sweep: hf_zero is at most 172000 Hz and f_period at
 // most 344000 Hz.
-bool computable(const Design& d) {
-    return d.well_count >= min_well_count && d.well_count <= max_well_count &&
-           at_least(d.design_freq_hz, 1) && at_least(d.well_width_mm, 1) &&
-           at_least(d.period_width_mm, 1) && at_least(d.plate_freq_hz, 0);
+bool computable(const LobeInputs& in) {
+    return in.well_count >= min_well_count && in.well_count <= max_well_count &&
+           at_least(in.design_freq_hz, 1) && at_least(in.well_width_mm, 1) &&
+           at_least(in.period_width_mm, 1) && at_least(in.plate_freq_hz, 0);
 }
 
 // Steps down from f_period to the first frequency at which neither
@@ -54,53 +55,62 @@ double lobe_start(double f_period, double sin_theta) {
     return f_period;
 }
 
-}  // namespace
+// Where the first-order lobes begin: nowhere in the explorer, which draws none.
+double lobe_start_for(const LobeAnalysis& a) {
+    if (!a.lobes_mode) return 0;
+    if (a.angle_deg == 0) return a.f_period_hz;
+    return lobe_start(a.f_period_hz, std::sin(a.theta));
+}
 
-LobeOutcome analyse_lobes(Design& design, std::string_view angle_text, bool lobes_mode) {
-    const double angle = text_value(angle_text);
-    // Written so that a NaN is refused too.
-    if (!(angle >= -90 && angle <= 90)) return {std::nullopt, angle_error_text};
-    if (!computable(design)) return {std::nullopt, lobe_design_error_text};
+Result<LobeAnalysis> refused(std::string_view message) {
+    return Result<LobeAnalysis>::failure(std::string(message));
+}
 
-    LobeAnalysis a;
-    a.lobes_mode = lobes_mode;
-    a.well_count = design.well_count;
-    a.design_freq_hz = design.design_freq_hz;
-    a.plate_freq_hz = design.plate_freq_hz;
-    a.unit_mode = design.unit_mode;
-    const double fd = design.design_freq_hz;
-
-    a.angle_deg = angle;
-    a.theta = angle * radians_per_degree;
-    a.hf_zero_hz = int_floor(half_sound_speed_mm_s / design.well_width_mm);
-    a.f_period_hz = int_floor(sound_speed_mm_s / design.period_width_mm);
-    // Wells wider than 172 m, or a period narrower than two wells, leave no axis.
-    if (!(a.hf_zero_hz > a.f_period_hz)) return {std::nullopt, lobe_design_error_text};
-    a.half_design_hz = int_floor(fd / 2);
-    a.hf_angle_hz = int_floor(std::sin((90 - angle) * radians_per_degree) * a.hf_zero_hz);
-    a.x_per_hz = axis_length / (a.hf_zero_hz - a.f_period_hz);
-    a.x_offset = -a.x_per_hz * a.f_period_hz;
-    if (!lobes_mode) {
-        a.lobe_start_hz = 0;  // the explorer draws no lobes
-    } else if (angle != 0) {
-        a.lobe_start_hz = lobe_start(a.f_period_hz, std::sin(a.theta));
-    } else {
-        a.lobe_start_hz = a.f_period_hz;
-    }
-    a.usable_low_hz =
-        a.f_period_hz / 2 < a.half_design_hz ? a.half_design_hz : int_floor(a.f_period_hz / 2);
-    a.lowest_diffusion_hz = a.f_period_hz < fd ? fd : a.f_period_hz;
-    design.lowest_diffusion_hz = a.lowest_diffusion_hz;
-    a.revised_seat_mm = int_floor(sound_speed_mm_s / a.lowest_diffusion_hz * seat_wavelengths);
-    a.usable_high_hz = std::min({a.hf_zero_hz, a.hf_angle_hz, a.plate_freq_hz});
-    a.usable = a.usable_high_hz > a.usable_low_hz;
-
+void count_true_multiples(LobeAnalysis& a) {
     for (const TrueMultiple& t : true_multiples(a)) {
         if (!t.active) continue;
         if (a.first_true_multiple < 0) a.first_true_multiple = t.k;
         a.last_true_multiple = t.k;
     }
-    return {a, {}};
+}
+
+}  // namespace
+
+double read_signal_angle(std::string_view angle_text) {
+    return text_value(angle_text);
+}
+
+Result<LobeAnalysis> analyse_lobes(const LobeInputs& in, double angle_deg, bool lobes_mode) {
+    // Written so that a NaN is refused too.
+    if (!(angle_deg >= -90 && angle_deg <= 90)) return refused(angle_error_text);
+    if (!computable(in)) return refused(lobe_design_error_text);
+
+    LobeAnalysis a{.lobes_mode = lobes_mode,
+                   .well_count = in.well_count,
+                   .design_freq_hz = in.design_freq_hz,
+                   .plate_freq_hz = in.plate_freq_hz,
+                   .unit_mode = in.unit_mode};
+    const double fd = in.design_freq_hz;
+
+    a.angle_deg = angle_deg;
+    a.theta = angle_deg * radians_per_degree;
+    a.hf_zero_hz = int_floor(half_sound_speed_mm_s / in.well_width_mm);
+    a.f_period_hz = int_floor(sound_speed_mm_s / in.period_width_mm);
+    // Wells wider than 172 m, or a period narrower than two wells, leave no axis.
+    if (!(a.hf_zero_hz > a.f_period_hz)) return refused(lobe_design_error_text);
+    a.half_design_hz = int_floor(fd / 2);
+    a.hf_angle_hz = int_floor(std::sin((90 - angle_deg) * radians_per_degree) * a.hf_zero_hz);
+    a.x_per_hz = axis_length / (a.hf_zero_hz - a.f_period_hz);
+    a.x_offset = -a.x_per_hz * a.f_period_hz;
+    a.lobe_start_hz = lobe_start_for(a);
+    a.usable_low_hz =
+        a.f_period_hz / 2 < a.half_design_hz ? a.half_design_hz : int_floor(a.f_period_hz / 2);
+    a.lowest_diffusion_hz = a.f_period_hz < fd ? fd : a.f_period_hz;
+    a.revised_seat_mm = int_floor(sound_speed_mm_s / a.lowest_diffusion_hz * seat_wavelengths);
+    a.usable_high_hz = std::min({a.hf_zero_hz, a.hf_angle_hz, a.plate_freq_hz});
+    a.usable = a.usable_high_hz > a.usable_low_hz;
+    count_true_multiples(a);
+    return a;
 }
 
 LobeDirection lobe_direction(const LobeAnalysis& a, double f_hz, int m) {
@@ -140,21 +150,21 @@ std::vector<TrueMultiple> true_multiples(const LobeAnalysis& a) {
 namespace {
 
 constexpr std::string_view word_hz = " Hz";
-constexpr std::string_view label4_start = "QRD HF cutoff for signal at ";
-constexpr std::string_view label4_middle = " degrees drops to ";
-constexpr std::string_view newseat_start = "Diffusion @";
-constexpr std::string_view newseat_middle = " Revised seating distance";
+constexpr std::string_view hf_angle_start = "QRD HF cutoff for signal at ";
+constexpr std::string_view hf_angle_middle = " degrees drops to ";
+constexpr std::string_view seating_start = "Diffusion @";
+constexpr std::string_view seating_middle = " Revised seating distance";
 constexpr std::string_view seat_metres = "m";
 constexpr std::string_view seat_inches = " inches";
-constexpr std::string_view label5_start = "Usable frequency range ";
-constexpr std::string_view label5_middle = " Hz to ";
-constexpr std::string_view label5_none = "There is no usable working range";
-constexpr std::string_view label10_start = "Plate frequency ";
-constexpr std::string_view label7_start = "Design frequency ";
-constexpr std::string_view label9_start = "QRD HF cutoff for signal at zero degrees ";
-constexpr std::string_view label8_start = "First lobes for signal at ";
-constexpr std::string_view label8_middle = " degrees ";
-constexpr std::string_view label6_start = "f_period ";
+constexpr std::string_view usable_start = "Usable frequency range ";
+constexpr std::string_view usable_middle = " Hz to ";
+constexpr std::string_view usable_none = "There is no usable working range";
+constexpr std::string_view plate_start = "Plate frequency ";
+constexpr std::string_view design_start = "Design frequency ";
+constexpr std::string_view hf_zero_start = "QRD HF cutoff for signal at zero degrees ";
+constexpr std::string_view first_lobes_start = "First lobes for signal at ";
+constexpr std::string_view first_lobes_middle = " degrees ";
+constexpr std::string_view f_period_start = "f_period ";
 
 std::string hz_text(std::string_view start, double hz) {
     return std::string(start) + number_text(hz) + std::string(word_hz);
@@ -172,21 +182,23 @@ std::string seat_text(const LobeAnalysis& a) {
 
 LobeTexts result_texts(const LobeAnalysis& a) {
     LobeTexts t;
-    t.Label4 = std::string(label4_start) + number_text(a.angle_deg) + std::string(label4_middle) +
-               number_text(a.hf_angle_hz) + std::string(word_hz);
-    t.lbl_newseat =
-        hz_text(newseat_start, a.lowest_diffusion_hz) + std::string(newseat_middle) + seat_text(a);
-    t.Label5 = a.usable ? std::string(label5_start) + number_text(a.usable_low_hz) +
-                              std::string(label5_middle) + hz_text({}, a.usable_high_hz)
-                        : std::string(label5_none);
-    t.Label10 = hz_text(label10_start, a.plate_freq_hz);
-    t.Label7 = hz_text(label7_start, a.design_freq_hz);
-    t.Label9 = hz_text(label9_start, a.hf_zero_hz);
+    t.hf_cutoff_at_angle = std::string(hf_angle_start) + number_text(a.angle_deg) +
+                           std::string(hf_angle_middle) + number_text(a.hf_angle_hz) +
+                           std::string(word_hz);
+    t.revised_seating =
+        hz_text(seating_start, a.lowest_diffusion_hz) + std::string(seating_middle) + seat_text(a);
+    t.usable_range = a.usable ? std::string(usable_start) + number_text(a.usable_low_hz) +
+                                    std::string(usable_middle) + hz_text({}, a.usable_high_hz)
+                              : std::string(usable_none);
+    t.plate_frequency = hz_text(plate_start, a.plate_freq_hz);
+    t.design_frequency = hz_text(design_start, a.design_freq_hz);
+    t.hf_cutoff_at_zero = hz_text(hf_zero_start, a.hf_zero_hz);
     if (a.lobes_mode) {
-        t.Label8 = std::string(label8_start) + number_text(a.angle_deg) +
-                   std::string(label8_middle) + number_text(a.lobe_start_hz) + std::string(word_hz);
+        t.first_lobes = std::string(first_lobes_start) + number_text(a.angle_deg) +
+                        std::string(first_lobes_middle) + number_text(a.lobe_start_hz) +
+                        std::string(word_hz);
     }
-    t.Label6 = hz_text(label6_start, a.f_period_hz);
+    t.f_period = hz_text(f_period_start, a.f_period_hz);
     return t;
 }
 

@@ -1,19 +1,19 @@
 // What a row of periods of the current panel does with sound arriving at one
 // signal angle: the usable frequency range, the HF cutoff for that angle, where
 // the grating lobes begin, every lobe direction at every frequency, and the
-// true diffusion frequencies. Pure computation; the lobes window and the
-// usable ranges explorer draw from it.
+// true diffusion frequencies. Pure computation on const inputs; the lobes
+// window and the usable ranges explorer draw from it.
 //
 // The scattering model is the grating equation of a periodic surface: lobe
 // order m leaves at sin(phi) = m x f_period / f - sin(theta).
 #pragma once
 
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "core/design.h"
+#include "units/result.h"
+#include "units/unit_mode.h"
 
 namespace welkin {
 
@@ -55,15 +55,27 @@ struct LobeAnalysis {
     int last_true_multiple = -1;
 };
 
-struct LobeOutcome {
-    std::optional<LobeAnalysis> analysis;  // empty when refused
-    std::string_view error;                // why it was refused; empty otherwise
+// What the analysis reads of the design and its recompute's results.
+struct LobeInputs {
+    int well_count = 0;
+    double design_freq_hz = 0;
+    double well_width_mm = 0;
+    double period_width_mm = 0;  // N x (fin width + well width)
+    double plate_freq_hz = 0;    // N x design frequency
+    UnitMode unit_mode = UnitMode::metric;
+
+    friend bool operator==(const LobeInputs&, const LobeInputs&) = default;
 };
 
-// The analysis for the signal angle typed in `angle_text` (its text value).
-// Refuses angles outside -90..90 with angle_error_text and changes nothing;
-// otherwise stores lowest_diffusion_hz back into the design.
-LobeOutcome analyse_lobes(Design& design, std::string_view angle_text, bool lobes_mode);
+// The signal angle in degrees typed in the angle field: its text value, so
+// a text that is not a number reads as 0.
+double read_signal_angle(std::string_view angle_text);
+
+// The analysis for one signal angle. Refuses an angle outside -90..90 with
+// angle_error_text, and inputs no validated design has with
+// lobe_design_error_text. Changes nothing: the caller stores the result's
+// lowest_diffusion_hz in the shared results, as a run of the lobes window must.
+Result<LobeAnalysis> analyse_lobes(const LobeInputs& in, double angle_deg, bool lobes_mode);
 
 enum class LobeState { exists, near_grazing, absent };
 
@@ -87,16 +99,16 @@ struct TrueMultiple {
 // k = 1, 2, ... while k x fd is below the HF cutoff for the angle.
 std::vector<TrueMultiple> true_multiples(const LobeAnalysis& a);
 
-// The result labels, by control.
+// The result labels' texts, in the order the window lists them.
 struct LobeTexts {
-    std::string Label4;       // HF cutoff for the signal angle
-    std::string lbl_newseat;  // lowest diffusion frequency and revised seating distance
-    std::string Label5;       // usable range
-    std::string Label10;      // plate frequency
-    std::string Label7;       // design frequency
-    std::string Label9;       // HF cutoff at zero degrees
-    std::string Label8;       // first lobes; empty in the explorer
-    std::string Label6;       // f_period
+    std::string hf_cutoff_at_angle;
+    std::string revised_seating;  // lowest diffusion frequency and revised seating distance
+    std::string usable_range;
+    std::string plate_frequency;
+    std::string design_frequency;
+    std::string hf_cutoff_at_zero;
+    std::string first_lobes;  // empty in the explorer
+    std::string f_period;
 };
 
 LobeTexts result_texts(const LobeAnalysis& a);

@@ -5,33 +5,36 @@
 
 #include <array>
 #include <cmath>
+#include <limits>
 #include <string>
 #include <tuple>
+#include <type_traits>
 
-#include "core/width_analysis.h"
-#include "core/sequence.h"
+#include "core/design.h"
 
 namespace welkin {
 namespace {
 
-// A 500 Hz panel as the recompute rates it. The defaults are the worked
-// example: N 7, 50 mm wells and 5 mm fins, a 385 mm period.
-Design design(int n = 7, double well = 50, double fin = 5, UnitMode mode = UnitMode::metric) {
-    Design d;
-    d.well_count = n;
-    d.design_freq_hz = 500;
-    d.design_half_wavelength_mm = half_wavelength_from_freq(500);
-    d.fin_width_mm = fin;
-    d.well_width_mm = d.well_width_shown_mm = well;
-    d.unit_mode = mode;
-    rate_design(d, {});
-    return d;
+// A 500 Hz panel: its period is N x (fin + well) and its plate frequency N x 500 Hz. The
+// defaults are the worked example: N 7, 50 mm wells and 5 mm fins, a 385 mm period.
+LobeInputs design(int n = 7, double well = 50, double fin = 5, UnitMode mode = UnitMode::metric) {
+    return {.well_count = n,
+            .design_freq_hz = 500,
+            .well_width_mm = well,
+            .period_width_mm = n * (fin + well),
+            .plate_freq_hz = n * 500.0,
+            .unit_mode = mode};
 }
 
-LobeAnalysis analysed(Design d, const std::string& angle, bool lobes_mode = true) {
-    const LobeOutcome out = analyse_lobes(d, angle, lobes_mode);
-    EXPECT_EQ(out.error, "");
-    return out.analysis.value_or(LobeAnalysis{});
+// The angle as the window's field gives it.
+Result<LobeAnalysis> analyse(const LobeInputs& in, std::string_view angle, bool lobes_mode = true) {
+    return analyse_lobes(in, read_signal_angle(angle), lobes_mode);
+}
+
+LobeAnalysis analysed(const LobeInputs& in, const std::string& angle, bool lobes_mode = true) {
+    const Result<LobeAnalysis> out = analyse(in, angle, lobes_mode);
+    EXPECT_EQ(out.message(), "");
+    return out.value_or(LobeAnalysis{});
 }
 
 // The true multiples 500, 1000, ... Hz: 1 for an active one, 0 for the others.
@@ -42,7 +45,8 @@ std::string active(const LobeAnalysis& a) {
 }
 
 TEST(LobeAnalysis, WorkedExample) {
-    // Angle, true multiples, and the ends of Label4, Label5 and Label8 before " Hz": the numbers
+    // Angle, true multiples, and the ends of the HF cutoff at the angle, the usable range and
+    // the first lobes before " Hz": the numbers
     // that vary with the angle. sin(30 x 0.0174532925) falls just short of a half.
     const std::string rows[][5] = {
         {"0", "011111", "  0 degrees drops to  3440", " 446 Hz to  3440", "  0 degrees  893"},
@@ -50,12 +54,10 @@ TEST(LobeAnalysis, WorkedExample) {
         {"-30", "01111", " -30 degrees drops to  2979", " 446 Hz to  2979", " -30 degrees  595"},
         {"60", "011", "  60 degrees drops to  1719", " 446 Hz to  1719", "  60 degrees  478"},
     };
-    for (const auto& [angle, flags, Label4, Label5, Label8] : rows) {
+    for (const auto& [angle, flags, hf_angle, usable, first_lobes] : rows) {
         SCOPED_TRACE(angle);
-        Design d = design();
-        d.lowest_diffusion_hz = 0;
-        const LobeAnalysis a = analyse_lobes(d, angle, true).analysis.value();
-        EXPECT_EQ(d.lowest_diffusion_hz, 893);
+        const LobeAnalysis a = analyse(design(), angle, true).value();
+        EXPECT_EQ(a.lowest_diffusion_hz, 893);
         EXPECT_EQ((std::array{a.half_design_hz, a.revised_seat_mm}), (std::array{250.0, 1155.0}));
         EXPECT_NEAR(a.x_offset + a.x_per_hz * 893, 0, 1e-9);
         EXPECT_NEAR(a.x_offset + a.x_per_hz * 3440, 1000, 1e-9);
@@ -64,25 +66,25 @@ TEST(LobeAnalysis, WorkedExample) {
         EXPECT_EQ(a.last_true_multiple, static_cast<int>(flags.size()));
         const LobeTexts t = result_texts(a);
         EXPECT_EQ(
-            (std::array{t.Label4, t.lbl_newseat, t.Label5, t.Label10, t.Label7, t.Label9, t.Label8,
-                        t.Label6}),
+            (std::array{t.hf_cutoff_at_angle, t.revised_seating, t.usable_range, t.plate_frequency,
+                        t.design_frequency, t.hf_cutoff_at_zero, t.first_lobes, t.f_period}),
             (std::array<std::string, 8>{
-                "QRD HF cutoff for signal at" + Label4 + " Hz",
+                "QRD HF cutoff for signal at" + hf_angle + " Hz",
                 "Diffusion @ 893 Hz Revised seating distance 1.15m",
-                "Usable frequency range " + Label5 + " Hz", "Plate frequency  3500 Hz",
+                "Usable frequency range " + usable + " Hz", "Plate frequency  3500 Hz",
                 "Design frequency  500 Hz", "QRD HF cutoff for signal at zero degrees  3440 Hz",
-                "First lobes for signal at" + Label8 + " Hz", "f_period  893 Hz"}));
+                "First lobes for signal at" + first_lobes + " Hz", "f_period  893 Hz"}));
         // The explorer: no lobe start, and every multiple from f_period to the top of the range.
         const LobeAnalysis x = analysed(design(), angle, false);
         EXPECT_EQ(x.lobe_start_hz, 0);
         EXPECT_EQ(active(x), flags);
-        EXPECT_EQ(result_texts(x).Label5, result_texts(a).Label5);
-        EXPECT_EQ(result_texts(x).Label8, "");
+        EXPECT_EQ(result_texts(x).usable_range, result_texts(a).usable_range);
+        EXPECT_EQ(result_texts(x).first_lobes, "");
     }
     // 1155 mm is 45.47 inches cut to hundredths; .47 is nearest to 1/2.
     for (const auto& [mode, seat] : {std::tuple{UnitMode::inches, "3' 9 1/2 inches"},
                                      std::tuple{UnitMode::decimalinches, " 45.47 inches"}}) {
-        EXPECT_EQ(result_texts(analysed(design(7, 50, 5, mode), "0")).lbl_newseat,
+        EXPECT_EQ(result_texts(analysed(design(7, 50, 5, mode), "0")).revised_seating,
                   "Diffusion @ 893 Hz Revised seating distance" + std::string(seat));
     }
 }
@@ -97,7 +99,7 @@ TEST(LobeAnalysis, GrazingSignalLeavesNoUsableRange) {
         EXPECT_EQ((std::array{a.lobe_start_hz, a.hf_angle_hz, a.usable_high_hz}),
                   (std::array{lobe_start, 0.0, 0.0}))
             << angle << ' ' << fin;
-        EXPECT_EQ(result_texts(a).Label5, "There is no usable working range");
+        EXPECT_EQ(result_texts(a).usable_range, "There is no usable working range");
         EXPECT_TRUE(true_multiples(a).empty());
     }
 }
@@ -115,7 +117,8 @@ TEST(LobeAnalysis, OppositeAnglesMirrorTheLobes) {
 
 TEST(LobeAnalysis, RangeEndsForOtherDesigns) {
     // Design, seating distance, true multiples, usable range, lowest diffusion, f_period.
-    const std::tuple<Design, double, std::string, std::string, std::string, std::string> rows[] = {
+    const std::tuple<LobeInputs, double, std::string, std::string, std::string, std::string>
+        rows[] = {
         // N 3: the 1500 Hz plate is below both cutoffs, and f_period above every multiple.
         {design(3), 495, "000000", "Usable frequency range  1042 Hz to  1500 Hz",
          "Diffusion @ 2084 Hz Revised seating distance .49m", "f_period  2084 Hz"},
@@ -123,11 +126,11 @@ TEST(LobeAnalysis, RangeEndsForOtherDesigns) {
         {design(7, 100), 2064, "111", "Usable frequency range  250 Hz to  1720 Hz",
          "Diffusion @ 500 Hz Revised seating distance 2.06m", "f_period  468 Hz"},
     };
-    for (const auto& [d, seat, flags, Label5, newseat, Label6] : rows) {
+    for (const auto& [d, seat, flags, usable, revised_seating, f_period] : rows) {
         const LobeAnalysis a = analysed(d, "0");
         const LobeTexts t = result_texts(a);
-        EXPECT_EQ((std::array{t.Label5, t.lbl_newseat, t.Label6}),
-                  (std::array{Label5, newseat, Label6}));
+        EXPECT_EQ((std::array{t.usable_range, t.revised_seating, t.f_period}),
+                  (std::array{usable, revised_seating, f_period}));
         EXPECT_EQ(a.revised_seat_mm, seat);
         EXPECT_EQ(active(a), flags);
     }
@@ -164,28 +167,77 @@ TEST(LobeDirection, OrdersAtTheSineBounds) {
     }
 }
 
-TEST(LobeAnalysis, RefusalsLeaveTheDesignAlone) {
-    const std::string_view angle = "Angle of incidence must be between 90 degrees and -90 degrees";
-    const std::string_view damaged = lobe_design_error_text;
-    const std::tuple<const char*, void (*)(Design&), std::string_view> rows[] = {
-        {"90.001", nullptr, angle},
-        {"-90.001", nullptr, angle},
-        {"0", [](Design& d) { d.well_width_mm = 0; }, damaged},
-        {"0", [](Design& d) { d.design_freq_hz = 0; }, damaged},
-        {"0", [](Design& d) { d.well_count = 0; }, damaged},
-        {"0", [](Design& d) { d.well_width_mm = 200000; }, damaged},  // cutoff below f_period
+TEST(LobeAnalysis, RefusalsAreFailuresWithTheirMessages) {
+    const std::string angle = "Angle of incidence must be between 90 degrees and -90 degrees";
+    const std::string damaged = std::string(lobe_design_error_text);
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const struct {
+        const char* name;
+        double angle;
+        void (*spoil)(LobeInputs&);
+        std::string message;
+    } rows[] = {
+        {"just above 90", 90.001, nullptr, angle},
+        {"just below -90", -90.001, nullptr, angle},
+        {"not a number", nan, nullptr, angle},
+        // The angle is checked first.
+        {"both wrong", 95, [](LobeInputs& in) { in.well_width_mm = 0; }, angle},
+        {"no wells' width", 0, [](LobeInputs& in) { in.well_width_mm = 0; }, damaged},
+        {"no period", 0, [](LobeInputs& in) { in.period_width_mm = 0; }, damaged},
+        {"no design frequency", 0, [](LobeInputs& in) { in.design_freq_hz = 0; }, damaged},
+        {"no wells", 0, [](LobeInputs& in) { in.well_count = 0; }, damaged},
+        {"102 wells", 0, [](LobeInputs& in) { in.well_count = 102; }, damaged},
+        {"negative plate", 0, [](LobeInputs& in) { in.plate_freq_hz = -1; }, damaged},
+        // 200 m wells cut off at 0 Hz, below f_period.
+        {"cutoff below f_period", 0, [](LobeInputs& in) { in.well_width_mm = 200000; }, damaged},
     };
-    for (const auto& [text, spoil, error] : rows) {
-        Design d = design();
-        if (spoil) spoil(d);
-        d.lowest_diffusion_hz = -1;
-        const LobeOutcome out = analyse_lobes(d, text, true);
-        EXPECT_EQ(out.error, error) << text << ' ' << d.well_width_mm;
-        EXPECT_FALSE(out.analysis.has_value());
-        EXPECT_EQ(d.lowest_diffusion_hz, -1);
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        LobeInputs in = design();
+        if (row.spoil) row.spoil(in);
+        const Result<LobeAnalysis> out = analyse_lobes(in, row.angle, true);
+        EXPECT_FALSE(out.ok());
+        EXPECT_EQ(out.message(), row.message);
     }
     // No design frequency: no multiples, and no endless count.
     EXPECT_TRUE(true_multiples({.hf_angle_hz = 1e300}).empty());
+}
+
+// The analysis reads const inputs and no Design; what the lobes window keeps
+// (the lowest diffusion frequency) comes back in the result for its caller to store.
+static_assert(std::is_invocable_r_v<Result<LobeAnalysis>, decltype(&analyse_lobes),
+                                    const LobeInputs&, double, bool>);
+static_assert(!std::is_invocable_v<decltype(&analyse_lobes), Design&, double, bool>);
+
+TEST(LobeAnalysis, ConstInputsGiveTheSameAnswerEveryTime) {
+    const LobeInputs in = design(7, 100);
+    const LobeInputs before = in;
+    const LobeAnalysis first = analyse_lobes(in, 30, true).value();
+    const LobeAnalysis again = analyse_lobes(in, 30, true).value();
+    EXPECT_EQ(in, before);
+    // A 735 mm period: f_period 468 Hz is below the 500 Hz design frequency, which wins.
+    EXPECT_EQ((std::array{first.f_period_hz, first.lowest_diffusion_hz}),
+              (std::array{468.0, 500.0}));
+    EXPECT_EQ(result_texts(first).hf_cutoff_at_angle, result_texts(again).hf_cutoff_at_angle);
+    EXPECT_EQ((std::array{first.lobe_start_hz, first.usable_high_hz, first.revised_seat_mm}),
+              (std::array{again.lobe_start_hz, again.usable_high_hz, again.revised_seat_mm}));
+}
+
+TEST(LobeAnalysis, ReadsTheAngleFieldAsItsTextValue) {
+    // Field text, angle read, and whether the analysis accepts it.
+    const std::tuple<const char*, double, bool> rows[] = {
+        {"30", 30, true},  {"- 3 0", -30, true},  // blanks inside are ignored
+        {"abc", 0, true},                         // not a number: 0, accepted
+        {"1e2", 1, true},                         // no exponent
+        {"90", 90, true},  {"-90", -90, true},  {"9 5", 95, false},
+    };
+    for (const auto& [text, angle, accepted] : rows) {
+        SCOPED_TRACE(text);
+        EXPECT_EQ(read_signal_angle(text), angle);
+        const Result<LobeAnalysis> out = analyse(design(), text);
+        EXPECT_EQ(out.ok(), accepted);
+        EXPECT_EQ(out.value_or(LobeAnalysis{.angle_deg = 999}).angle_deg, accepted ? angle : 999);
+    }
 }
 
 }  // namespace
