@@ -15,7 +15,7 @@ namespace {
 // A drawing to scale keeps its scale however wide the panel: the window
 // pans along it, and copies and files carry all of it. Only an image wider
 // than raster paint engines and clipboards take is held at that width.
-constexpr int max_picture_width = 4 * layout::picture_full_width;
+constexpr int max_picture_width = 32767;
 
 int cross_section_width_px(const Design& d, double panel_width_mm) {
     const double twips =

@@ -2,11 +2,8 @@
 
 #include <QAction>
 #include <QActionGroup>
-#include <QCloseEvent>
-#include <QEvent>
 #include <QFrame>
 #include <QGuiApplication>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -14,44 +11,69 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QScrollBar>
-#include <algorithm>
 #include <cstddef>
-#include <initializer_list>
 
 #include "panel1d/cross_section.h"
 #include "panel1d/phase_wheel.h"
 #include "panel1d/scatter.h"
-#include "persist/app_folder.h"
-#include "forms/startup.h"
-#include "forms/report_files.h"
-#include "ui/main_window_layout.h"
 #include "render/picture_render.h"
-#include "ui/picture_view.h"
 #include "render/qt_text.h"
+#include "ui/main_menu.h"
+#include "ui/main_window_layout.h"
+#include "ui/object_names.h"
+#include "ui/picture_view.h"
 
 namespace welkin {
 
-using namespace layout;
-
 namespace {
 
-constexpr std::string_view tip_Command5 = "Shift panel one well to the left";
-constexpr std::string_view tip_Command9 = "Reset sideways shift";
-constexpr std::string_view tip_Command10 = "Shift panel  one well to the right";
-constexpr std::string_view tip_Command6 =
-    "Left-shift panel so next zero-depth well sits at left end";
-constexpr std::string_view tip_Command2 = "Reset phase wheel";
-constexpr std::string_view tip_Command7 =
-    "Rotate phase wheel anti-clockwise one step. Acts in opposite direction for inverse panel";
-constexpr std::string_view tip_Command8 =
-    "Rotate phase wheel clockwise one step. Acts in opposite direction for inverse panel";
 constexpr std::string_view note_2d =
     "Note: Depth opimisation via phase wheel rotation is not active for 2D panels";
+
+// The captions the window shows until the first recompute completes.
+constexpr std::string_view cutoffs_caption = "Cutoff freqs";
+constexpr std::string_view period_width_caption = "Panel width";
+constexpr std::string_view seating_distance_caption = "Seating distance";
+
+struct AdvancedButton {
+    Button which;
+    Control name;
+    std::string_view caption;
+    std::string_view tip;
+    void (MainForm::*handler)();
+};
+
+// The captions of the shift buttons follow the form; the wheel's two
+// rotation buttons carry rotation symbols.
+constexpr std::array<AdvancedButton, 7> advanced_button_rows = {{
+    {Button::reset_wheel, Control::reset_wheel_button, "", "Reset phase wheel",
+     &MainForm::reset_wheel},
+    {Button::shift_left, Control::shift_left_button, "", "Shift panel one well to the left",
+     &MainForm::shift_left},
+    {Button::zero_well_left, Control::zero_well_left_button, "",
+     "Left-shift panel so next zero-depth well sits at left end", &MainForm::shift_zero_well_left},
+    {Button::rotate_wheel_anticlockwise, Control::rotate_anticlockwise_button, "\u21BA",
+     "Rotate phase wheel anti-clockwise one step. Acts in opposite direction for inverse panel",
+     &MainForm::rotate_wheel_anticlockwise},
+    {Button::rotate_wheel_clockwise, Control::rotate_clockwise_button, "\u21BB",
+     "Rotate phase wheel clockwise one step. Acts in opposite direction for inverse panel",
+     &MainForm::rotate_wheel_clockwise},
+    {Button::reset_side_shift, Control::reset_side_shift_button, "", "Reset sideways shift",
+     &MainForm::reset_side_shift},
+    {Button::shift_right, Control::shift_right_button, "", "Shift panel  one well to the right",
+     &MainForm::shift_right},
+}};
 
 QLabel* label(QWidget* parent, std::string_view text) {
     auto* l = new QLabel(qs(text), parent);
     l->setTextFormat(Qt::PlainText);
     return l;
+}
+
+template <typename W>
+W* named(W* widget, Control name, int index = -1) {
+    name_control(*widget, name, index);
+    return widget;
 }
 
 }  // namespace
@@ -65,395 +87,165 @@ MainWindow::MainWindow(MainForm& form) : form_(form) {
     build_figures_table();
     build_pictures();
     build_menus();
-    lay_out();
+    lay_out_controls();
+    lay_out_pictures();
+    lay_out_figures_table();
+    size_window();
 }
 
 void MainWindow::build_fields() {
     static constexpr std::array<std::string_view, field_count> fixed_labels = {
-        "Number of wells", "Design frequency in Hz", "", "", "", ""};
+        "Number of wells", "Design frequency in Hz", "Recommended width XXmm", "", "", ""};
+    static constexpr std::array<Control, field_count> field_names = {
+        Control::well_count_field, Control::design_frequency_field, Control::well_width_field,
+        Control::fin_width_field,  Control::deepest_well_field,     Control::build_depth_2d_field};
     for (std::size_t i = 0; i < fields_.size(); ++i) {
         const auto f = static_cast<Field>(i);
-        fields_[i] = new QLineEdit(central_);
-        fields_[i]->setObjectName(QStringLiteral("Text%1").arg(i + 1));
+        fields_[i] = named(new QLineEdit(central_), field_names[i]);
         field_labels_[i] = label(central_, fixed_labels[i]);
         fields_[i]->installEventFilter(this);
         connect(fields_[i], &QLineEdit::textEdited, this, [this, f](const QString& text) {
             act([&] { form_.set_field_text(f, text.toStdString()); });
         });
     }
-    opt_freqlock_ = new QRadioButton(central_);
-    opt_depthlock_ = new QRadioButton(central_);
-    opt_buildlock_2d_ = new QRadioButton(central_);
-    opt_freqlock_->setObjectName(QStringLiteral("opt_freqlock"));
-    opt_depthlock_->setObjectName(QStringLiteral("opt_depthlock"));
-    opt_buildlock_2d_->setObjectName(QStringLiteral("opt_buildlock_2d"));
-    connect(opt_freqlock_, &QRadioButton::clicked, this,
+    name_control(*field_labels_[static_cast<std::size_t>(Field::well_width)],
+                 Control::well_width_caption);
+    name_control(*field_labels_[static_cast<std::size_t>(Field::fin_width)], Control::fin_width_label);
+    name_control(*field_labels_[static_cast<std::size_t>(Field::deepest_well)],
+                 Control::deepest_well_label);
+    name_control(*field_labels_[static_cast<std::size_t>(Field::build_depth_2d)],
+                 Control::build_depth_2d_label);
+
+    frequency_lock_ = named(new QRadioButton(central_), Control::frequency_lock);
+    depth_lock_ = named(new QRadioButton(central_), Control::depth_lock);
+    build_depth_2d_lock_ = named(new QRadioButton(central_), Control::build_depth_2d_lock);
+    connect(frequency_lock_, &QRadioButton::clicked, this,
             [this] { act([&] { form_.lock_design_frequency(); }); });
-    connect(opt_depthlock_, &QRadioButton::clicked, this,
+    connect(depth_lock_, &QRadioButton::clicked, this,
             [this] { act([&] { form_.lock_deepest_well(); }); });
-    connect(opt_buildlock_2d_, &QRadioButton::clicked, this,
+    connect(build_depth_2d_lock_, &QRadioButton::clicked, this,
             [this] { act([&] { form_.lock_build_depth_2d(); }); });
 }
 
 void MainWindow::build_buttons() {
-    const auto button = [this](std::string_view name, std::string_view caption,
-                               std::function<void()> handler) {
-        auto* b = new QPushButton(qs(caption), central_);
-        b->setObjectName(qs(name));
+    const auto button = [this](Control name, std::string_view caption,
+                               void (MainForm::*handler)()) {
+        auto* b = named(new QPushButton(qs(caption), central_), name);
         b->setAutoDefault(false);
-        connect(b, &QPushButton::clicked, this, [this, handler] { act(handler); });
+        connect(b, &QPushButton::clicked, this, [this, handler] { act([&] { (form_.*handler)(); }); });
         return b;
     };
-    Command1_ = button("Command1", "Go", [this] { form_.recompute(); });
-    Command3_ = button("Command3", "Next prime number", [this] { form_.next_prime_order(); });
-    Command4_ = button("Command4", "Previous prime number", [this] { form_.previous_prime_order(); });
-    Command11_ = button("Command11", "Normal / Inverse Panel", [this] { form_.toggle_inverse(); });
-
-    struct Advanced {
-        Button which;
-        std::string_view name;
-        std::string_view tip;
-        std::function<void()> handler;
-    };
-    const std::array<Advanced, 7> advanced = {{
-        {Button::reset_wheel, "Command2", tip_Command2, [this] { form_.reset_wheel(); }},
-        {Button::shift_left, "Command5", tip_Command5, [this] { form_.shift_left(); }},
-        {Button::zero_well_left, "Command6", tip_Command6, [this] { form_.shift_zero_well_left(); }},
-        {Button::rotate_wheel_anticlockwise, "Command7", tip_Command7, [this] { form_.rotate_wheel_anticlockwise(); }},
-        {Button::rotate_wheel_clockwise, "Command8", tip_Command8, [this] { form_.rotate_wheel_clockwise(); }},
-        {Button::reset_side_shift, "Command9", tip_Command9, [this] { form_.reset_side_shift(); }},
-        {Button::shift_right, "Command10", tip_Command10, [this] { form_.shift_right(); }},
-    }};
-    for (const Advanced& a : advanced) {
-        QPushButton* b = button(a.name, "", a.handler);
-        b->setToolTip(qs(a.tip));
-        advanced_buttons_[static_cast<std::size_t>(a.which)] = b;
+    go_button_ = button(Control::go_button, "Go", &MainForm::recompute);
+    next_prime_button_ = button(Control::next_prime_button, "Next prime number",
+                                &MainForm::next_prime_order);
+    previous_prime_button_ = button(Control::previous_prime_button, "Previous prime number",
+                                    &MainForm::previous_prime_order);
+    inverse_button_ = button(Control::inverse_button, "Normal / Inverse Panel",
+                             &MainForm::toggle_inverse);
+    for (const AdvancedButton& row : advanced_button_rows) {
+        QPushButton* b = button(row.name, row.caption, row.handler);
+        b->setToolTip(qs(row.tip));
+        advanced_buttons_[static_cast<std::size_t>(row.which)] = b;
     }
-    // Rotation symbols on the two wheel buttons.
-    advanced_buttons_[static_cast<std::size_t>(Button::rotate_wheel_anticlockwise)]->setText(
-        QStringLiteral("\u21BA"));
-    advanced_buttons_[static_cast<std::size_t>(Button::rotate_wheel_clockwise)]->setText(
-        QStringLiteral("\u21BB"));
 }
 
 void MainWindow::build_results() {
-    Label6_ = label(central_, "Cutoff freqs");
-    Label13_ = label(central_, "Panel width");
-    Label11_ = label(central_, "Seating distance");
-    Label8_ = label(central_, "< explore");
-    Label8_->setEnabled(false);  // the usable ranges explorer comes later
-    lbl_status_ = label(central_, "");
-    for (QLabel*& tile : lbl_score_) {
-        tile = label(central_, "");
-        tile->setAutoFillBackground(true);
+    cutoffs_label_ = named(label(central_, cutoffs_caption), Control::cutoffs_label);
+    period_width_label_ = named(label(central_, period_width_caption), Control::period_width_label);
+    seating_distance_label_ =
+        named(label(central_, seating_distance_caption), Control::seating_distance_label);
+    explore_label_ = named(label(central_, "< explore"), Control::explore_label);
+    explore_label_->setEnabled(false);  // the usable ranges explorer is not in this program yet
+    status_line_ = named(label(central_, ""), Control::status_line);
+    for (std::size_t i = 0; i < score_tiles_.size(); ++i) {
+        score_tiles_[i] = named(label(central_, ""), Control::score_tile, static_cast<int>(i));
+        score_tiles_[i]->setAutoFillBackground(true);
     }
-    Frame3_ = new QFrame(central_);
-    Frame3_->setFrameShape(QFrame::Box);
-    auto* note = label(Frame3_, note_2d);
+    note_2d_frame_ = named(new QFrame(central_), Control::note_2d_frame);
+    note_2d_frame_->setFrameShape(QFrame::Box);
+    QLabel* note = named(label(note_2d_frame_, note_2d), Control::note_2d_label);
     note->setWordWrap(true);
-    note->setGeometry(6, 4, 300, 40);
-    Frame3_->hide();  // shown only while the 2D window is open
+    note->setGeometry(layout::note_2d_text);
+    note_2d_frame_->hide();  // shown only while the 2D window is open
 }
 
 void MainWindow::build_figures_table() {
-    Frame2_ = new QFrame(central_);
-    Frame2_->setFrameShape(QFrame::StyledPanel);
-    QFont small = Frame2_->font();
+    figures_table_ = named(new QFrame(central_), Control::figures_table);
+    figures_table_->setFrameShape(QFrame::StyledPanel);
+    QFont small = figures_table_->font();
     small.setPointSizeF(small.pointSizeF() * 0.85);  // eleven columns of depths side by side
-    Frame2_->setFont(small);
-    Label1_ = label(Frame2_, "Toggle results");
-    Label1_->setCursor(Qt::PointingHandCursor);
-    Label1_->setStyleSheet(QStringLiteral("color: #3050c0; text-decoration: underline;"));
-    Label1_->installEventFilter(this);
-    Label5_ = label(Frame2_, "Well number");
-    Label21_ = label(Frame2_, "Ratio");
-    for (std::size_t j = 0; j < wellnum_.size(); ++j) {
-        wellnum_[j] = label(Frame2_, "");
-        ratio_[j] = label(Frame2_, "");
-        ratio_[j]->setWordWrap(true);
-        ratio_[j]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    figures_table_->setFont(small);
+    results_toggle_ = named(label(figures_table_, "Toggle results"), Control::results_toggle);
+    results_toggle_->setCursor(Qt::PointingHandCursor);
+    results_toggle_->setStyleSheet(QStringLiteral("color: #3050c0; text-decoration: underline;"));
+    results_toggle_->installEventFilter(this);
+    well_number_heading_ =
+        named(label(figures_table_, "Well number"), Control::well_number_heading);
+    ratio_heading_ = named(label(figures_table_, "Ratio"), Control::ratio_heading);
+    for (std::size_t j = 0; j < well_number_cells_.size(); ++j) {
+        const int column = static_cast<int>(j);
+        well_number_cells_[j] = named(label(figures_table_, ""), Control::well_number_cell, column);
+        ratio_cells_[j] = named(label(figures_table_, ""), Control::ratio_cell, column);
+        ratio_cells_[j]->setWordWrap(true);
+        ratio_cells_[j]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     }
-    HScroll1_ = new QScrollBar(Qt::Horizontal, Frame2_);
-    connect(HScroll1_, &QScrollBar::valueChanged, this,
+    figures_scroll_ = named(new QScrollBar(Qt::Horizontal, figures_table_), Control::figures_scroll);
+    connect(figures_scroll_, &QScrollBar::valueChanged, this,
             [this](int value) { act([&] { form_.scroll_figures(value); }); });
 }
 
 void MainWindow::build_pictures() {
-    Picture1_ = new PictureView(central_);
-    Picture2_ = new PictureView(central_);
-    Picture3_ = new PictureView(central_);
-    Picture1_->setObjectName(QStringLiteral("Picture1"));
-    Picture2_->setObjectName(QStringLiteral("Picture2"));
-    Picture3_->setObjectName(QStringLiteral("Picture3"));
-    Picture1_->setToolTip(qs(cross_section_tip));
-    Picture2_->setToolTip(qs(phase_wheel_tip));
-    Picture3_->setToolTip(qs(scatter_tip));
-    Picture1_->on_double_click = [this] { act([&] { form_.copy_cross_section(); }); };
-    Picture2_->on_double_click = [this] { act([&] { form_.copy_phase_wheel(); }); };
-    Picture3_->on_click = [this] { act([&] { form_.copy_scatter(); }); };
-    Picture1_->on_pointer_move = [this](int x) { show_pointer_tip(x); };
-}
-
-void MainWindow::lay_out() {
-    // frame_controls: the input fields, their locks and the main buttons.
-    for (std::size_t i = 0; i < fields_.size(); ++i) {
-        static constexpr std::array<int, field_count> rows = {0, 1, 5, 4, 2, 3};
-        const int y = 10 + rows[i] * row_height;
-        field_labels_[i]->setGeometry(controls_left, y + 3, label_width, 20);
-        fields_[i]->setGeometry(controls_left + label_width, y, field_width, 24);
-    }
-    const int lock_x = controls_left + label_width + field_width + 8;
-    opt_freqlock_->setGeometry(lock_x, 10 + 1 * row_height, 24, 24);
-    opt_depthlock_->setGeometry(lock_x, 10 + 2 * row_height, 24, 24);
-    opt_buildlock_2d_->setGeometry(lock_x, 10 + 3 * row_height, 24, 24);
-    Command1_->setGeometry(buttons_left, 10, button_width, 26);
-    Command3_->setGeometry(buttons_left, 10 + row_height, button_width, 26);
-    Command4_->setGeometry(buttons_left, 10 + 2 * row_height, button_width, 26);
-    Command11_->setGeometry(buttons_left, 10 + 3 * row_height, button_width, 26);
-    Label8_->setGeometry(buttons_left, 10 + 5 * row_height + 4, button_width, 20);
-    Label6_->setGeometry(results_left, 14, 480, 20);
-    Label13_->setGeometry(results_left, 14 + row_height, 480, 20);
-    Label11_->setGeometry(results_left, 14 + 2 * row_height, 480, 20);
-    Frame3_->setGeometry(px(240), px(1800), 320, 48);
-
-    // The pictures, placed by the layout rules relative to one another.
-    const int wheel = wheel_size;
-    Picture3_->setGeometry(picture1_left, controls_height, picture_full_width, scatter_height);
-    Picture1_->setGeometry(picture1_left, picture1_top, picture_full_width, wheel);
-    Picture2_->setGeometry(static_cast<int>(0.3 * (picture1_left - wheel)), picture1_top, wheel,
-                           wheel);
-    for (PictureView* view : {Picture1_, Picture2_, Picture3_}) {
-        view->set_image(blank_picture(view->size()));
-    }
-    lbl_status_->setGeometry(picture1_left, picture1_top + wheel, picture_full_width,
-                             status_height);
-
-    const auto place = [this](Button b, int x, int y, int w, int h) {
-        advanced_buttons_[static_cast<std::size_t>(b)]->setGeometry(x, y, w, h);
-    };
-    const int wheel_centre = Picture2_->x() + wheel / 2;
-    const int row_y = picture1_top + wheel + 4;
-    place(Button::reset_wheel, wheel_centre - 20, row_y, 40, 28);
-    place(Button::rotate_wheel_anticlockwise, wheel_centre - 64, row_y, 40, 28);
-    place(Button::rotate_wheel_clockwise, wheel_centre + 24, row_y, 40, 28);
-    const int quarter = wheel / 4;
-    const int side_x = picture1_left - side_button_width - 2;
-    place(Button::shift_left, side_x, picture1_top, side_button_width, quarter);
-    place(Button::zero_well_left, side_x, picture1_top + quarter, side_button_width, quarter);
-    place(Button::reset_side_shift, side_x, picture1_top + 2 * quarter, side_button_width, quarter);
-    place(Button::shift_right, side_x, picture1_top + 3 * quarter, side_button_width, quarter);
-
-    // The figures table sits under the status line, its columns over the picture's width.
-    const int table_top = picture1_top + wheel + status_height + 2;
-    const int table_width = hscroll_left + hscroll_width + 10;
-    Frame2_->setGeometry(frame2_left, table_top, table_width, table_height);
-    Label1_->setGeometry(8, 4, 200, 18);
-    Label5_->setGeometry(8, 24, hscroll_left - 12, 18);
-    Label21_->setGeometry(8, 44, hscroll_left - 12, 18);
-    const double column = hscroll_width / static_cast<double>(figures_rows);
-    for (std::size_t j = 0; j < wellnum_.size(); ++j) {
-        const int x = hscroll_left + static_cast<int>(column * static_cast<double>(j));
-        wellnum_[j]->setGeometry(x, 24, static_cast<int>(column), 18);
-        ratio_[j]->setGeometry(x, 44, static_cast<int>(column), 32);
-    }
-    HScroll1_->setGeometry(hscroll_left, table_height - 18, hscroll_width, 16);
-
-    const int width = frame2_left + table_width + px(200);
-    const int height = table_top + table_height + 8;
-    central_->setFixedSize(width, height);
-    const int quarter_height = height / 4;
-    for (std::size_t i = 0; i < lbl_score_.size(); ++i) {
-        // A small gap keeps four tiles of one colour apart.
-        lbl_score_[i]->setGeometry(0, static_cast<int>(i) * quarter_height - px(400), tile_width,
-                                   quarter_height - 3);
-    }
-    for (QLabel* tile : lbl_score_) tile->installEventFilter(this);
-    setFixedSize(sizeHint());
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        // Centred across, its top at 40 % of the free height.
-        const QRect free = screen->availableGeometry();
-        move(free.x() + (free.width() - width) / 2,
-             free.y() + std::max(0, (free.height() - this->height()) * 2 / 5));
-    }
+    cross_section_view_ = named(new PictureView(central_), Control::cross_section_picture);
+    phase_wheel_view_ = named(new PictureView(central_), Control::phase_wheel_picture);
+    scatter_view_ = named(new PictureView(central_), Control::scatter_picture);
+    cross_section_view_->setToolTip(qs(cross_section_tip));
+    phase_wheel_view_->setToolTip(qs(phase_wheel_tip));
+    scatter_view_->setToolTip(qs(scatter_tip));
+    cross_section_view_->on_double_click = [this] { act([&] { form_.copy_cross_section(); }); };
+    phase_wheel_view_->on_double_click = [this] { act([&] { form_.copy_phase_wheel(); }); };
+    scatter_view_->on_click = [this] { act([&] { form_.copy_scatter(); }); };
+    cross_section_view_->on_pointer_move = [this](int x) { show_pointer_tip(x); };
+    picture_pan_bar_ = new QScrollBar(Qt::Horizontal, central_);
+    picture_pan_bar_->hide();  // until a drawing is wider than its place
+    connect(picture_pan_bar_, &QScrollBar::valueChanged, this,
+            [this](int x) { pan_pictures(x); });
 }
 
 void MainWindow::build_menus() {
-    QMenuBar* bar = menuBar();
-    const auto item = [this](QMenu* menu, std::string_view caption, std::function<void()> handler) {
-        QAction* a = menu->addAction(qs(caption));
-        if (handler) {
-            connect(a, &QAction::triggered, this, [this, handler] { act(handler); });
-        } else {
-            a->setEnabled(false);  // its window comes with a later version
+    QMenu* menu = nullptr;
+    QActionGroup* group = nullptr;
+    int group_number = 0;
+    for (const MenuEntry& entry : main_menu()) {
+        if (entry.group != group_number) group = nullptr;  // a new radio group starts
+        group_number = entry.group;
+        switch (entry.kind) {
+            case MenuEntry::Kind::menu: menu = menuBar()->addMenu(qs(entry.caption)); break;
+            case MenuEntry::Kind::separator: menu->addSeparator(); break;
+            case MenuEntry::Kind::item:
+                bind_menu_item(entry, menu->addAction(qs(entry.caption)), group);
+                break;
+            case MenuEntry::Kind::bar_command:
+                bind_menu_item(entry, menuBar()->addAction(qs(entry.caption)), group);
+                break;
         }
-        return a;
-    };
-    const auto checkable = [&](QMenu* menu, std::string_view caption, std::function<void()> h) {
-        QAction* a = item(menu, caption, std::move(h));
-        a->setCheckable(true);
-        return a;
-    };
-
-    QMenu* file = bar->addMenu(QStringLiteral("&File"));
-    item(file, "Open", nullptr);
-    item(file, "Save As", nullptr);
-    file->addSeparator();
-    item(file, "Reset to default values and settings", [this] { reset_to_defaults(form_); });
-
-    QMenu* options = bar->addMenu(QStringLiteral("&Options"));
-    mnu_autowells_ =
-        checkable(options, "Auto-minimise well width", [this] { form_.toggle_auto_well_width(); });
-    options->addSeparator();
-    mnu_advanced_ = checkable(
-        options, "Advanced mode - allow rotation of phase wheel and side-shifting of panel",
-        [this] { form_.toggle_advanced(); });
-    mnu_auto_optimise_ = checkable(
-        options, "   Auto-optimise phase wheel rotation for shallowest 1D panel in advanced mode",
-        [this] { form_.toggle_auto_optimise(); });
-    mnu_inverse_pairing_ =
-        checkable(options, "   1D panel will be used in a sequence that includes its inverse",
-                  [this] { form_.toggle_inverse_pairing(); });
-    mnu_2d_optimise_ = checkable(
-        options, "   For 2D inverse panels, convert N-depth well to zero-depth for shallower build",
-        [this] { form_.toggle_optimise_2d(); });
-
-    QAction* scorecard = bar->addAction(QStringLiteral("&Scorecard"));
-    scorecard->setEnabled(false);  // its window comes with a later version
-    mnu_optimise_ = bar->addAction(QStringLiteral("Opti&mise"));
-    connect(mnu_optimise_, &QAction::triggered, this,
-            [this] { act([&] { form_.optimise_now(); }); });
-
-    QMenu* display = bar->addMenu(QStringLiteral("&Display"));
-    mnu_halfwidth_ = checkable(
-        display,
-        "When 1st well is zero-depth, show panel moved left half a well for symmetrical build",
-        [this] { form_.toggle_half_width(); });
-    display->addSeparator();
-    item(display,
-         "These options are handy when pasting pictures of different panels into a paint program",
-         nullptr);
-    item(display, "Also good to see panel size changes in advanced mode with auto-wells turned on",
-         nullptr);
-    // In the order of vertical_scales.
-    static constexpr std::array<std::string_view, 5> scale_captions = {
-        "Stretch the panel to use the full size of the drawing area",
-        "Draw the panel to scale as a Large picture",
-        "Draw the panel to scale as a Medium picture",
-        "Draw the panel to scale as a Small picture",
-        "Draw the panel to scale as a Very small picture",
-    };
-    auto* scale_group = new QActionGroup(this);
-    for (std::size_t i = 0; i < scale_captions.size(); ++i) {
-        const int mm = vertical_scales[i];
-        scale_items_[i] =
-            checkable(display, scale_captions[i], [this, mm] { form_.select_vertical_scale(mm); });
-        scale_group->addAction(scale_items_[i]);
     }
-
-    // The visualiser's and the lobes window's settings come with those windows;
-    // until then their items show the factory choices, greyed.
-    const auto group = [&](QMenu* menu, std::initializer_list<std::string_view> captions,
-                           std::size_t checked) {
-        std::size_t i = 0;
-        for (const std::string_view caption : captions) {
-            QAction* a = item(menu, caption, nullptr);
-            a->setCheckable(true);
-            a->setChecked(i++ == checked);
-        }
-    };
-    QMenu* visualizer = bar->addMenu(QStringLiteral("&Visualizer"));
-    item(visualizer, "Show Visualizer", nullptr)->setCheckable(true);
-    visualizer->addSeparator();
-    group(visualizer,
-          {"One Panel: As shown on main form", "Two Panels: Both as shown on main form",
-           "Two Panels: One as shown on main form, the other as it's Inverse ",
-           "Three Panels: All as shown on main form",
-           "Three Panels: 1st and 3rd as shown on main form, middle panel as their inverse",
-           "Three Panels: Normal, Normal, Inverse  - as per Barker Code"},
-          0);
-    visualizer->addSeparator();
-    group(visualizer, {"Welkin Green", "Kit Kat", "The Blues", "Arizona Sunset"}, 2);
-    visualizer->addSeparator();
-    group(visualizer, {"Highlight true Inverse panels  in light brown"}, 0);
-
-    QMenu* export_menu = bar->addMenu(QStringLiteral("&Export"));
-    item(export_menu, "Generate 1D report", [this] { generate_1d_report(form_, app_folder()); });
-    export_menu->addSeparator();
-    item(export_menu, "Copy panel picture to clipboard. (Shortcut: Double-click picture)",
-         [this] { form_.copy_cross_section(); });
-    item(export_menu,
-         "Copy phase wheel picture to clipboard.  (Shortcut: Double-click phase wheel)",
-         [this] { form_.copy_phase_wheel(); });
-    item(export_menu, "Copy scatter drawing to clipboard. (Shortcut: Double-click drawing)",
-         [this] { form_.copy_scatter(); });
-
-    QAction* print = bar->addAction(QStringLiteral("&Print"));
-    connect(print, &QAction::triggered, this, [this] { act([&] { form_.print_main_window(); }); });
-
-    QMenu* lobes = bar->addMenu(QStringLiteral("&Lobes"));
-    item(lobes, "Show Lobes generated when several periods of this panel are used side-by-side",
-         nullptr);
-    lobes->addSeparator();
-    group(lobes, {"Maximum size", "75%"}, 0);
-
-    bar->addAction(QStringLiteral("&2D"))->setEnabled(false);
-    QAction* units = bar->addAction(QStringLiteral("&Units"));
-    connect(units, &QAction::triggered, this, [this] { act([&] { form_.open_units(); }); });
-    bar->addAction(QStringLiteral("&About"))->setEnabled(false);
 }
 
-void MainWindow::act(const std::function<void()>& handler) {
-    handler();
-    refresh();
-}
-
-bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-    for (std::size_t i = 0; i < fields_.size(); ++i) {
-        if (watched != fields_[i]) continue;
-        const auto f = static_cast<Field>(i);
-        if (event->type() == QEvent::FocusOut) {
-            act([&] { form_.field_lost_focus(f); });
-        } else if (event->type() == QEvent::KeyPress) {
-            const int key = static_cast<QKeyEvent*>(event)->key();
-            if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-                act([&] { form_.field_enter(f); });
-                return true;
-            }
-        }
-        return false;
+void MainWindow::bind_menu_item(const MenuEntry& entry, QAction* action, QActionGroup*& group) {
+    name_control(*action, entry.name);
+    action->setCheckable(entry.checkable);
+    action->setChecked(entry.checked_at_start);
+    if (entry.group != 0) {
+        if (group == nullptr) group = new QActionGroup(this);
+        group->addAction(action);
     }
-    if (event->type() == QEvent::MouseButtonPress && watched == Label1_) {
-        act([&] { form_.next_results_page(); });
-        return true;
+    if (entry.handler != nullptr) {
+        connect(action, &QAction::triggered, this,
+                [this, handler = entry.handler] { act([&] { handler(form_); }); });
+    } else {
+        action->setEnabled(false);
     }
-    return QMainWindow::eventFilter(watched, event);
-}
-
-void MainWindow::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::WindowStateChange) {
-        act([&] { form_.minimised_changed(isMinimized()); });
-    }
-    QMainWindow::changeEvent(event);
-}
-
-void MainWindow::closeEvent(QCloseEvent* event) {
-    shut_down(form_);
-    QMainWindow::closeEvent(event);
-}
-
-void MainWindow::focus_field(Field field) {
-    fields_[static_cast<std::size_t>(field)]->setFocus();
-}
-
-void MainWindow::show_companion(Window, bool) {}
-
-QImage MainWindow::picture_image(Picture picture) const {
-    switch (picture) {
-        case Picture::cross_section: return Picture1_->image();
-        case Picture::phase_wheel: return Picture2_->image();
-        case Picture::scatter: return Picture3_->image();
-    }
-    return {};
+    if (entry.checked != nullptr || entry.enabled != nullptr) menu_items_.push_back({&entry, action});
 }
 
 }  // namespace welkin

@@ -6,21 +6,23 @@
 #include <QMainWindow>
 #include <array>
 #include <functional>
+#include <vector>
 
 #include "forms/main_form.h"
 
 class QAction;
 class QActionGroup;
+class QFrame;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
 class QScrollBar;
-class QFrame;
 
 namespace welkin {
 
 class PictureView;
+struct MenuEntry;
 
 class MainWindow final : public QMainWindow {
 public:
@@ -28,9 +30,8 @@ public:
 
     MainForm& form() { return form_; }
     void focus_field(Field field);
+    // The whole picture as last drawn, also where it is wider than its place.
     QImage picture_image(Picture picture) const;
-    // The scorecard and visualiser windows join here when they exist.
-    void show_companion(Window window, bool shown);
 
     // Re-reads everything the window shows from the form.
     void refresh();
@@ -41,17 +42,28 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    struct BoundItem {
+        const MenuEntry* entry;
+        QAction* action;
+    };
+
     void build_fields();
     void build_buttons();
     void build_results();
     void build_figures_table();
     void build_pictures();
     void build_menus();
-    void lay_out();
+    void bind_menu_item(const MenuEntry& entry, QAction* action, QActionGroup*& group);
+    void lay_out_controls();
+    void lay_out_pictures();
+    void lay_out_figures_table();
+    void size_window();
 
     // Runs a handler of the form, then shows what it changed.
     void act(const std::function<void()>& handler);
+    bool field_event(Field field, QEvent* event);
     void repaint_pictures();
+    void pan_pictures(int x_px);
     void refresh_fields();
     void refresh_buttons();
     void refresh_results();
@@ -63,47 +75,43 @@ private:
     QWidget* central_ = nullptr;
 
     std::array<QLineEdit*, field_count> fields_{};
+    // In the order of Field; the well width's is the caption the recompute writes.
     std::array<QLabel*, field_count> field_labels_{};
-    QRadioButton* opt_freqlock_ = nullptr;
-    QRadioButton* opt_depthlock_ = nullptr;
-    QRadioButton* opt_buildlock_2d_ = nullptr;
+    QRadioButton* frequency_lock_ = nullptr;
+    QRadioButton* depth_lock_ = nullptr;
+    QRadioButton* build_depth_2d_lock_ = nullptr;
 
-    QPushButton* Command1_ = nullptr;
-    QPushButton* Command3_ = nullptr;
-    QPushButton* Command4_ = nullptr;
-    QPushButton* Command11_ = nullptr;
+    QPushButton* go_button_ = nullptr;
+    QPushButton* next_prime_button_ = nullptr;
+    QPushButton* previous_prime_button_ = nullptr;
+    QPushButton* inverse_button_ = nullptr;
     std::array<QPushButton*, 7> advanced_buttons_{};  // in the order of Button
 
-    QLabel* Label6_ = nullptr;
-    QLabel* Label13_ = nullptr;
-    QLabel* Label11_ = nullptr;
-    QLabel* Label8_ = nullptr;
-    QFrame* Frame3_ = nullptr;
-    std::array<QLabel*, 4> lbl_score_{};
-    QLabel* lbl_status_ = nullptr;
+    QLabel* cutoffs_label_ = nullptr;
+    QLabel* period_width_label_ = nullptr;
+    QLabel* seating_distance_label_ = nullptr;
+    QLabel* explore_label_ = nullptr;
+    QFrame* note_2d_frame_ = nullptr;
+    std::array<QLabel*, 4> score_tiles_{};
+    QLabel* status_line_ = nullptr;
 
-    QFrame* Frame2_ = nullptr;
-    QLabel* Label1_ = nullptr;
-    QLabel* Label5_ = nullptr;
-    QLabel* Label21_ = nullptr;
-    std::array<QLabel*, figures_rows> wellnum_{};
-    std::array<QLabel*, figures_rows> ratio_{};
-    QScrollBar* HScroll1_ = nullptr;
+    QFrame* figures_table_ = nullptr;
+    QLabel* results_toggle_ = nullptr;
+    QLabel* well_number_heading_ = nullptr;
+    QLabel* ratio_heading_ = nullptr;
+    std::array<QLabel*, figures_rows> well_number_cells_{};
+    std::array<QLabel*, figures_rows> ratio_cells_{};
+    QScrollBar* figures_scroll_ = nullptr;
 
-    PictureView* Picture1_ = nullptr;
-    PictureView* Picture2_ = nullptr;
-    PictureView* Picture3_ = nullptr;
+    PictureView* cross_section_view_ = nullptr;
+    PictureView* phase_wheel_view_ = nullptr;
+    PictureView* scatter_view_ = nullptr;
+    QScrollBar* picture_pan_bar_ = nullptr;
 
-    QAction* mnu_autowells_ = nullptr;
-    QAction* mnu_advanced_ = nullptr;
-    QAction* mnu_auto_optimise_ = nullptr;
-    QAction* mnu_inverse_pairing_ = nullptr;
-    QAction* mnu_2d_optimise_ = nullptr;
-    QAction* mnu_optimise_ = nullptr;
-    QAction* mnu_halfwidth_ = nullptr;
-    std::array<QAction*, 5> scale_items_{};
+    std::vector<BoundItem> menu_items_;  // the items whose check or enabling follows the form
 
-    long pictures_drawn_for_ = -1;  // the completed recompute the pictures show
+    long pictures_drawn_for_ = 0;  // the completed recompute the pictures show
+    bool closing_ = false;
 };
 
 }  // namespace welkin

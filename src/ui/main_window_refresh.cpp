@@ -54,7 +54,7 @@ void MainWindow::refresh_fields() {
         set_colour(field, "background-color", form_.field_background(f));
     }
     // The well width's caption is a result, written once a recompute completes.
-    if (true) {
+    if (form_.completed_recomputes() > 0) {
         field_labels_[static_cast<std::size_t>(Field::well_width)]->setText(
             qs(form_.texts().well_width_caption));
     }
@@ -97,7 +97,7 @@ void MainWindow::refresh_results() {
     set_colour(status_line_, "color", form_.status_colour());
     // Until a recompute completes there are no results: the labels keep
     // their design-time captions and the tiles their neutral colour.
-    if (false) return;
+    if (form_.completed_recomputes() == 0) return;
     const DesignTexts& r = form_.texts();
     cutoffs_label_->setText(qs(r.cutoffs));
     period_width_label_->setText(qs(r.period_width));

@@ -16,10 +16,16 @@ void PictureView::set_image(QImage image) {
     update();
 }
 
+void PictureView::set_scroll_x(int pixels) {
+    if (pixels == scroll_x_) return;
+    scroll_x_ = pixels;
+    update();
+}
+
 void PictureView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), palette().window());
-    painter.drawImage(0, 0, image_);
+    painter.drawImage(-scroll_x_, 0, image_);
 }
 
 void PictureView::mousePressEvent(QMouseEvent* event) {
@@ -31,7 +37,7 @@ void PictureView::mouseDoubleClickEvent(QMouseEvent* event) {
 }
 
 void PictureView::mouseMoveEvent(QMouseEvent* event) {
-    if (on_pointer_move) on_pointer_move(event->position().toPoint().x());
+    if (on_pointer_move) on_pointer_move(event->position().toPoint().x() + scroll_x_);
 }
 
 }  // namespace welkin

@@ -1,4 +1,6 @@
-// A picture box: shows its persistent image and reports the pointer.
+// A picture box: shows its persistent image and reports the pointer. An
+// image wider than the box is shown from `scroll_x` on; the image itself is
+// always the whole picture.
 #pragma once
 
 #include <QImage>
@@ -14,9 +16,11 @@ public:
     // The image the last drawing left; repaints and clipboard copies use it.
     const QImage& image() const { return image_; }
     void set_image(QImage image);
+    void set_scroll_x(int pixels);
 
     std::function<void()> on_click;
     std::function<void()> on_double_click;
+    // x in pixels of the whole image.
     std::function<void(int x_px)> on_pointer_move;
 
 protected:
@@ -27,6 +31,7 @@ protected:
 
 private:
     QImage image_;
+    int scroll_x_ = 0;
 };
 
 }  // namespace welkin

@@ -19,6 +19,9 @@ namespace welkin {
 namespace {
 
 constexpr const char* program_name = "Welkin";
+// A long drawing yields often; one yield serves what is pending and returns
+// within this time even while events keep arriving.
+constexpr int max_yield_ms = 50;
 constexpr const char* msg_no_printer =
     "No printer is set up on this computer, so the window cannot be printed.";
 
@@ -27,6 +30,11 @@ QString title_or_default(std::string_view title) {
 }
 
 }  // namespace
+
+void QtHost::attach(MainWindow* window) {
+    window_ = window;
+    windows_.add(Window::main, window);
+}
 
 void QtHost::message_box(std::string_view text, std::string_view title) {
     QMessageBox::information(window_, title_or_default(title), qs(text));
@@ -55,13 +63,14 @@ void QtHost::open_with_shell(const std::string& path_or_address) {
 }
 
 void QtHost::print_window(Window window) {
-    if (window_ == nullptr || window != Window::main) return;
+    QWidget* shown = windows_.find(window);
+    if (shown == nullptr) return;
     if (QPrinterInfo::availablePrinters().isEmpty()) {
         message_box(msg_no_printer, "");
         return;
     }
     QPrinter printer(QPrinterInfo::defaultPrinter());
-    const QPixmap shot = window_->grab();
+    const QPixmap shot = shown->grab();
     QPainter painter(&printer);
     const QRect page = painter.viewport();
     QSize size = shot.size();
@@ -72,7 +81,7 @@ void QtHost::print_window(Window window) {
 }
 
 void QtHost::show_window(Window window, bool shown) {
-    if (window_ != nullptr) window_->show_companion(window, shown);
+    windows_.show(window, shown);
 }
 
 void QtHost::show_modal(Window window) {
@@ -82,7 +91,9 @@ void QtHost::show_modal(Window window) {
 }
 
 void QtHost::yield_to_interface() {
-    QCoreApplication::processEvents();
+    // User input too: a run's "Abort" must be served while it draws; the
+    // windows disable what would start a second run meanwhile.
+    QCoreApplication::processEvents(QEventLoop::AllEvents, max_yield_ms);
 }
 
 }  // namespace welkin

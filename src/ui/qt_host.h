@@ -3,6 +3,7 @@
 #pragma once
 
 #include "forms/host.h"
+#include "ui/window_registry.h"
 
 namespace welkin {
 
@@ -11,8 +12,10 @@ class MainWindow;
 class QtHost final : public Host {
 public:
     // The main window is created after the model it shows, so it is
-    // attached once it exists.
-    void attach(MainWindow* window) { window_ = window; }
+    // attached once it exists; it is also registered as Window::main.
+    void attach(MainWindow* window);
+    // The modeless windows the forms show and hide register here.
+    WindowRegistry& windows() { return windows_; }
 
     void message_box(std::string_view text, std::string_view title) override;
     bool ask_yes_no(std::string_view text, std::string_view title) override;
@@ -26,6 +29,7 @@ public:
 
 private:
     MainWindow* window_ = nullptr;
+    WindowRegistry windows_;
 };
 
 }  // namespace welkin

@@ -1,0 +1,182 @@
+#include "ui/main_menu.h"
+
+#include <array>
+#include <cstddef>
+
+#include "forms/report_files.h"
+#include "forms/startup.h"
+#include "persist/app_folder.h"
+
+namespace welkin {
+
+namespace {
+
+using Kind = MenuEntry::Kind;
+using C = Control;
+
+enum Group { no_group, scale_group, arrangement_group, colour_group, lobes_size_group };
+
+constexpr MenuEntry menu(std::string_view caption) {
+    MenuEntry e;
+    e.kind = Kind::menu;
+    e.caption = caption;
+    return e;
+}
+constexpr MenuEntry separator() {
+    MenuEntry e;
+    e.kind = Kind::separator;
+    return e;
+}
+constexpr MenuEntry item(std::string_view caption, C name, MenuEntry::Handler handler = nullptr) {
+    MenuEntry e;
+    e.caption = caption;
+    e.name = name;
+    e.handler = handler;
+    return e;
+}
+constexpr MenuEntry bar(std::string_view caption, C name, MenuEntry::Handler handler = nullptr,
+                        MenuEntry::EnableRule enabled = nullptr) {
+    MenuEntry e = item(caption, name, handler);
+    e.kind = Kind::bar_command;
+    e.enabled = enabled;
+    return e;
+}
+// A check mark that shows a choice of the design.
+constexpr MenuEntry check(std::string_view caption, C name, MenuEntry::Handler handler,
+                          MenuEntry::CheckRule checked, MenuEntry::EnableRule enabled = nullptr) {
+    MenuEntry e = item(caption, name, handler);
+    e.checkable = true;
+    e.checked = checked;
+    e.enabled = enabled;
+    return e;
+}
+// A greyed check mark, one of a radio group when `group` is set.
+constexpr MenuEntry greyed_check(std::string_view caption, C name, int group, bool checked) {
+    MenuEntry e = item(caption, name);
+    e.checkable = true;
+    e.group = group;
+    e.checked_at_start = checked;
+    return e;
+}
+
+template <std::size_t I>
+void select_scale(MainForm& f) {
+    f.select_vertical_scale(vertical_scales[I]);
+}
+template <std::size_t I>
+bool scale_chosen(const Design& d) {
+    return d.vertical_scale_mm == vertical_scales[I];
+}
+// One of the five drawing scales, in the order of vertical_scales.
+template <std::size_t I>
+constexpr MenuEntry scale(std::string_view caption, C name) {
+    MenuEntry e = check(caption, name, select_scale<I>, scale_chosen<I>);
+    e.group = scale_group;
+    return e;
+}
+
+template <Menu M>
+bool menu_enabled(const MainForm& f) {
+    return f.menu_enabled(M);
+}
+
+const auto entries = std::to_array<MenuEntry>({
+    menu("&File"),
+    item("Open", C::open_item),
+    item("Save As", C::save_as_item),
+    separator(),
+    item("Reset to default values and settings", C::reset_item,
+         [](MainForm& f) { reset_to_defaults(f); }),
+
+    menu("&Options"),
+    check("Auto-minimise well width", C::auto_well_width_item,
+          [](MainForm& f) { f.toggle_auto_well_width(); },
+          [](const Design& d) { return d.auto_well_width; }),
+    separator(),
+    check("Advanced mode - allow rotation of phase wheel and side-shifting of panel",
+          C::advanced_item, [](MainForm& f) { f.toggle_advanced(); },
+          [](const Design& d) { return d.advanced; }),
+    check("   Auto-optimise phase wheel rotation for shallowest 1D panel in advanced mode",
+          C::auto_optimise_item, [](MainForm& f) { f.toggle_auto_optimise(); },
+          [](const Design& d) { return d.auto_optimise; }, menu_enabled<Menu::auto_optimise>),
+    check("   1D panel will be used in a sequence that includes its inverse",
+          C::inverse_pairing_item, [](MainForm& f) { f.toggle_inverse_pairing(); },
+          [](const Design& d) { return d.inverse_pairing; }, menu_enabled<Menu::inverse_pairing>),
+    check("   For 2D inverse panels, convert N-depth well to zero-depth for shallower build",
+          C::optimise_2d_item, [](MainForm& f) { f.toggle_optimise_2d(); },
+          [](const Design& d) { return d.optimise_2d; }, menu_enabled<Menu::optimise_2d>),
+
+    bar("&Scorecard", C::scorecard_item),
+    bar("Opti&mise", C::optimise_item, [](MainForm& f) { f.optimise_now(); },
+        menu_enabled<Menu::optimise>),
+
+    menu("&Display"),
+    check("When 1st well is zero-depth, show panel moved left half a well for symmetrical build",
+          C::half_width_item, [](MainForm& f) { f.toggle_half_width(); },
+          [](const Design& d) { return d.half_width; }),
+    separator(),
+    item("These options are handy when pasting pictures of different panels into a paint program",
+         C::describe_paste_item),
+    item("Also good to see panel size changes in advanced mode with auto-wells turned on",
+         C::describe_size_item),
+    scale<0>("Stretch the panel to use the full size of the drawing area", C::stretch_scale_item),
+    scale<1>("Draw the panel to scale as a Large picture", C::large_scale_item),
+    scale<2>("Draw the panel to scale as a Medium picture", C::medium_scale_item),
+    scale<3>("Draw the panel to scale as a Small picture", C::small_scale_item),
+    scale<4>("Draw the panel to scale as a Very small picture", C::very_small_scale_item),
+
+    menu("&Visualizer"),
+    greyed_check("Show Visualizer", C::show_visualiser_item, no_group, false),
+    separator(),
+    greyed_check("One Panel: As shown on main form", C::one_panel_item, arrangement_group, true),
+    greyed_check("Two Panels: Both as shown on main form", C::two_panels_item, arrangement_group,
+                 false),
+    greyed_check("Two Panels: One as shown on main form, the other as it's Inverse ",
+                 C::panel_and_inverse_item, arrangement_group, false),
+    greyed_check("Three Panels: All as shown on main form", C::three_panels_item,
+                 arrangement_group, false),
+    greyed_check("Three Panels: 1st and 3rd as shown on main form, middle panel as their inverse",
+                 C::inverse_in_middle_item, arrangement_group, false),
+    greyed_check("Three Panels: Normal, Normal, Inverse  - as per Barker Code",
+                 C::barker_order_item, arrangement_group, false),
+    separator(),
+    greyed_check("Welkin Green", C::welkin_green_item, colour_group, false),
+    greyed_check("Kit Kat", C::kit_kat_item, colour_group, false),
+    greyed_check("The Blues", C::the_blues_item, colour_group, true),
+    greyed_check("Arizona Sunset", C::arizona_sunset_item, colour_group, false),
+    separator(),
+    greyed_check("Highlight true Inverse panels  in light brown", C::highlight_inverse_item,
+                 no_group, true),
+
+    menu("&Export"),
+    item("Generate 1D report", C::report_1d_item,
+         [](MainForm& f) { generate_1d_report(f, app_folder()); }),
+    separator(),
+    item("Copy panel picture to clipboard. (Shortcut: Double-click picture)", C::copy_panel_item,
+         [](MainForm& f) { f.copy_cross_section(); }),
+    item("Copy phase wheel picture to clipboard.  (Shortcut: Double-click phase wheel)",
+         C::copy_wheel_item, [](MainForm& f) { f.copy_phase_wheel(); }),
+    item("Copy scatter drawing to clipboard. (Shortcut: Double-click drawing)",
+         C::copy_scatter_item, [](MainForm& f) { f.copy_scatter(); }),
+
+    bar("&Print", C::print_item, [](MainForm& f) { f.print_main_window(); }),
+
+    menu("&Lobes"),
+    item("Show Lobes generated when several periods of this panel are used side-by-side",
+         C::show_lobes_item),
+    separator(),
+    greyed_check("Maximum size", C::lobes_full_size_item, lobes_size_group, true),
+    greyed_check("75%", C::lobes_three_quarter_item, lobes_size_group, false),
+
+    bar("&2D", C::panel_2d_item),
+    bar("&Units", C::units_item, [](MainForm& f) { f.open_units(); }),
+    bar("&About", C::about_item),
+});
+
+}  // namespace
+
+std::span<const MenuEntry> main_menu() {
+    return entries;
+}
+
+}  // namespace welkin

@@ -1,0 +1,96 @@
+// The main window's own events: keys and focus in the fields, clicks on
+// labels, minimising and closing.
+#include <QCloseEvent>
+#include <QEvent>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTimer>
+#include <cstddef>
+
+#include "forms/startup.h"
+#include "ui/main_window.h"
+#include "ui/picture_view.h"
+
+namespace welkin {
+
+namespace {
+
+// An entry waiting in a length field is committed when the user moves to
+// another control of this window, not when a menu, a dialog or another
+// window takes the focus for a while, nor when the window is minimised or
+// closed: those leave it waiting, as it was.
+bool moves_to_another_control(Qt::FocusReason reason) {
+    return reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
+           reason == Qt::MouseFocusReason;
+}
+
+}  // namespace
+
+void MainWindow::act(const std::function<void()>& handler) {
+    handler();
+    refresh();
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    for (std::size_t i = 0; i < fields_.size(); ++i) {
+        if (watched == fields_[i]) return field_event(static_cast<Field>(i), event);
+    }
+    if (event->type() == QEvent::MouseButtonPress && watched == results_toggle_) {
+        act([&] { form_.next_results_page(); });
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+bool MainWindow::field_event(Field field, QEvent* event) {
+    if (event->type() == QEvent::FocusOut) {
+        // The commit may open a message box, which must never happen inside
+        // a focus change (the menu bar's shortcut dispatch, for one, does not
+        // survive it); it runs once the focus has settled.
+        if (moves_to_another_control(static_cast<QFocusEvent*>(event)->reason())) {
+            QTimer::singleShot(0, this, [this, field] {
+                if (!closing_) act([&] { form_.field_lost_focus(field); });
+            });
+        }
+        return false;
+    }
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            act([&] { form_.field_enter(field); });
+            return true;
+        }
+    }
+    return false;
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::WindowStateChange) {
+        act([&] { form_.minimised_changed(isMinimized()); });
+    }
+    QMainWindow::changeEvent(event);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    // Closing asks nothing and shows nothing: a waiting entry stays uncommitted.
+    closing_ = true;
+    shut_down(form_);
+    QMainWindow::closeEvent(event);
+}
+
+void MainWindow::focus_field(Field field) {
+    fields_[static_cast<std::size_t>(field)]->setFocus();
+}
+
+QImage MainWindow::picture_image(Picture picture) const {
+    switch (picture) {
+        case Picture::cross_section: return cross_section_view_->image();
+        case Picture::phase_wheel: return phase_wheel_view_->image();
+        case Picture::scatter: return scatter_view_->image();
+    }
+    return {};
+}
+
+}  // namespace welkin
