@@ -17,6 +17,7 @@
 #include "panel1d/phase_wheel.h"
 #include "panel1d/scatter.h"
 #include "forms/project_binding.h"
+#include "forms/report_files.h"
 #include "forms/startup.h"
 #include "reports/report_1d.h"
 #include "reports/report_2d.h"

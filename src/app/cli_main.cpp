@@ -33,7 +33,11 @@ constexpr int exit_usage = 2;
 constexpr const char* commands_help =
     "Commands:\n"
     "  summary [PROJECT] [--json]\n"
-    "      the design after the recompute, from the factory settings or a project\n"
+    "      the design after the recompute, from the factory settings or a project;\n"
+    "      --json prints the same facts as one object, with the input fields under\n"
+    "      \"fields\" {wells, design_frequency, well_width, fin_width, deepest_well,\n"
+    "      build_depth_2d} and the result labels under \"labels\" {cutoffs,\n"
+    "      period_width, seating_distance, well_width_caption}\n"
     "  convert TEXT\n"
     "      millimetres of a length in feet, inches and fractions (6' 10 1/2)\n"
     "      or decimal inches (6.25)\n"

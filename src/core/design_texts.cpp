@@ -124,7 +124,6 @@ constexpr std::string_view cutoffs_scatter = "Scatter";
 constexpr std::string_view cutoffs_diffuse = " Hz   Diffuse";
 constexpr std::string_view cutoffs_hf = "   HF cutoff";
 constexpr std::string_view seating_start = "Minimum distance to seating position ";
-constexpr std::string_view seating_metres = "m";
 constexpr std::string_view period_width_start = "Period width ";
 constexpr std::string_view heading_start = "The current well width of ";
 constexpr std::string_view heading_end = " produces the following consequences...";
@@ -258,11 +257,7 @@ void describe_labels(const Design& d, const DesignResults& r, DesignTexts& t) {
                 std::string(word_hz) + std::string(cutoffs_hf) + number_text(r.hf_cutoff_hz) +
                 std::string(word_hz);
     t.seating_distance =
-        std::string(seating_start) +
-        (is_metric(d) ? number_text(int_floor(r.seating_distance_mm / 10) / 100) +
-                            std::string(seating_metres)
-                      : length_words(r.seating_distance_mm, d.unit_mode) +
-                            std::string(word_inches));
+        std::string(seating_start) + seating_distance_words(r.seating_distance_mm, d.unit_mode);
     t.period_width = std::string(period_width_start) +
                      length_with_unit(d, r.panel_width_mm, word_spaced_mm, word_inches);
 }

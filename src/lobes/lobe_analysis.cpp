@@ -154,8 +154,6 @@ constexpr std::string_view hf_angle_start = "QRD HF cutoff for signal at ";
 constexpr std::string_view hf_angle_middle = " degrees drops to ";
 constexpr std::string_view seating_start = "Diffusion @";
 constexpr std::string_view seating_middle = " Revised seating distance";
-constexpr std::string_view seat_metres = "m";
-constexpr std::string_view seat_inches = " inches";
 constexpr std::string_view usable_start = "Usable frequency range ";
 constexpr std::string_view usable_middle = " Hz to ";
 constexpr std::string_view usable_none = "There is no usable working range";
@@ -170,14 +168,6 @@ std::string hz_text(std::string_view start, double hz) {
     return std::string(start) + number_text(hz) + std::string(word_hz);
 }
 
-// Metres cut down to whole centimetres, or the length field's inch text.
-std::string seat_text(const LobeAnalysis& a) {
-    if (a.unit_mode == UnitMode::metric) {
-        return number_text(int_floor(a.revised_seat_mm / 10) / 100) + std::string(seat_metres);
-    }
-    return length_words(a.revised_seat_mm, a.unit_mode) + std::string(seat_inches);
-}
-
 }  // namespace
 
 LobeTexts result_texts(const LobeAnalysis& a) {
@@ -185,8 +175,9 @@ LobeTexts result_texts(const LobeAnalysis& a) {
     t.hf_cutoff_at_angle = std::string(hf_angle_start) + number_text(a.angle_deg) +
                            std::string(hf_angle_middle) + number_text(a.hf_angle_hz) +
                            std::string(word_hz);
-    t.revised_seating =
-        hz_text(seating_start, a.lowest_diffusion_hz) + std::string(seating_middle) + seat_text(a);
+    t.revised_seating = hz_text(seating_start, a.lowest_diffusion_hz) +
+                        std::string(seating_middle) +
+                        seating_distance_words(a.revised_seat_mm, a.unit_mode);
     t.usable_range = a.usable ? std::string(usable_start) + number_text(a.usable_low_hz) +
                                     std::string(usable_middle) + hz_text({}, a.usable_high_hz)
                               : std::string(usable_none);

@@ -25,6 +25,11 @@ std::string well_length_words(double mm, UnitMode mode) {
     return length_words(mm < 1 ? 0 : mm, mode);
 }
 
+std::string seating_distance_words(double mm, UnitMode mode) {
+    if (mode == UnitMode::metric) return number_text(int_floor(mm / 10) / 100) + "m";  // whole centimetres, exactly
+    return length_words(mm, mode) + " inches";
+}
+
 Result<double> read_length(std::string_view text, UnitMode mode) {
     if (mode == UnitMode::metric) return std::fabs(text_value(text));
     return parse_imperial(text);

@@ -23,6 +23,10 @@ std::string length_words(double mm, UnitMode mode);
 // rounded.
 std::string well_length_words(double mm, UnitMode mode);
 
+// A seating distance: metres cut to the centimetre ("1.05m"), or the length
+// field's inch text followed by " inches".
+std::string seating_distance_words(double mm, UnitMode mode);
+
 // What a length field's text is worth, in millimetres, not yet rounded. The
 // metric mode takes the absolute text value and never refuses; the imperial
 // modes follow the parser's rules.

@@ -73,15 +73,23 @@ TEST_F(LengthFieldsTest, BadImperialEntryIsReportedAndKeepsTheFocus) {
 
     // A recompute meeting the faulty text holds busy until the field is fixed.
     form.next_prime_order();
-    EXPECT_EQ(form.busy(), 1);
+    EXPECT_TRUE(form.busy());
+    EXPECT_EQ(form.awaiting_correction(), Field::fin_width);
     EXPECT_EQ(host.messages.size(), 2u);
     form.next_prime_order();
     type(Field::well_count, "13");
     choose_units(UnitMode::metric);
     EXPECT_EQ(runs(), before + 1);               // nothing recomputes meanwhile,
     EXPECT_EQ(d().unit_mode, UnitMode::inches);  // nor does the units window open
+    {
+        // Loading under the guard while the wait lasts leaves the wait as it found it.
+        const BusyScope loading(form);
+        EXPECT_TRUE(form.busy());
+    }
+    EXPECT_EQ(form.awaiting_correction(), Field::fin_width);
     enter(Field::fin_width, "0 1/2");
-    EXPECT_EQ(form.busy(), 0);
+    EXPECT_FALSE(form.busy());
+    EXPECT_EQ(form.awaiting_correction(), std::nullopt);
     EXPECT_EQ(d().fin_width_mm, 13);
     EXPECT_EQ(form.field_text(Field::fin_width), "1/2");  // shown in its normal form
 

@@ -26,7 +26,7 @@ protected:
     void SetUp() override { start_up(form); }
     void type(Field f, const std::string& text) { form.set_field_text(f, text); }
     const Design& d() const { return form.design(); }
-    long runs() const { return form.drawresults_runs(); }
+    long runs() const { return form.recompute_results_runs(); }
     Wells sequence() const {
         return {d().well_seq.begin(), d().well_seq.begin() + d().well_count + 1};
     }
@@ -66,6 +66,9 @@ TEST_F(MainFormTest, PanelOrdersOutOfRangeAreRefusedAndPrimeStepsStopAtTheEnds) 
     form.next_prime_order();  // writes Text1, whose change handler recomputes once
     EXPECT_EQ(runs(), before + 1);
     EXPECT_EQ(d().well_count, 11);
+    EXPECT_EQ(form.field_text(Field::well_count), " 11");  // number text, as the program writes
+    form.previous_prime_order();
+    EXPECT_EQ(form.field_text(Field::well_count), " 7");
     type(Field::well_count, "101");
     form.next_prime_order();
     EXPECT_EQ(form.field_text(Field::well_count), "101");
@@ -89,7 +92,7 @@ TEST_F(MainFormTest, RangeChecksTheirBoundariesAndMetricRounding) {
                 (form.*setup)();
                 const double before = d().*value;
                 type(field, text);
-                EXPECT_EQ(form.busy(), 0);
+                EXPECT_FALSE(form.busy());
                 if (texts == &accepted) {
                     EXPECT_EQ(form.status_colour(), grey) << form.status_text();
                 } else {
@@ -169,7 +172,12 @@ TEST_F(MainFormTest, LocksDeriveTheOtherQuantitiesWithoutRoundTripping) {
         form.rotate_wheel_clockwise();
         form.toggle_advanced();  // leaves the wheel alone
         form.toggle_half_width();
+        {
+            const BusyScope nested(form);
+        }
+        EXPECT_TRUE(form.busy()) << "a nested guard puts back what it found";
     }
+    EXPECT_FALSE(form.busy());
     EXPECT_EQ(runs(), before);
     EXPECT_EQ(d().wheel_shift, 1);  // the rotation itself happened
     form.recompute();
