@@ -24,8 +24,9 @@ void BM_FrequencyKeystroke(benchmark::State& state) {
         form.set_field_text(welkin::Field::design_frequency, texts[i ^= 1]);
         for (const welkin::Picture p :
              {welkin::Picture::cross_section, welkin::Picture::phase_wheel, welkin::Picture::scatter}) {
-            const QImage image =
-                welkin::render_picture(p, form.design(), welkin::picture_size(p, form.design(), form.results().panel_width_mm));
+            const QSize size =
+                welkin::picture_size(p, form.design(), form.results().panel_width_mm);
+            const QImage image = welkin::render_picture(p, form.design(), size);
             benchmark::DoNotOptimize(image.constBits());
         }
     }

@@ -155,7 +155,7 @@ void MainWindow::build_results() {
     seating_distance_label_ =
         named(label(central_, seating_distance_caption), Control::seating_distance_label);
     explore_label_ = named(label(central_, "< explore"), Control::explore_label);
-    explore_label_->setEnabled(false);  // the usable ranges explorer is not in this program yet
+    explore_label_->setEnabled(false);  // greyed: it opens no window
     status_line_ = named(label(central_, ""), Control::status_line);
     for (std::size_t i = 0; i < score_tiles_.size(); ++i) {
         score_tiles_[i] = named(label(central_, ""), Control::score_tile, static_cast<int>(i));
