@@ -24,6 +24,27 @@ double round_half_even(double x) {
     return std::fmod(lower, 2.0) == 0.0 ? lower : lower + 1.0;
 }
 
+namespace {
+
+// 10^decimals, exact: every power of ten up to 10^22 is a double.
+double power_of_ten(int decimals) {
+    double scale = 1;
+    for (int i = 0; i < decimals; ++i) scale *= 10;
+    return scale;
+}
+
+}  // namespace
+
+double round_half_up_to_decimals(double x, int decimals) {
+    const double scale = power_of_ten(decimals);
+    return round_half_up(x * scale) / scale;
+}
+
+double floor_to_decimals(double x, int decimals) {
+    const double scale = power_of_ten(decimals);
+    return int_floor(x * scale) / scale;
+}
+
 std::optional<int> to_int(double x) {
     if (!std::isfinite(x)) return std::nullopt;
     const double r = round_half_even(x);

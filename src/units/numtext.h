@@ -19,6 +19,12 @@ double round_half_up(double x);
 // Banker's rounding, used for colour components and integer conversions.
 double round_half_even(double x);
 
+// round_half_up and int_floor to a number of decimals (0 to 15): x is scaled
+// by the power of ten, rounded, and scaled back, so 57.65 to 1 decimal is
+// Int(576.5 + 0.5) / 10 = 57.7 and .00346 floored to 4 decimals is .0034.
+double round_half_up_to_decimals(double x, int decimals);
+double floor_to_decimals(double x, int decimals);
+
 // Converts to int with half-to-even rounding, refusing (nullopt) anything
 // non-finite or outside the int range instead of casting it blindly.
 std::optional<int> to_int(double x);

@@ -23,10 +23,18 @@ Design order3(double freq_hz, double half_mm, double build_mm, double fin_mm, do
     d.design_half_wavelength_mm = half_mm;
     d.build_depth_2d_mm = build_mm;
     d.fin_width_mm = fin_mm;
-    d.well_width_mm = d.well_width_shown_mm = well_mm;
-    d.panel_width_mm = 3 * (fin_mm + well_mm);
-    d.period_ok = d.panel_width_mm >= 2 * half_mm;
+    d.well_width_mm = well_mm;
     return d;
+}
+
+// The report with the results a recompute of an order-3 panel gives, its
+// well width field showing the well width.
+std::string report_of(const Design& d, const Offsets2d& offsets) {
+    DesignResults r;
+    r.well_width_shown_mm = d.well_width_mm;
+    r.panel_width_mm = 3 * (d.fin_width_mm + d.well_width_mm);
+    r.period_ok = r.panel_width_mm >= 2 * d.design_half_wavelength_mm;
+    return report_2d_text(d, r, offsets);
 }
 
 // The report's lines end in CR LF; the texts below are written with LF alone.
@@ -79,7 +87,7 @@ TEST(Report2d, FinlessStandardInMillimetres) {
         "Cork  .8 kg\nOregon (Douglas Fir)  1.7 kg\nNormal Plywood  1.9 kg\nBirch ply  2.4 kg\n"
         "Oak  2.5 kg\nHardwood  2.7 kg\nPlaster  2.9 kg\nRed Gum  3.1 kg\nGlass  8.6 kg\n"
         "Granite  9.3 kg\nAluminium  9.3 kg\nSteel  27.1 kg\n";
-    EXPECT_EQ(report_2d_text(order3(1000, 173, 115, 0, 100), {2, 2}), crlf(expected));
+    EXPECT_EQ(report_of(order3(1000, 173, 115, 0, 100), {2, 2}), crlf(expected));
 }
 
 // 500 Hz, fin 3, wells 249: half wavelength 345 mm, depth unit 115 mm, full
@@ -131,7 +139,7 @@ TEST(Report2d, FinnedLegacyInverseInInches) {
         "lbs\n"
         "Oak  13 lbs\nHardwood  13.9 lbs\nPlaster  14.8 lbs\nRed Gum  15.6 lbs\nGlass  43.5 lbs\n"
         "Granite  46.8 lbs\nAluminium  47 lbs\nSteel  136.8 lbs\n";
-    EXPECT_EQ(report_2d_text(d, {1, 0}), crlf(expected));
+    EXPECT_EQ(report_of(d, {1, 0}), crlf(expected));
 }
 
 // 700 Hz, fin 2, wells 40: half wavelength 246 mm, depth unit 82 mm (3.22
@@ -186,7 +194,7 @@ TEST(Report2d, FinnedDepthOptimisedInverseInDecimalInches) {
         "Cork  .1 lbs\nOregon (Douglas Fir)  .3 lbs\nNormal Plywood  .4 lbs\nBirch ply  .5 lbs\n"
         "Oak  .5 lbs\nHardwood  .6 lbs\nPlaster  .6 lbs\nRed Gum  .7 lbs\nGlass  1.9 lbs\n"
         "Granite  2.1 lbs\nAluminium  2.1 lbs\nSteel  6.1 lbs\n";
-    EXPECT_EQ(report_2d_text(d, {2, 1}), crlf(expected));
+    EXPECT_EQ(report_of(d, {2, 1}), crlf(expected));
 }
 
 // A hollow build has a bottom in each of its N^2 wells: N 7 with wells of
@@ -195,9 +203,32 @@ TEST(Report2d, FinnedDepthOptimisedInverseInDecimalInches) {
 TEST(Report2d, EveryWellHasABottom) {
     Design d = order3(500, 345, 0, 1, 100);
     d.well_count = 7;
-    EXPECT_THAT(report_2d_text(d, {}), HasSubstr("\r\nVolume =  .0004 cubic metres\r\n"));
+    EXPECT_THAT(report_of(d, {}), HasSubstr("\r\nVolume =  .0004 cubic metres\r\n"));
     d.well_count = 0;  // a damaged file: no rows, no counts, no crash
-    EXPECT_THAT(report_2d_text(d, {}), HasSubstr("\r\nNumber of empty wells 0\r\n-----"));
+    EXPECT_THAT(report_of(d, {}), HasSubstr("\r\nNumber of empty wells 0\r\n-----"));
+}
+
+// N 7, finless standard, depth unit 350 / 7 = 50 mm, blocks 40 mm square.
+// Residue 0 occurs once and 1..6 eight times each, so heights 0..5 have
+// eight cells and height 6 one: 8 x 15 + 6 = 126 units, 6300 mm of block,
+// V = 6.3 x 0.04^2 = 0.01008 cubic metres, steel 79.128 kg.
+TEST(Report2d, BlockDetailsOfAnOrder7Panel) {
+    Design d = order3(1000, 350, 300, 0, 40);
+    d.well_count = 7;
+    const std::string expected =
+        "Block details\n=============\nBlock width 40 mm\n\nNumber of empty wells 8\n"
+        "8 blocks of height 1 depth units, or 50 mm\n"
+        "8 blocks of height 2 depth units, or 100 mm\n"
+        "8 blocks of height 3 depth units, or 150 mm\n"
+        "8 blocks of height 4 depth units, or 200 mm\n"
+        "8 blocks of height 5 depth units, or 250 mm\n"
+        "1 blocks of height 6 depth units, or 300 mm\n"
+        "----------------------------------------\nTotal block length 6.3 metres\n\n\n"
+        "Volume based on solid build using blocks (no fins)\n"
+        "---------------------------------------------------\nVolume =  .01 cubic metres\n";
+    const std::string report = report_of(d, {4, 4});
+    EXPECT_THAT(report, HasSubstr(crlf(expected)));
+    EXPECT_THAT(report, HasSubstr(crlf("\nSteel  79.1 kg\n")));
 }
 
 }  // namespace

@@ -32,6 +32,29 @@ TEST(NumText, RoundingRules) {
     }
 }
 
+// Scaled by the power of ten, rounded, scaled back: 2.25 x 10 = 22.5 rounds
+// up to 23, -2.25 x 10 = -22.5 up to -22; .00346 floors to .0034, -.00346 to -.0035.
+TEST(NumText, RoundingToDecimals) {
+    struct Case {
+        const char* name;
+        double x;
+        int decimals;
+        double half_up, floor;
+    };
+    const Case cases[] = {{"tie up", 2.25, 1, 2.3, 2.2},
+                          {"negative tie", -2.25, 1, -2.2, -2.3},
+                          {"depth unit", 57.666, 1, 57.7, 57.6},
+                          {"volume", 0.00346, 4, 0.0035, 0.0034},
+                          {"negative volume", -0.00346, 4, -0.0035, -0.0035},
+                          {"whole", 7, 2, 7, 7},
+                          {"no decimals", 2.5, 0, 3, 2}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(round_half_up_to_decimals(c.x, c.decimals), c.half_up);
+        EXPECT_EQ(floor_to_decimals(c.x, c.decimals), c.floor);
+    }
+}
+
 // -2147483648.5 ties to the even -2147483648; 2147483647.5 ties to
 // 2147483648, one past the top.
 TEST(NumText, ToIntRoundsHalfEvenAndRefusesWhatDoesNotFit) {
