@@ -6,32 +6,9 @@
 #include <optional>
 #include <system_error>
 
-#include "forms/settings_file.h"
+#include "forms/project_binding.h"
 
 namespace welkin {
-
-void default_settings(MainForm& form) {
-    form.set_field_text(Field::well_count, "7");
-    form.set_field_text(Field::design_frequency, "600");
-    form.set_field_text(Field::fin_width, "3");
-    form.lock_design_frequency();
-
-    Design& d = form.edit_design();
-    // These two go through their menu commands so that what depends on them follows.
-    if (!d.auto_well_width) form.toggle_auto_well_width();
-    if (d.advanced) form.toggle_advanced();
-    d.inverse_pairing = false;
-    d.half_width = false;
-    form.select_vertical_scale(0);
-    d.auto_optimise = false;
-    d.optimise_2d = true;
-    d.inverse_panel = false;
-    d.unit_mode = UnitMode::metric;
-    d.results_page = 1;
-    d.wheel_shift = 0;
-    d.side_shift = 0;
-    // The 2D window's own options are reset here once that window exists.
-}
 
 void reset_to_defaults(MainForm& form) {
     {

@@ -1,4 +1,4 @@
-// Factory settings, the reset to them, and the program's start-up, command
+// The reset to the factory settings, and the program's start-up, command
 // line and shutdown.
 #pragma once
 
@@ -11,10 +11,6 @@ namespace welkin {
 
 inline constexpr std::string_view title_suffix_most_recent = "    Project: most recent";
 inline constexpr std::string_view title_suffix_project = "    Project: ";
-
-// Puts every setting the settings file covers back to its factory value.
-// Callers hold `busy` while it runs.
-void default_settings(MainForm& form);
 
 // "Reset to default values and settings": the defaults under busy, the
 // default title and one full recompute.

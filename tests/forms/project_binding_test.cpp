@@ -1,6 +1,6 @@
-// The settings and project file: what each line does on reading, and that
-// whatever is saved reopens as it was.
-#include "forms/settings_file.h"
+// A settings or project file applied to the form: what each line does on
+// reading, and that whatever is saved reopens as it was.
+#include "forms/project_binding.h"
 
 #include <gtest/gtest.h>
 
@@ -32,6 +32,11 @@ std::string file_of(std::vector<std::pair<int, std::string>> changes = {}, std::
     return bytes;
 }
 
+// The bytes the form would save.
+std::string settings_text(const MainForm& form) {
+    return write_project(project_settings(form));
+}
+
 // Line n of what the form would save, without its line break.
 std::string saved_line(const MainForm& form, int n) {
     std::istringstream in(settings_text(form));
@@ -40,14 +45,14 @@ std::string saved_line(const MainForm& form, int n) {
     return line.substr(0, line.size() - 1);
 }
 
-class SettingsFileTest : public ::testing::Test {
+class ProjectBindingTest : public ::testing::Test {
 protected:
     void SetUp() override { start_up(form); }
     // Loads as the program does: under busy, then the full recompute.
     void load(const std::string& bytes) {
         {
             const BusyScope busy(form);
-            apply_settings(form, bytes);
+            load_settings(form, parse_project(bytes));
         }
         form.recompute();
     }
@@ -75,7 +80,7 @@ protected:
 };
 
 // 17 lines load, 16 do not; an older file under the 2D lock rebuilds its 2D depth.
-TEST_F(SettingsFileTest, FilesOfEarlierVersions) {
+TEST_F(ProjectBindingTest, FilesOfEarlierVersions) {
     form.edit_design().visualiser.colours = ColourScheme::kit_kat;
     load(file_of());
     EXPECT_TRUE(form.files().load_ok);
@@ -96,7 +101,7 @@ TEST_F(SettingsFileTest, FilesOfEarlierVersions) {
 }
 
 // Each line as written, then the setting taken as the form would save it.
-TEST_F(SettingsFileTest, TokensAreTakenOnlyWhenValid) {
+TEST_F(ProjectBindingTest, TokensAreTakenOnlyWhenValid) {
     form.edit_design().visualiser.height = 4000;
     const struct {
         int line;
@@ -113,7 +118,7 @@ TEST_F(SettingsFileTest, TokensAreTakenOnlyWhenValid) {
     }
 }
 
-TEST_F(SettingsFileTest, EveryUnitModeAndLockReopens) {
+TEST_F(ProjectBindingTest, EveryUnitModeAndLockReopens) {
     for (const UnitMode mode : {UnitMode::metric, UnitMode::inches, UnitMode::decimalinches}) {
         for (const LockMode lock : {LockMode::freq, LockMode::depth, LockMode::build_2d}) {
             SCOPED_TRACE(testing::Message() << unit_mode_text(mode) << " " << lock_mode_text(lock));
@@ -137,7 +142,7 @@ TEST_F(SettingsFileTest, EveryUnitModeAndLockReopens) {
 
 // Under the 2D lock the saved 2D depth itself comes back, so neither the
 // depth nor the frequency drifts on reopening.
-TEST_F(SettingsFileTest, BuildLockDesignsReopen) {
+TEST_F(ProjectBindingTest, BuildLockDesignsReopen) {
     const std::tuple<bool, const char*, bool> panels[] = {
         {false, "3", true}, {true, "3", false}, {true, "0", true}};
     for (const auto& [inverse, fin, optimise_2d] : panels) {
@@ -154,7 +159,69 @@ TEST_F(SettingsFileTest, BuildLockDesignsReopen) {
     }
 }
 
-TEST_F(SettingsFileTest, AFailedWriteLeavesThePreviousFileWhole) {
+// Under the 2D lock a file of this version brings its own 2D depth; an older
+// one has it rebuilt from the frequency.
+TEST_F(ProjectBindingTest, TheBuildDepthOfOlderAndNewerFiles) {
+    const struct {
+        const char* name;
+        std::size_t lines;
+        double build_depth_2d_mm;
+    } rows[] = {{"the first version", 17, 246},  // Int((7 - 1) x 287 / 7 + 0.5)
+                {"before the 2D depth line", 34, 246},
+                {"this version", 35, 300}};
+    for (const auto& row : rows) {
+        std::vector<std::pair<int, std::string>> lines = {{1, "7"}, {2, "600"}, {6, "2d"}};
+        if (row.lines == 35) lines.emplace_back(35, "300");
+        load(file_of(lines, row.lines));
+        EXPECT_TRUE(form.files().load_ok) << row.name;
+        EXPECT_EQ(d().build_depth_2d_mm, row.build_depth_2d_mm) << row.name;
+    }
+}
+
+// A length entry the program has not taken is never written to a file: the
+// field's last committed value is saved in its place, as the field would
+// show it.
+TEST_F(ProjectBindingTest, APendingOrRefusedLengthIsSavedAsItsLastCommittedValue) {
+    const struct {
+        const char* name;
+        Field field;
+        int line;
+        void (*set_up)(MainForm&);
+        const char* committed;  // already in the form the field shows it
+    } rows[] = {
+        {"fin width", Field::fin_width, 4, [](MainForm&) {}, "1/4"},
+        {"well width", Field::well_width, 5, [](MainForm& f) { f.toggle_auto_well_width(); },
+         "2 1/2"},  // 63.5 mm taken as 64 mm, which is 2.51 inches
+        {"deepest well", Field::deepest_well, 3, [](MainForm& f) { f.lock_deepest_well(); },
+         "11 13/16"},  // 300 mm
+        {"2D build depth", Field::build_depth_2d, 35,
+         [](MainForm& f) { f.lock_build_depth_2d(); }, "9 11/16"},  // 246 mm
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        FakeHost h;
+        MainForm f(h);
+        start_up(f);
+        f.edit_design().unit_mode = UnitMode::inches;
+        f.open_units();
+        row.set_up(f);
+        f.set_field_text(row.field, row.committed);
+        f.field_enter(row.field);
+        ASSERT_EQ(saved_line(f, row.line), row.committed);
+
+        f.set_field_text(row.field, "3/");  // typed, Enter not yet pressed
+        EXPECT_EQ(saved_line(f, row.line), row.committed);
+        f.set_field_text(row.field, "5''");
+        f.field_enter(row.field);  // refused with the field's message
+        ASSERT_EQ(h.messages.size(), 1u);
+        EXPECT_EQ(saved_line(f, row.line), row.committed);
+    }
+    // Millimetres are committed as they are typed, so they are saved as typed.
+    form.set_field_text(Field::fin_width, "4");
+    EXPECT_EQ(saved_line(form, 4), "4");
+}
+
+TEST_F(ProjectBindingTest, AFailedWriteLeavesThePreviousFileWhole) {
     const TempDir dir;
     form.files().pending_path = dir.file("welkin.ini");
     ASSERT_TRUE(save_settings(form));

@@ -8,11 +8,15 @@
 #include <string>
 
 #include "fake_host.h"
-#include "forms/settings_file.h"
+#include "forms/project_binding.h"
 #include "temp_dir.h"
 
 namespace welkin {
 namespace {
+
+std::string settings_text(const MainForm& form) {
+    return write_project(project_settings(form));
+}
 
 std::string title(const std::string& project) {
     return "Welkin - Quadratic Residue Diffuser Calculator    V:4.01    Project: " + project;
@@ -76,6 +80,56 @@ TEST_F(StartupTest, CommandLineOpensOnlyQrdProjectsAndReportsAMissingOne) {
                                          " - resetting Welkin to default values");
     EXPECT_EQ(form.title(), title("default"));
     EXPECT_EQ(form.design().well_count, 7);
+}
+
+// A refused entry is not carried into the next start: the file keeps the
+// value last committed, and the next start asks nothing.
+TEST_F(StartupTest, ARefusedEntryIsSavedAsTheValueLastCommitted) {
+    start(form);
+    form.edit_design().unit_mode = UnitMode::inches;
+    form.open_units();
+    form.set_field_text(Field::fin_width, "1/4");
+    form.field_enter(Field::fin_width);
+    form.set_field_text(Field::fin_width, "5''");
+    form.field_enter(Field::fin_width);
+    ASSERT_EQ(host.messages.size(), 1u);
+    shut_down(form);
+
+    FakeHost next_host;
+    MainForm next(next_host);
+    start(next);
+    EXPECT_TRUE(next_host.messages.empty());
+    EXPECT_EQ(next.field_text(Field::fin_width), "1/4");
+    EXPECT_EQ(next.design().fin_width_mm, 6);  // 6.35 mm rounded
+    EXPECT_FALSE(next.busy());
+}
+
+// A bad length in a file, written by hand or elsewhere, is met as a bad entry
+// typed live: the field's message, the field pink and focused, and correcting
+// it with Enter completes the recompute.
+TEST_F(StartupTest, ABadLengthInTheFileWaitsForACorrection) {
+    std::ofstream(dir.file("welkin.ini"), std::ios::binary)
+        << "7\r\n600\r\n\r\n5''\r\n\r\nfreq\r\nyes\r\nno\r\nno\r\nno\r\n0\r\nno\r\n"
+           "inches\r\n1\r\n0\r\n0\r\n/home\r\n";
+    start(form);
+    EXPECT_EQ(form.title(), title("most recent"));
+    ASSERT_EQ(host.messages.size(), 1u);
+    EXPECT_EQ(host.messages[0].text,
+              "Fin width field contains incorrect format - see Units screen for rules");
+    EXPECT_EQ(form.field_background(Field::fin_width), rgb_uncommitted);
+    EXPECT_TRUE(form.field_dirty(Field::fin_width));
+    EXPECT_EQ(host.focused, std::vector<Field>{Field::fin_width});
+    EXPECT_EQ(form.completed_recomputes(), 0);
+
+    form.set_field_text(Field::fin_width, "1/4");
+    form.field_enter(Field::fin_width);
+    EXPECT_EQ(form.completed_recomputes(), 1);
+    EXPECT_FALSE(form.busy());
+    EXPECT_FALSE(form.field_dirty(Field::fin_width));
+    EXPECT_EQ(form.field_background(Field::fin_width), rgb_white);
+    EXPECT_EQ(form.design().fin_width_mm, 6);
+    EXPECT_EQ(form.status_text(), "Standard N7+0,0 Panel");
+    EXPECT_EQ(host.messages.size(), 1u);
 }
 
 TEST_F(StartupTest, MinimisingHidesTheCompanionsThatRestoringShowsAgain) {
