@@ -75,7 +75,7 @@ public:
     bool field_enabled(Field f) const;
     Rgb field_background(Field f) const { return fields_[index(f)].background; }
 
-    // The length fields (Text3..Text6) take typed millimetres at once; an
+    // The four length fields take typed millimetres at once; an
     // imperial entry waits for Enter or for the field to lose the focus.
     bool field_dirty(Field f) const { return fields_[index(f)].dirty; }
     void field_enter(Field f);

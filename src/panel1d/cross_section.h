@@ -1,4 +1,4 @@
-// The panel's cross-section (Picture1): x in wells, 0 at the left end and N
+// The panel's cross-section: x in wells, 0 at the left end and N
 // at the right; y in depth units, 0 at the front face, growing backwards.
 #pragma once
 

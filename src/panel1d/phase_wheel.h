@@ -1,4 +1,4 @@
-// The phase wheel (Picture2): one spoke per phase shift the wells produce,
+// The phase wheel: one spoke per phase shift the wells produce,
 // on a 202 x 202 square with the centre at (100, 100).
 #pragma once
 

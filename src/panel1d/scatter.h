@@ -1,4 +1,4 @@
-// The scattering sketch (Picture3) under the cross-section: one ray per pair
+// The scattering sketch under the cross-section: one ray per pair
 // of neighbouring wells, tilted by the phase step between them. Logical
 // size N wide and 1 high, the rays rising from the bottom edge.
 #pragma once

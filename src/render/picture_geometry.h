@@ -12,7 +12,7 @@ constexpr int px(double twips) {
 }
 
 inline constexpr int frame2_left = 420;
-inline constexpr int hscroll_left = 150;  // inside Frame2
+inline constexpr int hscroll_left = 150;  // inside the figures table
 inline constexpr int hscroll_width = 560;
 inline constexpr int scatter_height = 56;
 

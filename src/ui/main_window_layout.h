@@ -81,7 +81,7 @@ constexpr QRect shift_button(int slot) {
             side_button_width, wheel_size / 4};
 }
 
-// ---- the figures table (Frame2), under the status line
+// ---- the figures table, under the status line
 inline constexpr int table_height = 86;
 inline constexpr int table_top = picture1_top + wheel_size + status_height + 2;
 inline constexpr int table_width = hscroll_left + hscroll_width + 10;

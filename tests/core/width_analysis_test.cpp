@@ -79,7 +79,7 @@ TEST(Analysis, WorkedExample) {
     EXPECT_EQ(describe_design(d, typed).period_width, "Period width  352.8 mm");
     EXPECT_EQ(typed.period_width_mm, 350);
 
-    // Label14, the period headline and Label11 in the inch modes.
+    // The well width caption, the period headline and the seating distance in the inch modes.
     const auto [di, resi, ri] = analysed(7, 500, 0, 50, inches);
     const auto [dd, resd, rd] = analysed(7, 500, 0, 50, decimalinches);
     const std::array<std::string, 6> in_inches = {

@@ -63,7 +63,7 @@ TEST_F(MainFormTest, PanelOrdersOutOfRangeAreRefusedAndPrimeStepsStopAtTheEnds) 
 
     // The prime steps stop at the ends.
     const long before = runs();
-    form.next_prime_order();  // writes Text1, whose change handler recomputes once
+    form.next_prime_order();  // writes the well count, whose change handler recomputes once
     EXPECT_EQ(runs(), before + 1);
     EXPECT_EQ(d().well_count, 11);
     EXPECT_EQ(form.field_text(Field::well_count), " 11");  // number text, as the program writes
@@ -130,7 +130,7 @@ TEST_F(MainFormTest, RangeChecksTheirBoundariesAndMetricRounding) {
 // Fields written during a recompute, or while busy, start no other recompute.
 TEST_F(MainFormTest, LocksDeriveTheOtherQuantitiesWithoutRoundTripping) {
     long before = runs();
-    type(Field::design_frequency, "500");  // rewrites Text5 and Text6 while busy
+    type(Field::design_frequency, "500");  // rewrites the depth fields while busy
     EXPECT_EQ(runs(), before + 1);
     EXPECT_EQ(form.field_text(Field::build_depth_2d), " 296");
 
