@@ -18,27 +18,29 @@ void toggle_to(CheckLine line, bool checked, Command command) {
     if (line && *line != checked) command();
 }
 
-// One required line: where it is and what reading it does.
+// The five field lines come first, before any other setting.
+struct FieldLine {
+    int line;
+    Field field;
+    std::string ProjectSettings::*text;
+};
+
+constexpr FieldLine field_lines[] = {
+    {project_line::well_count, Field::well_count, &ProjectSettings::well_count},
+    {project_line::design_frequency, Field::design_frequency, &ProjectSettings::design_frequency},
+    {project_line::deepest_well, Field::deepest_well, &ProjectSettings::deepest_well},
+    {project_line::fin_width, Field::fin_width, &ProjectSettings::fin_width},
+    {project_line::well_width, Field::well_width, &ProjectSettings::well_width},
+};
+
+// One of the other required lines: where it is and what reading it does.
 struct RequiredLine {
     int line;
     void (*apply)(const ProjectSettings&, MainForm&);
 };
 
-// The five fields first, before any other setting, then the rest in file
-// order; the unit mode only reinterprets the field texts at the recompute.
+// In file order; the unit mode only reinterprets the field texts at the recompute.
 constexpr RequiredLine required_lines[] = {
-    {project_line::well_count,
-     [](const ProjectSettings& s, MainForm& f) { f.set_field_text(Field::well_count, s.well_count); }},
-    {project_line::design_frequency,
-     [](const ProjectSettings& s, MainForm& f) {
-         f.set_field_text(Field::design_frequency, s.design_frequency);
-     }},
-    {project_line::deepest_well,
-     [](const ProjectSettings& s, MainForm& f) { f.set_field_text(Field::deepest_well, s.deepest_well); }},
-    {project_line::fin_width,
-     [](const ProjectSettings& s, MainForm& f) { f.set_field_text(Field::fin_width, s.fin_width); }},
-    {project_line::well_width,
-     [](const ProjectSettings& s, MainForm& f) { f.set_field_text(Field::well_width, s.well_width); }},
     {project_line::lock,
      [](const ProjectSettings& s, MainForm& f) {
          switch (s.lock) {
@@ -49,14 +51,17 @@ constexpr RequiredLine required_lines[] = {
      }},
     {project_line::auto_well_width,
      [](const ProjectSettings& s, MainForm& f) {
-         toggle_to(s.auto_well_width, f.design().auto_well_width, [&] { f.toggle_auto_well_width(); });
+         toggle_to(s.auto_well_width, f.design().auto_well_width,
+                   [&] { f.toggle_auto_well_width(); });
      }},
     {project_line::advanced,
      [](const ProjectSettings& s, MainForm& f) {
          toggle_to(s.advanced, f.design().advanced, [&] { f.toggle_advanced(); });
      }},
     {project_line::inverse_pairing,
-     [](const ProjectSettings& s, MainForm& f) { f.edit_design().inverse_pairing = s.inverse_pairing; }},
+     [](const ProjectSettings& s, MainForm& f) {
+         f.edit_design().inverse_pairing = s.inverse_pairing;
+     }},
     {project_line::half_width,
      [](const ProjectSettings& s, MainForm& f) { f.edit_design().half_width = s.half_width; }},
     {project_line::vertical_scale,
@@ -64,7 +69,9 @@ constexpr RequiredLine required_lines[] = {
          if (s.vertical_scale_mm) f.select_vertical_scale(*s.vertical_scale_mm);
      }},
     {project_line::inverse_panel,
-     [](const ProjectSettings& s, MainForm& f) { f.edit_design().inverse_panel = s.inverse_panel; }},
+     [](const ProjectSettings& s, MainForm& f) {
+         f.edit_design().inverse_panel = s.inverse_panel;
+     }},
     {project_line::unit_mode,
      [](const ProjectSettings& s, MainForm& f) {
          if (s.unit_mode) f.edit_design().unit_mode = *s.unit_mode;
@@ -87,6 +94,19 @@ constexpr RequiredLine required_lines[] = {
     {project_line::last_folder,
      [](const ProjectSettings& s, MainForm& f) { f.files().last_folder = s.last_folder; }},
 };
+
+// Stops at the first missing line; returns whether none was missing.
+bool apply_required(const ProjectSettings& s, MainForm& form) {
+    for (const FieldLine& line : field_lines) {
+        if (!s.has(line.line)) return false;
+        form.set_field_text(line.field, s.*line.text);
+    }
+    for (const RequiredLine& line : required_lines) {
+        if (!s.has(line.line)) return false;
+        line.apply(s, form);
+    }
+    return true;
+}
 
 void apply_optional(const ProjectSettings& s, MainForm& form) {
     const Design& d = form.design();
@@ -161,11 +181,7 @@ void default_settings(MainForm& form) {
 }
 
 void apply(const ProjectSettings& settings, MainForm& form) {
-    for (const RequiredLine& required : required_lines) {
-        if (!settings.has(required.line)) break;
-        required.apply(settings, form);
-    }
-    if (settings.complete()) apply_optional(settings, form);
+    if (apply_required(settings, form)) apply_optional(settings, form);
     if (settings.has(project_line::unit_mode) && !settings.has(project_line::build_depth_2d) &&
         form.design().lock == LockMode::build_2d) {
         derive_build_depth_2d(form);

@@ -100,7 +100,7 @@ struct ProjectSettings {
     CheckLine auto_optimise;
     CheckLine optimise_2d;
     std::array<CheckLine, arrangement_count> arrangements;  // indexed by Arrangement
-    std::array<CheckLine, 4> colour_schemes;  // in the order of colour_scheme_lines
+    std::array<CheckLine, 4> colour_schemes;                // in the order of colour_scheme_lines
     CheckLine highlight_inverse;
     WindowPlace visualiser;
 

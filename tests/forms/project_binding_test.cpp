@@ -189,12 +189,13 @@ TEST_F(ProjectBindingTest, APendingOrRefusedLengthIsSavedAsItsLastCommittedValue
         void (*set_up)(MainForm&);
         const char* committed;  // already in the form the field shows it
     } rows[] = {
-        {"fin width", Field::fin_width, 4, [](MainForm&) {}, "1/4"},
-        {"well width", Field::well_width, 5, [](MainForm& f) { f.toggle_auto_well_width(); },
+        {"fin width", Field::fin_width, project_line::fin_width, [](MainForm&) {}, "1/4"},
+        {"well width", Field::well_width, project_line::well_width,
+         [](MainForm& f) { f.toggle_auto_well_width(); },
          "2 1/2"},  // 63.5 mm taken as 64 mm, which is 2.51 inches
-        {"deepest well", Field::deepest_well, 3, [](MainForm& f) { f.lock_deepest_well(); },
-         "11 13/16"},  // 300 mm
-        {"2D build depth", Field::build_depth_2d, 35,
+        {"deepest well", Field::deepest_well, project_line::deepest_well,
+         [](MainForm& f) { f.lock_deepest_well(); }, "11 13/16"},  // 300 mm
+        {"2D build depth", Field::build_depth_2d, project_line::build_depth_2d,
          [](MainForm& f) { f.lock_build_depth_2d(); }, "9 11/16"},  // 246 mm
     };
     for (const auto& row : rows) {
@@ -218,7 +219,7 @@ TEST_F(ProjectBindingTest, APendingOrRefusedLengthIsSavedAsItsLastCommittedValue
     }
     // Millimetres are committed as they are typed, so they are saved as typed.
     form.set_field_text(Field::fin_width, "4");
-    EXPECT_EQ(saved_line(form, 4), "4");
+    EXPECT_EQ(saved_line(form, project_line::fin_width), "4");
 }
 
 TEST_F(ProjectBindingTest, AFailedWriteLeavesThePreviousFileWhole) {

@@ -23,20 +23,47 @@ std::string crlf_lines(const std::vector<std::string>& lines) {
 // A file as this version writes it: a 13-well depth-locked design in
 // millimetres, the 800 mm scale, page 3, shifted, the visualiser showing two
 // panels in "The Blues" and placed on screen.
-const std::vector<std::string> metric_lines = {
-    "13",    "450",   "197",   "3",     "61",     "depth", "no",    "yes",
-    "yes",   "no",    "2",     "yes",   "metric", "3",     "4",     "2",
-    "/home/welkin/rooms",      "no",    "yes",    "no",    "yes",   "no",
-    "no",    "no",    "no",    "no",    "no",     "yes",   "no",    "yes",
-    " 4000", " 9600", " 1200", " 300",  "246"};
+const std::vector<std::string> metric_lines = {"13",
+                                               "450",
+                                               "197",
+                                               "3",
+                                               "61",
+                                               "depth",
+                                               "no",
+                                               "yes",
+                                               "yes",
+                                               "no",
+                                               "2",
+                                               "yes",
+                                               "metric",
+                                               "3",
+                                               "4",
+                                               "2",
+                                               "/home/welkin/rooms",
+                                               "no",
+                                               "yes",
+                                               "no",
+                                               "yes",
+                                               "no",
+                                               "no",
+                                               "no",
+                                               "no",
+                                               "no",
+                                               "no",
+                                               "yes",
+                                               "no",
+                                               "yes",
+                                               " 4000",
+                                               " 9600",
+                                               " 1200",
+                                               " 300",
+                                               "246"};
 
 // The same kind of file in feet and inches under the 2D build lock.
 const std::vector<std::string> inches_lines = {
-    "7",     "600",   "1' 11 5/8", "1/8",   "3 1/4",  "2d",    "yes",   "no",
-    "no",    "yes",   "0",         "no",    "inches", "0",     "0",     "0",
-    "",      "yes",   "no",        "yes",   "no",     "no",    "no",    "no",
-    "no",    "yes",   "no",        "no",    "no",     "no",    " 0",    " 0",
-    " 0",    " 0",    "9 11/16"};
+    "7",      "600", "1' 11 5/8", "1/8", "3 1/4", "2d",  "yes", "no",  "no", "yes", "0",      "no",
+    "inches", "0",   "0",         "0",   "",      "yes", "no",  "yes", "no", "no",  "no",     "no",
+    "no",     "yes", "no",        "no",  "no",    "no",  " 0",  " 0",  " 0", " 0",  "9 11/16"};
 
 TEST(ProjectFile, AFileOfThisVersionReadsIntoItsValues) {
     const ProjectSettings s = parse_project(crlf_lines(metric_lines));
@@ -116,15 +143,18 @@ TEST(ProjectFile, LineBreaksAndEncodingsOfOtherEditorsAndVersions) {
         int lines_read;
         std::string last_folder;
     } rows[] = {
-        {"Windows-1252 of older versions", crlf_lines({"7", "", "", "", "", "", "", "", "", "", "", "",
-                                                      "", "", "", "", "C:\\Caf\xe9"}),
+        {"Windows-1252 of older versions",
+         crlf_lines(
+             {"7", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "C:\\Caf\xe9"}),
          17, "C:\\Caf\xc3\xa9"},
-        {"UTF-8 kept as it is", crlf_lines({"7", "", "", "", "", "", "", "", "", "", "", "", "", "",
-                                            "", "", "/caf\xc3\xa9"}),
+        {"UTF-8 kept as it is",
+         crlf_lines(
+             {"7", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "/caf\xc3\xa9"}),
          17, "/caf\xc3\xa9"},
         {"lone LF", "7\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n/home\n", 17, "/home"},
         {"lone CR, no break at the end", "7\r\r\r\r\r\r\r\r\r\r\r\r\r\r\r\r/home", 17, "/home"},
-        {"lines past the last are not read", crlf_lines(std::vector<std::string>(40, "/x")), 35, "/x"},
+        {"lines past the last are not read", crlf_lines(std::vector<std::string>(40, "/x")), 35,
+         "/x"},
     };
     for (const auto& row : rows) {
         const ProjectSettings s = parse_project(row.bytes);
