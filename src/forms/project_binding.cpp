@@ -177,7 +177,6 @@ void default_settings(MainForm& form) {
     d.results_page = 1;
     d.wheel_shift = 0;
     d.side_shift = 0;
-    // The 2D window's own options are reset here once that window exists.
 }
 
 void apply(const ProjectSettings& settings, MainForm& form) {

@@ -58,13 +58,11 @@ void load_command_line_project(MainForm& form, const std::string& argument) {
     if (extension != ".qrd") return;
 
     form.files().project_file_name = project->file_name;
-    // The open and save-as dialogs are pointed at the project here once they exist.
     open_project(form, project->path, project->file_name);
 }
 
 void start_up(MainForm& form, const StartOptions& options) {
     form.set_title_suffix(title_suffix_pending);
-    // The other windows are created here, hidden, once they exist.
     Design& d = form.edit_design();
     d.results_page = 1;
     form.set_scorecard_shown(false);
@@ -86,7 +84,6 @@ void start_up(MainForm& form, const StartOptions& options) {
         // A first start has no settings file: that is no reason for a message.
         reset_to_defaults(form);
     }
-    // The project dialogs are created here, hidden, once they exist.
     if (!options.project.empty()) load_command_line_project(form, options.project);
     form.recompute();
 }

@@ -218,11 +218,11 @@ ImperialFormat format_imperial(std::string_view mm_text_in) {
         // Nearest sixteenth, reduced by re-rounding at each coarser step
         // while the numerator stays even.
         denominator = 16;
-        numerator = int_floor(frac * 16 + 0.5);
+        numerator = round_half_up(frac * 16);
         for (const double step : {8.0, 4.0, 2.0}) {
             if (std::fmod(numerator, 2.0) != 0) break;
             denominator = step;
-            numerator = int_floor(frac * step + 0.5);
+            numerator = round_half_up(frac * step);
         }
         if (denominator == 2 && numerator == 2) {
             whole += 1;
