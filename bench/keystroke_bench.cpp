@@ -6,8 +6,8 @@
 #include <QGuiApplication>
 #include <string>
 
-#include "forms/main_form.h"
 #include "fake_host.h"
+#include "forms/main_form.h"
 #include "forms/startup.h"
 #include "render/picture_render.h"
 
@@ -22,8 +22,8 @@ void BM_FrequencyKeystroke(benchmark::State& state) {
     int i = 0;
     for (auto _ : state) {
         form.set_field_text(welkin::Field::design_frequency, texts[i ^= 1]);
-        for (const welkin::Picture p :
-             {welkin::Picture::cross_section, welkin::Picture::phase_wheel, welkin::Picture::scatter}) {
+        for (const welkin::Picture p : {welkin::Picture::cross_section,
+                                        welkin::Picture::phase_wheel, welkin::Picture::scatter}) {
             const QSize size =
                 welkin::picture_size(p, form.design(), form.results().panel_width_mm);
             const QImage image = welkin::render_picture(p, form.design(), size);

@@ -5,8 +5,8 @@
 
 #include <cstdint>
 
-#include "core/width_analysis.h"
 #include "core/sequence.h"
+#include "core/width_analysis.h"
 #include "lobes/lobe_analysis.h"
 
 namespace {

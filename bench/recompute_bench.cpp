@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "forms/main_form.h"
 #include "fake_host.h"
+#include "forms/main_form.h"
 #include "forms/startup.h"
 
 namespace {

@@ -12,13 +12,13 @@
 
 #include "canvas/recording_canvas.h"
 #include "forms/main_form.h"
+#include "forms/project_binding.h"
+#include "forms/report_files.h"
+#include "forms/startup.h"
 #include "lobes/lobe_analysis.h"
 #include "panel1d/cross_section.h"
 #include "panel1d/phase_wheel.h"
 #include "panel1d/scatter.h"
-#include "forms/project_binding.h"
-#include "forms/report_files.h"
-#include "forms/startup.h"
 #include "reports/report_1d.h"
 #include "reports/report_2d.h"
 
@@ -58,10 +58,10 @@ public:
         // once per script is enough.
         welkin::Design d = form_.design();
         (void)welkin::report_2d_text(d, form_.results(), welkin::Offsets2d{3, 5});
-        (void)welkin::analyse_lobes({d.well_count, d.design_freq_hz, d.well_width_mm,
-                                     form_.results().period_width_mm,
-                                     form_.results().plate_freq_hz, d.unit_mode},
-                                    30, true);
+        (void)welkin::analyse_lobes(
+            {d.well_count, d.design_freq_hz, d.well_width_mm, form_.results().period_width_mm,
+             form_.results().plate_freq_hz, d.unit_mode},
+            30, true);
     }
 
 private:

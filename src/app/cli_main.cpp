@@ -11,15 +11,15 @@
 #include "app/cli_commands.h"
 #include "app/console_host.h"
 #include "app/summary_json.h"
-#include "forms/main_form.h"
-#include "persist/file_io.h"
-#include "forms/startup.h"
 #include "forms/design_summary.h"
-#include "reports/report_1d.h"
-#include "reports/report_2d.h"
+#include "forms/main_form.h"
 #include "forms/report_files.h"
+#include "forms/startup.h"
+#include "persist/file_io.h"
 #include "render/picture_export.h"
 #include "render/picture_render.h"
+#include "reports/report_1d.h"
+#include "reports/report_2d.h"
 #include "units/imperial.h"
 #include "units/numtext.h"
 
@@ -168,7 +168,8 @@ int run_render(const Cli& cli, const QStringList& args) {
     if (!start_with(form, args.value(2))) return exit_refused;
     const welkin::Design& d = form.design();
     const QString error = welkin::export_picture(
-        *which, d, size.value_or(welkin::picture_size(*which, d, form.results().panel_width_mm)), cli.parser.value(cli.output));
+        *which, d, size.value_or(welkin::picture_size(*which, d, form.results().panel_width_mm)),
+        cli.parser.value(cli.output));
     if (!error.isEmpty()) {
         std::cerr << error.toStdString() << '\n';
         return exit_refused;
@@ -221,10 +222,10 @@ int run_lobes(const Cli& cli, const QString& project) {
     welkin::ConsoleHost host;
     welkin::MainForm form(host);
     if (!start_with(form, project)) return exit_refused;
-    const welkin::Result<welkin::LobeAnalysis> analysis = welkin::analyse_lobes(
-        welkin::lobe_inputs(form),
-        welkin::read_signal_angle(cli.parser.value(cli.angle).toStdString()),
-        !cli.parser.isSet(cli.explorer));
+    const welkin::Result<welkin::LobeAnalysis> analysis =
+        welkin::analyse_lobes(welkin::lobe_inputs(form),
+                              welkin::read_signal_angle(cli.parser.value(cli.angle).toStdString()),
+                              !cli.parser.isSet(cli.explorer));
     if (!analysis) {
         std::cerr << analysis.message() << '\n';
         return exit_refused;
@@ -253,7 +254,8 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     QGuiApplication::setApplicationName(QStringLiteral("welkin-cli"));
-    QGuiApplication::setApplicationVersion(QString::fromUtf8(welkin::program_version.data(), static_cast<qsizetype>(welkin::program_version.size())));
+    QGuiApplication::setApplicationVersion(QString::fromUtf8(
+        welkin::program_version.data(), static_cast<qsizetype>(welkin::program_version.size())));
 
     Cli cli;
     if (!cli.parser.parse(QGuiApplication::arguments()))

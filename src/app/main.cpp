@@ -2,8 +2,8 @@
 #include <QApplication>
 
 #include "forms/main_form.h"
-#include "persist/app_folder.h"
 #include "forms/startup.h"
+#include "persist/app_folder.h"
 #include "ui/main_window.h"
 #include "ui/qt_host.h"
 

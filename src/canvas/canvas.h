@@ -41,8 +41,7 @@ public:
     // A circle; the radius is measured in x units.
     virtual void circle(double cx, double cy, double radius, Rgb colour) = 0;
     // Text whose top-left corner is at (x, y).
-    virtual void text(double x, double y, std::string_view text, double point_size,
-                      Rgb colour) = 0;
+    virtual void text(double x, double y, std::string_view text, double point_size, Rgb colour) = 0;
 };
 
 }  // namespace welkin

@@ -171,9 +171,9 @@ void describe_period(const Design& d, const DesignResults& r, DesignTexts& t) {
 void describe_viscous(const Design& d, const DesignResults& r, DesignTexts& t) {
     ScorecardTexts& card = t.scorecard;
     if (r.verdicts[score_viscous] == Verdict::bad) {
-        card.viscous_headline =
-            std::string(viscous_narrow) + bare_length(d.unit_mode, r.widths.viscous_min_width_mm) +
-            std::string(is_metric(d) ? viscous_narrow_mm : viscous_narrow_inch);
+        card.viscous_headline = std::string(viscous_narrow) +
+                                bare_length(d.unit_mode, r.widths.viscous_min_width_mm) +
+                                std::string(is_metric(d) ? viscous_narrow_mm : viscous_narrow_inch);
         card.viscous_consequence = viscous_consequence;
     } else {
         card.viscous_headline = viscous_wide;
@@ -240,10 +240,9 @@ void describe_strategy(const Design& d, const DesignResults& r, DesignTexts& t) 
         card.strategy_heading = strategy_auto;
         card.strategy_line = std::string(strategy_auto_line) + t.width_strategy_note;
     } else {
-        card.strategy_heading =
-            std::string(strategy_recommend) +
-            length_with_unit(d, r.widths.recommended_width_mm, strategy_recommend_mm,
-                             strategy_recommend_inches);
+        card.strategy_heading = std::string(strategy_recommend) +
+                                length_with_unit(d, r.widths.recommended_width_mm,
+                                                 strategy_recommend_mm, strategy_recommend_inches);
         card.strategy_line = std::string(strategy_recommend_line) + t.width_strategy_note;
     }
     t.score_summary += card.strategy_heading + " " + card.strategy_line;

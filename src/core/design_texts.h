@@ -38,10 +38,10 @@ struct DesignTexts {
     std::string range_rating;  // "Good", "Questionable" or "CRITICAL"
     std::string range_note;    // why the usable range is limited; empty when it is not
     std::string true_diffusion_text;
-    std::string score_summary;  // the four results, true diffusion and strategy, CR LF separated
-    std::string cutoffs;              // main window: scatter, diffuse and HF cutoff frequencies
-    std::string seating_distance;     // main window: minimum seating distance
-    std::string period_width;         // main window: period width
+    std::string score_summary;     // the four results, true diffusion and strategy, CR LF separated
+    std::string cutoffs;           // main window: scatter, diffuse and HF cutoff frequencies
+    std::string seating_distance;  // main window: minimum seating distance
+    std::string period_width;      // main window: period width
     std::string well_width_caption;   // the well width field's label
     std::string width_strategy_note;  // which rule set the recommended width
     ScorecardTexts scorecard;

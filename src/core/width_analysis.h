@@ -40,7 +40,7 @@ struct DesignResults {
     double period_width_mm = 0;      // N x (fin + well width): the ratings
     bool period_ok = false;          // the period spans the design wavelength
     double plate_freq_hz = 0;
-    double well_cutoff_hz = 0;       // the wells' own HF cutoff, before the plate caps it
+    double well_cutoff_hz = 0;        // the wells' own HF cutoff, before the plate caps it
     bool plate_limits_range = false;  // the plate frequency is at or below the wells' cutoff
     double hf_cutoff_hz = 0;          // the top of the usable range
     double range_ratio = 0;           // hf_cutoff over the design frequency, cut to tenths
@@ -51,7 +51,6 @@ struct DesignResults {
 };
 
 // Rates the design, its widths analysed and its well width set.
-DesignResults rate_design(const Design& d, const WidthAnalysis& widths,
-                          double well_width_shown_mm);
+DesignResults rate_design(const Design& d, const WidthAnalysis& widths, double well_width_shown_mm);
 
 }  // namespace welkin

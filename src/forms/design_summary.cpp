@@ -56,12 +56,12 @@ void add_inputs(const MainForm& form, std::vector<SummaryItem>& out) {
     add("busy", form.busy());
     add("unit_mode", std::string(unit_mode_text(d.unit_mode)));
     add("lock", std::string(lock_mode_text(d.lock)));
-    add("mnu_advanced", d.advanced);
-    add("mnu_auto_optimise", d.auto_optimise);
-    add("mnu_inverse_pairing", d.inverse_pairing);
-    add("mnu_2d_optimise", d.optimise_2d);
-    add("mnu_autowells", d.auto_well_width);
-    add("mnu_halfwidth", d.half_width);
+    add("advanced", d.advanced);
+    add("auto_optimise", d.auto_optimise);
+    add("inverse_pairing", d.inverse_pairing);
+    add("optimise_2d", d.optimise_2d);
+    add("auto_well_width", d.auto_well_width);
+    add("half_width", d.half_width);
     for (int i = 0; i < field_count; ++i) {
         out.push_back({"fields", field_keys[i], form.field_text(static_cast<Field>(i))});
     }
@@ -73,8 +73,8 @@ void add_results(const MainForm& form, std::vector<SummaryItem>& out) {
     const auto add = [&out](std::string_view key, SummaryValue v) {
         out.push_back({top, key, std::move(v)});
     };
-    out.push_back({"status", "text", form.status_text()});
-    out.push_back({"status", "rgb", form.status_colour()});
+    out.push_back({"status", "text", form.status_text(), "status"});
+    out.push_back({"status", "rgb", form.status_colour(), "status_rgb"});
     add("period_fix_width_mm", r.widths.period_fix_width_mm);
     add("viscous_min_width_mm", r.widths.viscous_min_width_mm);
     add("recommended_width_mm", r.widths.recommended_width_mm);
@@ -138,8 +138,13 @@ std::vector<SummaryItem> design_summary_items(const MainForm& form) {
 std::string design_summary(const MainForm& form) {
     std::string out;
     for (const SummaryItem& item : design_summary_items(form)) {
-        if (!item.group.empty()) out.append(item.group).append(".");
-        out.append(item.key).append(": ").append(std::visit(TextOf{}, item.value)).append("\n");
+        if (!item.text_name.empty()) {
+            out.append(item.text_name);
+        } else {
+            if (!item.group.empty()) out.append(item.group).append(".");
+            out.append(item.key);
+        }
+        out.append(": ").append(std::visit(TextOf{}, item.value)).append("\n");
     }
     return out;
 }

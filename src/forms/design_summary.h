@@ -20,11 +20,13 @@ struct SummaryItem {
     std::string_view group;  // the JSON object it sits in; empty at the top level
     std::string_view key;
     SummaryValue value;
+    std::string_view text_name = {};  // the text line's name when not group.key
 };
 
 std::vector<SummaryItem> design_summary_items(const MainForm& form);
 
-// One "name: value" line per item; a grouped item is named group.key. Lists
+// One "name: value" line per item; a grouped item is named group.key unless
+// it has a text name of its own (the status line keeps "status"). Lists
 // are comma separated, colours r,g,b, and the score summary's line breaks
 // become "|".
 std::string design_summary(const MainForm& form);

@@ -11,7 +11,14 @@
 namespace welkin {
 
 // The main window's input fields, by their control names.
-enum class Field { well_count, design_frequency, well_width, fin_width, deepest_well, build_depth_2d };
+enum class Field {
+    well_count,
+    design_frequency,
+    well_width,
+    fin_width,
+    deepest_well,
+    build_depth_2d
+};
 inline constexpr int field_count = 6;
 
 // Windows other than the main one that handlers show, hide or print.

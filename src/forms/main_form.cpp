@@ -5,9 +5,9 @@
 
 #include "core/advanced.h"
 #include "core/design_texts.h"
-#include "core/width_analysis.h"
 #include "core/naming.h"
 #include "core/sequence.h"
+#include "core/width_analysis.h"
 #include "panel1d/cross_section.h"
 #include "units/length_text.h"
 #include "units/numtext.h"
@@ -34,7 +34,8 @@ struct LengthFieldRules {
 };
 
 bool is_length_field(Field f) {
-    return f == Field::well_width || f == Field::fin_width || f == Field::deepest_well || f == Field::build_depth_2d;
+    return f == Field::well_width || f == Field::fin_width || f == Field::deepest_well ||
+           f == Field::build_depth_2d;
 }
 
 const LengthFieldRules& length_field_rules(Field f) {
@@ -213,8 +214,10 @@ std::string_view MainForm::length_caption(Field f) const {
     const bool metric = design_.unit_mode == UnitMode::metric;
     switch (f) {
         case Field::fin_width: return metric ? "Fin width in mm" : "Fin width in inches";
-        case Field::deepest_well: return metric ? "Deepest 1D well in mm" : "Deepest 1D well in inches";
-        case Field::build_depth_2d: return metric ? "2D build depth in mm" : "2D build depth in inches";
+        case Field::deepest_well:
+            return metric ? "Deepest 1D well in mm" : "Deepest 1D well in inches";
+        case Field::build_depth_2d:
+            return metric ? "2D build depth in mm" : "2D build depth in inches";
         default: return {};  // the well width's label is the analysis's to write
     }
 }

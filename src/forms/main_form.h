@@ -14,13 +14,13 @@
 #include <string_view>
 #include <utility>
 
+#include "canvas/rgb.h"
+#include "core/design.h"
 #include "core/design_texts.h"
 #include "core/width_analysis.h"
-#include "core/design.h"
 #include "forms/host.h"
-#include "canvas/rgb.h"
-#include "panel1d/figures_table.h"
 #include "forms/units_form.h"
+#include "panel1d/figures_table.h"
 #include "version.h"
 
 namespace welkin {
@@ -108,16 +108,16 @@ public:
     Rgb lock_label_colour(LockMode lock) const;
 
     // ---- buttons (advanced mode, prime steps, inverse toggle) ----
-    void reset_wheel();   // reset phase wheel
-    void next_prime_order();   // next prime
-    void previous_prime_order();   // previous prime
-    void shift_left();   // shift one well left
-    void shift_zero_well_left();   // next zero-depth well to the left end
-    void rotate_wheel_anticlockwise();   // rotate wheel anti-clockwise
-    void rotate_wheel_clockwise();   // rotate wheel clockwise
-    void reset_side_shift();   // reset sideways shift
-    void shift_right();  // shift one well right
-    void toggle_inverse();  // normal / inverse
+    void reset_wheel();                 // reset phase wheel
+    void next_prime_order();            // next prime
+    void previous_prime_order();        // previous prime
+    void shift_left();                  // shift one well left
+    void shift_zero_well_left();        // next zero-depth well to the left end
+    void rotate_wheel_anticlockwise();  // rotate wheel anti-clockwise
+    void rotate_wheel_clockwise();      // rotate wheel clockwise
+    void reset_side_shift();            // reset sideways shift
+    void shift_right();                 // shift one well right
+    void toggle_inverse();              // normal / inverse
     bool button_visible(Button b) const;
     bool button_enabled(Button b) const;
     const std::string& button_caption(Button b) const;

@@ -2,8 +2,8 @@
 #include <utility>
 
 #include "core/advanced.h"
-#include "forms/main_form.h"
 #include "core/sequence.h"
+#include "forms/main_form.h"
 #include "units/numtext.h"
 
 namespace welkin {
@@ -96,7 +96,8 @@ void MainForm::previous_prime_order() {
 
 bool MainForm::button_visible(Button b) const {
     if (!design_.advanced) return false;
-    if (b == Button::rotate_wheel_anticlockwise || b == Button::rotate_wheel_clockwise) return !design_.auto_optimise;
+    if (b == Button::rotate_wheel_anticlockwise || b == Button::rotate_wheel_clockwise)
+        return !design_.auto_optimise;
     return true;
 }
 

@@ -5,8 +5,8 @@
 #include <array>
 #include <string_view>
 
-#include "core/design.h"
 #include "canvas/rgb.h"
+#include "core/design.h"
 
 namespace welkin {
 

@@ -6,8 +6,8 @@
 #include <string_view>
 
 #include "canvas/canvas.h"
-#include "core/design.h"
 #include "canvas/rgb.h"
+#include "core/design.h"
 
 namespace welkin {
 

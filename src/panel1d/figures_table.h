@@ -20,7 +20,7 @@ inline constexpr std::string_view heading_block_inches = "Block height in inches
 inline constexpr std::string_view heading_phase = "Phase shift in degrees";
 
 struct FiguresTable {
-    std::string heading;  // the table caption
+    std::string heading;                              // the table caption
     std::array<std::string, figures_rows> wellnum{};  // well numbers
     std::array<std::string, figures_rows> ratio{};    // the page's value per well
 };

@@ -95,8 +95,7 @@ CuttingList2d cutting_list_2d(const Grid2d& g, const Offsets2d& o, const PanelLe
     list.volume_ft3 = list.volume_m3 * cubic_feet_per_cubic_metre;
     for (std::size_t i = 0; i < material_count; ++i) {
         const Density& d = densities[i];
-        list.weights[i] = {d.material, list.volume_m3 * d.kg_per_m3,
-                           list.volume_m3 * d.lbs_per_m3};
+        list.weights[i] = {d.material, list.volume_m3 * d.kg_per_m3, list.volume_m3 * d.lbs_per_m3};
     }
     return list;
 }

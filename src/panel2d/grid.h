@@ -9,8 +9,8 @@
 #include <string>
 #include <string_view>
 
-#include "core/design.h"
 #include "canvas/rgb.h"
+#include "core/design.h"
 
 namespace welkin {
 

@@ -203,8 +203,7 @@ private:
     }
 
     std::string cell_text(const Cell2d& cell, TableValue value) const {
-        const bool height =
-            value == TableValue::height_length || value == TableValue::height_units;
+        const bool height = value == TableValue::height_length || value == TableValue::height_units;
         const int units = height ? cell.block_height : cell.well_depth;
         if (value == TableValue::height_units || value == TableValue::depth_units) {
             return number_text_trimmed(units);
@@ -296,7 +295,8 @@ private:
         line(weights_title);
         line(metric_ ? volume_rule : weights_rule_inches);
         for (const MaterialWeight& weight : list_.weights) {
-            line(weight.material, number_text(floor_to_decimals(metric_ ? weight.kg : weight.lbs, 1)),
+            line(weight.material,
+                 number_text(floor_to_decimals(metric_ ? weight.kg : weight.lbs, 1)),
                  metric_ ? kg : lbs);
         }
     }

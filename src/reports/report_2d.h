@@ -15,7 +15,6 @@ namespace welkin {
 inline constexpr std::string_view report_2d_file_name = "welkin_2d.txt";
 
 // The whole file for the grid at the offsets last set in the 2D window.
-std::string report_2d_text(const Design& d, const DesignResults& results,
-                           const Offsets2d& offsets);
+std::string report_2d_text(const Design& d, const DesignResults& results, const Offsets2d& offsets);
 
 }  // namespace welkin

@@ -21,8 +21,8 @@ struct MenuEntry {
     Control name = Control::open_item;  // for items and bar commands
     Handler handler = nullptr;          // none: the item is shown greyed
     bool checkable = false;
-    int group = 0;               // items sharing a nonzero group are one radio group
-    CheckRule checked = nullptr;  // none: the check mark stays as created
+    int group = 0;                 // items sharing a nonzero group are one radio group
+    CheckRule checked = nullptr;   // none: the check mark stays as created
     EnableRule enabled = nullptr;  // none: enabled when it has a handler
     bool checked_at_start = false;
 };

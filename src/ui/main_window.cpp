@@ -40,28 +40,29 @@ struct AdvancedButton {
     Control name;
     std::string_view caption;
     std::string_view tip;
-    void (MainForm::*handler)();
+    void (*handler)(MainForm&);
 };
 
 // The captions of the shift buttons follow the form; the wheel's two
 // rotation buttons carry rotation symbols.
 constexpr std::array<AdvancedButton, 7> advanced_button_rows = {{
     {Button::reset_wheel, Control::reset_wheel_button, "", "Reset phase wheel",
-     &MainForm::reset_wheel},
+     [](MainForm& f) { f.reset_wheel(); }},
     {Button::shift_left, Control::shift_left_button, "", "Shift panel one well to the left",
-     &MainForm::shift_left},
+     [](MainForm& f) { f.shift_left(); }},
     {Button::zero_well_left, Control::zero_well_left_button, "",
-     "Left-shift panel so next zero-depth well sits at left end", &MainForm::shift_zero_well_left},
+     "Left-shift panel so next zero-depth well sits at left end",
+     [](MainForm& f) { f.shift_zero_well_left(); }},
     {Button::rotate_wheel_anticlockwise, Control::rotate_anticlockwise_button, "\u21BA",
      "Rotate phase wheel anti-clockwise one step. Acts in opposite direction for inverse panel",
-     &MainForm::rotate_wheel_anticlockwise},
+     [](MainForm& f) { f.rotate_wheel_anticlockwise(); }},
     {Button::rotate_wheel_clockwise, Control::rotate_clockwise_button, "\u21BB",
      "Rotate phase wheel clockwise one step. Acts in opposite direction for inverse panel",
-     &MainForm::rotate_wheel_clockwise},
+     [](MainForm& f) { f.rotate_wheel_clockwise(); }},
     {Button::reset_side_shift, Control::reset_side_shift_button, "", "Reset sideways shift",
-     &MainForm::reset_side_shift},
+     [](MainForm& f) { f.reset_side_shift(); }},
     {Button::shift_right, Control::shift_right_button, "", "Shift panel  one well to the right",
-     &MainForm::shift_right},
+     [](MainForm& f) { f.shift_right(); }},
 }};
 
 QLabel* label(QWidget* parent, std::string_view text) {
@@ -110,7 +111,8 @@ void MainWindow::build_fields() {
     }
     name_control(*field_labels_[static_cast<std::size_t>(Field::well_width)],
                  Control::well_width_caption);
-    name_control(*field_labels_[static_cast<std::size_t>(Field::fin_width)], Control::fin_width_label);
+    name_control(*field_labels_[static_cast<std::size_t>(Field::fin_width)],
+                 Control::fin_width_label);
     name_control(*field_labels_[static_cast<std::size_t>(Field::deepest_well)],
                  Control::deepest_well_label);
     name_control(*field_labels_[static_cast<std::size_t>(Field::build_depth_2d)],
@@ -128,20 +130,20 @@ void MainWindow::build_fields() {
 }
 
 void MainWindow::build_buttons() {
-    const auto button = [this](Control name, std::string_view caption,
-                               void (MainForm::*handler)()) {
+    const auto button = [this](Control name, std::string_view caption, void (*handler)(MainForm&)) {
         auto* b = named(new QPushButton(qs(caption), central_), name);
         b->setAutoDefault(false);
-        connect(b, &QPushButton::clicked, this, [this, handler] { act([&] { (form_.*handler)(); }); });
+        connect(b, &QPushButton::clicked, this,
+                [this, handler] { act([this, handler] { handler(form_); }); });
         return b;
     };
-    go_button_ = button(Control::go_button, "Go", &MainForm::recompute);
+    go_button_ = button(Control::go_button, "Go", [](MainForm& f) { f.recompute(); });
     next_prime_button_ = button(Control::next_prime_button, "Next prime number",
-                                &MainForm::next_prime_order);
+                                [](MainForm& f) { f.next_prime_order(); });
     previous_prime_button_ = button(Control::previous_prime_button, "Previous prime number",
-                                    &MainForm::previous_prime_order);
+                                    [](MainForm& f) { f.previous_prime_order(); });
     inverse_button_ = button(Control::inverse_button, "Normal / Inverse Panel",
-                             &MainForm::toggle_inverse);
+                             [](MainForm& f) { f.toggle_inverse(); });
     for (const AdvancedButton& row : advanced_button_rows) {
         QPushButton* b = button(row.name, row.caption, row.handler);
         b->setToolTip(qs(row.tip));
@@ -189,7 +191,8 @@ void MainWindow::build_figures_table() {
         ratio_cells_[j]->setWordWrap(true);
         ratio_cells_[j]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     }
-    figures_scroll_ = named(new QScrollBar(Qt::Horizontal, figures_table_), Control::figures_scroll);
+    figures_scroll_ =
+        named(new QScrollBar(Qt::Horizontal, figures_table_), Control::figures_scroll);
     connect(figures_scroll_, &QScrollBar::valueChanged, this,
             [this](int value) { act([&] { form_.scroll_figures(value); }); });
 }
@@ -207,8 +210,7 @@ void MainWindow::build_pictures() {
     cross_section_view_->on_pointer_move = [this](int x) { show_pointer_tip(x); };
     picture_pan_bar_ = new QScrollBar(Qt::Horizontal, central_);
     picture_pan_bar_->hide();  // until a drawing is wider than its place
-    connect(picture_pan_bar_, &QScrollBar::valueChanged, this,
-            [this](int x) { pan_pictures(x); });
+    connect(picture_pan_bar_, &QScrollBar::valueChanged, this, [this](int x) { pan_pictures(x); });
 }
 
 void MainWindow::build_menus() {
@@ -241,11 +243,12 @@ void MainWindow::bind_menu_item(const MenuEntry& entry, QAction* action, QAction
     }
     if (entry.handler != nullptr) {
         connect(action, &QAction::triggered, this,
-                [this, handler = entry.handler] { act([&] { handler(form_); }); });
+                [this, handler = entry.handler] { act([this, handler] { handler(form_); }); });
     } else {
         action->setEnabled(false);
     }
-    if (entry.checked != nullptr || entry.enabled != nullptr) menu_items_.push_back({&entry, action});
+    if (entry.checked != nullptr || entry.enabled != nullptr)
+        menu_items_.push_back({&entry, action});
 }
 
 }  // namespace welkin

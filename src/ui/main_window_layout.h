@@ -117,7 +117,8 @@ constexpr QRect score_tile(int index) {
 // Centred across the free screen, its top at 40 % of the free height.
 constexpr QPoint window_position(const QRect& free, int height) {
     const int spare = free.height() - height;
-    return {free.x() + (free.width() - window_width) / 2, free.y() + (spare > 0 ? spare * 2 / 5 : 0)};
+    return {free.x() + (free.width() - window_width) / 2,
+            free.y() + (spare > 0 ? spare * 2 / 5 : 0)};
 }
 
 }  // namespace welkin::layout

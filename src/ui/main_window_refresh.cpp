@@ -13,13 +13,13 @@
 #include <cstddef>
 
 #include "panel1d/cross_section.h"
-#include "ui/main_window.h"
-#include "ui/main_menu.h"
-#include "ui/main_window_layout.h"
 #include "render/picture_render.h"
-#include "ui/picture_view.h"
 #include "render/qt_canvas.h"
 #include "render/qt_text.h"
+#include "ui/main_menu.h"
+#include "ui/main_window.h"
+#include "ui/main_window_layout.h"
+#include "ui/picture_view.h"
 
 namespace welkin {
 
@@ -72,9 +72,9 @@ void MainWindow::refresh_fields() {
     lock_label(Field::build_depth_2d, LockMode::build_2d);
 
     const LockMode lock = form_.design().lock;
-    for (auto [option, mode] : {std::pair{frequency_lock_, LockMode::freq},
-                                std::pair{depth_lock_, LockMode::depth},
-                                std::pair{build_depth_2d_lock_, LockMode::build_2d}}) {
+    for (auto [option, mode] :
+         {std::pair{frequency_lock_, LockMode::freq}, std::pair{depth_lock_, LockMode::depth},
+          std::pair{build_depth_2d_lock_, LockMode::build_2d}}) {
         const QSignalBlocker block(option);
         option->setChecked(lock == mode);
     }
@@ -122,7 +122,8 @@ void MainWindow::refresh_figures() {
 
 void MainWindow::refresh_menus() {
     for (const BoundItem& item : menu_items_) {
-        if (item.entry->checked != nullptr) item.action->setChecked(item.entry->checked(form_.design()));
+        if (item.entry->checked != nullptr)
+            item.action->setChecked(item.entry->checked(form_.design()));
         if (item.entry->enabled != nullptr) item.action->setEnabled(item.entry->enabled(form_));
     }
 }

@@ -10,8 +10,8 @@
 #include <QPrinterInfo>
 #include <QUrl>
 
-#include "ui/main_window.h"
 #include "render/qt_text.h"
+#include "ui/main_window.h"
 #include "ui/units_dialog.h"
 
 namespace welkin {

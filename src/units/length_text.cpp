@@ -26,7 +26,8 @@ std::string well_length_words(double mm, UnitMode mode) {
 }
 
 std::string seating_distance_words(double mm, UnitMode mode) {
-    if (mode == UnitMode::metric) return number_text(int_floor(mm / 10) / 100) + "m";  // whole centimetres, exactly
+    if (mode == UnitMode::metric)
+        return number_text(int_floor(mm / 10) / 100) + "m";  // whole centimetres, exactly
     return length_words(mm, mode) + " inches";
 }
 

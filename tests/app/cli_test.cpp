@@ -14,8 +14,8 @@
 #include <vector>
 
 #include "fake_host.h"
-#include "forms/startup.h"
 #include "forms/report_files.h"
+#include "forms/startup.h"
 #include "reports/report_1d.h"
 #include "temp_dir.h"
 

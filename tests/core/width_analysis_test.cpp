@@ -52,9 +52,10 @@ TEST(Analysis, WorkedExample) {
     EXPECT_EQ(tiles(r), "bggg");
     const ScorecardTexts& c = r.scorecard;
     EXPECT_EQ(
-        (std::array{c.period_headline, c.period_consequence, c.viscous_headline, c.viscous_consequence, c.plate_message, c.range_headline, r.range_note,
-                    c.true_diffusion, c.strategy_heading, c.strategy_line, c.heading, r.cutoffs, r.seating_distance, r.period_width,
-                    r.well_width_caption}),
+        (std::array{c.period_headline, c.period_consequence, c.viscous_headline,
+                    c.viscous_consequence, c.plate_message, c.range_headline, r.range_note,
+                    c.true_diffusion, c.strategy_heading, c.strategy_line, c.heading, r.cutoffs,
+                    r.seating_distance, r.period_width, r.well_width_caption}),
         (std::array<std::string, 15>{
             "Period width of  350mm is less than the design wavelength of  690 mm",
             "Lowest diffusion frequency will be higher than design frequency. Well width to fix "
@@ -69,10 +70,11 @@ TEST(Analysis, WorkedExample) {
             "Scatter 491 Hz   Diffuse 982 Hz   HF cutoff 3440 Hz",
             "Minimum distance to seating position  1.05m", "Period width  350 mm",
             "Recommended well width  99mm"}));
-    EXPECT_EQ(r.score_summary,
-              "Poor result: " + c.period_headline + " - " + c.period_consequence + crlf2 + "Good result: " + c.viscous_headline +
-                  crlf2 + "Good result: " + c.plate_message + crlf2 + "Good result: " + c.range_headline + crlf2 +
-                  c.true_diffusion + crlf2 + c.strategy_heading + " " + c.strategy_line + crlf2);
+    EXPECT_EQ(r.score_summary, "Poor result: " + c.period_headline + " - " + c.period_consequence +
+                                   crlf2 + "Good result: " + c.viscous_headline + crlf2 +
+                                   "Good result: " + c.plate_message + crlf2 +
+                                   "Good result: " + c.range_headline + crlf2 + c.true_diffusion +
+                                   crlf2 + c.strategy_heading + " " + c.strategy_line + crlf2);
 
     // The drawing and its label follow the field, the ratings the stored width.
     const DesignResults typed = rate_design(d, res.widths, 50.4);
@@ -89,9 +91,10 @@ TEST(Analysis, WorkedExample) {
         "Recommended well width  3.89 inches",
         "Period width of  13.77 inches is less than the design wavelength of  27.16 inches",
         "Minimum distance to seating position  41.33 inches"};
-    EXPECT_EQ((std::array{ri.well_width_caption, ri.scorecard.period_headline, ri.seating_distance, rd.well_width_caption,
-                          rd.scorecard.period_headline, rd.seating_distance}),
-              in_inches);
+    EXPECT_EQ(
+        (std::array{ri.well_width_caption, ri.scorecard.period_headline, ri.seating_distance,
+                    rd.well_width_caption, rd.scorecard.period_headline, rd.seating_distance}),
+        in_inches);
 }
 
 TEST(RateDesign, RatingsAtTheirBoundaries) {
@@ -160,7 +163,8 @@ TEST(AnalyseWidths, TheWiderRuleWinsAndNamesTheStrategy) {
     for (const auto& [fin, mode, autowells, label14, heading, line] : rows) {
         const auto [d, res, r] = analysed(7, 200, fin, 60, mode, autowells);
         EXPECT_EQ(res.widths.recommended_width_mm, 54);
-        EXPECT_EQ((std::array{r.well_width_caption, r.scorecard.strategy_heading, r.scorecard.strategy_line}),
+        EXPECT_EQ((std::array{r.well_width_caption, r.scorecard.strategy_heading,
+                              r.scorecard.strategy_line}),
                   (std::array{label14, heading, line}));
     }
 }

@@ -52,8 +52,8 @@ TEST(DesignSummary, FactoryDesignByHand) {
         {"labels.cutoffs", "Scatter 300 Hz   Diffuse 600 Hz   HF cutoff 2150 Hz"},
         {"labels.seating_distance", "Minimum distance to seating position  1.72m"},
         {"labels.well_width_caption", "Auto Well width in mm"},
-        {"status.text", "Standard N7+0,0 Panel"},
-        {"status.rgb", "128,128,128"},
+        {"status", "Standard N7+0,0 Panel"},
+        {"status_rgb", "128,128,128"},
         {"score_tiles", "115,164,110 115,164,110 115,164,110 115,164,110"},
     };
     for (const auto& [name, value] : expected) {
@@ -71,9 +71,10 @@ TEST(DesignSummary, OneLinePerItem) {
     const auto items = design_summary_items(form);
     std::set<std::string> names;
     for (const SummaryItem& item : items) {
-        const std::string name =
-            item.group.empty() ? std::string(item.key)
-                               : std::string(item.group) + "." + std::string(item.key);
+        const std::string name = !item.text_name.empty() ? std::string(item.text_name)
+                                 : item.group.empty()
+                                     ? std::string(item.key)
+                                     : std::string(item.group) + "." + std::string(item.key);
         EXPECT_TRUE(names.insert(name).second) << name;
     }
     EXPECT_EQ(lines_of(design_summary(form)).size(), items.size());

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "forms/main_form.h"
 #include "fake_host.h"
+#include "forms/main_form.h"
 #include "forms/startup.h"
 
 namespace welkin {
@@ -116,7 +116,8 @@ TEST_F(LengthFieldsTest, ChangingUnitsRewritesTheFieldsFromTheStoredMillimetres)
 
     choose_units(UnitMode::inches);
     EXPECT_EQ(form.field_text(Field::fin_width), "1' 11 5/8");
-    EXPECT_EQ(form.field_text(Field::deepest_well), "6 7/16");  // 164 mm, rewritten by the recompute
+    EXPECT_EQ(form.field_text(Field::deepest_well),
+              "6 7/16");  // 164 mm, rewritten by the recompute
 
     choose_units(UnitMode::metric);
     EXPECT_EQ(form.field_text(Field::fin_width), " 600");

@@ -145,7 +145,8 @@ TEST_F(MainFormTest, LocksDeriveTheOtherQuantitiesWithoutRoundTripping) {
     type(Field::deepest_well, "250");  // rewrites Text2 and Text6 while busy
     type(Field::deepest_well, "250");  // unchanged text: no change event at all
     EXPECT_EQ(runs(), before + 1);
-    EXPECT_EQ(form.field_text(Field::design_frequency), " 393");  // half wavelength 7 x 250 / 4 = 438
+    EXPECT_EQ(form.field_text(Field::design_frequency),
+              " 393");  // half wavelength 7 x 250 / 4 = 438
     EXPECT_EQ(form.field_text(Field::build_depth_2d), " 375");
     type(Field::deepest_well, "197");
     EXPECT_EQ(form.field_text(Field::design_frequency), " 499");
@@ -172,9 +173,7 @@ TEST_F(MainFormTest, LocksDeriveTheOtherQuantitiesWithoutRoundTripping) {
         form.rotate_wheel_clockwise();
         form.toggle_advanced();  // leaves the wheel alone
         form.toggle_half_width();
-        {
-            const BusyScope nested(form);
-        }
+        { const BusyScope nested(form); }
         EXPECT_TRUE(form.busy()) << "a nested guard puts back what it found";
     }
     EXPECT_FALSE(form.busy());
@@ -215,8 +214,13 @@ TEST_F(MainFormTest, FiguresTableAndOptimiseOnceOnALargerPanel) {
 }
 
 TEST_F(MainFormTest, AdvancedModeControlsAndTheWheel) {
-    const Button all[] = {Button::reset_wheel, Button::shift_left, Button::zero_well_left, Button::rotate_wheel_anticlockwise,
-                          Button::rotate_wheel_clockwise, Button::reset_side_shift, Button::shift_right};
+    const Button all[] = {Button::reset_wheel,
+                          Button::shift_left,
+                          Button::zero_well_left,
+                          Button::rotate_wheel_anticlockwise,
+                          Button::rotate_wheel_clockwise,
+                          Button::reset_side_shift,
+                          Button::shift_right};
     for (const Button b : all) EXPECT_FALSE(form.button_visible(b));
     EXPECT_FALSE(form.menu_enabled(Menu::inverse_pairing));
     EXPECT_FALSE(form.menu_enabled(Menu::optimise));
@@ -238,12 +242,13 @@ TEST_F(MainFormTest, AdvancedModeControlsAndTheWheel) {
     form.rotate_wheel_clockwise();
     form.toggle_auto_optimise();
     for (const Button b : all) {
-        EXPECT_EQ(form.button_visible(b), b != Button::rotate_wheel_anticlockwise && b != Button::rotate_wheel_clockwise);
+        EXPECT_EQ(form.button_visible(b),
+                  b != Button::rotate_wheel_anticlockwise && b != Button::rotate_wheel_clockwise);
     }
     EXPECT_FALSE(form.button_enabled(Button::reset_wheel));
     EXPECT_FALSE(form.menu_enabled(Menu::optimise));
     EXPECT_EQ(d().wheel_shift, 0);  // standard N 7
-    form.toggle_inverse();         // refused: pairing is not ticked
+    form.toggle_inverse();          // refused: pairing is not ticked
     EXPECT_EQ(host.messages.at(0).title, "Auto-optimise active");
     form.toggle_inverse_pairing();
     EXPECT_EQ(d().wheel_shift, 1);

@@ -12,8 +12,8 @@
 #include <vector>
 
 #include "fake_host.h"
-#include "persist/file_io.h"
 #include "forms/startup.h"
+#include "persist/file_io.h"
 #include "temp_dir.h"
 
 namespace welkin {

@@ -7,8 +7,8 @@
 #include <string>
 
 #include "fake_host.h"
-#include "persist/file_io.h"
 #include "forms/startup.h"
+#include "persist/file_io.h"
 #include "reports/report_1d.h"
 #include "temp_dir.h"
 

@@ -119,13 +119,13 @@ TEST(LobeAnalysis, RangeEndsForOtherDesigns) {
     // Design, seating distance, true multiples, usable range, lowest diffusion, f_period.
     const std::tuple<LobeInputs, double, std::string, std::string, std::string, std::string>
         rows[] = {
-        // N 3: the 1500 Hz plate is below both cutoffs, and f_period above every multiple.
-        {design(3), 495, "000000", "Usable frequency range  1042 Hz to  1500 Hz",
-         "Diffusion @ 2084 Hz Revised seating distance .49m", "f_period  2084 Hz"},
-        // 100 mm wells, a 735 mm period: f_period is below the design frequency.
-        {design(7, 100), 2064, "111", "Usable frequency range  250 Hz to  1720 Hz",
-         "Diffusion @ 500 Hz Revised seating distance 2.06m", "f_period  468 Hz"},
-    };
+            // N 3: the 1500 Hz plate is below both cutoffs, and f_period above every multiple.
+            {design(3), 495, "000000", "Usable frequency range  1042 Hz to  1500 Hz",
+             "Diffusion @ 2084 Hz Revised seating distance .49m", "f_period  2084 Hz"},
+            // 100 mm wells, a 735 mm period: f_period is below the design frequency.
+            {design(7, 100), 2064, "111", "Usable frequency range  250 Hz to  1720 Hz",
+             "Diffusion @ 500 Hz Revised seating distance 2.06m", "f_period  468 Hz"},
+        };
     for (const auto& [d, seat, flags, usable, revised_seating, f_period] : rows) {
         const LobeAnalysis a = analysed(d, "0");
         const LobeTexts t = result_texts(a);
@@ -226,10 +226,10 @@ TEST(LobeAnalysis, ConstInputsGiveTheSameAnswerEveryTime) {
 TEST(LobeAnalysis, ReadsTheAngleFieldAsItsTextValue) {
     // Field text, angle read, and whether the analysis accepts it.
     const std::tuple<const char*, double, bool> rows[] = {
-        {"30", 30, true},  {"- 3 0", -30, true},  // blanks inside are ignored
-        {"abc", 0, true},                         // not a number: 0, accepted
-        {"1e2", 1, true},                         // no exponent
-        {"90", 90, true},  {"-90", -90, true},  {"9 5", 95, false},
+        {"30", 30, true}, {"- 3 0", -30, true},  // blanks inside are ignored
+        {"abc", 0, true},                        // not a number: 0, accepted
+        {"1e2", 1, true},                        // no exponent
+        {"90", 90, true}, {"-90", -90, true},   {"9 5", 95, false},
     };
     for (const auto& [text, angle, accepted] : rows) {
         SCOPED_TRACE(text);

@@ -11,8 +11,8 @@
 #include <QTest>
 
 #include "fake_host.h"
-#include "persist/app_folder.h"
 #include "forms/startup.h"
+#include "persist/app_folder.h"
 #include "temp_dir.h"
 #include "ui/main_window.h"
 #include "ui/picture_view.h"

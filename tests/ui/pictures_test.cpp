@@ -56,10 +56,10 @@ private slots:
         QTest::addColumn<QByteArray>("frequency");
         QTest::addColumn<QByteArray>("fix_field");
         QTest::addColumn<QByteArray>("fix_text");
-        QTest::newRow("9 wells, not a prime") << QByteArray("9") << QByteArray("600")
-                                              << QByteArray("Text1") << QByteArray("7");
-        QTest::newRow("25000 Hz, out of range") << QByteArray("7") << QByteArray("25000")
-                                                << QByteArray("Text2") << QByteArray("600");
+        QTest::newRow("9 wells, not a prime")
+            << QByteArray("9") << QByteArray("600") << QByteArray("Text1") << QByteArray("7");
+        QTest::newRow("25000 Hz, out of range")
+            << QByteArray("7") << QByteArray("25000") << QByteArray("Text2") << QByteArray("600");
     }
     void nothing_is_drawn_before_a_recompute_completes() {
         QFETCH(QByteArray, wells);
@@ -147,7 +147,8 @@ private slots:
     void a_yield_runs_what_is_pending() {
         QtHost host;
         bool ran = false;
-        QMetaObject::invokeMethod(qApp, [&] { ran = true; }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            qApp, [&] { ran = true; }, Qt::QueuedConnection);
         host.yield_to_interface();
         QVERIFY(ran);
     }
