@@ -75,8 +75,8 @@ public:
     bool field_enabled(Field f) const;
     Rgb field_background(Field f) const { return fields_[index(f)].background; }
 
-    // The four length fields take typed millimetres at once; an
-    // imperial entry waits for Enter or for the field to lose the focus.
+    // The four length fields take typed millimetres at once; an imperial
+    // entry waits for Enter or for the focus to move to another control.
     bool field_dirty(Field f) const { return fields_[index(f)].dirty; }
     void field_enter(Field f);
     void field_lost_focus(Field f);
@@ -108,16 +108,16 @@ public:
     Rgb lock_label_colour(LockMode lock) const;
 
     // ---- buttons (advanced mode, prime steps, inverse toggle) ----
-    void reset_wheel();                 // reset phase wheel
-    void next_prime_order();            // next prime
-    void previous_prime_order();        // previous prime
-    void shift_left();                  // shift one well left
-    void shift_zero_well_left();        // next zero-depth well to the left end
-    void rotate_wheel_anticlockwise();  // rotate wheel anti-clockwise
-    void rotate_wheel_clockwise();      // rotate wheel clockwise
-    void reset_side_shift();            // reset sideways shift
-    void shift_right();                 // shift one well right
-    void toggle_inverse();              // normal / inverse
+    void reset_wheel();
+    void next_prime_order();
+    void previous_prime_order();
+    void shift_left();            // one well
+    void shift_zero_well_left();  // the next zero-depth well to the left end
+    void rotate_wheel_anticlockwise();
+    void rotate_wheel_clockwise();
+    void reset_side_shift();
+    void shift_right();     // one well
+    void toggle_inverse();  // normal / inverse panel
     bool button_visible(Button b) const;
     bool button_enabled(Button b) const;
     const std::string& button_caption(Button b) const;
