@@ -184,8 +184,13 @@ int write_output(const Cli& cli, const std::string& text) {
         return 0;
     }
     const std::string path = cli.parser.value(cli.output).toStdString();
-    if (!welkin::replace_file(path, text)) {
-        std::cerr << "Cannot write " << path << '\n';
+    if (path == "-") {
+        std::cout << text;
+        return 0;
+    }
+    const welkin::Result<std::string> written = welkin::write_file_atomically(path, text);
+    if (!written) {
+        std::cerr << "Cannot write " << path << ": " << written.message() << '\n';
         return exit_refused;
     }
     return 0;
@@ -267,6 +272,9 @@ int main(int argc, char** argv) {
     if (cli.parser.isSet(QStringLiteral("version"))) {
         std::cout << welkin::program_version << "\n";
         return 0;
+    }
+    if (cli.parser.isSet(cli.output) && cli.parser.value(cli.output).isEmpty()) {
+        return cli.usage_error(QStringLiteral("-o needs a file name, or - for standard output"));
     }
 
     const QStringList args = cli.parser.positionalArguments();

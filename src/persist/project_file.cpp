@@ -193,6 +193,11 @@ void write_optional(const ProjectSettings& s, std::string& out) {
 }  // namespace
 
 ProjectSettings parse_project(std::string_view bytes) {
+    // Editors on Windows often start a UTF-8 file with a byte-order mark.
+    constexpr std::string_view byte_order_mark = "\xEF\xBB\xBF";
+    if (bytes.substr(0, byte_order_mark.size()) == byte_order_mark) {
+        bytes.remove_prefix(byte_order_mark.size());
+    }
     const LineSource lines(bytes);
     ProjectSettings settings;
     settings.lines_read = lines.count();
@@ -209,8 +214,8 @@ std::string write_project(const ProjectSettings& settings) {
 }
 
 Result<ProjectSettings> read_project_file(const std::string& path) {
-    const std::optional<std::string> bytes = read_file(path);
-    if (!bytes) return Result<ProjectSettings>::failure("Cannot read " + path);
+    const Result<std::string> bytes = read_small_file(path);
+    if (!bytes) return Result<ProjectSettings>::failure(bytes.message());
     return parse_project(*bytes);
 }
 

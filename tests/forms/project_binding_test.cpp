@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <iterator>
 #include <sstream>
 #include <string>
 #include <tuple>
@@ -12,6 +13,7 @@
 #include <vector>
 
 #include "fake_host.h"
+#include "file_size_limit.h"
 #include "forms/startup.h"
 #include "persist/file_io.h"
 #include "temp_dir.h"
@@ -228,11 +230,17 @@ TEST_F(ProjectBindingTest, AFailedWriteLeavesThePreviousFileWhole) {
     ASSERT_TRUE(save_settings(form));
     const std::optional<std::string> before = read_file(dir.file("welkin.ini"));
 
-    // Something in the way of the temporary file makes the write fail.
-    std::filesystem::create_directory(dir.file("welkin.ini.tmp"));
+    // A file size limit makes the write fail part way, even for root.
     form.set_field_text(Field::well_count, "13");
-    EXPECT_FALSE(save_settings(form));
+    {
+        const FileSizeLimit limit(16);
+        EXPECT_FALSE(save_settings(form));
+    }
     EXPECT_EQ(read_file(dir.file("welkin.ini")), before);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()),
+                            std::filesystem::directory_iterator()),
+              1)
+        << "no temporary file is left behind";
 }
 
 }  // namespace
