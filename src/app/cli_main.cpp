@@ -16,6 +16,7 @@
 #include "forms/report_files.h"
 #include "forms/startup.h"
 #include "persist/file_io.h"
+#include "persist/project_file.h"
 #include "render/picture_export.h"
 #include "render/picture_render.h"
 #include "reports/report_1d.h"
@@ -89,6 +90,33 @@ struct Cli {
     }
 };
 
+// Bigger pictures take minutes and gigabytes, and no viewer shows them.
+bool picture_size_allowed(QSize size) {
+    constexpr long long max_side = 16384;
+    constexpr long long max_pixels = 64LL * 1024 * 1024;
+    const long long w = size.width();
+    const long long h = size.height();
+    return w <= max_side && h <= max_side && w * h <= max_pixels;
+}
+
+// A number option's value as the program reads a number field, but only
+// when the whole text is one number: "30abc", "nan", "0x1E" and "" are not.
+std::optional<double> strict_number(const QString& text) {
+    static const QRegularExpression number(
+        QStringLiteral("^\\s*[-+]?([0-9]+\\.?[0-9]*|\\.[0-9]+)\\s*$"));
+    if (!number.match(text).hasMatch()) return std::nullopt;
+    return welkin::text_value(text.toStdString());
+}
+
+// Why a project cannot be loaded, in a script's words; empty when it can.
+std::string project_refusal(const std::string& path) {
+    const welkin::Result<welkin::ProjectSettings> settings = welkin::read_project_file(path);
+    if (!settings) return settings.message();
+    if (settings->complete()) return {};
+    return "only " + std::to_string(settings->lines_read) + " of " +
+           std::to_string(welkin::project_line::required) + " required lines";
+}
+
 // Starts from the factory settings and, given a project, loads it as the
 // desktop program's command line does. On failure the reason is on stderr.
 bool start_with(welkin::MainForm& form, const QString& project) {
@@ -96,8 +124,10 @@ bool start_with(welkin::MainForm& form, const QString& project) {
     if (!project.isEmpty()) {
         const std::string argument = project.toStdString();
         const std::optional<welkin::ProjectPath> path = welkin::project_path(argument);
-        if (!path) {
-            std::cerr << welkin::open_problem_message(argument) << '\n';
+        const std::string why = path ? project_refusal(path->path) : "not a file name";
+        if (!why.empty()) {
+            std::cerr << "Cannot open project " << (path ? path->path : argument) << ": " << why
+                      << '\n';
             return false;
         }
         if (!welkin::open_project(form, path->path, path->file_name)) return false;
@@ -161,6 +191,9 @@ int run_render(const Cli& cli, const QStringList& args) {
         const QRegularExpressionMatch m = pattern.match(cli.parser.value(cli.size));
         if (!m.hasMatch()) return cli.usage_error(QStringLiteral("--size must be like 800x400"));
         size = QSize(m.captured(1).toInt(), m.captured(2).toInt());
+        if (!picture_size_allowed(*size)) {
+            return cli.usage_error(QStringLiteral("--size is at most 16384 on a side and 64 Mpx"));
+        }
     }
 
     welkin::ConsoleHost host;
@@ -224,13 +257,13 @@ int run_report2d(const Cli& cli, const QString& project) {
 int run_lobes(const Cli& cli, const QString& project) {
     if (!cli.parser.isSet(cli.angle))
         return cli.usage_error(QStringLiteral("lobes needs --angle A"));
+    const std::optional<double> angle = strict_number(cli.parser.value(cli.angle));
+    if (!angle) return cli.usage_error(QStringLiteral("--angle takes a number of degrees"));
     welkin::ConsoleHost host;
     welkin::MainForm form(host);
     if (!start_with(form, project)) return exit_refused;
     const welkin::Result<welkin::LobeAnalysis> analysis =
-        welkin::analyse_lobes(welkin::lobe_inputs(form),
-                              welkin::read_signal_angle(cli.parser.value(cli.angle).toStdString()),
-                              !cli.parser.isSet(cli.explorer));
+        welkin::analyse_lobes(welkin::lobe_inputs(form), *angle, !cli.parser.isSet(cli.explorer));
     if (!analysis) {
         std::cerr << analysis.message() << '\n';
         return exit_refused;

@@ -1,5 +1,7 @@
 // welkin-cli run as a process on project files written here, its output
 // compared with the model loading the same files.
+#include <sys/stat.h>
+
 #include <gtest/gtest.h>
 
 #include <QFile>
@@ -9,7 +11,9 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <QXmlStreamReader>
+#include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -115,11 +119,12 @@ TEST_F(CliTest, RefusalsAndUsageErrors) {
         EXPECT_TRUE(run.err.contains(QByteArray::fromStdString(message))) << run.err.data();
     };
     const QString missing = file("missing.qrd");
+    // A script is told what is wrong with the file, not that the program resets.
     expect_exit({"summary", missing}, 1,
-                "There was a problem opening project " + missing.toStdString() +
-                    " - resetting Welkin to default values");
+                "Cannot open project " + missing.toStdString() + ": No such file or directory\n");
     expect_exit({"summary", project("short.qrd", {}, 16)}, 1,
-                "There was a problem opening project");
+                ": only 16 of 17 required lines\n");
+    expect_exit({"summary", "/dev/zero"}, 1, "Cannot open project /dev/zero: not a regular file\n");
     expect_exit({"summary", project("nine.qrd", {{1, "9"}})}, 1,
                 "Number of wells must be a prime number between 3 and 101");
     expect_exit({"summary", project("fin.qrd", {{13, "inches"}, {3, "9"}, {4, "5''"}, {5, "2"}})},
@@ -130,7 +135,12 @@ TEST_F(CliTest, RefusalsAndUsageErrors) {
          {QStringList{}, QStringList{"bogus"}, QStringList{"summary", "a", "b"},
           QStringList{"convert"}, QStringList{"render", "cross-section"},
           QStringList{"render", "lobes", "-o", "x.png"}, QStringList{"convert", "1", "--json"},
-          QStringList{"report2d", "--left", "x"}, QStringList{"lobes"}})
+          QStringList{"report2d", "--left", "x"}, QStringList{"lobes"},
+          QStringList{"lobes", "--angle", "abc"}, QStringList{"lobes", "--angle", "30abc"},
+          QStringList{"lobes", "--angle", "nan"}, QStringList{"lobes", "--angle", "0x1E"},
+          QStringList{"lobes", "--angle", ""}, QStringList{"report1d", "-o", ""},
+          QStringList{"render", "scatter", "-o", "x.png", "--size", "20000x20000"},
+          QStringList{"render", "scatter", "-o", "x.png", "--size", "16384x16384"}})
         expect_exit(args, 2, "Usage:");
     EXPECT_EQ(cli({"--version"}).out, "4.01\n");
     EXPECT_EQ(cli({"--help"}).exit_code, 0);
@@ -172,6 +182,81 @@ TEST_F(CliTest, ReportsAndLobes) {
     EXPECT_TRUE(json["lobe_start_hz"].isNull());
     EXPECT_EQ(json["texts"]["Label6"].toString(), QStringLiteral("f_period  592 Hz"));
     EXPECT_FALSE(json["true_multiples"].toArray().isEmpty());
+}
+
+}  // namespace
+}  // namespace welkin
+
+namespace welkin {
+namespace {
+
+// Under a small file size limit, as on a disk that fills up part way.
+CliRun cli_with_full_disk(const QStringList& args) {
+    QProcess p;
+    p.start(QStringLiteral("sh"), QStringList{"-c", "trap '' XFSZ; ulimit -f 1; exec \"$0\" \"$@\"",
+                                              QStringLiteral(WELKIN_CLI)} +
+                                      args);
+    p.waitForFinished(60000);
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
+            p.readAllStandardError()};
+}
+
+TEST_F(CliTest, OutputsAreWholeOrUntouched) {
+    const QByteArray report = cli({"report1d"}).out;
+    EXPECT_EQ(cli({"report1d", "-o", "-"}).out, report);
+
+    // A failed write exits 1, says why, and leaves the old file and no other.
+    std::ofstream(dir.file("good.svg")) << "<svg>good</svg>";
+    std::filesystem::create_directory(dir.file("folder.svg"));
+    const struct {
+        const char* name;
+        CliRun run;
+        const char* why;
+    } failures[] = {
+        {"a folder", cli({"render", "scatter", "-o", file("folder.svg")}), ": Is a directory\n"},
+        {"a full disk", cli_with_full_disk({"render", "cross-section", "-o", file("good.svg")}),
+         ": File too large\n"},
+        {"a full disk, report",
+         cli_with_full_disk({"report2d", "-o", file("good.svg")}), ": File too large\n"},
+    };
+    for (const auto& f : failures) {
+        EXPECT_EQ(f.run.exit_code, 1) << f.name;
+        EXPECT_TRUE(f.run.err.startsWith("Cannot write ")) << f.name << f.run.err.data();
+        EXPECT_TRUE(f.run.err.endsWith(f.why)) << f.name << f.run.err.data();
+    }
+    EXPECT_EQ(contents("good.svg"), QByteArray("<svg>good</svg>"));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()),
+                            std::filesystem::directory_iterator()),
+              2);
+
+    // A link is written through, and stays a link.
+    std::ofstream(dir.file("real.txt")) << "old";
+    std::filesystem::create_symlink("real.txt", dir.file("link.txt"));
+    EXPECT_EQ(cli({"report1d", "-o", file("link.txt")}).exit_code, 0);
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.file("link.txt")));
+    EXPECT_EQ(contents("real.txt"), report);
+}
+
+TEST_F(CliTest, ProjectsAreReadOnlyWhenSmallAndRegular) {
+    // A byte-order mark from a Windows editor is no reason to refuse a project.
+    // (The same file name in another folder, so that the titles agree.)
+    const QString plain = project("plain.qrd", {});
+    std::filesystem::create_directory(dir.file("bom"));
+    std::ofstream(dir.file("bom/plain.qrd"), std::ios::binary)
+        << "\xEF\xBB\xBF" << contents("plain.qrd").toStdString();
+    EXPECT_EQ(cli({"summary", file("bom/plain.qrd")}).out, cli({"summary", plain}).out);
+
+    ASSERT_EQ(::mkfifo(dir.file("pipe.qrd").c_str(), 0600), 0);
+    std::ofstream(dir.file("huge.qrd")) << std::string(10 * 1024 * 1024, '7');
+    const struct {
+        const char* name;
+        std::string why;
+    } refused[] = {{"pipe.qrd", ": not a regular file\n"}, {"huge.qrd", ": too large\n"}};
+    for (const auto& r : refused) {
+        const CliRun run = cli({"summary", file(r.name)});  // a FIFO must not block
+        EXPECT_EQ(run.exit_code, 1) << r.name;
+        EXPECT_TRUE(run.err.endsWith(QByteArray::fromStdString(r.why))) << run.err.data();
+    }
 }
 
 }  // namespace
