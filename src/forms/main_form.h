@@ -47,6 +47,7 @@ struct ProjectFiles {
     std::string pending_path;  // the file the next save or load works on
     bool load_ok = false;      // the last load read the required lines
     std::string settings_path;
+    bool settings_unreadable = false;  // it exists but could not be read: never overwritten
     std::string last_folder;  // where the project dialogs start
     std::string project_file_name;
 };

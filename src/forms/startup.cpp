@@ -7,6 +7,7 @@
 #include <system_error>
 
 #include "forms/project_binding.h"
+#include "persist/file_io.h"
 
 namespace welkin {
 
@@ -74,6 +75,9 @@ void start_up(MainForm& form, const StartOptions& options) {
     files.last_folder = options.app_folder;
     files.settings_path = options.settings_path;
     files.pending_path = files.settings_path;
+    // A settings file that is there but cannot be read is the user's, not
+    // ours to replace with the defaults on the way out.
+    files.settings_unreadable = exists_but_unreadable(files.settings_path);
     {
         const BusyScope busy(form);
         load_settings(form);
@@ -89,7 +93,13 @@ void start_up(MainForm& form, const StartOptions& options) {
 }
 
 void shut_down(MainForm& form) {
-    form.files().pending_path = form.files().settings_path;
+    ProjectFiles& files = form.files();
+    if (files.settings_unreadable || files.settings_path.empty()) return;
+    files.pending_path = files.settings_path;
+    // The program's folder may be one named for it that does not exist yet.
+    std::error_code ec;
+    std::filesystem::create_directories(std::filesystem::path(files.settings_path).parent_path(),
+                                        ec);
     save_settings(form);  // a failure to write is not worth a message on the way out
 }
 

@@ -67,8 +67,10 @@ fs::path final_target(const fs::path& path) {
 }
 
 Result<std::string> write_in_place(const std::string& path, std::string_view bytes) {
-    Descriptor fd(::open(path.c_str(), O_WRONLY | O_CLOEXEC));
+    // Non-blocking, so that a FIFO nobody reads is refused rather than waited on.
+    Descriptor fd(::open(path.c_str(), O_WRONLY | O_CLOEXEC | O_NONBLOCK));
     if (fd.get() < 0) return Result<std::string>::failure(reason(errno));
+    ::fcntl(fd.get(), F_SETFL, ::fcntl(fd.get(), F_GETFL) & ~O_NONBLOCK);
     if (const int error = write_all(fd.get(), bytes); error != 0) {
         return Result<std::string>::failure(reason(error));
     }
@@ -131,6 +133,12 @@ Result<std::string> read_small_file(const std::string& path, std::size_t limit) 
         if (bytes.size() > limit) return Result<std::string>::failure("too large");
     }
     return bytes;
+}
+
+bool exists_but_unreadable(const std::string& path) {
+    std::error_code ec;
+    if (path.empty() || !fs::exists(fs::symlink_status(path, ec))) return false;
+    return !read_small_file(path).ok();
 }
 
 std::optional<std::string> read_file(const std::string& path) {

@@ -19,6 +19,10 @@ inline constexpr std::size_t small_file_limit = 64 * 1024;
 // or unreadable. Symbolic links are followed.
 Result<std::string> read_small_file(const std::string& path, std::size_t limit = small_file_limit);
 
+// True when something is at `path` (a file, a link, a folder, a device) but
+// read_small_file cannot read it.
+bool exists_but_unreadable(const std::string& path);
+
 // The file's bytes, or nothing when it cannot be read (read_small_file
 // without the reason).
 std::optional<std::string> read_file(const std::string& path);

@@ -2,13 +2,18 @@
 // companion windows on minimise and restore, and shutdown.
 #include "forms/startup.h"
 
+#include <sys/stat.h>
+
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <string>
 
 #include "fake_host.h"
 #include "forms/project_binding.h"
+#include "persist/file_io.h"
 #include "temp_dir.h"
 
 namespace welkin {
@@ -130,6 +135,29 @@ TEST_F(StartupTest, ABadLengthInTheFileWaitsForACorrection) {
     EXPECT_EQ(form.design().fin_width_mm, 6);
     EXPECT_EQ(form.status_text(), "Standard N7+0,0 Panel");
     EXPECT_EQ(host.messages.size(), 1u);
+}
+
+// What closing leaves of a settings file Welkin could not read at start-up:
+// exactly what was there. A folder named for the program is made if need be.
+TEST_F(StartupTest, ShutdownNeverReplacesASettingsFileItCouldNotRead) {
+    const std::string big(small_file_limit + 1, '7');
+    std::ofstream(dir.file("welkin.ini"), std::ios::binary) << big;
+    start(form);
+    EXPECT_EQ(form.title(), title("default"));  // silently, on the defaults
+    shut_down(form);
+    EXPECT_EQ(read_small_file(dir.file("welkin.ini"), big.size()).value(), big);
+
+    ASSERT_EQ(std::remove(dir.file("welkin.ini").c_str()), 0);
+    ASSERT_EQ(::mkfifo(dir.file("welkin.ini").c_str(), 0600), 0);
+    MainForm on_fifo(host);
+    start(on_fifo);  // neither start-up nor shutdown waits for a writer or reader
+    shut_down(on_fifo);
+    EXPECT_TRUE(std::filesystem::is_fifo(dir.file("welkin.ini")));
+
+    MainForm fresh(host);
+    start_up(fresh, {dir.path().string(), dir.file("new/home/welkin.ini"), ""});
+    shut_down(fresh);
+    EXPECT_TRUE(read_small_file(dir.file("new/home/welkin.ini")).ok());
 }
 
 TEST_F(StartupTest, MinimisingHidesTheCompanionsThatRestoringShowsAgain) {

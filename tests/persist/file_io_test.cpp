@@ -83,6 +83,13 @@ TEST(WriteFileAtomically, ADeviceIsWrittenInPlaceNeverReplaced) {
     EXPECT_TRUE(fs::is_character_file("/dev/full"));
 }
 
+TEST(WriteFileAtomically, AFifoNobodyReadsIsRefusedAtOnce) {
+    const TempDir dir;
+    ASSERT_EQ(::mkfifo(dir.file("pipe").c_str(), 0600), 0);
+    EXPECT_EQ(write_file_atomically(dir.file("pipe"), "x").message(), "No such device or address");
+    EXPECT_TRUE(fs::is_fifo(dir.file("pipe")));
+}
+
 TEST(WriteFileAtomically, AFailureLeavesTheOldFileAndNoStrayFile) {
     const TempDir dir;
     put(dir.file("picture.svg"), "<svg>good</svg>");
