@@ -59,43 +59,54 @@ namespace {
 
 // Significant digits (no trailing zeros) and the decimal exponent of the
 // first digit, after rounding to 15 significant digits.
+// Every report writes thousands of numbers, so this stays off the heap.
 struct Digits {
-    std::string digits;
+    std::array<char, 16> buffer{};
+    std::size_t count = 0;
     int exponent = 0;
+    std::string_view digits() const { return {buffer.data(), count}; }
 };
 
 Digits significant_digits(double magnitude) {
-    std::array<char, 64> buf{};
-    const auto res = std::to_chars(buf.data(), buf.data() + buf.size(), magnitude,
+    std::array<char, 32> text{};  // d.ddddddddddddddde+ddd at most
+    const auto res = std::to_chars(text.data(), text.data() + text.size(), magnitude,
                                    std::chars_format::scientific, 14);
-    const std::string_view text(buf.data(), static_cast<std::size_t>(res.ptr - buf.data()));
-    const std::size_t e_pos = text.find('e');
     Digits d;
-    for (const char c : text.substr(0, e_pos)) {
-        if (c != '.') d.digits.push_back(c);
+    const char* p = text.data();
+    for (; p != res.ptr && *p != 'e'; ++p) {
+        if (*p != '.') d.buffer[d.count++] = *p;
     }
-    while (d.digits.size() > 1 && d.digits.back() == '0') d.digits.pop_back();
-    std::string_view exp_text = text.substr(e_pos + 1);
-    if (!exp_text.empty() && exp_text.front() == '+') exp_text.remove_prefix(1);
-    std::from_chars(exp_text.data(), exp_text.data() + exp_text.size(), d.exponent);
+    while (d.count > 1 && d.buffer[d.count - 1] == '0') --d.count;
+    if (p != res.ptr) ++p;  // past the 'e'
+    if (p != res.ptr && *p == '+') ++p;
+    std::from_chars(p, res.ptr, d.exponent);
     return d;
 }
 
 std::string fixed_form(const Digits& d) {
-    const auto count = static_cast<int>(d.digits.size());
+    const std::string_view digits = d.digits();
+    const auto count = static_cast<int>(digits.size());
+    std::string out;
     if (d.exponent < 0) {
-        return "." + std::string(static_cast<std::size_t>(-d.exponent - 1), '0') + d.digits;
+        out.assign(1, '.');
+        out.append(static_cast<std::size_t>(-d.exponent - 1), '0');
+        out.append(digits);
+    } else if (count <= d.exponent + 1) {
+        out.assign(digits);
+        out.append(static_cast<std::size_t>(d.exponent + 1 - count), '0');
+    } else {
+        const auto point = static_cast<std::size_t>(d.exponent + 1);
+        out.assign(digits.substr(0, point));
+        out.push_back('.');
+        out.append(digits.substr(point));
     }
-    if (count <= d.exponent + 1) {
-        return d.digits + std::string(static_cast<std::size_t>(d.exponent + 1 - count), '0');
-    }
-    const auto point = static_cast<std::size_t>(d.exponent + 1);
-    return d.digits.substr(0, point) + "." + d.digits.substr(point);
+    return out;
 }
 
 std::string exponent_form(const Digits& d) {
-    std::string out = d.digits.substr(0, 1);
-    if (d.digits.size() > 1) out += "." + d.digits.substr(1);
+    const std::string_view digits = d.digits();
+    std::string out(digits.substr(0, 1));
+    if (digits.size() > 1) out.append(".").append(digits.substr(1));
     const int e = d.exponent;
     const std::string e_digits = std::to_string(e < 0 ? -e : e);
     out += e < 0 ? "E-" : "E+";
@@ -109,7 +120,16 @@ std::string number_text_trimmed(double x) {
     if (std::isnan(x)) return "NaN";
     if (std::isinf(x)) return x < 0 ? "-Infinity" : "Infinity";
     if (x == 0.0) return "0";
-    const Digits d = significant_digits(std::fabs(x));
+    const double magnitude = std::fabs(x);
+    if (magnitude < 1e15 && magnitude == std::floor(magnitude)) {
+        // A whole number of at most 15 digits is its own significant digits.
+        std::array<char, 24> text{};
+        char* end = text.data();
+        if (x < 0) *end++ = '-';
+        end = std::to_chars(end, text.data() + text.size(), static_cast<long long>(magnitude)).ptr;
+        return std::string(text.data(), end);
+    }
+    const Digits d = significant_digits(magnitude);
     // Very large and very small magnitudes switch to exponent form, as a
     // fixed form would need more than 15 digits to say the same.
     const bool fixed = d.exponent >= -5 && d.exponent < 15;

@@ -80,7 +80,10 @@ TEST(NumText, NumberText) {
         {-0.5, "-.5"},    {1e-5, " .00001"},
         {0.19, " .19"},   {9.9e-6, " 9.9E-06"},
         {1e15, " 1E+15"}, {1.23e-300, " 1.23E-300"},
-        {1e20, " 1E+20"}, {999999999999999.9, " 1E+15"}};
+        {1e20, " 1E+20"}, {999999999999999.9, " 1E+15"},
+        // Whole numbers take a shorter road; its ends must agree with the long one.
+        {-4200, "-4200"}, {100000, " 100000"}, {-999999999999999.0, "-999999999999999"},
+        {-1e15, "-1E+15"}, {1e14, " 100000000000000"}, {3.0000000000000004, " 3"}};
     for (const auto& [x, expected] : cases) {
         SCOPED_TRACE(expected);
         EXPECT_EQ(number_text(x), expected);
