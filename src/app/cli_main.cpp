@@ -18,6 +18,7 @@
 #include "persist/file_io.h"
 #include "persist/project_file.h"
 #include "render/picture_export.h"
+#include "render/panel2d_render.h"
 #include "render/picture_render.h"
 #include "reports/report_1d.h"
 #include "reports/report_2d.h"
@@ -47,6 +48,11 @@ constexpr const char* commands_help =
     "  render PICTURE [PROJECT] -o FILE [--size WxH]\n"
     "      PICTURE is cross-section, phase-wheel or scatter; FILE ends in\n"
     "      .png, .svg or .pdf; the size is the picture's size in the window\n"
+    "  render panel2d|crossword [PROJECT] [--left L] [--pull P] [--well-depths]\n"
+    "         [--invert] [--no-color] [--no-numbers] [--dimensions]\n"
+    "         [--no-depth-lines] -o FILE [--size WxH]\n"
+    "      the 2D window's panel picture or crossword; the offsets default to\n"
+    "      the centred ones\n"
     "  report1d [PROJECT] [-o FILE]\n"
     "      the 1D report, on standard output or into FILE\n"
     "  report2d [PROJECT] [--left L] [--pull P] [-o FILE]\n"
@@ -63,6 +69,12 @@ struct Cli {
     QCommandLineOption pull{"pull", "Rows the 2D grid is pulled forward.", "P"};
     QCommandLineOption angle{"angle", "Signal angle in degrees, -90 to 90.", "A"};
     QCommandLineOption explorer{"explorer", "Analyse one panel, as the usable ranges explorer."};
+    QCommandLineOption well_depths{"well-depths", "Crossword of well depths, not block heights."};
+    QCommandLineOption invert{"invert", "Crossword colours inverted."};
+    QCommandLineOption no_color{"no-color", "Crossword without colours."};
+    QCommandLineOption no_numbers{"no-numbers", "Crossword without numbers."};
+    QCommandLineOption dimensions{"dimensions", "Crossword lengths in the unit mode."};
+    QCommandLineOption no_depth_lines{"no-depth-lines", "Panel picture without depth lines."};
 
     Cli() {
         parser.setApplicationDescription(QStringLiteral("Welkin without a window.\n\n") +
@@ -70,6 +82,7 @@ struct Cli {
         parser.addHelpOption();
         parser.addVersionOption();
         parser.addOptions({json, output, size, left, pull, angle, explorer});
+        parser.addOptions({well_depths, invert, no_color, no_numbers, dimensions, no_depth_lines});
         parser.addPositionalArgument(
             "command", "summary, convert, format, render, report1d, report2d or lobes");
     }
@@ -236,22 +249,71 @@ int run_report1d(const Cli& cli, const QString& project) {
     return write_output(cli, welkin::report_1d_text(form));
 }
 
-int run_report2d(const Cli& cli, const QString& project) {
-    welkin::ConsoleHost host;
-    welkin::MainForm form(host);
-    if (!start_with(form, project)) return exit_refused;
-    const int n = form.design().well_count;
-    welkin::Offsets2d offsets = welkin::centred_offsets(n);
+// The 2D grid's offsets from --left and --pull, centred when not given;
+// false when one is not a whole number.
+bool read_offsets(const Cli& cli, int n, welkin::Offsets2d& offsets) {
+    offsets = welkin::centred_offsets(n);
     for (auto [option, field] :
          {std::pair{&cli.left, &offsets.left_shift}, std::pair{&cli.pull, &offsets.pull}}) {
         if (!cli.parser.isSet(*option)) continue;
         bool ok = false;
         const long long value = cli.parser.value(*option).toLongLong(&ok);
-        if (!ok) return cli.usage_error(QStringLiteral("--left and --pull take whole numbers"));
+        if (!ok) return false;
         // The grid repeats every N wells; the window keeps each offset within one turn.
         *field = static_cast<int>(((value % n) + n) % n);
     }
+    return true;
+}
+
+int run_report2d(const Cli& cli, const QString& project) {
+    welkin::ConsoleHost host;
+    welkin::MainForm form(host);
+    if (!start_with(form, project)) return exit_refused;
+    welkin::Offsets2d offsets;
+    if (!read_offsets(cli, form.design().well_count, offsets))
+        return cli.usage_error(QStringLiteral("--left and --pull take whole numbers"));
     return write_output(cli, welkin::report_2d_text(form.design(), form.results(), offsets));
+}
+
+int run_render_2d(const Cli& cli, const QStringList& args) {
+    const auto which = args.value(1) == QLatin1String("panel2d") ? welkin::Picture2d::panel
+                                                                  : welkin::Picture2d::crossword;
+    if (!cli.parser.isSet(cli.output))
+        return cli.usage_error(QStringLiteral("render needs -o FILE"));
+    QSize size = welkin::picture_2d_size(which);
+    if (cli.parser.isSet(cli.size)) {
+        static const QRegularExpression pattern(
+            QStringLiteral("^([1-9][0-9]{0,4})x([1-9][0-9]{0,4})$"));
+        const QRegularExpressionMatch m = pattern.match(cli.parser.value(cli.size));
+        if (!m.hasMatch()) return cli.usage_error(QStringLiteral("--size must be like 800x400"));
+        size = QSize(m.captured(1).toInt(), m.captured(2).toInt());
+        if (!picture_size_allowed(size))
+            return cli.usage_error(QStringLiteral("--size is at most 16384 on a side and 64 Mpx"));
+    }
+    welkin::ConsoleHost host;
+    welkin::MainForm form(host);
+    if (!start_with(form, args.value(2))) return exit_refused;
+    const welkin::Design& d = form.design();
+    welkin::Panel2dDrawing drawing{.grid = welkin::grid_2d(d)};
+    if (!read_offsets(cli, d.well_count, drawing.offsets))
+        return cli.usage_error(QStringLiteral("--left and --pull take whole numbers"));
+    drawing.panel.depth_lines = !cli.parser.isSet(cli.no_depth_lines);
+    welkin::CrosswordOptions& c = drawing.crossword;
+    c.quantity = cli.parser.isSet(cli.well_depths) ? welkin::CrosswordQuantity::well_depths
+                                                   : welkin::CrosswordQuantity::block_heights;
+    c.invert = cli.parser.isSet(cli.invert);
+    c.no_colour = cli.parser.isSet(cli.no_color);
+    c.numbers = !cli.parser.isSet(cli.no_numbers);
+    c.dimensions = cli.parser.isSet(cli.dimensions);
+    c.unit_mode = d.unit_mode;
+    c.depth_unit_mm = welkin::depth_unit_mm(d);
+    const QString error =
+        welkin::export_picture_2d(which, drawing, size, cli.parser.value(cli.output));
+    if (!error.isEmpty()) {
+        std::cerr << error.toStdString() << '\n';
+        return exit_refused;
+    }
+    return 0;
 }
 
 int run_lobes(const Cli& cli, const QString& project) {
@@ -320,6 +382,12 @@ int main(int argc, char** argv) {
     }
     if (command == QLatin1String("format") && args.size() == 2 && cli.only({})) {
         return run_format(args[1]);
+    }
+    if (command == QLatin1String("render") && args.size() >= 2 && args.size() <= 3 &&
+        (args[1] == QLatin1String("panel2d") || args[1] == QLatin1String("crossword")) &&
+        cli.only({&cli.output, &cli.size, &cli.left, &cli.pull, &cli.well_depths, &cli.invert,
+                  &cli.no_color, &cli.no_numbers, &cli.dimensions, &cli.no_depth_lines})) {
+        return run_render_2d(cli, args);
     }
     if (command == QLatin1String("render") && args.size() >= 2 && args.size() <= 3 &&
         cli.only({&cli.output, &cli.size})) {

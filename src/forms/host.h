@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "panel1d/picture.h"
+#include "panel2d/panel2d_picture.h"
 
 namespace welkin {
 
@@ -22,7 +23,7 @@ enum class Field {
 inline constexpr int field_count = 6;
 
 // Windows other than the main one that handlers show, hide or print.
-enum class Window { main, scorecard, frontview, units };
+enum class Window { main, scorecard, frontview, units, panel_2d, fullscreen_2d };
 
 class Host {
 public:
@@ -36,6 +37,8 @@ public:
     virtual void focus_field(Field field) = 0;
     // Clear the clipboard and place the picture's current image on it.
     virtual void copy_picture(Picture picture) = 0;
+    // The same for one of the 2D window's pictures.
+    virtual void copy_picture_2d(Picture2d picture) = 0;
     // Open a file or a web page with the user's default application.
     virtual void open_with_shell(const std::string& path_or_address) = 0;
     // Print a window as it is shown, on the default printer.
@@ -56,6 +59,7 @@ public:
     bool ask_yes_no(std::string_view, std::string_view) override { return false; }
     void focus_field(Field) override {}
     void copy_picture(Picture) override {}
+    void copy_picture_2d(Picture2d) override {}
     void open_with_shell(const std::string&) override {}
     void print_window(Window) override {}
     void show_window(Window, bool) override {}

@@ -19,6 +19,7 @@
 #include "core/design_texts.h"
 #include "core/width_analysis.h"
 #include "forms/host.h"
+#include "forms/panel2d_form.h"
 #include "forms/units_form.h"
 #include "panel1d/figures_table.h"
 #include "version.h"
@@ -100,6 +101,12 @@ public:
     // ---- units ----
     void open_units();
     UnitsForm& units_form() { return units_; }
+
+    // ---- the 2D window ----
+    // "&2D": the note shows while the 2D window is open.
+    void open_panel_2d();
+    Panel2dForm& panel_2d_form() { return panel_2d_; }
+    bool note_2d_shown() const { return note_2d_shown_; }
 
     // ---- lock options ----
     void lock_design_frequency() { select_lock(LockMode::freq); }
@@ -224,6 +231,8 @@ private:
     std::string measure_error_;
     bool reporting_format_error_ = false;  // a field's message box is up
     UnitsForm units_{design_.unit_mode};
+    Panel2dForm panel_2d_{*this, panel_2d_picture_size};
+    bool note_2d_shown_ = false;
     Design last_good_;  // the design as the last complete recompute left it
 
     std::string status_text_;

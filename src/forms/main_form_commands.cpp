@@ -182,6 +182,13 @@ Rgb MainForm::well_width_caption_colour() const {
 
 // ------------------------------------------------- clipboard and printing
 
+void MainForm::open_panel_2d() {
+    note_2d_shown_ = true;
+    panel_2d_.initial_draw();
+    host_.show_modal(Window::panel_2d);
+    note_2d_shown_ = false;
+}
+
 void MainForm::copy_cross_section() {
     host_.copy_picture(Picture::cross_section);
 }

@@ -175,7 +175,9 @@ const auto entries = std::to_array<MenuEntry>({
     greyed_check("Maximum size", C::lobes_full_size_item, lobes_size_group, true),
     greyed_check("75%", C::lobes_three_quarter_item, lobes_size_group, false),
 
-    bar("&2D", C::panel_2d_item),
+    bar(
+        "&2D", C::panel_2d_item, [](MainForm& f) { f.open_panel_2d(); },
+        menu_enabled<Menu::panel_2d>),
     bar("&Units", C::units_item, [](MainForm& f) { f.open_units(); }),
     bar("&About", C::about_item),
 });

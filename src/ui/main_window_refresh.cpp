@@ -94,6 +94,7 @@ void MainWindow::refresh_buttons() {
 
 void MainWindow::refresh_results() {
     status_line_->setText(qs(form_.status_text()));
+    note_2d_frame_->setVisible(form_.note_2d_shown());
     set_colour(status_line_, "color", form_.status_colour());
     // Until a recompute completes there are no results: the labels keep
     // their design-time captions and the tiles their neutral colour.

@@ -12,6 +12,7 @@
 
 #include "render/qt_text.h"
 #include "ui/main_window.h"
+#include "ui/panel2d_window.h"
 #include "ui/units_dialog.h"
 
 namespace welkin {
@@ -56,6 +57,14 @@ void QtHost::copy_picture(Picture picture) {
     clipboard->setImage(window_->picture_image(picture));
 }
 
+void QtHost::copy_picture_2d(Picture2d picture) {
+    const auto* shown = dynamic_cast<Panel2dWindow*>(windows_.find(Window::panel_2d));
+    if (shown == nullptr) return;
+    QClipboard* clipboard = QApplication::clipboard();
+    clipboard->clear();
+    clipboard->setImage(shown->picture_image(picture));
+}
+
 void QtHost::open_with_shell(const std::string& path_or_address) {
     const QString target = qs(path_or_address);
     const bool is_file = QFileInfo::exists(target);
@@ -85,7 +94,9 @@ void QtHost::show_window(Window window, bool shown) {
 }
 
 void QtHost::show_modal(Window window) {
-    if (window_ == nullptr || window != Window::units) return;
+    if (window_ == nullptr) return;
+    if (show_2d_window(window, *window_, windows_)) return;
+    if (window != Window::units) return;
     UnitsDialog dialog(window_->form().units_form(), window_);
     dialog.exec();
 }

@@ -21,6 +21,7 @@ public:
     bool ask_yes_no(std::string_view text, std::string_view title) override;
     void focus_field(Field field) override;
     void copy_picture(Picture picture) override;
+    void copy_picture_2d(Picture2d picture) override;
     void open_with_shell(const std::string& path_or_address) override;
     void print_window(Window window) override;
     void show_window(Window window, bool shown) override;

@@ -19,6 +19,7 @@ public:
     std::vector<Message> messages;
     std::vector<Field> focused;
     std::vector<Picture> copied;
+    std::vector<Picture2d> copied_2d;
     std::vector<Window> printed;
     std::vector<std::string> opened;
     std::vector<std::pair<Window, bool>> shown;
@@ -32,6 +33,7 @@ public:
     bool ask_yes_no(std::string_view, std::string_view) override { return answer_yes; }
     void focus_field(Field field) override { focused.push_back(field); }
     void copy_picture(Picture picture) override { copied.push_back(picture); }
+    void copy_picture_2d(Picture2d picture) override { copied_2d.push_back(picture); }
     void print_window(Window window) override { printed.push_back(window); }
     void open_with_shell(const std::string& path) override { opened.push_back(path); }
     void show_window(Window window, bool visible) override { shown.emplace_back(window, visible); }

@@ -1,0 +1,112 @@
+// A full redraw of the 2D window's two pictures at their on-screen sizes,
+// through the painters and QtCanvas, beside plain QPainter replaying the
+// same primitives (recorded once beforehand): the painters' and canvas's
+// own cost is the difference.
+#include <benchmark/benchmark.h>
+
+#include <QImage>
+#include <QPainter>
+
+#include "canvas/recording_canvas.h"
+#include "render/panel2d_render.h"
+
+namespace {
+
+using welkin::Picture2d;
+
+welkin::Panel2dDrawing drawing(int n) {
+    welkin::Panel2dDrawing d;
+    d.grid = {n, welkin::Variant2d::standard, true};
+    d.offsets = welkin::move_offsets({}, welkin::OffsetMove::centre, n);
+    d.crossword.depth_unit_mm = 10;
+    return d;
+}
+
+void BM_Redraw2d(benchmark::State& state) {
+    const welkin::Panel2dDrawing d = drawing(static_cast<int>(state.range(0)));
+    for (auto _ : state) {
+        for (const Picture2d p : {Picture2d::panel, Picture2d::crossword}) {
+            const QImage image = welkin::render_picture_2d(p, d, welkin::picture_2d_size(p));
+            benchmark::DoNotOptimize(image.constBits());
+        }
+    }
+}
+
+QColor colour(welkin::Rgb c) {
+    return QColor(c.r, c.g, c.b);
+}
+
+// Each op as a plain QPainter program would draw it: a pen per stroke,
+// smoothing for slanted lines, the scale as the painter's transform.
+void replay(const std::vector<welkin::CanvasOp>& ops, QImage& image, const QTransform& scale) {
+    QPainter painter(&image);
+    painter.setTransform(scale);
+    for (const welkin::CanvasOp& op : ops) {
+        const QPointF a(op.x1, op.y1);
+        const QPointF b(op.x2, op.y2);
+        switch (op.kind) {
+            case welkin::OpKind::line: {
+                QPen pen(colour(op.colour), op.pen_width);
+                pen.setCosmetic(true);
+                painter.setPen(pen);
+                painter.setRenderHint(QPainter::Antialiasing, op.x1 != op.x2 && op.y1 != op.y2);
+                painter.drawLine(a, b);
+                break;
+            }
+            case welkin::OpKind::fill_box:
+                painter.setRenderHint(QPainter::Antialiasing, false);
+                painter.fillRect(QRectF(a, b).normalized(), colour(op.colour));
+                break;
+            case welkin::OpKind::box: {
+                QPen pen(colour(op.colour), op.pen_width);
+                pen.setCosmetic(true);
+                painter.setPen(pen);
+                painter.setBrush(Qt::NoBrush);
+                painter.drawRect(QRectF(a, b).normalized());
+                break;
+            }
+            case welkin::OpKind::text: {
+                QFont font = painter.font();
+                font.setPointSizeF(op.point_size);
+                painter.setFont(font);
+                painter.setPen(colour(op.colour));
+                painter.drawText(a, QString::fromStdString(op.text));
+                break;
+            }
+            default: break;
+        }
+    }
+}
+
+void BM_RawQPainter2d(benchmark::State& state) {
+    const welkin::Panel2dDrawing d = drawing(static_cast<int>(state.range(0)));
+    struct Recorded {
+        Picture2d which;
+        std::vector<welkin::CanvasOp> ops;
+        QTransform scale;
+    };
+    std::vector<Recorded> pictures;
+    for (const Picture2d p : {Picture2d::panel, Picture2d::crossword}) {
+        const QSize size = welkin::picture_2d_size(p);
+        welkin::RecordingCanvas canvas(size.width(), size.height());
+        welkin::paint_picture_2d(p, d, canvas);
+        const double w = p == Picture2d::panel ? welkin::panel_picture_width(d.grid.n) : d.grid.n;
+        const double h = p == Picture2d::panel ? welkin::panel_picture_height(d.grid.n)
+                                               : welkin::crossword_height(d.grid.n, false);
+        pictures.push_back({p, canvas.ops, QTransform::fromScale(size.width() / w, size.height() / h)});
+    }
+    state.counters["ops"] = static_cast<double>(pictures[0].ops.size() + pictures[1].ops.size());
+    for (auto _ : state) {
+        for (const Recorded& r : pictures) {
+            QImage image(welkin::picture_2d_size(r.which), QImage::Format_RGB32);
+            image.fill(Qt::white);
+            replay(r.ops, image, r.scale);
+            benchmark::DoNotOptimize(image.constBits());
+        }
+    }
+}
+
+BENCHMARK(BM_Redraw2d)->Arg(7)->Arg(31)->Arg(101)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RawQPainter2d)->Arg(7)->Arg(31)->Arg(101)->Unit(benchmark::kMillisecond);
+
+}  // namespace

@@ -1,0 +1,134 @@
+#include "panel2d/crossword.h"
+
+#include <string_view>
+
+#include "units/imperial.h"
+#include "units/numtext.h"
+
+namespace welkin {
+
+namespace {
+
+constexpr std::string_view caption_blocks = "Block Heights";
+constexpr std::string_view caption_depths = "Well depths";
+constexpr std::string_view caption_depth_units = " in depth units";
+constexpr std::string_view caption_mm = " in mm";
+constexpr std::string_view caption_inches = " in inches";
+constexpr std::string_view caption_n = "    N";
+constexpr std::string_view caption_panel = " panel    Left shift = ";
+constexpr std::string_view caption_pull = "   Pull to front = ";
+constexpr int small_panel_caption_size = 14;
+
+int component(double x) {
+    return to_int(x).value_or(0);
+}
+
+Rgb shade(double r, double g, double b) {
+    return {component(r), component(g), component(b)};
+}
+
+// The full depth of the well-depth scale: a finned inverse panel's wells
+// reach N units.
+double depth_scale(const Grid2d& g) {
+    return g.finned && g.variant != Variant2d::standard ? g.n : g.n - 1;
+}
+
+}  // namespace
+
+double crossword_height(int n, bool full_screen) {
+    return full_screen ? n : n + 1;
+}
+
+int crossword_font_size(int n, bool full_screen) {
+    if (n < 1) return 1;
+    return (full_screen ? 160 : 90) / n + 1;
+}
+
+int crossword_caption_font_size(int n) {
+    return n < 7 ? small_panel_caption_size : crossword_font_size(n, false);
+}
+
+int shown_well_depth(const Grid2d& g, int block_height) {
+    const bool deepest_is_n = g.finned && g.variant == Variant2d::legacy_inverse;
+    return (deepest_is_n ? g.n : g.n - 1) - block_height;
+}
+
+Rgb crossword_cell_colour(const Grid2d& g, const CrosswordOptions& options, int block_height) {
+    if (options.no_colour) return rgb_white;
+    const double h = block_height;
+    if (options.quantity == CrosswordQuantity::block_heights) {
+        const double e = g.n > 1 ? g.n - 1 : 1;
+        const double v = options.invert ? 225 - 155 * h / e : 70 + 155 * h / e;
+        return shade(v, v, 255);
+    }
+    const double d = depth_scale(g) > 0 ? depth_scale(g) : 1;
+    if (options.invert) return shade(255 - 105 * h / d, 225 - 155 * h / d, 225 - 155 * h / d);
+    return shade(150 + 105 * h / d, 70 + 155 * h / d, 70 + 155 * h / d);
+}
+
+Rgb highlighted_cell_colour(const Grid2d& g, const CrosswordOptions& options, int block_height) {
+    const Highlight& hl = options.highlight;
+    if (hl.block_height < 0) return crossword_cell_colour(g, options, block_height);
+    if (block_height == hl.block_height) return highlight_colour;
+    if (!hl.layerlight) return crossword_cell_colour(g, options, block_height);
+    const Rgb layer = options.quantity == CrosswordQuantity::block_heights ? block_layer_colour
+                                                                           : depth_layer_colour;
+    const bool below = block_height < hl.block_height;
+    return below != options.invert ? layer : rgb_white;
+}
+
+std::string crossword_cell_text(const Grid2d& g, const CrosswordOptions& options,
+                                const Cell2d& cell) {
+    const int units = options.quantity == CrosswordQuantity::block_heights
+                          ? cell.block_height
+                          : shown_well_depth(g, cell.block_height);
+    if (!options.dimensions) return number_text(units);
+    const double mm = units * options.depth_unit_mm;
+    switch (options.unit_mode) {
+        case UnitMode::metric: return number_text(round_half_up(mm));
+        case UnitMode::inches: return format_imperial_mm(mm).feet_inches;
+        case UnitMode::decimalinches: return format_imperial_mm(mm).decimal_inches;
+    }
+    return {};
+}
+
+std::string crossword_caption(const Grid2d& g, const Offsets2d& o,
+                              const CrosswordOptions& options) {
+    std::string text(options.quantity == CrosswordQuantity::block_heights ? caption_blocks
+                                                                          : caption_depths);
+    if (!options.dimensions) return text + std::string(caption_depth_units);
+    text += options.unit_mode == UnitMode::metric ? caption_mm : caption_inches;
+    return text + std::string(caption_n) + number_text_trimmed(g.n) + std::string(caption_panel) +
+           number_text_trimmed(o.left_shift) + std::string(caption_pull) +
+           number_text_trimmed(o.pull);
+}
+
+void paint_crossword(const Grid2d& g, const Offsets2d& o, const CrosswordOptions& options,
+                     Canvas& canvas) {
+    canvas.set_scale(0, 0, g.n, crossword_height(g.n, options.full_screen));
+    canvas.clear(rgb_white);
+    if (g.n < 1) return;
+    const int font = crossword_font_size(g.n, options.full_screen);
+    const bool write = options.numbers || options.dimensions;
+    for (int r = g.n - 1; r >= 0; --r) {
+        for (int c = 0; c < g.n; ++c) {
+            const Cell2d cell = cell_2d(g, o, r, c);
+            const double top = g.n - 1 - r;
+            const Rgb fill = options.full_screen
+                                 ? highlighted_cell_colour(g, options, cell.block_height)
+                                 : crossword_cell_colour(g, options, cell.block_height);
+            canvas.fill_box(c, top, c + 1, top + 1, fill);
+            canvas.box(c, top, c + 1, top + 1, rgb_black);
+            if (write) {
+                canvas.text(c + 0.1, g.n - r - 0.7, crossword_cell_text(g, options, cell), font,
+                            rgb_black);
+            }
+        }
+    }
+    if (!options.full_screen) {
+        canvas.text(0.1, g.n + 0.2, crossword_caption(g, o, options),
+                    crossword_caption_font_size(g.n), rgb_black);
+    }
+}
+
+}  // namespace welkin

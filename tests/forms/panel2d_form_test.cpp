@@ -1,0 +1,150 @@
+// The 2D window's model: offsets, options and their enabling, the busy
+// rule, the note on the main window and the full-screen view.
+#include "forms/panel2d_form.h"
+
+#include <gtest/gtest.h>
+
+#include "fake_host.h"
+#include "forms/main_form.h"
+#include "forms/report_files.h"
+#include "forms/startup.h"
+#include "persist/file_io.h"
+#include "reports/report_2d.h"
+#include "temp_dir.h"
+
+namespace welkin {
+namespace {
+
+struct Opened {
+    FakeHost host;
+    MainForm form{host};
+    Panel2dForm& p2d = form.panel_2d_form();
+    Opened() {
+        start_up(form);  // factory settings: N 7, finned
+        form.open_panel_2d();
+    }
+};
+
+TEST(Panel2dForm, OpensCentredAndMovesChangeTheCaption) {
+    Opened o;
+    EXPECT_EQ(o.p2d.offsets(), (Offsets2d{4, 4}));
+    EXPECT_EQ(o.p2d.caption(), "Finned Standard   N:7  Left:4  Pull:4");
+    struct Row {
+        OffsetMove move;
+        const char* caption;
+    };
+    const Row rows[] = {
+        {OffsetMove::push, "Finned Standard   N:7  Left:4  Pull:3"},
+        {OffsetMove::pull, "Finned Standard   N:7  Left:4  Pull:4"},
+        {OffsetMove::left, "Finned Standard   N:7  Left:5  Pull:4"},
+        {OffsetMove::right, "Finned Standard   N:7  Left:4  Pull:4"},
+        {OffsetMove::no_shift, "Finned Standard   N:7  Left:0  Pull:0"},
+        {OffsetMove::right, "Finned Standard   N:7  Left:6  Pull:0"},
+        {OffsetMove::centre, "Finned Standard   N:7  Left:4  Pull:4"},
+    };
+    for (const Row& row : rows) {
+        o.p2d.move(row.move);
+        EXPECT_EQ(o.p2d.caption(), row.caption);
+    }
+    // Reopening resets the offsets but keeps the options.
+    o.p2d.move(OffsetMove::no_shift);
+    o.p2d.set_no_colour(true);
+    o.form.open_panel_2d();
+    EXPECT_EQ(o.p2d.offsets(), (Offsets2d{4, 4}));
+    EXPECT_TRUE(o.p2d.options().no_colour);
+}
+
+TEST(Panel2dForm, EnablingRulesAndHalfSize) {
+    Opened o;
+    o.p2d.set_no_colour(true);
+    o.p2d.set_dimensions(true);
+    EXPECT_FALSE(o.p2d.invert_enabled());
+    EXPECT_FALSE(o.p2d.numbers_enabled());
+    o.p2d.set_no_colour(false);
+    o.p2d.set_dimensions(false);
+    EXPECT_TRUE(o.p2d.invert_enabled() && o.p2d.numbers_enabled());
+
+    const PictureSize full = o.p2d.panel_picture();
+    o.p2d.set_half_size(true);
+    EXPECT_EQ(o.p2d.panel_picture(), (PictureSize{full.width / 2, full.height / 2}));
+    o.p2d.set_half_size(false);
+    EXPECT_EQ(o.p2d.panel_picture(), full);
+}
+
+TEST(Panel2dForm, NothingIsDrawnWhileBusy) {
+    Opened o;
+    const long before = o.p2d.redraws();
+    {
+        const BusyScope busy(o.form);
+        o.p2d.move(OffsetMove::push);
+        o.p2d.set_numbers(false);
+    }
+    EXPECT_EQ(o.p2d.redraws(), before);
+    EXPECT_EQ(o.p2d.caption(), "Finned Standard   N:7  Left:4  Pull:4");  // not redrawn
+    o.p2d.move(OffsetMove::push);
+    EXPECT_EQ(o.p2d.redraws(), before + 1);
+    EXPECT_EQ(o.p2d.caption(), "Finned Standard   N:7  Left:4  Pull:2");
+}
+
+TEST(Panel2dForm, TheNoteShowsWhileTheWindowIsOpen) {
+    FakeHost host;
+    MainForm form(host);
+    start_up(form);
+    bool note_while_open = false;
+    host.in_dialog = [&](Window w) {
+        if (w == Window::panel_2d) note_while_open = form.note_2d_shown();
+    };
+    form.open_panel_2d();
+    EXPECT_TRUE(note_while_open);
+    EXPECT_FALSE(form.note_2d_shown());
+    EXPECT_TRUE(form.menu_enabled(Menu::panel_2d));
+    form.set_field_text(Field::well_count, "8");  // not a prime
+    EXPECT_FALSE(form.menu_enabled(Menu::panel_2d));
+}
+
+TEST(Panel2dForm, ReportAndCopies) {
+    Opened o;
+    const TempDir dir;
+    o.p2d.move(OffsetMove::left);
+    ASSERT_TRUE(o.p2d.generate_report(dir.path()));
+    EXPECT_EQ(read_file(dir.file("welkin_2d.txt")),
+              report_2d_text(o.form.design(), o.form.results(), Offsets2d{5, 4}));
+    o.p2d.copy_picture(Picture2d::crossword);
+    o.p2d.print();  // answered No
+    EXPECT_EQ(o.host.copied_2d, (std::vector<Picture2d>{Picture2d::crossword}));
+    EXPECT_TRUE(o.host.printed.empty());
+    o.host.answer_yes = true;
+    o.p2d.print();
+    EXPECT_EQ(o.host.printed, (std::vector<Window>{Window::panel_2d}));
+}
+
+TEST(Panel2dForm, FullScreenView) {
+    Opened o;
+    int shown = 0;
+    o.host.in_dialog = [&](Window w) { shown += w == Window::fullscreen_2d; };
+    // Panel mode: a click leaves, a double-click does nothing.
+    o.p2d.open_full_panel();
+    EXPECT_EQ(shown, 1);
+    o.p2d.full_screen_double_click();
+    o.p2d.full_screen_press(Panel2dForm::Mouse::right);
+    EXPECT_EQ(o.p2d.full_screen(), FullScreen::none);
+
+    // Crossword: shown once; pointing picks a height, double-clicks set the light.
+    o.p2d.open_full_crossword();
+    EXPECT_EQ(shown, 2);
+    // Offsets 4,4, N 7: the middle cell (r 3, c 3) has residue 0, block height 6.
+    ASSERT_TRUE(o.p2d.pointer_moved(3.5, 3.5).shown);
+    EXPECT_EQ(o.p2d.highlight().block_height, 6);
+    o.p2d.full_screen_press(Panel2dForm::Mouse::right);
+    o.p2d.full_screen_double_click();
+    EXPECT_TRUE(o.p2d.highlight().layerlight);
+    o.p2d.full_screen_press(Panel2dForm::Mouse::middle);
+    o.p2d.full_screen_double_click();
+    EXPECT_EQ(o.p2d.highlight().block_height, -1);
+    EXPECT_EQ(shown, 2);  // redrawn, not shown again
+    o.p2d.full_screen_key();
+    EXPECT_EQ(o.p2d.full_screen(), FullScreen::none);
+}
+
+}  // namespace
+}  // namespace welkin

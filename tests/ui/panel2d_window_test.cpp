@@ -1,0 +1,100 @@
+// The 2D window's wiring: the main window's note while it is open, the
+// buttons' captions, the full-screen view closing on a key, and the menu
+// greyed while N is invalid.
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include "temp_dir.h"
+#include "ui/full_screen_window.h"
+#include "ui/panel2d_window.h"
+#include "window_fixture.h"
+
+namespace welkin {
+
+namespace {
+
+// Runs `inside` once the 2D window is up, then leaves it with "&OK".
+void with_2d_window(LiveStarted& s, const std::function<void(QWidget&)>& inside) {
+    bool ran = false;
+    QTimer::singleShot(0, [&] {
+        QWidget* shown = s.host.windows().find(Window::panel_2d);
+        QVERIFY(shown != nullptr && shown->isVisible());
+        inside(*shown);
+        ran = true;
+        QTest::mouseClick(child<QPushButton>(*shown, "Command4"), Qt::LeftButton);
+    });
+    menu_item(s.window, "mnu_2d")->trigger();
+    QVERIFY(ran);
+}
+
+}  // namespace
+
+class Panel2dWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void note_shows_while_open_and_buttons_move_the_grid() {
+        const TempDir home;
+        const DialogWatch watch;
+        LiveStarted s({home.path().string(), home.file("welkin.ini"), ""});
+        auto* note = child<QFrame>(s.window, "Frame3");
+        QVERIFY(!note->isVisible());
+        QStringList captions;
+        with_2d_window(s, [&](QWidget& w) {
+            QVERIFY(note->isVisible());
+            auto* caption = child<QLabel>(w, "Label4");
+            captions << caption->text();
+            for (const char* button :
+                 {"Command2", "Command3", "Command5", "Command7", "Command9", "Command8"}) {
+                QTest::mouseClick(child<QPushButton>(w, button), Qt::LeftButton);
+                captions << caption->text();
+            }
+        });
+        QVERIFY(!note->isVisible());
+        const QString n7 = QStringLiteral("Finned Standard   N:7  ");
+        QCOMPARE(captions, (QStringList{n7 + "Left:4  Pull:4", n7 + "Left:4  Pull:3",
+                                        n7 + "Left:4  Pull:4", n7 + "Left:5  Pull:4",
+                                        n7 + "Left:4  Pull:4", n7 + "Left:0  Pull:0",
+                                        n7 + "Left:4  Pull:4"}));
+        QVERIFY(watch.unexpected().isEmpty());
+    }
+
+    void maxpic_closes_on_a_key() {
+        const TempDir home;
+        const DialogWatch watch;
+        LiveStarted s({home.path().string(), home.file("welkin.ini"), ""});
+        bool closed = false;
+        with_2d_window(s, [&](QWidget& w) {
+            QTimer::singleShot(0, [&] {
+                QWidget* full = s.host.windows().find(Window::fullscreen_2d);
+                QVERIFY(full != nullptr && full->isVisible());
+                QTest::keyClick(full, Qt::Key_Space);
+                closed = !full->isVisible();
+            });
+            menu_item(w, "mnu_maxpic")->trigger();
+        });
+        QVERIFY(closed);
+        QCOMPARE(s.form.panel_2d_form().full_screen(), FullScreen::none);
+    }
+
+    void menu_is_greyed_while_n_is_invalid() {
+        const TempDir home;
+        const DialogWatch watch;
+        LiveStarted s({home.path().string(), home.file("welkin.ini"), ""});
+        QVERIFY(menu_item(s.window, "mnu_2d")->isEnabled());
+        type_into(field(s.window, "Text1"), QStringLiteral("9"));
+        settle();
+        QVERIFY(!menu_item(s.window, "mnu_2d")->isEnabled());
+        type_into(field(s.window, "Text1"), QStringLiteral("11"));
+        settle();
+        QVERIFY(menu_item(s.window, "mnu_2d")->isEnabled());
+    }
+};
+
+}  // namespace welkin
+
+QTEST_MAIN(welkin::Panel2dWindowTest)
+#include "panel2d_window_test.moc"
