@@ -17,6 +17,7 @@
 #include "forms/startup.h"
 #include "persist/file_io.h"
 #include "persist/project_file.h"
+#include "render/companion_pictures.h"
 #include "render/picture_export.h"
 #include "render/panel2d_render.h"
 #include "render/picture_render.h"
@@ -48,6 +49,9 @@ constexpr const char* commands_help =
     "  render PICTURE [PROJECT] -o FILE [--size WxH]\n"
     "      PICTURE is cross-section, phase-wheel or scatter; FILE ends in\n"
     "      .png, .svg or .pdf; the size is the picture's size in the window\n"
+    "  render visualiser [PROJECT] -o FILE.png [--size WxH]\n"
+    "      the visualiser's front view for the project's arrangement, colour\n"
+    "      scheme and highlight, 15 twips to a pixel (default 1000x220)\n"
     "  render panel2d|crossword [PROJECT] [--left L] [--pull P] [--well-depths]\n"
     "         [--invert] [--no-color] [--no-numbers] [--dimensions]\n"
     "         [--no-depth-lines] -o FILE [--size WxH]\n"
@@ -104,6 +108,10 @@ struct Cli {
 };
 
 // Bigger pictures take minutes and gigabytes, and no viewer shows them.
+// The visualiser's picture when no size is asked for: about the main
+// window's width, as the window opens under it.
+constexpr QSize visualiser_default_size{1000, 220};
+
 bool picture_size_allowed(QSize size) {
     constexpr long long max_side = 16384;
     constexpr long long max_pixels = 64LL * 1024 * 1024;
@@ -194,7 +202,9 @@ std::optional<Picture> picture_named(const QString& name) {
 
 int run_render(const Cli& cli, const QStringList& args) {
     const std::optional<Picture> which = picture_named(args.value(1));
-    if (!which) return cli.usage_error(QStringLiteral("unknown picture \"%1\"").arg(args.value(1)));
+    const bool visualiser = args.value(1) == QLatin1String("visualiser");
+    if (!which && !visualiser)
+        return cli.usage_error(QStringLiteral("unknown picture \"%1\"").arg(args.value(1)));
     if (!cli.parser.isSet(cli.output))
         return cli.usage_error(QStringLiteral("render needs -o FILE"));
     std::optional<QSize> size;
@@ -213,9 +223,14 @@ int run_render(const Cli& cli, const QStringList& args) {
     welkin::MainForm form(host);
     if (!start_with(form, args.value(2))) return exit_refused;
     const welkin::Design& d = form.design();
-    const QString error = welkin::export_picture(
-        *which, d, size.value_or(welkin::picture_size(*which, d, form.results().panel_width_mm)),
-        cli.parser.value(cli.output));
+    const QString error =
+        visualiser
+            ? welkin::export_front_view(d, size.value_or(visualiser_default_size),
+                                        cli.parser.value(cli.output))
+            : welkin::export_picture(
+                  *which, d,
+                  size.value_or(welkin::picture_size(*which, d, form.results().panel_width_mm)),
+                  cli.parser.value(cli.output));
     if (!error.isEmpty()) {
         std::cerr << error.toStdString() << '\n';
         return exit_refused;

@@ -4,6 +4,7 @@
 #include "forms/main_form.h"
 #include "forms/startup.h"
 #include "persist/app_folder.h"
+#include "ui/companion_windows.h"
 #include "ui/main_window.h"
 #include "ui/qt_host.h"
 
@@ -15,6 +16,7 @@ int main(int argc, char** argv) {
     welkin::MainForm form(host);
     welkin::MainWindow window(form);
     host.attach(&window);
+    welkin::CompanionWindows companions(window, host);
 
     welkin::StartOptions options;
     options.app_folder = welkin::app_folder().string();
@@ -25,5 +27,6 @@ int main(int argc, char** argv) {
     welkin::start_up(form, options);
     window.refresh();
     window.show();
+    companions.place_and_show();
     return QApplication::exec();
 }

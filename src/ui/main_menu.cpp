@@ -4,7 +4,10 @@
 #include <cstddef>
 
 #include "forms/report_files.h"
+#include "forms/scorecard_form.h"
 #include "forms/startup.h"
+#include "forms/visualiser_form.h"
+#include "panel1d/visualiser.h"
 #include "persist/app_folder.h"
 
 namespace welkin {
@@ -75,6 +78,25 @@ constexpr MenuEntry scale(std::string_view caption, C name) {
     return e;
 }
 
+// The visualiser's arrangements and colour schemes, captioned as the
+// window's caption names them.
+template <Arrangement A>
+MenuEntry arrangement(C name) {
+    MenuEntry e = check(
+        arrangement_info(A).caption, name, [](MainForm& f) { f.select_arrangement(A); },
+        [](const Design& d) { return d.visualiser.arrangement == A; });
+    e.group = arrangement_group;
+    return e;
+}
+template <ColourScheme S>
+MenuEntry colour_scheme(C name) {
+    MenuEntry e = check(
+        scheme_colours(S).caption, name, [](MainForm& f) { f.select_colour_scheme(S); },
+        [](const Design& d) { return d.visualiser.colours == S; });
+    e.group = colour_group;
+    return e;
+}
+
 template <Menu M>
 bool menu_enabled(const MainForm& f) {
     return f.menu_enabled(M);
@@ -111,7 +133,7 @@ const auto entries = std::to_array<MenuEntry>({
         C::optimise_2d_item, [](MainForm& f) { f.toggle_optimise_2d(); },
         [](const Design& d) { return d.optimise_2d; }, menu_enabled<Menu::optimise_2d>),
 
-    bar("&Scorecard", C::scorecard_item),
+    bar("&Scorecard", C::scorecard_item, [](MainForm& f) { open_scorecard(f); }),
     bar(
         "Opti&mise", C::optimise_item, [](MainForm& f) { f.optimise_now(); },
         menu_enabled<Menu::optimise>),
@@ -133,27 +155,26 @@ const auto entries = std::to_array<MenuEntry>({
     scale<4>("Draw the panel to scale as a Very small picture", C::very_small_scale_item),
 
     menu("&Visualizer"),
-    greyed_check("Show Visualizer", C::show_visualiser_item, no_group, false),
+    check(
+        "Show Visualizer", C::show_visualiser_item, [](MainForm& f) { toggle_show_visualiser(f); },
+        [](const Design& d) { return d.visualiser.shown; }),
     separator(),
-    greyed_check("One Panel: As shown on main form", C::one_panel_item, arrangement_group, true),
-    greyed_check("Two Panels: Both as shown on main form", C::two_panels_item, arrangement_group,
-                 false),
-    greyed_check("Two Panels: One as shown on main form, the other as it's Inverse ",
-                 C::panel_and_inverse_item, arrangement_group, false),
-    greyed_check("Three Panels: All as shown on main form", C::three_panels_item, arrangement_group,
-                 false),
-    greyed_check("Three Panels: 1st and 3rd as shown on main form, middle panel as their inverse",
-                 C::inverse_in_middle_item, arrangement_group, false),
-    greyed_check("Three Panels: Normal, Normal, Inverse  - as per Barker Code",
-                 C::barker_order_item, arrangement_group, false),
+    arrangement<Arrangement::current_panel>(C::one_panel_item),
+    arrangement<Arrangement::two_panels>(C::two_panels_item),
+    arrangement<Arrangement::two_panels_barker>(C::panel_and_inverse_item),
+    arrangement<Arrangement::three_panels>(C::three_panels_item),
+    arrangement<Arrangement::three_panels_oneinverse>(C::inverse_in_middle_item),
+    arrangement<Arrangement::three_panels_barker>(C::barker_order_item),
     separator(),
-    greyed_check("Welkin Green", C::welkin_green_item, colour_group, false),
-    greyed_check("Kit Kat", C::kit_kat_item, colour_group, false),
-    greyed_check("The Blues", C::the_blues_item, colour_group, true),
-    greyed_check("Arizona Sunset", C::arizona_sunset_item, colour_group, false),
+    colour_scheme<ColourScheme::welkin_green>(C::welkin_green_item),
+    colour_scheme<ColourScheme::kit_kat>(C::kit_kat_item),
+    colour_scheme<ColourScheme::the_blues>(C::the_blues_item),
+    colour_scheme<ColourScheme::arizona_sunset>(C::arizona_sunset_item),
     separator(),
-    greyed_check("Highlight true Inverse panels  in light brown", C::highlight_inverse_item,
-                 no_group, true),
+    check(
+        "Highlight true Inverse panels  in light brown", C::highlight_inverse_item,
+        [](MainForm& f) { f.toggle_highlight_inverse(); },
+        [](const Design& d) { return d.visualiser.highlight_inverse; }),
 
     menu("&Export"),
     item("Generate 1D report", C::report_1d_item,
@@ -179,7 +200,7 @@ const auto entries = std::to_array<MenuEntry>({
         "&2D", C::panel_2d_item, [](MainForm& f) { f.open_panel_2d(); },
         menu_enabled<Menu::panel_2d>),
     bar("&Units", C::units_item, [](MainForm& f) { f.open_units(); }),
-    bar("&About", C::about_item),
+    bar("&About", C::about_item, [](MainForm& f) { f.host().show_modal(Window::about); }),
 });
 
 }  // namespace

@@ -162,6 +162,8 @@ void MainWindow::build_results() {
     for (std::size_t i = 0; i < score_tiles_.size(); ++i) {
         score_tiles_[i] = named(label(central_, ""), Control::score_tile, static_cast<int>(i));
         score_tiles_[i]->setAutoFillBackground(true);
+        score_tiles_[i]->setCursor(Qt::PointingHandCursor);
+        score_tiles_[i]->installEventFilter(this);
     }
     note_2d_frame_ = named(new QFrame(central_), Control::note_2d_frame);
     note_2d_frame_->setFrameShape(QFrame::Box);

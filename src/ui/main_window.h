@@ -35,6 +35,9 @@ public:
 
     // Re-reads everything the window shows from the form.
     void refresh();
+    // A modeless window that shows the form too: refreshed with this one,
+    // hidden when this one closes.
+    void add_companion(QWidget* window, std::function<void()> refresh);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -108,6 +111,11 @@ private:
     PictureView* scatter_view_ = nullptr;
     QScrollBar* picture_pan_bar_ = nullptr;
 
+    struct Companion {
+        QWidget* window;
+        std::function<void()> refresh;
+    };
+    std::vector<Companion> companions_;
     std::vector<BoundItem> menu_items_;  // the items whose check or enabling follows the form
 
     long pictures_drawn_for_ = 0;  // the completed recompute the pictures show

@@ -7,8 +7,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QTimer>
+#include <algorithm>
 #include <cstddef>
 
+#include "forms/scorecard_form.h"
 #include "forms/startup.h"
 #include "ui/main_window.h"
 #include "ui/picture_view.h"
@@ -36,6 +38,11 @@ void MainWindow::act(const std::function<void()>& handler) {
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     for (std::size_t i = 0; i < fields_.size(); ++i) {
         if (watched == fields_[i]) return field_event(static_cast<Field>(i), event);
+    }
+    if (event->type() == QEvent::MouseButtonPress &&
+        std::find(score_tiles_.begin(), score_tiles_.end(), watched) != score_tiles_.end()) {
+        act([&] { open_scorecard(form_); });
+        return true;
     }
     if (event->type() == QEvent::MouseButtonPress && watched == results_toggle_) {
         act([&] { form_.next_results_page(); });
@@ -77,6 +84,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     // Closing asks nothing and shows nothing: a waiting entry stays uncommitted.
     closing_ = true;
     shut_down(form_);
+    for (const Companion& c : companions_) c.window->hide();
     QMainWindow::closeEvent(event);
 }
 

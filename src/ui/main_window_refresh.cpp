@@ -11,6 +11,7 @@
 #include <QToolTip>
 #include <algorithm>
 #include <cstddef>
+#include <utility>
 
 #include "panel1d/cross_section.h"
 #include "render/picture_render.h"
@@ -41,6 +42,11 @@ void MainWindow::refresh() {
     refresh_figures();
     refresh_menus();
     if (form_.completed_recomputes() != pictures_drawn_for_) repaint_pictures();
+    for (const Companion& c : companions_) c.refresh();
+}
+
+void MainWindow::add_companion(QWidget* window, std::function<void()> refresh) {
+    companions_.push_back({window, std::move(refresh)});
 }
 
 void MainWindow::refresh_fields() {

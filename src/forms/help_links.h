@@ -1,0 +1,55 @@
+// Every page the program opens for the user, and every web or e-mail
+// address it knows. An address left empty opens the offline guide's page
+// on the same subject instead, so no link leads nowhere.
+#pragma once
+
+#include <array>
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+#include "forms/host.h"
+
+namespace welkin {
+
+enum class HelpPage {
+    guide,            // the user guide's start page
+    period_width,     // the scorecard's four tests
+    viscous_limit,
+    plate_frequency,
+    true_diffusion,
+    product,          // the About window's links
+    help,
+    donation,
+    forum,
+    feedback
+};
+
+struct HelpLink {
+    HelpPage page;
+    std::string_view guide_file;  // in the guide folder
+    std::string_view address;     // web page or mailto:, empty when there is none
+};
+
+// The one table of links. Welkin has no web site or mailbox of its own yet:
+// set an address here and every window's link follows it.
+inline constexpr std::array<HelpLink, 10> help_links = {{
+    {HelpPage::guide, "index.html", ""},
+    {HelpPage::period_width, "period-width.html", ""},
+    {HelpPage::viscous_limit, "viscous-limit.html", ""},
+    {HelpPage::plate_frequency, "plate-frequency.html", ""},
+    {HelpPage::true_diffusion, "usable-range.html", ""},
+    {HelpPage::product, "index.html", ""},
+    {HelpPage::help, "help.html", ""},
+    {HelpPage::donation, "support.html", ""},
+    {HelpPage::forum, "community.html", ""},
+    {HelpPage::feedback, "feedback.html", ""},
+}};
+
+// The address a link opens: its configured address, or its guide page.
+std::string help_target(HelpPage page, const std::filesystem::path& guide_folder);
+
+// Opens the page through the shell.
+void open_help(Host& host, HelpPage page, const std::filesystem::path& guide_folder);
+
+}  // namespace welkin

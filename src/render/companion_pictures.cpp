@@ -1,0 +1,57 @@
+#include "render/companion_pictures.h"
+
+#include <QBuffer>
+#include <QFileInfo>
+#include <string_view>
+
+#include "panel1d/visualiser.h"
+#include "persist/file_io.h"
+#include "render/picture_render.h"
+#include "render/qt_canvas.h"
+
+namespace welkin {
+
+namespace {
+
+template <typename Paint>
+QImage drawn(QSize size, Paint paint) {
+    QImage image = blank_picture(size.expandedTo({1, 1}));
+    {
+        QtCanvas canvas(image);  // ends its painting before the image is handed on
+        paint(canvas);
+    }
+    return image;
+}
+
+}  // namespace
+
+QImage render_front_view(const Design& d, QSize size) {
+    return drawn(size, [&](Canvas& c) { paint_front_view(d, c); });
+}
+
+QString export_front_view(Design d, QSize size, const QString& path) {
+    if (QFileInfo(path).suffix().toLower() != QLatin1String("png"))
+        return QStringLiteral("The visualiser is written as PNG; the file name must end in .png: %1")
+            .arg(path);
+    d.visualiser.shown = true;
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!render_front_view(d, size).save(&buffer, "PNG"))
+        return QStringLiteral("Cannot write %1: the picture could not be drawn").arg(path);
+    const Result<std::string> written = write_file_atomically(
+        path.toStdString(),
+        std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    if (written) return {};
+    return QStringLiteral("Cannot write %1: %2").arg(path, QString::fromStdString(written.message()));
+}
+
+QImage render_score_icon(ScoreIcon icon, int size_px) {
+    return drawn({size_px, size_px}, [&](Canvas& c) { paint_score_icon(icon, c); });
+}
+
+QImage render_illustration(Illustration which, QSize size) {
+    return drawn(size, [&](Canvas& c) { paint_illustration(which, c); });
+}
+
+}  // namespace welkin

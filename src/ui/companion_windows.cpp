@@ -1,0 +1,27 @@
+#include "ui/companion_windows.h"
+
+#include "forms/visualiser_form.h"
+#include "persist/guide_folder.h"
+#include "ui/main_window.h"
+#include "ui/qt_host.h"
+
+namespace welkin {
+
+CompanionWindows::CompanionWindows(MainWindow& main, QtHost& host)
+    : main_(main),
+      scorecard_(main.form(), guide_folder()),
+      visualiser_(main.form(), [&main] { main.refresh(); }) {
+    host.windows().add(Window::scorecard, &scorecard_);
+    host.windows().add(Window::frontview, &visualiser_);
+    main.add_companion(&scorecard_, [this] { scorecard_.refresh(); });
+    main.add_companion(&visualiser_, [this] { visualiser_.refresh(); });
+    scorecard_.refresh();
+    visualiser_.refresh();
+}
+
+void CompanionWindows::place_and_show() {
+    visualiser_.place_under(main_.frameGeometry());
+    show_visualiser_if_checked(main_.form());
+}
+
+}  // namespace welkin

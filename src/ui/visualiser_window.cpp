@@ -1,0 +1,106 @@
+#include "ui/visualiser_window.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QResizeEvent>
+#include <utility>
+
+#include "canvas/canvas.h"
+#include "forms/visualiser_form.h"
+#include "render/companion_pictures.h"
+#include "render/qt_text.h"
+#include "ui/object_names.h"
+#include "ui/picture_view.h"
+
+namespace welkin {
+
+namespace {
+
+constexpr int default_height_px = 220;
+constexpr double gap_below_main_twips = 100;
+
+int px(double twips) {
+    return static_cast<int>(twips / twips_per_pixel);
+}
+
+}  // namespace
+
+VisualiserWindow::VisualiserWindow(MainForm& form, std::function<void()> after_handler)
+    : QWidget(nullptr, Qt::Window), form_(form), after_handler_(std::move(after_handler)) {
+    name_control(*this, Control::visualiser_window);
+    setWindowTitle(qs(frontview_first_caption));
+    picture_ = new PictureView(this);
+    name_control(*picture_, Control::visualiser_picture);
+    picture_->on_click = [this] {
+        QClipboard* clipboard = QApplication::clipboard();
+        clipboard->clear();
+        clipboard->setImage(picture_->image());
+    };
+    resize(640, default_height_px);
+}
+
+const QImage& VisualiserWindow::image() const {
+    return picture_->image();
+}
+
+void VisualiserWindow::place_under(const QRect& main_frame) {
+    placing_ = true;
+    const VisualiserSettings& v = form_.design().visualiser;
+    const int width = v.width > 0 ? px(v.width) : main_frame.width();
+    const int height = v.height > 0 ? px(v.height) : default_height_px;
+    const int left = v.left > 0 ? px(v.left) : main_frame.left();
+    const int top = v.top > 0 ? px(v.top) : main_frame.bottom() + px(gap_below_main_twips);
+    resize(width, height);
+    move(left, top);
+    placing_ = false;
+}
+
+void VisualiserWindow::refresh() {
+    setWindowTitle(qs(visualiser_caption(form_)));
+    const Design& d = form_.design();
+    if (!d.visualiser.shown) {
+        // Unchecked, the picture is left empty and nothing is drawn in it.
+        if (drawn_for_ != 0) picture_->set_image(render_front_view(d, picture_->size()));
+        drawn_for_ = 0;
+        return;
+    }
+    if (form_.completed_recomputes() == drawn_for_ && picture_->image().size() == picture_->size())
+        return;
+    drawn_for_ = form_.completed_recomputes();
+    picture_->set_image(render_front_view(d, picture_->size()));
+}
+
+void VisualiserWindow::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    picture_->setGeometry(0, 0, width(), height());
+    remember_place();
+    // The picture is redrawn at its new size by the main window's "Go".
+    if (isVisible() && form_.design().visualiser.shown) {
+        visualiser_resized(form_);
+        after_handler_();
+    }
+}
+
+void VisualiserWindow::moveEvent(QMoveEvent* event) {
+    QWidget::moveEvent(event);
+    remember_place();
+}
+
+void VisualiserWindow::closeEvent(QCloseEvent* event) {
+    visualiser_closed(form_);
+    event->accept();
+    after_handler_();
+}
+
+void VisualiserWindow::remember_place() {
+    if (placing_ || !isVisible()) return;
+    VisualiserSettings& v = form_.edit_design().visualiser;
+    const QRect frame = frameGeometry();
+    v.left = frame.left() * twips_per_pixel;
+    v.top = frame.top() * twips_per_pixel;
+    v.width = width() * twips_per_pixel;
+    v.height = height() * twips_per_pixel;
+}
+
+}  // namespace welkin

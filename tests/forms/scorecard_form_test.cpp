@@ -1,0 +1,134 @@
+#include "forms/scorecard_form.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "fake_host.h"
+#include "forms/about_form.h"
+#include "forms/help_links.h"
+#include "forms/startup.h"
+#include "forms/visualiser_form.h"
+#include "persist/guide_folder.h"
+
+namespace welkin {
+namespace {
+
+class ScorecardFormTest : public ::testing::Test {
+protected:
+    FakeHost host;
+    MainForm form{host};
+    void SetUp() override { start_up(form); }
+
+    const ScorecardRow& period_row() {
+        view = scorecard_view(form.texts());
+        return view.rows[0];
+    }
+    ScorecardView view;
+};
+
+TEST(ScorecardIcons, FollowTheTileColours) {
+    struct Row {
+        const char* name;
+        Rgb tile;
+        std::optional<ScoreIcon> icon;
+    };
+    const Row rows[] = {
+        {"green", {115, 164, 110}, ScoreIcon::good},
+        {"red", {209, 96, 80}, ScoreIcon::bad},
+        {"orange", {255, 192, 128}, ScoreIcon::doubtful},
+        {"no colour yet", {0, 0, 0}, std::nullopt},
+    };
+    for (const Row& row : rows) EXPECT_EQ(icon_for_tile(row.tile), row.icon) << row.name;
+}
+
+TEST_F(ScorecardFormTest, PoorToGoodChangesTheIconAndEmptiesTheConsequence) {
+    form.toggle_auto_well_width();
+    // 7 x (3 + 50) = 371 mm is narrower than the 574 mm design wavelength.
+    form.set_field_text(Field::well_width, "50");
+    EXPECT_EQ(period_row().icon, ScoreIcon::bad);
+    EXPECT_NE(period_row().consequence.find("Well width to fix is  80 mm"), std::string::npos)
+        << period_row().consequence;
+    // 7 x 83 = 581 mm is not.
+    form.set_field_text(Field::well_width, "80");
+    EXPECT_EQ(period_row().icon, ScoreIcon::good);
+    EXPECT_EQ(period_row().consequence, "");
+}
+
+TEST_F(ScorecardFormTest, RecomputeWhileHiddenUpdatesIt) {
+    ASSERT_FALSE(form.scorecard_shown());
+    form.toggle_auto_well_width();
+    form.set_field_text(Field::well_width, "120");
+    const ScorecardView v = scorecard_view(form.texts());
+    EXPECT_EQ(v.heading, "The current well width of  120mm produces the following consequences...");
+    // The cutoff Int(172000 / 120) = 1433 Hz is 2.3 times 600 Hz: questionable.
+    EXPECT_EQ(v.rows[3].icon, ScoreIcon::doubtful);
+}
+
+TEST_F(ScorecardFormTest, FollowsMinimiseAndRestoreUntilOk) {
+    using Shown = std::pair<Window, bool>;
+    open_scorecard(form);
+    form.minimised_changed(true);
+    form.minimised_changed(false);
+    EXPECT_EQ(host.shown, (std::vector<Shown>{{Window::scorecard, true},
+                                              {Window::scorecard, false},
+                                              {Window::frontview, false},
+                                              {Window::scorecard, true}}));
+    host.shown.clear();
+    close_scorecard(form);
+    form.minimised_changed(true);
+    form.minimised_changed(false);
+    EXPECT_EQ(host.shown, (std::vector<Shown>{{Window::scorecard, false},
+                                              {Window::scorecard, false},
+                                              {Window::frontview, false}}));
+}
+
+TEST_F(ScorecardFormTest, ShowVisualizerShowsRedrawsAndHides) {
+    const long before = form.completed_recomputes();
+    toggle_show_visualiser(form);
+    EXPECT_TRUE(form.design().visualiser.shown);
+    EXPECT_EQ(form.completed_recomputes(), before + 1);
+    EXPECT_EQ(host.shown.back(), (std::pair{Window::frontview, true}));
+    EXPECT_NE(visualiser_caption(form).find("One Panel: As shown on main form       Total width:  "
+                                            "584 mm plus Borders"),
+              std::string::npos)
+        << visualiser_caption(form);
+    toggle_show_visualiser(form);
+    EXPECT_FALSE(form.design().visualiser.shown);
+    EXPECT_EQ(host.shown.back(), (std::pair{Window::frontview, false}));
+    toggle_show_visualiser(form);
+    visualiser_closed(form);
+    EXPECT_FALSE(form.design().visualiser.shown);
+}
+
+TEST(HelpLinks, EveryPageIsAFileOfTheGuide) {
+    const std::filesystem::path guide = WELKIN_GUIDE_SOURCE;
+    for (const HelpLink& link : help_links) {
+        const std::string target = help_target(link.page, guide);
+        if (!link.address.empty()) {
+            EXPECT_EQ(target, link.address);
+            continue;
+        }
+        EXPECT_TRUE(std::filesystem::is_regular_file(target)) << target;
+    }
+    FakeHost host;
+    open_help(host, HelpPage::viscous_limit, "/g");
+    EXPECT_EQ(host.opened, std::vector<std::string>{"/g/viscous-limit.html"});
+}
+
+TEST(GuideFolder, BesideTheExecutable) {
+    EXPECT_EQ(guide_folder_for("/opt/welkin/bin"), "/opt/welkin/share/welkin/guide");
+    EXPECT_EQ(guide_folder_for("/work/build/src"), "/work/build/share/welkin/guide");
+}
+
+TEST(SystemInfo, TheFirstToolOnThePath) {
+    EXPECT_EQ(system_info_tool([](std::string_view t) { return t == "kinfocenter" || t == "hardinfo"; }),
+              "hardinfo");
+    EXPECT_EQ(system_info_tool([](std::string_view) { return false; }), std::nullopt);
+}
+
+}  // namespace
+}  // namespace welkin

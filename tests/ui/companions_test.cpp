@@ -1,0 +1,136 @@
+// The scorecard, visualiser and About windows wired to the main window.
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <filesystem>
+#include <memory>
+
+#include "fake_host.h"
+#include "forms/about_form.h"
+#include "persist/guide_folder.h"
+#include "ui/about_dialog.h"
+#include "ui/companion_windows.h"
+#include "window_fixture.h"
+
+namespace welkin {
+
+namespace {
+
+// The program as main() builds it: the main window and its companions.
+struct Program {
+    QtHost host;
+    MainForm form{host};
+    MainWindow window{form};
+    std::unique_ptr<CompanionWindows> companions;
+    Program() {
+        host.attach(&window);
+        companions = std::make_unique<CompanionWindows>(window, host);
+        start_up(form);
+        window.refresh();
+        window.show();
+        companions->place_and_show();
+        settle();
+    }
+    QWidget& scorecard() { return companions->scorecard(); }
+    VisualiserWindow& visualiser() { return companions->visualiser(); }
+};
+
+}  // namespace
+
+class CompanionsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void tile_click_opens_the_scorecard() {
+        Program p;
+        QVERIFY(!p.scorecard().isVisible());
+        QTest::mouseClick(child<QLabel>(p.window, "lbl_score2"), Qt::LeftButton);
+        settle();
+        QVERIFY(p.scorecard().isVisible());
+        QVERIFY(p.form.scorecard_shown());
+        QCOMPARE(child<QLabel>(p.scorecard(), "Label7")->text(),
+                 QStringLiteral("The current well width of  80mm produces the following "
+                                "consequences..."));
+        QVERIFY(!child<QLabel>(p.scorecard(), "pic_period")->pixmap().isNull());
+    }
+
+    void minimise_hides_and_restore_shows_until_ok() {
+        Program p;
+        p.window.activateWindow();
+        menu_item(p.window, "mnu_analyse")->trigger();
+        settle();
+        QVERIFY(p.scorecard().isVisible());
+        p.window.showMinimized();
+        settle();
+        QVERIFY(!p.scorecard().isVisible());
+        p.window.showNormal();
+        settle();
+        QVERIFY(p.scorecard().isVisible());
+        QTest::mouseClick(child<QPushButton>(p.scorecard(), "Command1"), Qt::LeftButton);
+        settle();
+        QVERIFY(!p.scorecard().isVisible());
+        p.window.showMinimized();
+        settle();
+        p.window.showNormal();
+        settle();
+        QVERIFY(!p.scorecard().isVisible());
+    }
+
+    void visualiser_close_unchecks_the_menu_item() {
+        Program p;
+        QAction* toggle = menu_item(p.window, "mnu_vis_toggle");
+        QVERIFY(!toggle->isChecked());
+        toggle->trigger();
+        settle();
+        QVERIFY(toggle->isChecked());
+        QVERIFY(p.visualiser().isVisible());
+        QVERIFY(p.visualiser().windowTitle().endsWith(QStringLiteral("Welkin V4.01")));
+        // The Blues' frame colour fills the top left corner.
+        QCOMPARE(p.visualiser().image().pixelColor(1, 1), QColor(90, 130, 180));
+        p.visualiser().close();
+        settle();
+        QVERIFY(!toggle->isChecked());
+        QVERIFY(!p.form.design().visualiser.shown);
+    }
+
+    void menu_checks_follow_the_design() {
+        Program p;
+        QVERIFY(menu_item(p.window, "mnu_current_panel")->isChecked());
+        p.form.select_arrangement(Arrangement::three_panels_barker);
+        p.form.select_colour_scheme(ColourScheme::kit_kat);
+        p.window.refresh();
+        QVERIFY(menu_item(p.window, "mnu_three_panels_barker")->isChecked());
+        QVERIFY(!menu_item(p.window, "mnu_current_panel")->isChecked());
+        QVERIFY(menu_item(p.window, "mnu_colorway0")->isChecked());
+        QVERIFY(!menu_item(p.window, "mnu_colorway2")->isChecked());
+    }
+
+    void about_shows_the_version_and_opens_guide_pages() {
+        FakeHost host;
+        const std::filesystem::path guide = guide_folder();
+        AboutDialog about(host, guide, nullptr);
+        bool version_shown = false;
+        for (const QLabel* l : about.findChildren<QLabel*>())
+            version_shown = version_shown || l->text().contains(QStringLiteral("4.01"));
+        QVERIFY(version_shown);
+        int clicked = 0;
+        for (QPushButton* b : about.findChildren<QPushButton*>()) {
+            for (const AboutLink& link : about_links) {
+                if (b->text() != QString::fromUtf8(link.caption.data(),
+                                                   static_cast<qsizetype>(link.caption.size())))
+                    continue;
+                b->click();
+                ++clicked;
+            }
+        }
+        QCOMPARE(clicked, static_cast<int>(about_links.size()));
+        QCOMPARE(host.opened.size(), about_links.size());
+        for (const std::string& target : host.opened)
+            QVERIFY2(std::filesystem::is_regular_file(target), target.c_str());
+    }
+};
+
+}  // namespace welkin
+
+QTEST_MAIN(welkin::CompanionsTest)
+#include "companions_test.moc"
