@@ -26,16 +26,6 @@ constexpr int label_count = 8;
 
 }  // namespace
 
-LobeInputs lobe_inputs(const MainForm& form) {
-    const Design& d = form.design();
-    return {.well_count = d.well_count,
-            .design_freq_hz = d.design_freq_hz,
-            .well_width_mm = d.well_width_mm,
-            .period_width_mm = form.results().period_width_mm,
-            .plate_freq_hz = form.results().plate_freq_hz,
-            .unit_mode = d.unit_mode};
-}
-
 QJsonObject lobes_json(const LobeAnalysis& a) {
     const LobeTexts texts = result_texts(a);
     QJsonObject labels;

@@ -5,13 +5,11 @@
 #include <optional>
 #include <string>
 
+#include "forms/lobes_form.h"
 #include "forms/main_form.h"
 #include "lobes/lobe_analysis.h"
 
 namespace welkin {
-
-// What the lobe analysis reads of the form's design and recompute.
-LobeInputs lobe_inputs(const MainForm& form);
 
 // Every field of the lobe analysis by name, its texts and true multiples.
 QJsonObject lobes_json(const LobeAnalysis& a);

@@ -309,7 +309,8 @@ int run_render_2d(const Cli& cli, const QStringList& args) {
     welkin::MainForm form(host);
     if (!start_with(form, args.value(2))) return exit_refused;
     const welkin::Design& d = form.design();
-    welkin::Panel2dDrawing drawing{.grid = welkin::grid_2d(d)};
+    welkin::Panel2dDrawing drawing;
+    drawing.grid = welkin::grid_2d(d);
     if (!read_offsets(cli, d.well_count, drawing.offsets))
         return cli.usage_error(QStringLiteral("--left and --pull take whole numbers"));
     drawing.panel.depth_lines = !cli.parser.isSet(cli.no_depth_lines);

@@ -23,7 +23,7 @@ enum class Field {
 inline constexpr int field_count = 6;
 
 // Windows other than the main one that handlers show, hide or print.
-enum class Window { main, scorecard, frontview, units, about, panel_2d, fullscreen_2d };
+enum class Window { main, scorecard, frontview, units, about, panel_2d, fullscreen_2d, lobes };
 
 class Host {
 public:

@@ -19,6 +19,7 @@
 #include "core/design_texts.h"
 #include "core/width_analysis.h"
 #include "forms/host.h"
+#include "forms/lobes_form.h"
 #include "forms/panel2d_form.h"
 #include "forms/units_form.h"
 #include "panel1d/figures_table.h"
@@ -107,6 +108,15 @@ public:
     void open_panel_2d();
     Panel2dForm& panel_2d_form() { return panel_2d_; }
     bool note_2d_shown() const { return note_2d_shown_; }
+
+    // ---- the lobes window ----
+    // The Lobes menu's items and "< explore": nothing while busy; the menu
+    // and the label are disabled while the window is open.
+    void open_lobes(LobesOpening how);
+    LobesForm& lobes_form() { return lobes_; }
+    bool lobes_open() const { return lobes_open_; }
+    // A lobes run's lowest diffusion frequency, which it shares with the results.
+    void store_lowest_diffusion(double hz) { results_.lowest_diffusion_hz = hz; }
 
     // ---- lock options ----
     void lock_design_frequency() { select_lock(LockMode::freq); }
@@ -231,6 +241,8 @@ private:
     std::string measure_error_;
     bool reporting_format_error_ = false;  // a field's message box is up
     UnitsForm units_{design_.unit_mode};
+    LobesForm lobes_{*this};
+    bool lobes_open_ = false;
     Panel2dForm panel_2d_{*this, panel_2d_picture_size};
     bool note_2d_shown_ = false;
     Design last_good_;  // the design as the last complete recompute left it

@@ -189,6 +189,14 @@ void MainForm::open_panel_2d() {
     note_2d_shown_ = false;
 }
 
+void MainForm::open_lobes(LobesOpening how) {
+    if (busy()) return;
+    lobes_.open(how);
+    lobes_open_ = true;
+    host_.show_modal(Window::lobes);
+    lobes_open_ = false;
+}
+
 void MainForm::copy_cross_section() {
     host_.copy_picture(Picture::cross_section);
 }

@@ -46,8 +46,12 @@ void QtCanvas::line(double x1, double y1, double x2, double y2, Rgb colour) {
     const QPointF a = to_device_.map(QPointF(x1, y1));
     const QPointF b = to_device_.map(QPointF(x2, y2));
     // Slanted strokes look better smoothed; upright ones stay crisp.
-    painter_.setRenderHint(QPainter::Antialiasing, x1 != x2 && y1 != y2);
-    painter_.setPen(pen(colour));
+    painter_.setRenderHint(QPainter::Antialiasing, smoothing_ && x1 != x2 && y1 != y2);
+    // Long runs of lines share a pen; changing it costs more than the line.
+    if (!line_pen_ || line_pen_->colour != colour || line_pen_->width != pen_width_) {
+        painter_.setPen(pen(colour));
+        line_pen_ = LinePen{colour, pen_width_};
+    }
     painter_.drawLine(a, b);
 }
 
@@ -63,6 +67,7 @@ void QtCanvas::box(double x1, double y1, double x2, double y2, Rgb colour) {
         QRectF(to_device_.map(QPointF(x1, y1)), to_device_.map(QPointF(x2, y2))).normalized();
     painter_.setRenderHint(QPainter::Antialiasing, false);
     painter_.setPen(pen(colour));
+    line_pen_.reset();
     painter_.setBrush(Qt::NoBrush);
     painter_.drawRect(r);
 }
@@ -70,8 +75,9 @@ void QtCanvas::box(double x1, double y1, double x2, double y2, Rgb colour) {
 void QtCanvas::circle(double cx, double cy, double radius, Rgb colour) {
     const QPointF c = to_device_.map(QPointF(cx, cy));
     const double r = radius * to_device_.m11();
-    painter_.setRenderHint(QPainter::Antialiasing, true);
+    painter_.setRenderHint(QPainter::Antialiasing, smoothing_);
     painter_.setPen(pen(colour));
+    line_pen_.reset();
     painter_.setBrush(Qt::NoBrush);
     painter_.drawEllipse(c, r, r);
 }
@@ -81,6 +87,7 @@ void QtCanvas::text(double x, double y, std::string_view text, double point_size
     if (point_size > 0) font.setPointSizeF(point_size);
     painter_.setFont(font);
     painter_.setPen(to_qcolor(colour));
+    line_pen_.reset();
     const QPointF p = to_device_.map(QPointF(x, y));
     painter_.drawText(QRectF(p, QSizeF(width_, height_)), Qt::AlignLeft | Qt::AlignTop,
                       QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));

@@ -4,6 +4,7 @@
 
 #include <QPainter>
 #include <QTransform>
+#include <optional>
 
 #include "canvas/canvas.h"
 
@@ -20,6 +21,9 @@ public:
     void set_scale(double left, double top, double width, double height) override;
     void clear(Rgb background) override;
     void set_pen_width(int pixels) override { pen_width_ = pixels; }
+    // Slanted lines and circles are smoothed unless this is turned off (the
+    // lobes picture, whose million strokes are plain solid lines).
+    void set_smoothing(bool on) { smoothing_ = on; }
     void line(double x1, double y1, double x2, double y2, Rgb colour) override;
     void fill_box(double x1, double y1, double x2, double y2, Rgb colour) override;
     void box(double x1, double y1, double x2, double y2, Rgb colour) override;
@@ -34,6 +38,12 @@ private:
     int height_;
     QTransform to_device_;
     int pen_width_ = 1;
+    bool smoothing_ = true;
+    struct LinePen {
+        Rgb colour;
+        int width;
+    };
+    std::optional<LinePen> line_pen_;  // the pen the painter holds, when a line set it
 };
 
 QColor to_qcolor(Rgb colour);

@@ -97,6 +97,25 @@ MenuEntry colour_scheme(C name) {
     return e;
 }
 
+// "&Lobes" is disabled while the lobes window is open.
+constexpr MenuEntry lobes_menu() {
+    MenuEntry e = menu("&Lobes");
+    e.name = C::lobes_menu;
+    e.enabled = [](const MainForm& f) { return !f.lobes_open(); };
+    return e;
+}
+// "Maximum size" and "75%": a radio pair, each opening the lobes window at its size.
+template <LobesOpening How>
+void open_lobes_at(MainForm& f) {
+    f.open_lobes(How);
+}
+template <LobesOpening How>
+constexpr MenuEntry lobes_size(std::string_view caption, C name, bool checked) {
+    MenuEntry e = greyed_check(caption, name, lobes_size_group, checked);
+    e.handler = open_lobes_at<How>;
+    return e;
+}
+
 template <Menu M>
 bool menu_enabled(const MainForm& f) {
     return f.menu_enabled(M);
@@ -189,12 +208,12 @@ const auto entries = std::to_array<MenuEntry>({
 
     bar("&Print", C::print_item, [](MainForm& f) { f.print_main_window(); }),
 
-    menu("&Lobes"),
+    lobes_menu(),
     item("Show Lobes generated when several periods of this panel are used side-by-side",
-         C::show_lobes_item),
+         C::show_lobes_item, [](MainForm& f) { f.open_lobes(LobesOpening::lobes); }),
     separator(),
-    greyed_check("Maximum size", C::lobes_full_size_item, lobes_size_group, true),
-    greyed_check("75%", C::lobes_three_quarter_item, lobes_size_group, false),
+    lobes_size<LobesOpening::lobes_full_size>("Maximum size", C::lobes_full_size_item, true),
+    lobes_size<LobesOpening::lobes_three_quarter>("75%", C::lobes_three_quarter_item, false),
 
     bar(
         "&2D", C::panel_2d_item, [](MainForm& f) { f.open_panel_2d(); },

@@ -157,7 +157,7 @@ void MainWindow::build_results() {
     seating_distance_label_ =
         named(label(central_, seating_distance_caption), Control::seating_distance_label);
     explore_label_ = named(label(central_, "< explore"), Control::explore_label);
-    explore_label_->setEnabled(false);  // greyed: it opens no window
+    explore_label_->installEventFilter(this);  // a click opens the usable ranges explorer
     status_line_ = named(label(central_, ""), Control::status_line);
     for (std::size_t i = 0; i < score_tiles_.size(); ++i) {
         score_tiles_[i] = named(label(central_, ""), Control::score_tile, static_cast<int>(i));
@@ -223,7 +223,13 @@ void MainWindow::build_menus() {
         if (entry.group != group_number) group = nullptr;  // a new radio group starts
         group_number = entry.group;
         switch (entry.kind) {
-            case MenuEntry::Kind::menu: menu = menuBar()->addMenu(qs(entry.caption)); break;
+            case MenuEntry::Kind::menu:
+                menu = menuBar()->addMenu(qs(entry.caption));
+                if (entry.enabled != nullptr) {  // a whole menu that is sometimes disabled
+                    name_control(*menu->menuAction(), entry.name);
+                    menu_items_.push_back({&entry, menu->menuAction()});
+                }
+                break;
             case MenuEntry::Kind::separator: menu->addSeparator(); break;
             case MenuEntry::Kind::item:
                 bind_menu_item(entry, menu->addAction(qs(entry.caption)), group);

@@ -44,6 +44,10 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         act([&] { open_scorecard(form_); });
         return true;
     }
+    if (event->type() == QEvent::MouseButtonPress && watched == explore_label_) {
+        if (explore_label_->isEnabled()) act([&] { form_.open_lobes(LobesOpening::explorer); });
+        return true;
+    }
     if (event->type() == QEvent::MouseButtonPress && watched == results_toggle_) {
         act([&] { form_.next_results_page(); });
         return true;

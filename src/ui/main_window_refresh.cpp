@@ -128,6 +128,7 @@ void MainWindow::refresh_figures() {
 }
 
 void MainWindow::refresh_menus() {
+    explore_label_->setEnabled(!form_.lobes_open());
     for (const BoundItem& item : menu_items_) {
         if (item.entry->checked != nullptr)
             item.action->setChecked(item.entry->checked(form_.design()));

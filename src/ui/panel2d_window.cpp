@@ -11,6 +11,7 @@
 #include <QScreen>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <array>
 
 #include "persist/app_folder.h"
@@ -43,6 +44,8 @@ constexpr std::array<MoveButton, 6> move_buttons = {{
 // Where the window opens: well right of centre and near the top.
 constexpr double place_x = 0.6;
 constexpr double place_y = 0.2;
+// In "Dimensions" the crossword spans the window but for this margin.
+constexpr int dimensions_margin_px = 30;
 
 template <typename T>
 T* named(T* widget, Control name) {
@@ -168,7 +171,13 @@ void Panel2dWindow::repaint_pictures() {
     const PictureSize panel = form_.panel_picture();
     panel_image_ = render_picture_2d(Picture2d::panel, d,
                                      QSize(static_cast<int>(panel.width), static_cast<int>(panel.height)));
-    crossword_image_ = render_picture_2d(Picture2d::crossword, d, picture_2d_size(Picture2d::crossword));
+    // With dimensions the lengths need room: the crossword takes the
+    // window's width, over the panel picture.
+    const bool wide = form_.options().dimensions;
+    QSize crossword = picture_2d_size(Picture2d::crossword);
+    if (wide) crossword.setWidth(std::max(crossword.width(), width() - dimensions_margin_px));
+    panel_view_->setVisible(!wide);
+    crossword_image_ = render_picture_2d(Picture2d::crossword, d, crossword);
     panel_view_->setPixmap(QPixmap::fromImage(panel_image_));
     crossword_view_->setPixmap(QPixmap::fromImage(crossword_image_));
     panel_view_->setFixedSize(picture_2d_size(Picture2d::panel));

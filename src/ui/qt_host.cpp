@@ -13,6 +13,7 @@
 #include "persist/guide_folder.h"
 #include "render/qt_text.h"
 #include "ui/about_dialog.h"
+#include "ui/lobes_window.h"
 #include "ui/main_window.h"
 #include "ui/panel2d_window.h"
 #include "ui/units_dialog.h"
@@ -98,6 +99,10 @@ void QtHost::show_window(Window window, bool shown) {
 void QtHost::show_modal(Window window) {
     if (window_ == nullptr) return;
     if (show_2d_window(window, *window_, windows_)) return;
+    if (window == Window::lobes) {
+        show_lobes_window(*window_, windows_);
+        return;
+    }
     if (window == Window::about) {
         AboutDialog about(*this, guide_folder(), window_);
         about.exec();

@@ -1,0 +1,94 @@
+#include "forms/lobes_form.h"
+
+#include "forms/main_form.h"
+#include "units/numtext.h"
+
+namespace welkin {
+
+namespace {
+
+constexpr Rgb lobes_frame{224, 224, 224};
+constexpr Rgb explorer_frame{175, 203, 169};
+
+}  // namespace
+
+LobeInputs lobe_inputs(const MainForm& form) {
+    const Design& d = form.design();
+    return {.well_count = d.well_count,
+            .design_freq_hz = d.design_freq_hz,
+            .well_width_mm = d.well_width_mm,
+            .period_width_mm = form.results().period_width_mm,
+            .plate_freq_hz = form.results().plate_freq_hz,
+            .unit_mode = d.unit_mode};
+}
+
+void LobesForm::open(LobesOpening how) {
+    if (how == LobesOpening::lobes_full_size) size_ = LobesSize::full;
+    if (how == LobesOpening::lobes_three_quarter) size_ = LobesSize::three_quarter;
+    lobes_mode_ = how != LobesOpening::explorer;
+    caption_ = lobes_mode_ ? lobes_caption() : std::string(explorer_caption);
+}
+
+std::string LobesForm::lobes_caption() const {
+    const Design& d = main_.design();
+    const std::string unit = d.unit_mode == UnitMode::metric ? "mm" : " inches";
+    return "Welkin - Diffusion lobes for multiple N" + number_text_trimmed(d.well_count) +
+           " diffusers:  Design frequency " + number_text(d.design_freq_hz) + " Hz     Wells " +
+           main_.field_text(Field::well_width) + unit + "     Fins " +
+           main_.field_text(Field::fin_width) + unit;
+}
+
+Rgb LobesForm::frame_colour() const {
+    return lobes_mode_ ? lobes_frame : explorer_frame;
+}
+
+void LobesForm::select_slices(SliceChoice choice) {
+    slices_ = choice;
+    start_run();
+}
+
+void LobesForm::start_run() {
+    if (running_) return;  // the controls that start one are disabled meanwhile
+    const LobesRunOptions options{.lobes_mode = lobes_mode_,
+                                  .angle_deg = read_signal_angle(angle_text_),
+                                  .slices = slices_,
+                                  .point_size = point_size()};
+    run_.emplace(lobe_inputs(main_), options, steep_memory_);
+    running_ = true;
+}
+
+void LobesForm::abort() {
+    if (run_) run_->request_abort();
+}
+
+void LobesForm::activated() {
+    if (skip_activation_) {
+        skip_activation_ = false;
+        return;
+    }
+    start_run();
+}
+
+RunPause LobesForm::advance(Canvas& canvas, std::int64_t max_hertz) {
+    if (!run_ || !running_) return RunPause::finished;
+    const RunPause pause = run_->advance(canvas, max_hertz);
+    if (pause == RunPause::cleared) {
+        const Result<LobeAnalysis>& a = run_->analysis();
+        if (a) {
+            texts_ = result_texts(*a);
+            main_.store_lowest_diffusion(a->lowest_diffusion_hz);
+        } else {
+            skip_activation_ = true;
+            main_.host().message_box(a.message(), "");
+        }
+    }
+    if (pause == RunPause::finished) end_run();
+    return pause;
+}
+
+void LobesForm::end_run() {
+    running_ = false;
+    ++finished_runs_;
+}
+
+}  // namespace welkin

@@ -1,0 +1,88 @@
+// The lobes window and the usable ranges explorer, free of any toolkit: how
+// it is opened, its angle field, slice options and result labels, which
+// controls a run disables, and the run itself, which the window advances
+// from its event loop.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "canvas/canvas.h"
+#include "canvas/rgb.h"
+#include "lobes/lobe_analysis.h"
+#include "lobes/lobes_run.h"
+
+namespace welkin {
+
+class MainForm;
+
+inline constexpr std::string_view explorer_caption =
+    "Welkin: Usable ranges explorer for Single Panels";
+
+// The Lobes menu's three items and the main window's "< explore" label.
+enum class LobesOpening { lobes, lobes_full_size, lobes_three_quarter, explorer };
+
+enum class LobesSize { full, three_quarter };
+
+// What the analysis reads of the form's design and recompute.
+LobeInputs lobe_inputs(const MainForm& form);
+
+class LobesForm {
+public:
+    explicit LobesForm(MainForm& main) : main_(main) {}
+
+    // Sets the mode, size and caption for an opening; the main form shows the window.
+    void open(LobesOpening how);
+    bool lobes_mode() const { return lobes_mode_; }
+    LobesSize size() const { return size_; }
+    double point_size() const { return size_ == LobesSize::full ? 10 : 8; }
+    const std::string& caption() const { return caption_; }
+
+    // ---- controls ----
+    const std::string& angle_text() const { return angle_text_; }
+    void set_angle_text(std::string text) { angle_text_ = std::move(text); }
+    SliceChoice slices() const { return slices_; }
+    // A click on either option selects it and starts a run.
+    void select_slices(SliceChoice choice);
+    // Redo, Enter in the angle field, the window's activation.
+    void start_run();
+    void abort();
+    // The window was activated; a run starts unless it came back from the
+    // form's own message box, which would otherwise start a run forever.
+    void activated();
+
+    bool running() const { return running_; }
+    // Redo, Exit, the angle field and both options.
+    bool controls_enabled() const { return !running_; }
+    bool abort_enabled() const { return running_; }
+    // The slice options, first-lobes and seating labels and Abort.
+    bool lobes_controls_visible() const { return lobes_mode_; }
+    Rgb frame_colour() const;
+    const LobeTexts& texts() const { return texts_; }
+    // How many runs have ended, for the window to take the focus and image.
+    long finished_runs() const { return finished_runs_; }
+
+    // Draws the current run up to its next pause (see LobesRun::advance).
+    RunPause advance(Canvas& canvas, std::int64_t max_hertz = INT64_MAX);
+
+private:
+    void end_run();
+    std::string lobes_caption() const;
+
+    MainForm& main_;
+    bool lobes_mode_ = true;
+    LobesSize size_ = LobesSize::full;
+    std::string caption_;
+    std::string angle_text_ = "0";
+    SliceChoice slices_ = SliceChoice::working_range_ends;
+    LobeTexts texts_;
+    SteepAngleMemory steep_memory_{};  // kept for the program's life
+    std::optional<LobesRun> run_;
+    bool running_ = false;
+    bool skip_activation_ = false;
+    long finished_runs_ = 0;
+};
+
+}  // namespace welkin
