@@ -37,7 +37,8 @@ QColor colour(welkin::Rgb c) {
 }
 
 // Each op as a plain QPainter program would draw it: a pen per stroke,
-// smoothing for slanted lines, the scale as the painter's transform.
+// no smoothing (as the 2D pictures are drawn), the scale as the painter's
+// transform.
 void replay(const std::vector<welkin::CanvasOp>& ops, QImage& image, const QTransform& scale) {
     QPainter painter(&image);
     painter.setTransform(scale);
@@ -49,12 +50,10 @@ void replay(const std::vector<welkin::CanvasOp>& ops, QImage& image, const QTran
                 QPen pen(colour(op.colour), op.pen_width);
                 pen.setCosmetic(true);
                 painter.setPen(pen);
-                painter.setRenderHint(QPainter::Antialiasing, op.x1 != op.x2 && op.y1 != op.y2);
                 painter.drawLine(a, b);
                 break;
             }
             case welkin::OpKind::fill_box:
-                painter.setRenderHint(QPainter::Antialiasing, false);
                 painter.fillRect(QRectF(a, b).normalized(), colour(op.colour));
                 break;
             case welkin::OpKind::box: {

@@ -17,6 +17,14 @@ namespace {
 constexpr QSize panel_picture_px{450, 480};
 constexpr QSize crossword_px{420, 450};
 
+// Unsmoothed, as the hatching that fills the blocks' faces is meant to be
+// drawn: smoothing a million short strokes costs more than it shows.
+void paint_plain(Picture2d which, const Panel2dDrawing& d, QPaintDevice& device) {
+    QtCanvas canvas(device);
+    canvas.set_smoothing(false);
+    paint_picture_2d(which, d, canvas);
+}
+
 QByteArray picture_bytes(Picture2d which, const Panel2dDrawing& d, QSize size,
                          const QString& suffix) {
     QByteArray bytes;
@@ -30,15 +38,13 @@ QByteArray picture_bytes(Picture2d which, const Panel2dDrawing& d, QSize size,
         svg.setSize(size);
         svg.setViewBox(QRect(QPoint(0, 0), size));
         svg.setTitle(QStringLiteral("Welkin"));
-        QtCanvas canvas(svg);
-        paint_picture_2d(which, d, canvas);
+        paint_plain(which, d, svg);
     } else {
         QPdfWriter pdf(&buffer);
         pdf.setResolution(72);  // one point to a pixel of the on-screen picture
         pdf.setPageSize(QPageSize(QSizeF(size), QPageSize::Point));
         pdf.setPageMargins(QMarginsF());
-        QtCanvas canvas(pdf);
-        paint_picture_2d(which, d, canvas);
+        paint_plain(which, d, pdf);
     }
     return bytes;
 }
@@ -59,8 +65,7 @@ void paint_picture_2d(Picture2d which, const Panel2dDrawing& d, Canvas& canvas) 
 
 QImage render_picture_2d(Picture2d which, const Panel2dDrawing& d, QSize size) {
     QImage image = blank_picture(size);
-    QtCanvas canvas(image);
-    paint_picture_2d(which, d, canvas);
+    paint_plain(which, d, image);
     return image;
 }
 
