@@ -23,7 +23,19 @@ enum class Field {
 inline constexpr int field_count = 6;
 
 // Windows other than the main one that handlers show, hide or print.
-enum class Window { main, scorecard, frontview, units, about, panel_2d, fullscreen_2d, lobes };
+enum class Window {
+    main,
+    scorecard,
+    frontview,
+    units,
+    about,
+    open_project,
+    save_project_as,
+    create_folder,
+    panel_2d,
+    fullscreen_2d,
+    lobes
+};
 
 class Host {
 public:

@@ -21,6 +21,7 @@
 #include "forms/host.h"
 #include "forms/lobes_form.h"
 #include "forms/panel2d_form.h"
+#include "forms/project_dialogs.h"
 #include "forms/units_form.h"
 #include "panel1d/figures_table.h"
 #include "version.h"
@@ -191,6 +192,7 @@ public:
 
     ProjectFiles& files() { return files_; }
     const ProjectFiles& files() const { return files_; }
+    ProjectDialogs& project_dialogs() { return project_dialogs_; }
 
     // While busy, a field's change starts no recompute: a recompute or a
     // load is running, or a recompute stopped at a badly formed length and
@@ -263,6 +265,7 @@ private:
     DesignTexts texts_;
 
     ProjectFiles files_;
+    ProjectDialogs project_dialogs_{files_, host_};
     bool busy_ = false;
     std::optional<Field> awaiting_correction_;
     Field refused_field_ = Field::fin_width;  // the last length field refused

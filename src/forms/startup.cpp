@@ -59,6 +59,7 @@ void load_command_line_project(MainForm& form, const std::string& argument) {
     if (extension != ".qrd") return;
 
     form.files().project_file_name = project->file_name;
+    form.project_dialogs().point_both(project->folder, project->file_name);
     open_project(form, project->path, project->file_name);
 }
 
@@ -88,6 +89,7 @@ void start_up(MainForm& form, const StartOptions& options) {
         // A first start has no settings file: that is no reason for a message.
         reset_to_defaults(form);
     }
+    form.project_dialogs().create(files.last_folder);
     if (!options.project.empty()) load_command_line_project(form, options.project);
     form.recompute();
 }

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstddef>
 
+#include "forms/project_commands.h"
 #include "forms/report_files.h"
 #include "forms/scorecard_form.h"
 #include "forms/startup.h"
@@ -42,6 +43,10 @@ constexpr MenuEntry bar(std::string_view caption, C name, MenuEntry::Handler han
     MenuEntry e = item(caption, name, handler);
     e.kind = Kind::bar_command;
     e.enabled = enabled;
+    return e;
+}
+constexpr MenuEntry shortcut(MenuEntry e, std::string_view keys) {
+    e.shortcut = keys;
     return e;
 }
 // A check mark that shows a choice of the design.
@@ -123,8 +128,8 @@ bool menu_enabled(const MainForm& f) {
 
 const auto entries = std::to_array<MenuEntry>({
     menu("&File"),
-    item("Open", C::open_item),
-    item("Save As", C::save_as_item),
+    shortcut(item("Open", C::open_item, open_project_from_dialog), "Ctrl+O"),
+    shortcut(item("Save As", C::save_as_item, save_project_from_dialog), "Ctrl+Shift+S"),
     separator(),
     item("Reset to default values and settings", C::reset_item,
          [](MainForm& f) { reset_to_defaults(f); }),

@@ -25,6 +25,7 @@ struct MenuEntry {
     CheckRule checked = nullptr;   // none: the check mark stays as created
     EnableRule enabled = nullptr;  // none: enabled when it has a handler
     bool checked_at_start = false;
+    std::string_view shortcut;  // in QKeySequence's portable text; none when empty
 };
 
 std::span<const MenuEntry> main_menu();

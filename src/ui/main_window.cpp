@@ -4,6 +4,7 @@
 #include <QActionGroup>
 #include <QFrame>
 #include <QGuiApplication>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -245,6 +246,7 @@ void MainWindow::bind_menu_item(const MenuEntry& entry, QAction* action, QAction
     name_control(*action, entry.name);
     action->setCheckable(entry.checkable);
     action->setChecked(entry.checked_at_start);
+    if (!entry.shortcut.empty()) action->setShortcut(QKeySequence(qs(entry.shortcut)));
     if (entry.group != 0) {
         if (group == nullptr) group = new QActionGroup(this);
         group->addAction(action);

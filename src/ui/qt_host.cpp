@@ -16,6 +16,7 @@
 #include "ui/lobes_window.h"
 #include "ui/main_window.h"
 #include "ui/panel2d_window.h"
+#include "ui/project_file_window.h"
 #include "ui/units_dialog.h"
 
 namespace welkin {
@@ -98,14 +99,15 @@ void QtHost::show_window(Window window, bool shown) {
 
 void QtHost::show_modal(Window window) {
     if (window_ == nullptr) return;
-    if (show_2d_window(window, *window_, windows_)) return;
-    if (window == Window::lobes) {
-        show_lobes_window(*window_, windows_);
-        return;
-    }
+    if (show_project_window(window, window_->form().project_dialogs(), window_)) return;
     if (window == Window::about) {
         AboutDialog about(*this, guide_folder(), window_);
         about.exec();
+        return;
+    }
+    if (show_2d_window(window, *window_, windows_)) return;
+    if (window == Window::lobes) {
+        show_lobes_window(*window_, windows_);
         return;
     }
     if (window != Window::units) return;

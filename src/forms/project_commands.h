@@ -1,0 +1,23 @@
+// The main window's "Open" and "Save As": a project dialog for the path,
+// then the project file read or written.
+#pragma once
+
+#include <string>
+
+#include "forms/main_form.h"
+
+namespace welkin {
+
+// Loads the project chosen in the open dialog, or the defaults with a
+// message when it cannot be read, then recomputes. Cancel loads nothing.
+void open_project_from_dialog(MainForm& form);
+
+// Writes the design to the file chosen in the save dialog. A file that
+// cannot be written gets a message, and the title and the project's name
+// stay as they were; an old file at that path is left whole.
+void save_project_from_dialog(MainForm& form);
+
+// "There was a problem saving project <path>"
+std::string save_problem_message(const std::string& path);
+
+}  // namespace welkin

@@ -1,0 +1,54 @@
+// "Open Project" and "Save Project As ...": a drive list, a folder tree and
+// a list of the project files in the folder, over ProjectDialogs. The
+// windows keep nothing themselves: what they show lives in the model, so a
+// window made afresh each time looks as the last one was left.
+#pragma once
+
+#include <QDialog>
+
+#include "forms/host.h"
+#include "forms/project_dialogs.h"
+
+class QComboBox;
+class QFileSystemModel;
+class QLineEdit;
+class QListView;
+class QModelIndex;
+class QTreeView;
+
+namespace welkin {
+
+class ProjectFileWindow final : public QDialog {
+public:
+    ProjectFileWindow(FileDialog kind, ProjectDialogs& dialogs, QWidget* parent);
+
+    // The window frame's close control and Escape act as "&Cancel".
+    void reject() override;
+
+private:
+    void build_lists();
+    void build_name_row();
+    void build_buttons();
+    void refresh();
+    void show_folder();
+    void file_clicked(const QModelIndex& index);
+    void confirm();
+
+    FileDialog kind_;
+    ProjectDialogs& dialogs_;
+    QComboBox* drive_list_ = nullptr;
+    QTreeView* folder_tree_ = nullptr;
+    QListView* file_list_ = nullptr;
+    QLineEdit* file_name_ = nullptr;
+    QFileSystemModel* folders_ = nullptr;
+    QFileSystemModel* files_ = nullptr;
+};
+
+// Centred across the screen, its top at a sixth of the height left over.
+void place_dialog(QWidget& dialog);
+
+// Shows the project dialog that plays `role` modally and returns true, or
+// returns false when `role` is not one of them.
+bool show_project_window(Window role, ProjectDialogs& dialogs, QWidget* main_window);
+
+}  // namespace welkin
