@@ -18,6 +18,7 @@
 #include "persist/file_io.h"
 #include "persist/project_file.h"
 #include "render/companion_pictures.h"
+#include "render/lobes_render.h"
 #include "render/picture_export.h"
 #include "render/panel2d_render.h"
 #include "render/picture_render.h"
@@ -61,6 +62,11 @@ constexpr const char* commands_help =
     "      the 1D report, on standard output or into FILE\n"
     "  report2d [PROJECT] [--left L] [--pull P] [-o FILE]\n"
     "      the 2D report; the grid's offsets default to the centred ones\n"
+    "  render lobes|explorer [PROJECT] --angle A [--slices ends|trues] -o FILE\n"
+    "         [--size WxH]\n"
+    "      the whole lobes run (or the usable ranges explorer) for a signal at A\n"
+    "      degrees, default 1600x768; PNG is the format to use: an N 101 run holds\n"
+    "      millions of lines, which make SVG and PDF files huge and slow to open\n"
     "  lobes [PROJECT] --angle A [--explorer] [--json]\n"
     "      usable frequency range and lobes for a signal at A degrees\n";
 
@@ -73,6 +79,7 @@ struct Cli {
     QCommandLineOption pull{"pull", "Rows the 2D grid is pulled forward.", "P"};
     QCommandLineOption angle{"angle", "Signal angle in degrees, -90 to 90.", "A"};
     QCommandLineOption explorer{"explorer", "Analyse one panel, as the usable ranges explorer."};
+    QCommandLineOption slices{"slices", "Lobes picture slices: ends (default) or trues.", "WHICH"};
     QCommandLineOption well_depths{"well-depths", "Crossword of well depths, not block heights."};
     QCommandLineOption invert{"invert", "Crossword colours inverted."};
     QCommandLineOption no_color{"no-color", "Crossword without colours."};
@@ -85,7 +92,7 @@ struct Cli {
                                          QString::fromLatin1(commands_help));
         parser.addHelpOption();
         parser.addVersionOption();
-        parser.addOptions({json, output, size, left, pull, angle, explorer});
+        parser.addOptions({json, output, size, left, pull, angle, explorer, slices});
         parser.addOptions({well_depths, invert, no_color, no_numbers, dimensions, no_depth_lines});
         parser.addPositionalArgument(
             "command", "summary, convert, format, render, report1d, report2d or lobes");
@@ -332,6 +339,41 @@ int run_render_2d(const Cli& cli, const QStringList& args) {
     return 0;
 }
 
+int run_render_lobes(const Cli& cli, const QStringList& args) {
+    if (!cli.parser.isSet(cli.output) || !cli.parser.isSet(cli.angle))
+        return cli.usage_error(QStringLiteral("render lobes needs --angle A and -o FILE"));
+    const std::optional<double> angle = strict_number(cli.parser.value(cli.angle));
+    if (!angle) return cli.usage_error(QStringLiteral("--angle takes a number of degrees"));
+    const QString slices = cli.parser.value(cli.slices);
+    if (!slices.isEmpty() && slices != QLatin1String("ends") && slices != QLatin1String("trues"))
+        return cli.usage_error(QStringLiteral("--slices is ends or trues"));
+    QSize size = welkin::lobes_default_size;
+    if (cli.parser.isSet(cli.size)) {
+        static const QRegularExpression pattern(
+            QStringLiteral("^([1-9][0-9]{0,4})x([1-9][0-9]{0,4})$"));
+        const QRegularExpressionMatch m = pattern.match(cli.parser.value(cli.size));
+        if (!m.hasMatch()) return cli.usage_error(QStringLiteral("--size must be like 800x400"));
+        size = QSize(m.captured(1).toInt(), m.captured(2).toInt());
+        if (!picture_size_allowed(size))
+            return cli.usage_error(QStringLiteral("--size is at most 16384 on a side and 64 Mpx"));
+    }
+    welkin::ConsoleHost host;
+    welkin::MainForm form(host);
+    if (!start_with(form, args.value(2))) return exit_refused;
+    const welkin::LobesRunOptions options{
+        .lobes_mode = args[1] == QLatin1String("lobes"),
+        .angle_deg = *angle,
+        .slices = slices == QLatin1String("trues") ? welkin::SliceChoice::true_diffusion
+                                                    : welkin::SliceChoice::working_range_ends};
+    const QString error = welkin::export_lobes(welkin::lobe_inputs(form), options, size,
+                                               cli.parser.value(cli.output), nullptr);
+    if (!error.isEmpty()) {
+        std::cerr << error.toStdString() << '\n';
+        return exit_refused;
+    }
+    return 0;
+}
+
 int run_lobes(const Cli& cli, const QString& project) {
     if (!cli.parser.isSet(cli.angle))
         return cli.usage_error(QStringLiteral("lobes needs --angle A"));
@@ -404,6 +446,11 @@ int main(int argc, char** argv) {
         cli.only({&cli.output, &cli.size, &cli.left, &cli.pull, &cli.well_depths, &cli.invert,
                   &cli.no_color, &cli.no_numbers, &cli.dimensions, &cli.no_depth_lines})) {
         return run_render_2d(cli, args);
+    }
+    if (command == QLatin1String("render") && args.size() >= 2 && args.size() <= 3 &&
+        (args[1] == QLatin1String("lobes") || args[1] == QLatin1String("explorer")) &&
+        cli.only({&cli.output, &cli.size, &cli.angle, &cli.slices})) {
+        return run_render_lobes(cli, args);
     }
     if (command == QLatin1String("render") && args.size() >= 2 && args.size() <= 3 &&
         cli.only({&cli.output, &cli.size})) {
