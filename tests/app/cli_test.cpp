@@ -168,6 +168,32 @@ TEST_F(CliTest, RendersPngSvgAndPdf) {
     EXPECT_TRUE(contents("p.pdf").startsWith("%PDF-"));
 }
 
+// The visualiser's front view and the two 2D pictures, each from its own
+// command; the default design's wells differ in depth, so their colours do.
+TEST_F(CliTest, RendersTheVisualiserAndTheTwoDPictures) {
+    ASSERT_EQ(cli({"render", "visualiser", "-o", file("v.png")}).exit_code, 0);
+    const QImage front(file("v.png"));
+    ASSERT_EQ(front.size(), QSize(1000, 220));
+    // Wells 0 (depth 0) and 2 (depth 4) of the 7: different shades.
+    EXPECT_NE(front.pixelColor(70, 110), front.pixelColor(350, 110));
+
+    for (const char* picture : {"panel2d", "crossword"}) {
+        SCOPED_TRACE(picture);
+        ASSERT_EQ(cli({"render", picture, "-o", file("2d.png"), "--size", "300x320"}).exit_code,
+                  0);
+        const QImage image(file("2d.png"));
+        ASSERT_EQ(image.size(), QSize(300, 320));
+        EXPECT_NE(image.pixelColor(150, 160), image.pixelColor(1, 1)) << "not blank";
+    }
+    ASSERT_EQ(cli({"render", "crossword", "--well-depths", "--dimensions", "-o", file("c.svg")})
+                  .exit_code,
+              0);
+    QXmlStreamReader xml(contents("c.svg"));
+    while (!xml.atEnd()) xml.readNext();
+    EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+    EXPECT_EQ(cli({"render", "panel2d", "--left", "x", "-o", file("x.png")}).exit_code, 2);
+}
+
 TEST_F(CliTest, ReportsAndLobes) {
     ASSERT_EQ(cli({"report1d", "-o", file("r.txt")}).exit_code, 0);
     start_up(form);
