@@ -122,8 +122,7 @@ TEST_F(CliTest, RefusalsAndUsageErrors) {
     // A script is told what is wrong with the file, not that the program resets.
     expect_exit({"summary", missing}, 1,
                 "Cannot open project " + missing.toStdString() + ": No such file or directory\n");
-    expect_exit({"summary", project("short.qrd", {}, 16)}, 1,
-                ": only 16 of 17 required lines\n");
+    expect_exit({"summary", project("short.qrd", {}, 16)}, 1, ": only 16 of 17 required lines\n");
     expect_exit({"summary", "/dev/zero"}, 1, "Cannot open project /dev/zero: not a regular file\n");
     expect_exit({"summary", project("nine.qrd", {{1, "9"}})}, 1,
                 "Number of wells must be a prime number between 3 and 101");
@@ -179,8 +178,7 @@ TEST_F(CliTest, RendersTheVisualiserAndTheTwoDPictures) {
 
     for (const char* picture : {"panel2d", "crossword"}) {
         SCOPED_TRACE(picture);
-        ASSERT_EQ(cli({"render", picture, "-o", file("2d.png"), "--size", "300x320"}).exit_code,
-                  0);
+        ASSERT_EQ(cli({"render", picture, "-o", file("2d.png"), "--size", "300x320"}).exit_code, 0);
         const QImage image(file("2d.png"));
         ASSERT_EQ(image.size(), QSize(300, 320));
         EXPECT_NE(image.pixelColor(150, 160), image.pixelColor(1, 1)) << "not blank";
@@ -242,8 +240,8 @@ TEST_F(CliTest, OutputsAreWholeOrUntouched) {
         {"a folder", cli({"render", "scatter", "-o", file("folder.svg")}), ": Is a directory\n"},
         {"a full disk", cli_with_full_disk({"render", "cross-section", "-o", file("good.svg")}),
          ": File too large\n"},
-        {"a full disk, report",
-         cli_with_full_disk({"report2d", "-o", file("good.svg")}), ": File too large\n"},
+        {"a full disk, report", cli_with_full_disk({"report2d", "-o", file("good.svg")}),
+         ": File too large\n"},
     };
     for (const auto& f : failures) {
         EXPECT_EQ(f.run.exit_code, 1) << f.name;

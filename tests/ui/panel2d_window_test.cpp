@@ -1,8 +1,11 @@
 // The 2D window's wiring: the main window's note while it is open, the
 // buttons' captions, the full-screen view closing on a key, and the menu
 // greyed while N is invalid.
+#include <QFile>
 #include <QFrame>
 #include <QLabel>
+#include <QMessageBox>
+#include <QProcess>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -55,10 +58,10 @@ private slots:
         });
         QVERIFY(!note->isVisible());
         const QString n7 = QStringLiteral("Finned Standard   N:7  ");
-        QCOMPARE(captions, (QStringList{n7 + "Left:4  Pull:4", n7 + "Left:4  Pull:3",
-                                        n7 + "Left:4  Pull:4", n7 + "Left:5  Pull:4",
-                                        n7 + "Left:4  Pull:4", n7 + "Left:0  Pull:0",
-                                        n7 + "Left:4  Pull:4"}));
+        QCOMPARE(captions,
+                 (QStringList{n7 + "Left:4  Pull:4", n7 + "Left:4  Pull:3", n7 + "Left:4  Pull:4",
+                              n7 + "Left:5  Pull:4", n7 + "Left:4  Pull:4", n7 + "Left:0  Pull:0",
+                              n7 + "Left:4  Pull:4"}));
         QVERIFY(watch.unexpected().isEmpty());
     }
 
@@ -78,6 +81,31 @@ private slots:
         });
         QVERIFY(closed);
         QCOMPARE(s.form.panel_2d_form().full_screen(), FullScreen::none);
+    }
+
+    // The window's report is the batch program's for the same offsets, byte
+    // for byte.
+    void generate_2d_report_writes_what_welkin_cli_prints() {
+        const TempDir home;
+        qputenv("WELKIN_HOME", QByteArray::fromStdString(home.path().string()));
+        const DialogWatch watch([](QWidget& modal) {
+            if (qobject_cast<QMessageBox*>(&modal) == nullptr) return false;
+            modal.close();  // "Report ... created"
+            return true;
+        });
+        LiveStarted s({home.path().string(), home.file("welkin.ini"), ""});
+        with_2d_window(s, [&](QWidget& w) {
+            QTest::mouseClick(child<QPushButton>(w, "Command3"), Qt::LeftButton);  // Left:4 Pull:5
+            menu_item(w, "mnu_report")->trigger();
+        });
+        qunsetenv("WELKIN_HOME");
+        QFile written(QString::fromStdString(home.file("welkin_2d.txt")));
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        QProcess cli;
+        cli.start(QStringLiteral(WELKIN_CLI), {"report2d", "--left", "4", "--pull", "5"});
+        QVERIFY(cli.waitForFinished(60000));
+        QCOMPARE(written.readAll(), cli.readAllStandardOutput());
+        QVERIFY(watch.unexpected().isEmpty());
     }
 
     void menu_is_greyed_while_n_is_invalid() {
