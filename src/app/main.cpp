@@ -1,5 +1,6 @@
 // welkin: the desktop program.
 #include <QApplication>
+#include <QIcon>
 
 #include "forms/main_form.h"
 #include "forms/startup.h"
@@ -11,6 +12,9 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Welkin"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/welkin.svg")));
+    // Lets a Wayland compositor match the windows to the menu entry.
+    QGuiApplication::setDesktopFileName(QStringLiteral("welkin"));
 
     welkin::QtHost host;
     welkin::MainForm form(host);
