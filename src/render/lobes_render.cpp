@@ -1,12 +1,6 @@
 #include "render/lobes_render.h"
 
-#include <QBuffer>
-#include <QFileInfo>
-#include <QPageSize>
-#include <QPdfWriter>
-#include <QSvgGenerator>
-
-#include "persist/file_io.h"
+#include "render/picture_export.h"
 #include "render/qt_canvas.h"
 
 namespace welkin {
@@ -24,30 +18,6 @@ void run_through(const LobeInputs& in, const LobesRunOptions& options, QPaintDev
     if (message != nullptr) *message = run.analysis().message();
 }
 
-QByteArray lobes_bytes(const LobeInputs& in, const LobesRunOptions& options, QSize size,
-                       const QString& suffix, std::string* message) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    if (suffix == QLatin1String("png")) {
-        if (!render_lobes(in, options, size, message).save(&buffer, "PNG")) return {};
-    } else if (suffix == QLatin1String("svg")) {
-        QSvgGenerator svg;
-        svg.setOutputDevice(&buffer);
-        svg.setSize(size);
-        svg.setViewBox(QRect(QPoint(0, 0), size));
-        svg.setTitle(QStringLiteral("Welkin"));
-        run_through(in, options, svg, message);
-    } else {
-        QPdfWriter pdf(&buffer);
-        pdf.setResolution(72);
-        pdf.setPageSize(QPageSize(QSizeF(size), QPageSize::Point));
-        pdf.setPageMargins(QMarginsF());
-        run_through(in, options, pdf, message);
-    }
-    return bytes;
-}
-
 }  // namespace
 
 QImage render_lobes(const LobeInputs& in, const LobesRunOptions& options, QSize size,
@@ -59,24 +29,16 @@ QImage render_lobes(const LobeInputs& in, const LobesRunOptions& options, QSize 
 
 QString export_lobes(const LobeInputs& in, const LobesRunOptions& options, QSize size,
                      const QString& path, std::string* message) {
-    const QString suffix = QFileInfo(path).suffix().toLower();
-    if (suffix != QLatin1String("png") && suffix != QLatin1String("svg") &&
-        suffix != QLatin1String("pdf")) {
-        return QStringLiteral("The file name must end in .png, .svg or .pdf: %1").arg(path);
-    }
     std::string refusal;
-    const QByteArray bytes = lobes_bytes(in, options, size, suffix, &refusal);
+    const Result<QByteArray> bytes =
+        drawing_bytes({[&] { return render_lobes(in, options, size, &refusal); },
+                       [&](QPaintDevice& device) { run_through(in, options, device, &refusal); }},
+                      size, path);
     if (message != nullptr) *message = refusal;
     // A refused run draws only the picture's edges: not worth a file.
     if (!refusal.empty()) return QString::fromStdString(refusal);
-    const Result<std::string> written =
-        bytes.isEmpty() ? Result<std::string>::failure("the picture could not be drawn")
-                        : write_file_atomically(
-                              path.toStdString(),
-                              std::string_view(bytes.constData(),
-                                               static_cast<std::size_t>(bytes.size())));
-    if (written) return {};
-    return QStringLiteral("Cannot write %1: %2").arg(path, QString::fromStdString(written.message()));
+    if (!bytes) return QString::fromStdString(bytes.message());
+    return write_picture_file(path, *bytes);
 }
 
 }  // namespace welkin

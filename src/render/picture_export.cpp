@@ -26,48 +26,62 @@ void paint(Picture which, const Design& d, QPaintDevice& device) {
     }
 }
 
-// The picture's file bytes, drawn into memory so that nothing touches the
-// file until they are complete.
-QByteArray picture_bytes(Picture which, const Design& d, QSize size, const QString& suffix) {
+}  // namespace
+
+Result<QByteArray> drawing_bytes(const Drawing& drawing, QSize size, const QString& path) {
+    const QString suffix = QFileInfo(path).suffix().toLower();
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     if (suffix == QLatin1String("png")) {
-        if (!render_picture(which, d, size).save(&buffer, "PNG")) return {};
+        drawing.raster().save(&buffer, "PNG");
     } else if (suffix == QLatin1String("svg")) {
         QSvgGenerator svg;
         svg.setOutputDevice(&buffer);
         svg.setSize(size);
         svg.setViewBox(QRect(QPoint(0, 0), size));
         svg.setTitle(QStringLiteral("Welkin"));
-        paint(which, d, svg);
-    } else {
+        drawing.paint(svg);
+    } else if (suffix == QLatin1String("pdf")) {
         QPdfWriter pdf(&buffer);
         pdf.setResolution(72);  // one point to a pixel of the on-screen picture
         pdf.setPageSize(QPageSize(QSizeF(size), QPageSize::Point));
         pdf.setPageMargins(QMarginsF());
-        paint(which, d, pdf);
+        drawing.paint(pdf);
+    } else {
+        return Result<QByteArray>::failure(
+            QStringLiteral("The file name must end in .png, .svg or .pdf: %1")
+                .arg(path)
+                .toStdString());
+    }
+    if (bytes.isEmpty()) {
+        return Result<QByteArray>::failure(
+            QStringLiteral("Cannot write %1: the picture could not be drawn")
+                .arg(path)
+                .toStdString());
     }
     return bytes;
 }
 
-}  // namespace
+QString write_picture_file(const QString& path, const QByteArray& bytes) {
+    const Result<std::string> written = write_file_atomically(
+        path.toStdString(),
+        std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    if (written) return {};
+    return QStringLiteral("Cannot write %1: %2")
+        .arg(path, QString::fromStdString(written.message()));
+}
+
+QString export_drawing(const Drawing& drawing, QSize size, const QString& path) {
+    const Result<QByteArray> bytes = drawing_bytes(drawing, size, path);
+    if (!bytes) return QString::fromStdString(bytes.message());
+    return write_picture_file(path, *bytes);
+}
 
 QString export_picture(Picture which, const Design& d, QSize size, const QString& path) {
-    const QString suffix = QFileInfo(path).suffix().toLower();
-    if (suffix != QLatin1String("png") && suffix != QLatin1String("svg") &&
-        suffix != QLatin1String("pdf")) {
-        return QStringLiteral("The file name must end in .png, .svg or .pdf: %1").arg(path);
-    }
-    const QByteArray bytes = picture_bytes(which, d, size, suffix);
-    const std::string file = path.toStdString();
-    const Result<std::string> written =
-        bytes.isEmpty() ? Result<std::string>::failure("the picture could not be drawn")
-                        : write_file_atomically(
-                              file, std::string_view(bytes.constData(),
-                                                     static_cast<std::size_t>(bytes.size())));
-    if (written) return {};
-    return QStringLiteral("Cannot write %1: %2").arg(path, QString::fromStdString(written.message()));
+    return export_drawing({[&] { return render_picture(which, d, size); },
+                           [&](QPaintDevice& device) { paint(which, d, device); }},
+                          size, path);
 }
 
 }  // namespace welkin

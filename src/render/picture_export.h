@@ -2,13 +2,36 @@
 // drawn by the same painter as the window's.
 #pragma once
 
+#include <QByteArray>
+#include <QImage>
+#include <QPaintDevice>
 #include <QSize>
 #include <QString>
+#include <functional>
 
 #include "core/design.h"
 #include "panel1d/picture.h"
+#include "units/result.h"
 
 namespace welkin {
+
+// How a picture draws itself: into a raster image for PNG, and onto any
+// paint device (an SVG generator, a PDF writer) for the vector formats.
+struct Drawing {
+    std::function<QImage()> raster;
+    std::function<void(QPaintDevice&)> paint;
+};
+
+// The file's bytes for the format its extension names, drawn into memory so
+// that nothing touches the file until they are complete; or why not.
+Result<QByteArray> drawing_bytes(const Drawing& drawing, QSize size, const QString& path);
+
+// Writes the bytes whole or not at all. Empty on success, else
+// "Cannot write PATH: reason".
+QString write_picture_file(const QString& path, const QByteArray& bytes);
+
+// drawing_bytes, then write_picture_file.
+QString export_drawing(const Drawing& drawing, QSize size, const QString& path);
 
 // Empty on success, else why the file was not written.
 QString export_picture(Picture which, const Design& d, QSize size, const QString& path);
