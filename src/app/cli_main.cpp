@@ -19,8 +19,8 @@
 #include "persist/project_file.h"
 #include "render/companion_pictures.h"
 #include "render/lobes_render.h"
-#include "render/picture_export.h"
 #include "render/panel2d_render.h"
+#include "render/picture_export.h"
 #include "render/picture_render.h"
 #include "reports/report_1d.h"
 #include "reports/report_2d.h"
@@ -127,6 +127,22 @@ bool picture_size_allowed(QSize size) {
     return w <= max_side && h <= max_side && w * h <= max_pixels;
 }
 
+// The --size option: nothing when it is not given, else the size, or the
+// usage error when it is malformed or too big.
+welkin::Result<std::optional<QSize>> requested_size(const Cli& cli) {
+    using Requested = welkin::Result<std::optional<QSize>>;
+    if (!cli.parser.isSet(cli.size)) return std::optional<QSize>();
+    static const QRegularExpression pattern(
+        QStringLiteral("^([1-9][0-9]{0,4})x([1-9][0-9]{0,4})$"));
+    const QRegularExpressionMatch m = pattern.match(cli.parser.value(cli.size));
+    if (!m.hasMatch()) return Requested::failure("--size must be like 800x400");
+    const QSize size(m.captured(1).toInt(), m.captured(2).toInt());
+    if (!picture_size_allowed(size)) {
+        return Requested::failure("--size is at most 16384 on a side and 64 Mpx");
+    }
+    return std::optional<QSize>(size);
+}
+
 // A number option's value as the program reads a number field, but only
 // when the whole text is one number: "30abc", "nan", "0x1E" and "" are not.
 std::optional<double> strict_number(const QString& text) {
@@ -214,17 +230,9 @@ int run_render(const Cli& cli, const QStringList& args) {
         return cli.usage_error(QStringLiteral("unknown picture \"%1\"").arg(args.value(1)));
     if (!cli.parser.isSet(cli.output))
         return cli.usage_error(QStringLiteral("render needs -o FILE"));
-    std::optional<QSize> size;
-    if (cli.parser.isSet(cli.size)) {
-        static const QRegularExpression pattern(
-            QStringLiteral("^([1-9][0-9]{0,4})x([1-9][0-9]{0,4})$"));
-        const QRegularExpressionMatch m = pattern.match(cli.parser.value(cli.size));
-        if (!m.hasMatch()) return cli.usage_error(QStringLiteral("--size must be like 800x400"));
-        size = QSize(m.captured(1).toInt(), m.captured(2).toInt());
-        if (!picture_size_allowed(*size)) {
-            return cli.usage_error(QStringLiteral("--size is at most 16384 on a side and 64 Mpx"));
-        }
-    }
+    const welkin::Result<std::optional<QSize>> requested = requested_size(cli);
+    if (!requested) return cli.usage_error(QString::fromStdString(requested.message()));
+    const std::optional<QSize> size = *requested;
 
     welkin::ConsoleHost host;
     welkin::MainForm form(host);
@@ -299,19 +307,12 @@ int run_report2d(const Cli& cli, const QString& project) {
 
 int run_render_2d(const Cli& cli, const QStringList& args) {
     const auto which = args.value(1) == QLatin1String("panel2d") ? welkin::Picture2d::panel
-                                                                  : welkin::Picture2d::crossword;
+                                                                 : welkin::Picture2d::crossword;
     if (!cli.parser.isSet(cli.output))
         return cli.usage_error(QStringLiteral("render needs -o FILE"));
-    QSize size = welkin::picture_2d_size(which);
-    if (cli.parser.isSet(cli.size)) {
-        static const QRegularExpression pattern(
-            QStringLiteral("^([1-9][0-9]{0,4})x([1-9][0-9]{0,4})$"));
-        const QRegularExpressionMatch m = pattern.match(cli.parser.value(cli.size));
-        if (!m.hasMatch()) return cli.usage_error(QStringLiteral("--size must be like 800x400"));
-        size = QSize(m.captured(1).toInt(), m.captured(2).toInt());
-        if (!picture_size_allowed(size))
-            return cli.usage_error(QStringLiteral("--size is at most 16384 on a side and 64 Mpx"));
-    }
+    const welkin::Result<std::optional<QSize>> requested = requested_size(cli);
+    if (!requested) return cli.usage_error(QString::fromStdString(requested.message()));
+    const QSize size = requested->value_or(welkin::picture_2d_size(which));
     welkin::ConsoleHost host;
     welkin::MainForm form(host);
     if (!start_with(form, args.value(2))) return exit_refused;
@@ -347,24 +348,17 @@ int run_render_lobes(const Cli& cli, const QStringList& args) {
     const QString slices = cli.parser.value(cli.slices);
     if (!slices.isEmpty() && slices != QLatin1String("ends") && slices != QLatin1String("trues"))
         return cli.usage_error(QStringLiteral("--slices is ends or trues"));
-    QSize size = welkin::lobes_default_size;
-    if (cli.parser.isSet(cli.size)) {
-        static const QRegularExpression pattern(
-            QStringLiteral("^([1-9][0-9]{0,4})x([1-9][0-9]{0,4})$"));
-        const QRegularExpressionMatch m = pattern.match(cli.parser.value(cli.size));
-        if (!m.hasMatch()) return cli.usage_error(QStringLiteral("--size must be like 800x400"));
-        size = QSize(m.captured(1).toInt(), m.captured(2).toInt());
-        if (!picture_size_allowed(size))
-            return cli.usage_error(QStringLiteral("--size is at most 16384 on a side and 64 Mpx"));
-    }
+    const welkin::Result<std::optional<QSize>> requested = requested_size(cli);
+    if (!requested) return cli.usage_error(QString::fromStdString(requested.message()));
+    const QSize size = requested->value_or(welkin::lobes_default_size);
     welkin::ConsoleHost host;
     welkin::MainForm form(host);
     if (!start_with(form, args.value(2))) return exit_refused;
-    const welkin::LobesRunOptions options{
-        .lobes_mode = args[1] == QLatin1String("lobes"),
-        .angle_deg = *angle,
-        .slices = slices == QLatin1String("trues") ? welkin::SliceChoice::true_diffusion
-                                                    : welkin::SliceChoice::working_range_ends};
+    const welkin::LobesRunOptions options{.lobes_mode = args[1] == QLatin1String("lobes"),
+                                          .angle_deg = *angle,
+                                          .slices = slices == QLatin1String("trues")
+                                                        ? welkin::SliceChoice::true_diffusion
+                                                        : welkin::SliceChoice::working_range_ends};
     const QString error = welkin::export_lobes(welkin::lobe_inputs(form), options, size,
                                                cli.parser.value(cli.output), nullptr);
     if (!error.isEmpty()) {
