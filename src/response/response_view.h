@@ -1,0 +1,39 @@
+// Everything the polar response window and its pictures show for one
+// sound: the fine polar curves of the surface and its flat reference, the
+// coefficients on the 37-point arc, the one-third-octave table and the
+// usable range to shade. Computed once per change, drawn as often as needed.
+#pragma once
+
+#include <optional>
+#include <vector>
+
+#include "response/diffusion.h"
+#include "response/far_field.h"
+#include "response/surface.h"
+#include "units/result.h"
+
+namespace welkin {
+
+// The polar curves' resolution: a quarter of a degree.
+inline constexpr int polar_plot_intervals = 720;
+
+struct UsableBand {
+    double low_hz = 0;
+    double high_hz = 0;
+};
+
+struct ResponseView {
+    Sound sound;
+    int panels = 1;
+    std::vector<double> plot_angles_deg;
+    std::vector<double> levels_db;       // the surface, 0 dB at its peak
+    std::vector<double> flat_levels_db;  // the flat reference, 0 dB at its peak
+    ArcResponse arc;                     // the 37-point arc and its coefficients
+    std::vector<BandValue> bands;
+    std::optional<UsableBand> usable;  // none when the design has no usable range
+};
+
+Result<ResponseView> response_view(const Surface& surface, const Sound& sound,
+                                   std::optional<UsableBand> usable);
+
+}  // namespace welkin
