@@ -1,5 +1,6 @@
 #include "units/numtext.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -188,6 +189,18 @@ double text_value(std::string_view text) {
         value = whole_part_nonzero ? std::numeric_limits<double>::infinity() : 0.0;
     }
     return negative ? -value : value;
+}
+
+std::string decimal_text(double x, int decimals) {
+    if (!std::isfinite(x)) return x != x ? "nan" : (x > 0 ? "inf" : "-inf");
+    const int places = std::clamp(decimals, 0, 15);
+    double rounded = round_half_up_to_decimals(x, places);
+    if (!std::isfinite(rounded)) rounded = x;  // too large to scale: already whole
+    if (rounded == 0) rounded = 0;              // no "-0.00"
+    std::array<char, 400> buffer{};  // room for the largest double in full
+    const auto res = std::to_chars(buffer.data(), buffer.data() + buffer.size(), rounded,
+                                   std::chars_format::fixed, places);
+    return std::string(buffer.data(), res.ptr);
 }
 
 std::string trimmed(std::string_view text) {

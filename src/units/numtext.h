@@ -37,6 +37,11 @@ std::string number_text(double x);
 // number_text without the leading blank ("600", ".5", "-5").
 std::string number_text_trimmed(double x);
 
+// x rounded half up to `decimals` (0 to 15) places and written with exactly
+// that many, a zero before the point and no leading blank ("0.105", "-1.50",
+// "12"); for tables of measured values rather than the program's number text.
+std::string decimal_text(double x, int decimals);
+
 // The leading numeric part of a text: an optional sign, then digits with at
 // most one point; blanks anywhere inside are ignored and anything else ends
 // the number. No exponent is read, so "1e5" is 1. A text without digits is 0.

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <limits>
 #include <optional>
 #include <string>
@@ -91,6 +92,33 @@ TEST(NumText, NumberText) {
     }
     EXPECT_EQ(trimmed("  a b  "), "a b");
     EXPECT_EQ(trimmed("    "), "");
+}
+
+TEST(NumText, DecimalTextRoundsHalfUpAndKeepsItsPlaces) {
+    struct Row {
+        double x;
+        int decimals;
+        const char* expected;
+    };
+    const Row rows[] = {{0.10549346858814809, 3, "0.105"},
+                        {0.0005, 3, "0.001"},
+                        {-0.0004, 3, "0.000"},
+                        {2.5, 0, "3"},
+                        {-1.5, 1, "-1.5"},
+                        {-1.25, 1, "-1.2"},  // half up, towards +infinity
+                        {12, 2, "12.00"},
+                        {-19.3374, 3, "-19.337"},
+                        {5, 40, "5.000000000000000"}};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.expected);
+        EXPECT_EQ(decimal_text(row.x, row.decimals), row.expected);
+    }
+    EXPECT_EQ(decimal_text(std::nan(""), 2), "nan");
+    // The largest doubles are written out in full, every digit of them.
+    const std::string huge = decimal_text(1e300, 3);
+    EXPECT_EQ(huge.size(), 305u);
+    EXPECT_EQ(huge.substr(0, 20), "10000000000000000525");
+    EXPECT_EQ(huge.substr(huge.size() - 4), ".000");
 }
 
 TEST(NumText, TextValue) {
