@@ -1,0 +1,22 @@
+// The polar response sheet (the polar plot beside the one-third-octave
+// chart) drawn whole: into a QImage for the window, the clipboard and PNG
+// files, or onto SVG and PDF devices.
+#pragma once
+
+#include <QImage>
+#include <QSize>
+#include <QString>
+
+#include "response/response_view.h"
+
+namespace welkin {
+
+inline constexpr QSize response_default_size{1200, 600};
+
+QImage render_response(const ResponseView& view, QSize size);
+
+// Writes PNG, SVG or PDF by the file's extension. Empty on success, else
+// "Cannot write PATH: reason" or why the format is refused.
+QString export_response(const ResponseView& view, QSize size, const QString& path);
+
+}  // namespace welkin

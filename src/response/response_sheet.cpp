@@ -1,0 +1,247 @@
+#include "response/response_sheet.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+#include "units/numtext.h"
+
+namespace welkin {
+
+namespace {
+
+namespace colour = response_colour;
+
+constexpr double radians_per_degree = std::numbers::pi / 180;
+constexpr double title_size = 10;
+constexpr double label_size = 8;
+
+// ---- the polar plot ----
+
+constexpr double polar_x = 300;  // the centre, on the surface
+constexpr double polar_y = 440;
+constexpr double polar_radius = 260;  // 0 dB
+constexpr double ring_step_db = 10;
+constexpr double spoke_step_deg = 30;
+constexpr int ring_segments = 90;
+
+struct Point {
+    double x;
+    double y;
+};
+
+// A receiver direction at a distance from the centre; 0 degrees straight up.
+Point polar_point(double angle_deg, double radius) {
+    const double a = angle_deg * radians_per_degree;
+    return {polar_x + radius * std::sin(a), polar_y - radius * std::cos(a)};
+}
+
+double radius_of(double level_db) {
+    return polar_radius * std::max(0.0, 1 + level_db / polar_range_db);
+}
+
+void polar_line(Canvas& c, Point a, Point b, Rgb colour) {
+    c.line(a.x, a.y, b.x, b.y, colour);
+}
+
+void paint_polar_grid(Canvas& c) {
+    for (double db = 0; db > -polar_range_db; db -= ring_step_db) {
+        const double r = radius_of(db);
+        for (int i = 0; i < ring_segments; ++i) {
+            polar_line(c, polar_point(-90 + 180.0 * i / ring_segments, r),
+                       polar_point(-90 + 180.0 * (i + 1) / ring_segments, r),
+                       db == 0 ? colour::axis : colour::grid);
+        }
+        // Along the face, where no curve goes.
+        c.text(polar_x + r - 10, polar_y + 6, number_text_trimmed(db), label_size, colour::axis);
+    }
+    c.text(polar_x + 6, polar_y + 6, "dB", label_size, colour::axis);
+    for (double a = -90; a <= 90; a += spoke_step_deg) {
+        polar_line(c, polar_point(a, 0), polar_point(a, polar_radius), colour::grid);
+        const std::string label = number_text_trimmed(a) + "\xC2\xB0";
+        const Point at = polar_point(a, polar_radius + 14);
+        // The ends of the face take their labels beside it.
+        const double x = a == 90 ? at.x - 6 : a == -90 ? at.x - 26 : at.x - 14;
+        c.text(x, at.y - 8, label, label_size, colour::axis);
+    }
+    c.set_pen_width(3);  // the diffuser's face
+    polar_line(c, polar_point(-90, polar_radius), polar_point(90, polar_radius), colour::axis);
+    c.set_pen_width(1);
+}
+
+void paint_curve(Canvas& c, const std::vector<double>& angles, const std::vector<double>& levels,
+                 Rgb colour, int pen) {
+    c.set_pen_width(pen);
+    for (std::size_t i = 1; i < angles.size() && i < levels.size(); ++i) {
+        polar_line(c, polar_point(angles[i - 1], radius_of(levels[i - 1])),
+                   polar_point(angles[i], radius_of(levels[i])), colour);
+    }
+    c.set_pen_width(1);
+}
+
+void paint_source(Canvas& c, double source_deg) {
+    c.set_pen_width(2);
+    // Outside the angle labels, pointing at the centre.
+    polar_line(c, polar_point(source_deg, polar_radius + 48),
+               polar_point(source_deg, polar_radius + 26), colour::marker);
+    c.set_pen_width(1);
+}
+
+void legend_line(Canvas& c, double y, Rgb colour, int pen, const std::string& text) {
+    c.set_pen_width(pen);
+    c.line(20, y + 7, 50, y + 7, colour);
+    c.set_pen_width(1);
+    c.text(58, y, text, label_size, colour::text);
+}
+
+std::string coefficient(double x) {
+    return decimal_text(x, 3);
+}
+
+void paint_polar(const ResponseView& v, Canvas& c) {
+    c.text(20, 12, "Polar response at " + response_headline(v), title_size, colour::text);
+    legend_line(c, 40, colour::design, 2, "This design");
+    legend_line(c, 58, colour::flat, 1, "Flat panel of the same width");
+    legend_line(c, 76, colour::marker, 2, "Direction of the source");
+    paint_polar_grid(c);
+    paint_curve(c, v.plot_angles_deg, v.flat_levels_db, colour::flat, 1);
+    paint_curve(c, v.plot_angles_deg, v.levels_db, colour::design, 2);
+    paint_source(c, v.sound.source_angle_deg);
+    const Diffusion& d = v.arc.diffusion;
+    c.text(20, 470,
+           "Diffusion coefficient d " + coefficient(d.d) + ", flat " + coefficient(d.d_flat) +
+               ", normalised " + coefficient(d.d_n),
+           label_size, colour::text);
+    c.text(20, 488, "37 receivers from -90\xC2\xB0 to 90\xC2\xB0; levels within " +
+                        number_text_trimmed(polar_range_db) + " dB of each curve's peak",
+           label_size, colour::axis);
+}
+
+// ---- the band chart ----
+
+constexpr double chart_left = 680;
+constexpr double chart_right = 1170;
+constexpr double chart_top = 110;
+constexpr double chart_bottom = 420;
+constexpr double chart_min = -0.2;
+constexpr double chart_max = 1.0;
+constexpr double chart_step = 0.2;
+constexpr double bar_share = 0.6;
+constexpr double lowest_centre_hz = third_octave_centres_hz.front();
+constexpr int bands_per_row = 9;
+
+double band_width() {
+    return (chart_right - chart_left) / static_cast<double>(third_octave_centres_hz.size());
+}
+
+// The middle of band i.
+double band_x(std::size_t i) {
+    return chart_left + (static_cast<double>(i) + 0.5) * band_width();
+}
+
+// A frequency's place on the chart. The nominal centres are the decade
+// series rounded (125 for 125.9, 1000 for 1000), ten bands to a decade.
+double chart_x(double f_hz) {
+    const double bands_above_lowest = 10 * std::log10(f_hz / lowest_centre_hz);
+    return chart_left + (bands_above_lowest + 0.5) * band_width();
+}
+
+double chart_y(double value) {
+    const double v = std::clamp(value, chart_min, chart_max);
+    return chart_bottom - (v - chart_min) / (chart_max - chart_min) * (chart_bottom - chart_top);
+}
+
+void paint_chart_grid(Canvas& c) {
+    for (int i = 0; chart_min + i * chart_step <= chart_max + 1e-9; ++i) {
+        const double v = chart_min + i * chart_step;
+        const double y = chart_y(v);
+        c.line(chart_left, y, chart_right, y, std::abs(v) < 1e-9 ? colour::axis : colour::grid);
+        c.text(chart_left - 34, y - 7, decimal_text(v, 1), label_size, colour::axis);
+    }
+    c.box(chart_left, chart_top, chart_right, chart_bottom, colour::axis);
+    // Octave marks under the axis; the table below names every band.
+    for (std::size_t i = 0; i < third_octave_centres_hz.size(); i += 3) {
+        const double x = band_x(i);
+        c.line(x, chart_bottom, x, chart_bottom + 5, colour::axis);
+        c.text(x - 12, chart_bottom + 7, number_text_trimmed(third_octave_centres_hz[i]),
+               label_size, colour::axis);
+    }
+    c.text(chart_right - 20, chart_bottom + 7, "Hz", label_size, colour::axis);
+}
+
+void paint_usable(const ResponseView& v, Canvas& c) {
+    if (!v.usable) {
+        c.text(chart_left, 84, "No usable range at this source angle", label_size, colour::text);
+        return;
+    }
+    const double x1 = std::clamp(chart_x(v.usable->low_hz), chart_left, chart_right);
+    const double x2 = std::clamp(chart_x(v.usable->high_hz), chart_left, chart_right);
+    if (x2 > x1) c.fill_box(x1, chart_top, x2, chart_bottom, colour::usable);
+    c.text(chart_left, 84,
+           "Shaded: usable range " + number_text_trimmed(v.usable->low_hz) + " Hz to " +
+               number_text_trimmed(v.usable->high_hz) + " Hz",
+           label_size, colour::text);
+}
+
+void paint_bars(const ResponseView& v, Canvas& c) {
+    const double half_bar = bar_share * band_width() / 2;
+    for (std::size_t i = 0; i < v.bands.size(); ++i) {
+        const double x = band_x(i);
+        c.fill_box(x - half_bar, chart_y(0), x + half_bar, chart_y(v.bands[i].diffusion.d_n),
+                   colour::design);
+    }
+}
+
+void paint_frequency_marker(const ResponseView& v, Canvas& c) {
+    const double x = chart_x(v.sound.frequency_hz);
+    if (!(x >= chart_left && x <= chart_right)) return;
+    c.set_pen_width(2);
+    c.line(x, chart_top, x, chart_bottom, colour::marker);
+    c.set_pen_width(1);
+}
+
+void paint_band_table(const ResponseView& v, Canvas& c) {
+    const double column = (chart_right - chart_left) / bands_per_row;
+    for (std::size_t i = 0; i < v.bands.size(); ++i) {
+        const auto row = static_cast<double>(i / bands_per_row);
+        const auto col = static_cast<double>(i % bands_per_row);
+        const double x = chart_left + col * column;
+        const double y = 458 + row * 44;
+        c.text(x, y, number_text_trimmed(v.bands[i].centre_hz), label_size, colour::axis);
+        c.text(x, y + 17, decimal_text(v.bands[i].diffusion.d_n, 2), label_size, colour::text);
+    }
+    for (double row = 0; row < 2; ++row) {
+        c.text(chart_left - 88, 458 + row * 44, "Band, Hz", label_size, colour::axis);
+        c.text(chart_left - 88, 475 + row * 44, "Normalised", label_size, colour::text);
+    }
+}
+
+void paint_chart(const ResponseView& v, Canvas& c) {
+    c.text(chart_left - 40, 12, "Normalised diffusion coefficient per one-third octave",
+           title_size, colour::text);
+    paint_usable(v, c);
+    paint_chart_grid(c);
+    paint_bars(v, c);
+    paint_frequency_marker(v, c);
+    paint_band_table(v, c);
+}
+
+}  // namespace
+
+std::string response_headline(const ResponseView& view) {
+    const std::string panels = view.panels == 1 ? "1 panel"
+                                                : number_text_trimmed(view.panels) +
+                                                      " panels side by side";
+    return number_text_trimmed(view.sound.frequency_hz) + " Hz, source at " +
+           number_text_trimmed(view.sound.source_angle_deg) + "\xC2\xB0, " + panels;
+}
+
+void paint_response_sheet(const ResponseView& view, Canvas& canvas) {
+    canvas.set_scale(0, 0, response_sheet_width, response_sheet_height);
+    canvas.clear(rgb_white);
+    canvas.set_pen_width(1);
+    paint_polar(view, canvas);
+    paint_chart(view, canvas);
+}
+
+}  // namespace welkin
