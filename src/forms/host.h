@@ -34,7 +34,8 @@ enum class Window {
     create_folder,
     panel_2d,
     fullscreen_2d,
-    lobes
+    lobes,
+    response
 };
 
 class Host {

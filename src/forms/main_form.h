@@ -168,6 +168,8 @@ public:
     void minimised_changed(bool minimised);
     bool scorecard_shown() const { return scorecard_shown_; }
     void set_scorecard_shown(bool shown) { scorecard_shown_ = shown; }
+    bool response_shown() const { return response_shown_; }
+    void set_response_shown(bool shown) { response_shown_ = shown; }
     Rgb well_width_caption_colour() const;
 
     // ---- figures table ----
@@ -270,6 +272,7 @@ private:
     std::optional<Field> awaiting_correction_;
     Field refused_field_ = Field::fin_width;  // the last length field refused
     bool scorecard_shown_ = false;
+    bool response_shown_ = false;
     long recompute_results_runs_ = 0;
     long completed_recomputes_ = 0;
     bool last_refused_ = false;

@@ -235,9 +235,11 @@ void MainForm::minimised_changed(bool minimised) {
     if (minimised) {
         host_.show_window(Window::scorecard, false);
         host_.show_window(Window::frontview, false);
+        host_.show_window(Window::response, false);
         return;
     }
     if (scorecard_shown_) host_.show_window(Window::scorecard, true);
+    if (response_shown_) host_.show_window(Window::response, true);
     if (design_.visualiser.shown) host_.show_window(Window::frontview, true);
 }
 

@@ -3,6 +3,7 @@
 // window shows when the design or an input is refused.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -18,11 +19,67 @@ struct ResponseRequest {
     double frequency_hz = 0;
     double source_angle_deg = 0;
     int panels = 1;
+    double speed_m_s = default_speed_of_sound_m_s;
 };
+
+inline constexpr std::string_view response_title = "Welkin: Polar response";
+inline constexpr double response_min_frequency_hz = 1;
+inline constexpr double response_max_frequency_hz = 20000;
 
 // The response of the form's design, `panels` periods side by side, with the
 // lobe analysis's usable range at that source angle. A design only a damaged
 // file can produce is refused with the analysis's message.
 Result<ResponseView> design_response(const MainForm& form, const ResponseRequest& request);
+
+// "Polar response and diffusion coefficient" in the Lobes menu, and the
+// window's Close (or its frame's close).
+void open_response(MainForm& form);
+void close_response(MainForm& form);
+
+class ResponseForm {
+public:
+    explicit ResponseForm(const MainForm& main) : main_(main) {}
+
+    // The frequency is the design frequency until another is set, and follows
+    // it through every recompute meanwhile.
+    double frequency_hz() const;
+    bool follows_design_frequency() const { return !own_frequency_; }
+    void set_frequency(double hz);
+    void follow_design_frequency() { own_frequency_.reset(); }
+    double source_angle_deg() const { return source_angle_deg_; }
+    void set_source_angle(double degrees);
+    int panels() const { return panels_; }
+    void set_panels(int panels);
+
+    // Brings the response up to date with the inputs and the main form's
+    // last complete recompute; does nothing when neither has changed.
+    void refresh();
+    // The response, or null with the reason (empty before any recompute).
+    const ResponseView* view() const { return view_ ? &*view_ : nullptr; }
+    const std::string& message() const { return message_; }
+    // How many times the response has been computed, for the window to
+    // redraw only what changed.
+    long computations() const { return computations_; }
+
+private:
+    struct Key {
+        long recomputes;
+        ResponseRequest request;
+        bool operator==(const Key& o) const {
+            return recomputes == o.recomputes && request.frequency_hz == o.request.frequency_hz &&
+                   request.source_angle_deg == o.request.source_angle_deg &&
+                   request.panels == o.request.panels;
+        }
+    };
+
+    const MainForm& main_;
+    std::optional<double> own_frequency_;
+    double source_angle_deg_ = 0;
+    int panels_ = 1;
+    std::optional<Key> computed_;
+    std::optional<ResponseView> view_;
+    std::string message_;
+    long computations_ = 0;
+};
 
 }  // namespace welkin

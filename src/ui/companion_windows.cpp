@@ -10,11 +10,14 @@ namespace welkin {
 CompanionWindows::CompanionWindows(MainWindow& main, QtHost& host)
     : main_(main),
       scorecard_(main.form(), guide_folder()),
-      visualiser_(main.form(), [&main] { main.refresh(); }) {
+      visualiser_(main.form(), [&main] { main.refresh(); }),
+      response_(main.form()) {
     host.windows().add(Window::scorecard, &scorecard_);
     host.windows().add(Window::frontview, &visualiser_);
+    host.windows().add(Window::response, &response_);
     main.add_companion(&scorecard_, [this] { scorecard_.refresh(); });
     main.add_companion(&visualiser_, [this] { visualiser_.refresh(); });
+    main.add_companion(&response_, [this] { response_.refresh(); });
     scorecard_.refresh();
     visualiser_.refresh();
 }

@@ -1,8 +1,9 @@
-// The modeless windows that follow the main window: the scorecard and the
-// visualiser. Created hidden with the main window, registered with the
-// host by role, refreshed whenever the main window is.
+// The modeless windows that follow the main window: the scorecard, the
+// visualiser and the polar response. Created hidden with the main window,
+// registered with the host by role, refreshed whenever the main window is.
 #pragma once
 
+#include "ui/response_window.h"
 #include "ui/scorecard_window.h"
 #include "ui/visualiser_window.h"
 
@@ -21,11 +22,13 @@ public:
 
     ScorecardWindow& scorecard() { return scorecard_; }
     VisualiserWindow& visualiser() { return visualiser_; }
+    ResponseWindow& response() { return response_; }
 
 private:
     MainWindow& main_;
     ScorecardWindow scorecard_;
     VisualiserWindow visualiser_;
+    ResponseWindow response_;
 };
 
 }  // namespace welkin

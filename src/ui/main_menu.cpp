@@ -5,6 +5,7 @@
 
 #include "forms/project_commands.h"
 #include "forms/report_files.h"
+#include "forms/response_form.h"
 #include "forms/scorecard_form.h"
 #include "forms/startup.h"
 #include "forms/visualiser_form.h"
@@ -219,6 +220,9 @@ const auto entries = std::to_array<MenuEntry>({
     separator(),
     lobes_size<LobesOpening::lobes_full_size>("Maximum size", C::lobes_full_size_item, true),
     lobes_size<LobesOpening::lobes_three_quarter>("75%", C::lobes_three_quarter_item, false),
+    separator(),
+    item("Polar response and diffusion coefficient", C::response_item,
+         [](MainForm& f) { open_response(f); }),
 
     bar(
         "&2D", C::panel_2d_item, [](MainForm& f) { f.open_panel_2d(); },

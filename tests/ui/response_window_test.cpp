@@ -1,0 +1,148 @@
+// The polar response window wired to the main window: opened from the Lobes
+// menu, following the design, its inputs, Close and minimising.
+#include <QActionGroup>
+#include <QDoubleSpinBox>
+#include <QMenu>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTest>
+#include <memory>
+
+#include "ui/companion_windows.h"
+#include "window_fixture.h"
+
+namespace welkin {
+
+namespace {
+
+struct Program {
+    QtHost host;
+    MainForm form{host};
+    MainWindow window{form};
+    std::unique_ptr<CompanionWindows> companions;
+    Program() {
+        host.attach(&window);
+        companions = std::make_unique<CompanionWindows>(window, host);
+        start_up(form);
+        window.refresh();
+        window.show();
+        companions->place_and_show();
+        settle();
+    }
+    ResponseWindow& response() { return companions->response(); }
+    void open() {
+        menu_item(window, "mnu_response")->trigger();
+        settle();
+    }
+};
+
+// Pixels that are neither white nor the window's grey: something was drawn.
+int inked_pixels(const QImage& image) {
+    int inked = 0;
+    for (int y = 0; y < image.height(); y += 4) {
+        for (int x = 0; x < image.width(); x += 4) {
+            const QRgb p = image.pixel(x, y);
+            if (qRed(p) < 200 || qBlue(p) < 200) ++inked;
+        }
+    }
+    return inked;
+}
+
+}  // namespace
+
+class ResponseWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void the_lobes_menu_ends_with_the_new_item() {
+        Program p;
+        QMenu* lobes = menu_item(p.window, "mnu_lobes")->menu();
+        QVERIFY(lobes != nullptr);
+        const QList<QAction*> actions = lobes->actions();
+        QVERIFY(actions.size() >= 3);
+        QCOMPARE(actions.back()->text(), QStringLiteral("Polar response and diffusion coefficient"));
+        QVERIFY(!actions.back()->isCheckable());
+        QVERIFY(actions[actions.size() - 2]->isSeparator());
+        // The radio pair before it is untouched.
+        QAction* full = menu_item(p.window, "mnu_lobesfull");
+        QAction* three_quarter = menu_item(p.window, "mnu_lobeshalf");
+        QVERIFY(full->actionGroup() != nullptr);
+        QCOMPARE(full->actionGroup(), three_quarter->actionGroup());
+        QVERIFY(full->actionGroup()->actions().size() == 2);
+    }
+
+    void opens_on_the_design_and_follows_it() {
+        Program p;
+        QVERIFY(!p.response().isVisible());
+        p.open();
+        QVERIFY(p.response().isVisible());
+        QCOMPARE(p.response().windowTitle(), QStringLiteral("Welkin: Polar response"));
+        auto* frequency = child<QDoubleSpinBox>(p.response(), "spn_frequency");
+        QCOMPARE(frequency->value(), 600.0);
+        QVERIFY(inked_pixels(p.response().image()) > 100);
+        QVERIFY(!child<QPushButton>(p.response(), "cmd_designfrequency")->isEnabled());
+
+        type_into(field(p.window, "Text2"), QStringLiteral("700"));
+        settle();
+        QCOMPARE(frequency->value(), 700.0);
+        QCOMPARE(p.response().form().view()->sound.frequency_hz, 700.0);
+    }
+
+    void inputs_reach_the_view() {
+        Program p;
+        p.open();
+        auto* frequency = child<QDoubleSpinBox>(p.response(), "spn_frequency");
+        frequency->setFocus();
+        frequency->selectAll();
+        QTest::keyClicks(frequency, QStringLiteral("1500"));
+        child<QSpinBox>(p.response(), "spn_panels")->setValue(4);
+        child<QDoubleSpinBox>(p.response(), "spn_sourceangle")->setValue(-30);
+        settle();
+        const ResponseView* v = p.response().form().view();
+        QVERIFY(v != nullptr);
+        QCOMPARE(v->sound.frequency_hz, 1500.0);
+        QCOMPARE(v->panels, 4);
+        QCOMPARE(v->sound.source_angle_deg, -30.0);
+
+        // The design frequency button brings the frequency back under the design.
+        auto* follow = child<QPushButton>(p.response(), "cmd_designfrequency");
+        QVERIFY(follow->isEnabled());
+        QTest::mouseClick(follow, Qt::LeftButton);
+        settle();
+        QCOMPARE(frequency->value(), 600.0);
+        QVERIFY(!follow->isEnabled());
+    }
+
+    void close_stays_closed_through_minimise_and_restore() {
+        Program p;
+        p.open();
+        p.window.showMinimized();
+        settle();
+        QVERIFY(!p.response().isVisible());
+        p.window.showNormal();
+        settle();
+        QVERIFY(p.response().isVisible());
+
+        QTest::mouseClick(child<QPushButton>(p.response(), "cmd_close"), Qt::LeftButton);
+        settle();
+        QVERIFY(!p.response().isVisible());
+        QVERIFY(!p.form.response_shown());
+        p.window.showMinimized();
+        settle();
+        p.window.showNormal();
+        settle();
+        QVERIFY(!p.response().isVisible());
+
+        // The frame's close does the same.
+        p.open();
+        QVERIFY(p.response().isVisible());
+        p.response().close();
+        settle();
+        QVERIFY(!p.form.response_shown());
+    }
+};
+
+}  // namespace welkin
+
+QTEST_MAIN(welkin::ResponseWindowTest)
+#include "response_window_test.moc"
