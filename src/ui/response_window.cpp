@@ -6,10 +6,12 @@
 #include <QDir>
 #include <QDoubleSpinBox>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <QVBoxLayout>
@@ -168,10 +170,18 @@ void ResponseWindow::copy_to_clipboard() {
 void ResponseWindow::export_to_file() {
     const ResponseView* view = response_.view();
     if (view == nullptr) return;
-    const QString path = QFileDialog::getSaveFileName(
+    QString chosen_filter;
+    QString path = QFileDialog::getSaveFileName(
         this, qs(export_caption), QDir::home().filePath(qs(export_default_name)),
-        qs(export_filter));
+        qs(export_filter), &chosen_filter);
     if (path.isEmpty()) return;
+    // A name typed without a known extension takes the chosen type's.
+    static const QRegularExpression type_extension(QStringLiteral("\\*(\\.[a-z]+)"));
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix != u"png" && suffix != u"svg" && suffix != u"pdf") {
+        const QRegularExpressionMatch m = type_extension.match(chosen_filter);
+        if (m.hasMatch()) path += m.captured(1);
+    }
     const QString error = export_response(*view, response_default_size, path);
     if (!error.isEmpty()) QMessageBox::warning(this, qs(response_title), error);
 }
