@@ -1,22 +1,20 @@
 // welkin-cli: Welkin without a window, for scripts and headless machines.
-#include <QCommandLineParser>
 #include <QGuiApplication>
 #include <QJsonDocument>
-#include <QRegularExpression>
 #include <iostream>
 #include <optional>
 #include <string>
 #include <utility>
 
 #include "app/cli_commands.h"
+#include "app/cli_response.h"
+#include "app/cli_support.h"
 #include "app/console_host.h"
 #include "app/summary_json.h"
 #include "forms/design_summary.h"
 #include "forms/main_form.h"
 #include "forms/report_files.h"
-#include "forms/startup.h"
 #include "persist/file_io.h"
-#include "persist/project_file.h"
 #include "render/companion_pictures.h"
 #include "render/lobes_render.h"
 #include "render/panel2d_render.h"
@@ -29,160 +27,16 @@
 
 namespace {
 
+using welkin::Cli;
+using welkin::exit_refused;
 using welkin::Picture;
+using welkin::requested_size;
+using welkin::start_with;
+using welkin::strict_number;
 
-constexpr int exit_refused = 1;
-constexpr int exit_usage = 2;
-
-constexpr const char* commands_help =
-    "Commands:\n"
-    "  summary [PROJECT] [--json]\n"
-    "      the design after the recompute, from the factory settings or a project;\n"
-    "      --json prints the same facts as one object, with the input fields under\n"
-    "      \"fields\" {wells, design_frequency, well_width, fin_width, deepest_well,\n"
-    "      build_depth_2d} and the result labels under \"labels\" {cutoffs,\n"
-    "      period_width, seating_distance, well_width_caption}\n"
-    "  convert TEXT\n"
-    "      millimetres of a length in feet, inches and fractions (6' 10 1/2)\n"
-    "      or decimal inches (6.25)\n"
-    "  format MM\n"
-    "      a length in millimetres as feet-inches and as decimal inches\n"
-    "  render PICTURE [PROJECT] -o FILE [--size WxH]\n"
-    "      PICTURE is cross-section, phase-wheel or scatter; FILE ends in\n"
-    "      .png, .svg or .pdf; the size is the picture's size in the window\n"
-    "  render visualiser [PROJECT] -o FILE.png [--size WxH]\n"
-    "      the visualiser's front view for the project's arrangement, colour\n"
-    "      scheme and highlight, 15 twips to a pixel (default 1000x220)\n"
-    "  render panel2d|crossword [PROJECT] [--left L] [--pull P] [--well-depths]\n"
-    "         [--invert] [--no-color] [--no-numbers] [--dimensions]\n"
-    "         [--no-depth-lines] -o FILE [--size WxH]\n"
-    "      the 2D window's panel picture or crossword; the offsets default to\n"
-    "      the centred ones\n"
-    "  report1d [PROJECT] [-o FILE]\n"
-    "      the 1D report, on standard output or into FILE\n"
-    "  report2d [PROJECT] [--left L] [--pull P] [-o FILE]\n"
-    "      the 2D report; the grid's offsets default to the centred ones\n"
-    "  render lobes|explorer [PROJECT] --angle A [--slices ends|trues] -o FILE\n"
-    "         [--size WxH]\n"
-    "      the whole lobes run (or the usable ranges explorer) for a signal at A\n"
-    "      degrees, default 1600x768; PNG is the format to use: an N 101 run holds\n"
-    "      millions of lines, which make SVG and PDF files huge and slow to open\n"
-    "  lobes [PROJECT] --angle A [--explorer] [--json]\n"
-    "      usable frequency range and lobes for a signal at A degrees\n";
-
-struct Cli {
-    QCommandLineParser parser;
-    QCommandLineOption json{"json", "Print the summary as one JSON object."};
-    QCommandLineOption output{{"o", "output"}, "Write to FILE.", "FILE"};
-    QCommandLineOption size{"size", "Picture size in pixels, e.g. 800x400.", "WxH"};
-    QCommandLineOption left{"left", "Columns the 2D grid is shifted left.", "L"};
-    QCommandLineOption pull{"pull", "Rows the 2D grid is pulled forward.", "P"};
-    QCommandLineOption angle{"angle", "Signal angle in degrees, -90 to 90.", "A"};
-    QCommandLineOption explorer{"explorer", "Analyse one panel, as the usable ranges explorer."};
-    QCommandLineOption slices{"slices", "Lobes picture slices: ends (default) or trues.", "WHICH"};
-    QCommandLineOption well_depths{"well-depths", "Crossword of well depths, not block heights."};
-    QCommandLineOption invert{"invert", "Crossword colours inverted."};
-    QCommandLineOption no_color{"no-color", "Crossword without colours."};
-    QCommandLineOption no_numbers{"no-numbers", "Crossword without numbers."};
-    QCommandLineOption dimensions{"dimensions", "Crossword lengths in the unit mode."};
-    QCommandLineOption no_depth_lines{"no-depth-lines", "Panel picture without depth lines."};
-
-    Cli() {
-        parser.setApplicationDescription(QStringLiteral("Welkin without a window.\n\n") +
-                                         QString::fromLatin1(commands_help));
-        parser.addHelpOption();
-        parser.addVersionOption();
-        parser.addOptions({json, output, size, left, pull, angle, explorer, slices});
-        parser.addOptions({well_depths, invert, no_color, no_numbers, dimensions, no_depth_lines});
-        parser.addPositionalArgument(
-            "command", "summary, convert, format, render, report1d, report2d or lobes");
-    }
-
-    int usage_error(const QString& why) const {
-        if (!why.isEmpty()) std::cerr << "welkin-cli: " << why.toStdString() << "\n\n";
-        std::cerr << parser.helpText().toStdString();
-        return exit_usage;
-    }
-    // True when no option outside `allowed` was given.
-    bool only(std::initializer_list<const QCommandLineOption*> allowed) const {
-        for (const QString& name : parser.optionNames()) {
-            bool ok = false;
-            for (const QCommandLineOption* o : allowed) ok = ok || o->names().contains(name);
-            if (!ok) return false;
-        }
-        return true;
-    }
-};
-
-// Bigger pictures take minutes and gigabytes, and no viewer shows them.
 // The visualiser's picture when no size is asked for: about the main
 // window's width, as the window opens under it.
 constexpr QSize visualiser_default_size{1000, 220};
-
-bool picture_size_allowed(QSize size) {
-    constexpr long long max_side = 16384;
-    constexpr long long max_pixels = 64LL * 1024 * 1024;
-    const long long w = size.width();
-    const long long h = size.height();
-    return w <= max_side && h <= max_side && w * h <= max_pixels;
-}
-
-// The --size option: nothing when it is not given, else the size, or the
-// usage error when it is malformed or too big.
-welkin::Result<std::optional<QSize>> requested_size(const Cli& cli) {
-    using Requested = welkin::Result<std::optional<QSize>>;
-    if (!cli.parser.isSet(cli.size)) return std::optional<QSize>();
-    static const QRegularExpression pattern(
-        QStringLiteral("^([1-9][0-9]{0,4})x([1-9][0-9]{0,4})$"));
-    const QRegularExpressionMatch m = pattern.match(cli.parser.value(cli.size));
-    if (!m.hasMatch()) return Requested::failure("--size must be like 800x400");
-    const QSize size(m.captured(1).toInt(), m.captured(2).toInt());
-    if (!picture_size_allowed(size)) {
-        return Requested::failure("--size is at most 16384 on a side and 64 Mpx");
-    }
-    return std::optional<QSize>(size);
-}
-
-// A number option's value as the program reads a number field, but only
-// when the whole text is one number: "30abc", "nan", "0x1E" and "" are not.
-std::optional<double> strict_number(const QString& text) {
-    static const QRegularExpression number(
-        QStringLiteral("^\\s*[-+]?([0-9]+\\.?[0-9]*|\\.[0-9]+)\\s*$"));
-    if (!number.match(text).hasMatch()) return std::nullopt;
-    return welkin::text_value(text.toStdString());
-}
-
-// Why a project cannot be loaded, in a script's words; empty when it can.
-std::string project_refusal(const std::string& path) {
-    const welkin::Result<welkin::ProjectSettings> settings = welkin::read_project_file(path);
-    if (!settings) return settings.message();
-    if (settings->complete()) return {};
-    return "only " + std::to_string(settings->lines_read) + " of " +
-           std::to_string(welkin::project_line::required) + " required lines";
-}
-
-// Starts from the factory settings and, given a project, loads it as the
-// desktop program's command line does. On failure the reason is on stderr.
-bool start_with(welkin::MainForm& form, const QString& project) {
-    welkin::start_up(form);
-    if (!project.isEmpty()) {
-        const std::string argument = project.toStdString();
-        const std::optional<welkin::ProjectPath> path = welkin::project_path(argument);
-        const std::string why = path ? project_refusal(path->path) : "not a file name";
-        if (!why.empty()) {
-            std::cerr << "Cannot open project " << (path ? path->path : argument) << ": " << why
-                      << '\n';
-            return false;
-        }
-        if (!welkin::open_project(form, path->path, path->file_name)) return false;
-        form.recompute();
-    }
-    if (form.last_refused()) {
-        std::cerr << form.status_text() << '\n';
-        return false;
-    }
-    return true;
-}
 
 int run_summary(const Cli& cli, const QString& project) {
     welkin::ConsoleHost host;
@@ -447,6 +301,12 @@ int main(int argc, char** argv) {
         return run_render_lobes(cli, args);
     }
     if (command == QLatin1String("render") && args.size() >= 2 && args.size() <= 3 &&
+        args[1] == QLatin1String("response") &&
+        cli.only({&cli.output, &cli.size, &cli.freq, &cli.source_angle, &cli.panels,
+                  &cli.speed})) {
+        return welkin::run_render_response(cli, args.value(2));
+    }
+    if (command == QLatin1String("render") && args.size() >= 2 && args.size() <= 3 &&
         cli.only({&cli.output, &cli.size})) {
         return run_render(cli, args);
     }
@@ -460,6 +320,11 @@ int main(int argc, char** argv) {
     if (command == QLatin1String("lobes") && args.size() <= 2 &&
         cli.only({&cli.angle, &cli.explorer, &cli.json})) {
         return run_lobes(cli, args.value(1));
+    }
+    if (command == QLatin1String("response") && args.size() <= 2 &&
+        cli.only({&cli.freq, &cli.source_angle, &cli.panels, &cli.speed, &cli.bands, &cli.json,
+                  &cli.csv, &cli.depths, &cli.well_width, &cli.fin_width})) {
+        return welkin::run_response(cli, args.value(1));
     }
     return cli.usage_error(command.isEmpty() ? QString()
                                              : QStringLiteral("wrong use of \"%1\"").arg(command));

@@ -17,6 +17,7 @@
 #include <string>
 #include <vector>
 
+#include "cli_process.h"
 #include "fake_host.h"
 #include "forms/report_files.h"
 #include "forms/startup.h"
@@ -25,19 +26,6 @@
 
 namespace welkin {
 namespace {
-
-struct CliRun {
-    int exit_code;
-    QByteArray out, err;
-};
-
-CliRun cli(const QStringList& args) {
-    QProcess p;
-    p.start(QStringLiteral(WELKIN_CLI), args);
-    p.waitForFinished(60000);
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
-            p.readAllStandardError()};
-}
 
 class CliTest : public ::testing::Test {
 protected:

@@ -1,0 +1,155 @@
+#include "app/cli_support.h"
+
+#include <QRegularExpression>
+#include <iostream>
+#include <string>
+
+#include "forms/startup.h"
+#include "persist/project_file.h"
+#include "units/numtext.h"
+
+namespace welkin {
+
+namespace {
+
+constexpr const char* commands_help =
+    "Commands:\n"
+    "  summary [PROJECT] [--json]\n"
+    "      the design after the recompute, from the factory settings or a project;\n"
+    "      --json prints the same facts as one object, with the input fields under\n"
+    "      \"fields\" {wells, design_frequency, well_width, fin_width, deepest_well,\n"
+    "      build_depth_2d} and the result labels under \"labels\" {cutoffs,\n"
+    "      period_width, seating_distance, well_width_caption}\n"
+    "  convert TEXT\n"
+    "      millimetres of a length in feet, inches and fractions (6' 10 1/2)\n"
+    "      or decimal inches (6.25)\n"
+    "  format MM\n"
+    "      a length in millimetres as feet-inches and as decimal inches\n"
+    "  render PICTURE [PROJECT] -o FILE [--size WxH]\n"
+    "      PICTURE is cross-section, phase-wheel or scatter; FILE ends in\n"
+    "      .png, .svg or .pdf; the size is the picture's size in the window\n"
+    "  render visualiser [PROJECT] -o FILE.png [--size WxH]\n"
+    "      the visualiser's front view for the project's arrangement, colour\n"
+    "      scheme and highlight, 15 twips to a pixel (default 1000x220)\n"
+    "  render panel2d|crossword [PROJECT] [--left L] [--pull P] [--well-depths]\n"
+    "         [--invert] [--no-color] [--no-numbers] [--dimensions]\n"
+    "         [--no-depth-lines] -o FILE [--size WxH]\n"
+    "      the 2D window's panel picture or crossword; the offsets default to\n"
+    "      the centred ones\n"
+    "  report1d [PROJECT] [-o FILE]\n"
+    "      the 1D report, on standard output or into FILE\n"
+    "  report2d [PROJECT] [--left L] [--pull P] [-o FILE]\n"
+    "      the 2D report; the grid's offsets default to the centred ones\n"
+    "  render lobes|explorer [PROJECT] --angle A [--slices ends|trues] -o FILE\n"
+    "         [--size WxH]\n"
+    "      the whole lobes run (or the usable ranges explorer) for a signal at A\n"
+    "      degrees, default 1600x768; PNG is the format to use: an N 101 run holds\n"
+    "      millions of lines, which make SVG and PDF files huge and slow to open\n"
+    "  lobes [PROJECT] --angle A [--explorer] [--json]\n"
+    "      usable frequency range and lobes for a signal at A degrees\n"
+    "  response [PROJECT] [--freq F] [--source-angle PSI] [--panels P] [--speed C]\n"
+    "           [--bands] [--json|--csv]\n"
+    "      the far-field polar response of P panels of the design side by side\n"
+    "      (default: the design frequency, 0 degrees, 1 panel, 344 m/s): levels\n"
+    "      at -90..90 degrees in steps of 5 against a flat surface of the same\n"
+    "      width, the diffusion coefficients d, d_flat and d_n, and with --bands\n"
+    "      the one-third-octave table 100 Hz to 5 kHz\n"
+    "  response --depths LIST --well-width MM [--fin-width MM] --panels P\n"
+    "           --freq F [--source-angle PSI] [--speed C] [--bands] [--json|--csv]\n"
+    "      the same for wells of the listed depths in millimetres (0,50,200,...)\n"
+    "      instead of a design\n"
+    "  render response [PROJECT] [--freq F] [--source-angle PSI] [--panels P]\n"
+    "         [--speed C] -o FILE [--size WxH]\n"
+    "      the polar plot and the one-third-octave chart of the design\n";
+
+bool picture_size_allowed(QSize size) {
+    // Bigger pictures take minutes and gigabytes, and no viewer shows them.
+    constexpr long long max_side = 16384;
+    constexpr long long max_pixels = 64LL * 1024 * 1024;
+    const long long w = size.width();
+    const long long h = size.height();
+    return w <= max_side && h <= max_side && w * h <= max_pixels;
+}
+
+// Why a project cannot be loaded, in a script's words; empty when it can.
+std::string project_refusal(const std::string& path) {
+    const Result<ProjectSettings> settings = read_project_file(path);
+    if (!settings) return settings.message();
+    if (settings->complete()) return {};
+    return "only " + std::to_string(settings->lines_read) + " of " +
+           std::to_string(project_line::required) + " required lines";
+}
+
+}  // namespace
+
+Cli::Cli() {
+    parser.setApplicationDescription(QStringLiteral("Welkin without a window.\n\n") +
+                                     QString::fromLatin1(commands_help));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addOptions({json, csv, output, size, left, pull, angle, explorer, slices});
+    parser.addOptions({well_depths, invert, no_color, no_numbers, dimensions, no_depth_lines});
+    parser.addOptions(
+        {freq, source_angle, panels, speed, bands, depths, well_width, fin_width});
+    parser.addPositionalArgument(
+        "command", "summary, convert, format, render, report1d, report2d, lobes or response");
+}
+
+int Cli::usage_error(const QString& why) const {
+    if (!why.isEmpty()) std::cerr << "welkin-cli: " << why.toStdString() << "\n\n";
+    std::cerr << parser.helpText().toStdString();
+    return exit_usage;
+}
+
+bool Cli::only(std::initializer_list<const QCommandLineOption*> allowed) const {
+    for (const QString& name : parser.optionNames()) {
+        bool ok = false;
+        for (const QCommandLineOption* o : allowed) ok = ok || o->names().contains(name);
+        if (!ok) return false;
+    }
+    return true;
+}
+
+Result<std::optional<QSize>> requested_size(const Cli& cli) {
+    using Requested = Result<std::optional<QSize>>;
+    if (!cli.parser.isSet(cli.size)) return std::optional<QSize>();
+    static const QRegularExpression pattern(
+        QStringLiteral("^([1-9][0-9]{0,4})x([1-9][0-9]{0,4})$"));
+    const QRegularExpressionMatch m = pattern.match(cli.parser.value(cli.size));
+    if (!m.hasMatch()) return Requested::failure("--size must be like 800x400");
+    const QSize size(m.captured(1).toInt(), m.captured(2).toInt());
+    if (!picture_size_allowed(size)) {
+        return Requested::failure("--size is at most 16384 on a side and 64 Mpx");
+    }
+    return std::optional<QSize>(size);
+}
+
+std::optional<double> strict_number(const QString& text) {
+    static const QRegularExpression number(
+        QStringLiteral("^\\s*[-+]?([0-9]+\\.?[0-9]*|\\.[0-9]+)\\s*$"));
+    if (!number.match(text).hasMatch()) return std::nullopt;
+    return text_value(text.toStdString());
+}
+
+bool start_with(MainForm& form, const QString& project) {
+    start_up(form);
+    if (!project.isEmpty()) {
+        const std::string argument = project.toStdString();
+        const std::optional<ProjectPath> path = project_path(argument);
+        const std::string why = path ? project_refusal(path->path) : "not a file name";
+        if (!why.empty()) {
+            std::cerr << "Cannot open project " << (path ? path->path : argument) << ": " << why
+                      << '\n';
+            return false;
+        }
+        if (!open_project(form, path->path, path->file_name)) return false;
+        form.recompute();
+    }
+    if (form.last_refused()) {
+        std::cerr << form.status_text() << '\n';
+        return false;
+    }
+    return true;
+}
+
+}  // namespace welkin

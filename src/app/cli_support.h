@@ -1,0 +1,66 @@
+// What every welkin-cli command shares: its options and usage text, the
+// strict reading of numbers and sizes, and the design a command starts from.
+#pragma once
+
+#include <QCommandLineParser>
+#include <QSize>
+#include <QString>
+#include <initializer_list>
+#include <optional>
+
+#include "forms/main_form.h"
+#include "units/result.h"
+
+namespace welkin {
+
+inline constexpr int exit_refused = 1;
+inline constexpr int exit_usage = 2;
+
+struct Cli {
+    QCommandLineParser parser;
+    QCommandLineOption json{"json", "Print as one JSON object."};
+    QCommandLineOption csv{"csv", "Print the response as CSV rows."};
+    QCommandLineOption output{{"o", "output"}, "Write to FILE.", "FILE"};
+    QCommandLineOption size{"size", "Picture size in pixels, e.g. 800x400.", "WxH"};
+    QCommandLineOption left{"left", "Columns the 2D grid is shifted left.", "L"};
+    QCommandLineOption pull{"pull", "Rows the 2D grid is pulled forward.", "P"};
+    QCommandLineOption angle{"angle", "Signal angle in degrees, -90 to 90.", "A"};
+    QCommandLineOption explorer{"explorer", "Analyse one panel, as the usable ranges explorer."};
+    QCommandLineOption slices{"slices", "Lobes picture slices: ends (default) or trues.", "WHICH"};
+    QCommandLineOption well_depths{"well-depths", "Crossword of well depths, not block heights."};
+    QCommandLineOption invert{"invert", "Crossword colours inverted."};
+    QCommandLineOption no_color{"no-color", "Crossword without colours."};
+    QCommandLineOption no_numbers{"no-numbers", "Crossword without numbers."};
+    QCommandLineOption dimensions{"dimensions", "Crossword lengths in the unit mode."};
+    QCommandLineOption no_depth_lines{"no-depth-lines", "Panel picture without depth lines."};
+    QCommandLineOption freq{"freq", "Response frequency in Hz.", "F"};
+    QCommandLineOption source_angle{"source-angle", "Source angle in degrees, -90 to 90.",
+                                    "PSI"};
+    QCommandLineOption panels{"panels", "Panels side by side, 1 to 20.", "P"};
+    QCommandLineOption speed{"speed", "Speed of sound in m/s (default 344).", "C"};
+    QCommandLineOption bands{"bands", "Add the one-third-octave diffusion table."};
+    QCommandLineOption depths{"depths", "Well depths in mm, comma-separated.", "LIST"};
+    QCommandLineOption well_width{"well-width", "Well width in mm, with --depths.", "MM"};
+    QCommandLineOption fin_width{"fin-width", "Fin width in mm, with --depths (default 0).",
+                                 "MM"};
+
+    Cli();
+    // The usage on standard error, after why when there is a why; exit_usage.
+    int usage_error(const QString& why) const;
+    // True when no option outside `allowed` was given.
+    bool only(std::initializer_list<const QCommandLineOption*> allowed) const;
+};
+
+// The --size option: nothing when it is not given, else the size, or the
+// usage error when it is malformed or too big.
+Result<std::optional<QSize>> requested_size(const Cli& cli);
+
+// A number option's value as the program reads a number field, but only
+// when the whole text is one number: "30abc", "nan", "0x1E" and "" are not.
+std::optional<double> strict_number(const QString& text);
+
+// Starts from the factory settings and, given a project, loads it as the
+// desktop program's command line does. On failure the reason is on stderr.
+bool start_with(MainForm& form, const QString& project);
+
+}  // namespace welkin
