@@ -76,6 +76,7 @@ TEST_F(ScorecardFormTest, FollowsMinimiseAndRestoreUntilOk) {
     EXPECT_EQ(host.shown, (std::vector<Shown>{{Window::scorecard, true},
                                               {Window::scorecard, false},
                                               {Window::frontview, false},
+                                              {Window::response, false},
                                               {Window::scorecard, true}}));
     host.shown.clear();
     close_scorecard(form);
@@ -83,7 +84,8 @@ TEST_F(ScorecardFormTest, FollowsMinimiseAndRestoreUntilOk) {
     form.minimised_changed(false);
     EXPECT_EQ(host.shown, (std::vector<Shown>{{Window::scorecard, false},
                                               {Window::scorecard, false},
-                                              {Window::frontview, false}}));
+                                              {Window::frontview, false},
+                                              {Window::response, false}}));
 }
 
 TEST_F(ScorecardFormTest, ShowVisualizerShowsRedrawsAndHides) {

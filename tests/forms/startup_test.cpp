@@ -182,10 +182,13 @@ TEST_F(StartupTest, MinimisingHidesTheCompanionsThatRestoringShowsAgain) {
     form.minimised_changed(true);
     form.minimised_changed(false);
     form.set_scorecard_shown(false);
+    form.set_response_shown(true);
     form.minimised_changed(false);
     EXPECT_EQ(host.shown, (std::vector<std::pair<Window, bool>>{{Window::scorecard, false},
                                                                 {Window::frontview, false},
-                                                                {Window::scorecard, true}}));
+                                                                {Window::response, false},
+                                                                {Window::scorecard, true},
+                                                                {Window::response, true}}));
 }
 
 }  // namespace
