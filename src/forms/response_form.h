@@ -68,8 +68,7 @@ private:
         bool operator==(const Key& o) const {
             return recomputes == o.recomputes && request.frequency_hz == o.request.frequency_hz &&
                    request.source_angle_deg == o.request.source_angle_deg &&
-                   request.panels == o.request.panels &&
-                   request.speed_m_s == o.request.speed_m_s;
+                   request.panels == o.request.panels && request.speed_m_s == o.request.speed_m_s;
         }
     };
 

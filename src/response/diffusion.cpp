@@ -25,8 +25,8 @@ void add_into(std::vector<double>& sum, const std::vector<double>& e) {
     for (std::size_t i = 0; i < sum.size(); ++i) sum[i] += e[i];
 }
 
-BandValue band_value(const Checked& c, double centre_hz, double source_angle_deg,
-                     double speed_m_s, std::span<const double> arc) {
+BandValue band_value(const Checked& c, double centre_hz, double source_angle_deg, double speed_m_s,
+                     std::span<const double> arc) {
     std::vector<double> sum(arc.size(), 0.0);
     std::vector<double> flat_sum(arc.size(), 0.0);
     const int half = frequencies_per_band / 2;

@@ -39,8 +39,8 @@ Result<ArcResponse> iso_response(const Surface& surface, const Sound& sound);
 
 // The nominal one-third-octave centres from 100 Hz to 5 kHz.
 inline constexpr std::array<double, 18> third_octave_centres_hz = {
-    100, 125, 160, 200, 250, 315, 400, 500, 630, 800, 1000, 1250, 1600, 2000, 2500, 3150,
-    4000, 5000};
+    100, 125,  160,  200,  250,  315,  400,  500,  630,
+    800, 1000, 1250, 1600, 2000, 2500, 3150, 4000, 5000};
 // Frequencies averaged in a band: geometrically spaced over centre x 2^(-1/6)
 // .. centre x 2^(1/6).
 inline constexpr int frequencies_per_band = 7;

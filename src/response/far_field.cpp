@@ -101,9 +101,8 @@ double FarField::pressure(double receiver_deg) const {
     const double obliquity = (std::cos(theta) + cos_source_) / 2;
 
     const double footprint = surface_.period_mm * surface_.periods;
-    const std::complex<double> p =
-        flat_strip(u, footprint) + period_series(u, surface_.period_mm, surface_.periods) * wells_sum(u);
-    return std::abs(obliquity * p);
+    const std::complex<double> periods = period_series(u, surface_.period_mm, surface_.periods);
+    return std::abs(obliquity * (flat_strip(u, footprint) + periods * wells_sum(u)));
 }
 
 std::vector<double> iso_arc_deg() {

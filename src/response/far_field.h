@@ -39,7 +39,9 @@ Result<Sound> checked_sound(Sound sound);
 // The surface's response to one sound, ready to be asked at any receiver angle.
 class FarField {
 public:
+    // Keeps a reference to the surface, which must outlive it.
     FarField(const Surface& surface, const Sound& sound);
+    FarField(Surface&&, const Sound&) = delete;
     // |p| at a receiver angle in degrees; the scale is the model's own
     // (millimetres of footprint), so only ratios mean anything.
     double pressure(double receiver_deg) const;

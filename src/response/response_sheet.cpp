@@ -112,8 +112,9 @@ void paint_polar(const ResponseView& v, Canvas& c) {
            "Diffusion coefficient d " + coefficient(d.d) + ", flat " + coefficient(d.d_flat) +
                ", normalised " + coefficient(d.d_n),
            label_size, colour::text);
-    c.text(20, 488, "37 receivers from -90\xC2\xB0 to 90\xC2\xB0; levels within " +
-                        number_text_trimmed(polar_range_db) + " dB of each curve's peak",
+    c.text(20, 488,
+           "37 receivers from -90\xC2\xB0 to 90\xC2\xB0; levels within " +
+               number_text_trimmed(polar_range_db) + " dB of each curve's peak",
            label_size, colour::axis);
 }
 
@@ -217,8 +218,8 @@ void paint_band_table(const ResponseView& v, Canvas& c) {
 }
 
 void paint_chart(const ResponseView& v, Canvas& c) {
-    c.text(chart_left - 40, 12, "Normalised diffusion coefficient per one-third octave",
-           title_size, colour::text);
+    c.text(chart_left - 40, 12, "Normalised diffusion coefficient per one-third octave", title_size,
+           colour::text);
     paint_usable(v, c);
     paint_chart_grid(c);
     paint_bars(v, c);
@@ -229,9 +230,8 @@ void paint_chart(const ResponseView& v, Canvas& c) {
 }  // namespace
 
 std::string response_headline(const ResponseView& view) {
-    const std::string panels = view.panels == 1 ? "1 panel"
-                                                : number_text_trimmed(view.panels) +
-                                                      " panels side by side";
+    const std::string panels =
+        view.panels == 1 ? "1 panel" : number_text_trimmed(view.panels) + " panels side by side";
     return number_text_trimmed(view.sound.frequency_hz) + " Hz, source at " +
            number_text_trimmed(view.sound.source_angle_deg) + "\xC2\xB0, " + panels;
 }

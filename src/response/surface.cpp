@@ -25,8 +25,7 @@ bool inside_period(const Well& w, double period_mm) {
 }  // namespace
 
 Result<Surface> checked_surface(Surface surface) {
-    bool ok = positive(surface.period_mm) && surface.periods >= 1 &&
-              surface.periods <= max_periods;
+    bool ok = positive(surface.period_mm) && surface.periods >= 1 && surface.periods <= max_periods;
     for (const Well& w : surface.wells) ok = ok && inside_period(w, surface.period_mm);
     if (!ok) return Result<Surface>::failure(std::string(surface_error_text));
     return surface;
@@ -35,9 +34,8 @@ Result<Surface> checked_surface(Surface surface) {
 Surface surface_of_depths(const std::vector<double>& depths_mm, double well_width_mm,
                           double fin_width_mm, int periods) {
     const double cell = well_width_mm + fin_width_mm;
-    Surface s{.wells = {},
-              .period_mm = cell * static_cast<double>(depths_mm.size()),
-              .periods = periods};
+    Surface s{
+        .wells = {}, .period_mm = cell * static_cast<double>(depths_mm.size()), .periods = periods};
     s.wells.reserve(depths_mm.size());
     for (std::size_t i = 0; i < depths_mm.size(); ++i) {
         s.wells.push_back({.centre_mm = (static_cast<double>(i) + 0.5) * cell,

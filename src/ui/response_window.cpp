@@ -171,9 +171,9 @@ void ResponseWindow::export_to_file() {
     const ResponseView* view = response_.view();
     if (view == nullptr) return;
     QString chosen_filter;
-    QString path = QFileDialog::getSaveFileName(
-        this, qs(export_caption), QDir::home().filePath(qs(export_default_name)),
-        qs(export_filter), &chosen_filter);
+    QString path = QFileDialog::getSaveFileName(this, qs(export_caption),
+                                                QDir::home().filePath(qs(export_default_name)),
+                                                qs(export_filter), &chosen_filter);
     if (path.isEmpty()) return;
     // A name typed without a known extension takes the chosen type's.
     static const QRegularExpression type_extension(QStringLiteral("\\*(\\.[a-z]+)"));

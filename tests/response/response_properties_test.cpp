@@ -77,7 +77,8 @@ TEST(ResponseProperties, AgreesWithAStripByStripSum) {
     const Row rows[] = {
         {"fins, normal incidence", surface_of_depths(n7_depths, 50, 5, 3), {1200, 0, 344}},
         {"fins, oblique", surface_of_depths(n7_depths, 50, 12.5, 4), {2500, 35, 344}},
-        {"no fins, one period, grazing source", surface_of_depths(n7_depths, 50, 0, 1),
+        {"no fins, one period, grazing source",
+         surface_of_depths(n7_depths, 50, 0, 1),
          {700, -90, 343}},
         {"uneven wells", uneven, {3100, -25, 344}},
     };
@@ -135,9 +136,8 @@ TEST(ResponseProperties, GratingLobesLeaveWhereTheLobeAnalysisSays) {
         int n;
         double design_hz, well, fin, frequency_hz, angle_deg;
     };
-    const Row rows[] = {{7, 500, 50, 5, 2000, 0},
-                        {13, 700, 40, 3, 3000, 30},
-                        {11, 400, 60, 0, 1500, -20}};
+    const Row rows[] = {
+        {7, 500, 50, 5, 2000, 0}, {13, 700, 40, 3, 3000, 30}, {11, 400, 60, 0, 1500, -20}};
     for (const Row& row : rows) {
         SCOPED_TRACE(row.n);
         Design d = design_at(row.n, row.design_hz);
@@ -159,14 +159,14 @@ TEST(ResponseProperties, GratingLobesLeaveWhereTheLobeAnalysisSays) {
         }
         ASSERT_GE(directions.size(), 3u);
 
-        const std::vector<double> peaks =
-            strong_peaks(s, {row.frequency_hz, row.angle_deg, 344});
+        const std::vector<double> peaks = strong_peaks(s, {row.frequency_hz, row.angle_deg, 344});
         ASSERT_FALSE(peaks.empty());
         // Every strong peak is a grating lobe (the analysis floors f_period to
         // whole hertz, which moves a direction by well under half a degree).
         for (double peak : peaks) {
-            const bool near_a_lobe = std::any_of(directions.begin(), directions.end(),
-                                                 [&](double dir) { return std::abs(dir - peak) < 0.5; });
+            const bool near_a_lobe =
+                std::any_of(directions.begin(), directions.end(),
+                            [&](double dir) { return std::abs(dir - peak) < 0.5; });
             EXPECT_TRUE(near_a_lobe) << "peak at " << peak;
         }
     }
@@ -217,8 +217,8 @@ TEST(ResponseProperties, RefusesWhatItCannotEvaluate) {
     }
 
     const Sound bad_sounds[] = {
-        {0, 0, 344}, {-5, 0, 344}, {1000, 90.5, 344}, {1000, -91, 344}, {1000, 0, 0},
-        {std::nan(""), 0, 344}, {1000, std::nan(""), 344}, {INFINITY, 0, 344}};
+        {0, 0, 344},  {-5, 0, 344},           {1000, 90.5, 344},         {1000, -91, 344},
+        {1000, 0, 0}, {std::nan(""), 0, 344}, {1000, std::nan(""), 344}, {INFINITY, 0, 344}};
     for (const Sound& s : bad_sounds) {
         EXPECT_EQ(iso_response(good, s).message(), sound_error_text)
             << s.frequency_hz << " " << s.source_angle_deg << " " << s.speed_m_s;

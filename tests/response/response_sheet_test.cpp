@@ -29,7 +29,12 @@ ResponseView hand_made_view() {
 }
 
 CanvasOp line(double x1, double y1, double x2, double y2, Rgb c, int pen) {
-    return {.kind = OpKind::line, .x1 = x1, .y1 = y1, .x2 = x2, .y2 = y2, .colour = c,
+    return {.kind = OpKind::line,
+            .x1 = x1,
+            .y1 = y1,
+            .x2 = x2,
+            .y2 = y2,
+            .colour = c,
             .pen_width = pen};
 }
 
@@ -38,7 +43,11 @@ CanvasOp filled(double x1, double y1, double x2, double y2, Rgb c) {
 }
 
 CanvasOp text(double x, double y, std::string t) {
-    return {.kind = OpKind::text, .x1 = x, .y1 = y, .colour = colour::text, .text = std::move(t),
+    return {.kind = OpKind::text,
+            .x1 = x,
+            .y1 = y,
+            .colour = colour::text,
+            .text = std::move(t),
             .point_size = 8};
 }
 
@@ -69,18 +78,17 @@ TEST(ResponseSheet, BarsUsableRangeAndFrequencyMarker) {
     const double zero_y = 420 - 0.2 / 1.2 * 310;
     // 100 Hz, d_n 0.5, in the middle of the first band.
     const double x100 = 680 + band / 2;
-    EXPECT_TRUE(c.find(filled(x100 - half_bar, zero_y, x100 + half_bar, 420 - 0.7 / 1.2 * 310,
-                              colour::design),
-                       1e-9));
+    EXPECT_TRUE(c.find(
+        filled(x100 - half_bar, zero_y, x100 + half_bar, 420 - 0.7 / 1.2 * 310, colour::design),
+        1e-9));
     // 125 Hz, d_n -0.5, one band along, stops at the chart's floor.
-    EXPECT_TRUE(c.find(filled(x100 + band - half_bar, zero_y, x100 + band + half_bar, 420,
-                              colour::design),
-                       1e-9));
+    EXPECT_TRUE(c.find(
+        filled(x100 + band - half_bar, zero_y, x100 + band + half_bar, 420, colour::design), 1e-9));
     EXPECT_EQ(c.of_kind(OpKind::fill_box, colour::design).size(), 18u);
     // From the middle of the 100 Hz band to the middle of the 1000 Hz band, ten
     // bands up.
-    EXPECT_TRUE(c.find(filled(680 + 0.5 * band, 110, 680 + 10.5 * band, 420, colour::usable),
-                       1e-9));
+    EXPECT_TRUE(
+        c.find(filled(680 + 0.5 * band, 110, 680 + 10.5 * band, 420, colour::usable), 1e-9));
     EXPECT_TRUE(has_text(c, "Shaded: usable range 100 Hz to 1000 Hz"));
     const double x1000 = 680 + 10.5 * band;
     EXPECT_TRUE(c.find(line(x1000, 110, x1000, 420, colour::marker, 2), 1e-9));
@@ -90,8 +98,10 @@ TEST(ResponseSheet, TextsNameTheSoundAndTheCoefficients) {
     RecordingCanvas c(1200, 600);
     ResponseView v = hand_made_view();
     paint_response_sheet(v, c);
-    EXPECT_TRUE(has_text(c, "Polar response at 1000 Hz, source at -20\xC2\xB0, 4 panels side by side"));
-    EXPECT_TRUE(c.find(text(20, 470, "Diffusion coefficient d 0.435, flat 0.085, normalised 0.383")));
+    EXPECT_TRUE(
+        has_text(c, "Polar response at 1000 Hz, source at -20\xC2\xB0, 4 panels side by side"));
+    EXPECT_TRUE(
+        c.find(text(20, 470, "Diffusion coefficient d 0.435, flat 0.085, normalised 0.383")));
     EXPECT_TRUE(has_text(c, "0.50"));
     EXPECT_TRUE(has_text(c, "-0.50"));
     EXPECT_TRUE(has_text(c, "5000"));

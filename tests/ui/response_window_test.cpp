@@ -60,7 +60,8 @@ private slots:
         QVERIFY(lobes != nullptr);
         const QList<QAction*> actions = lobes->actions();
         QVERIFY(actions.size() >= 3);
-        QCOMPARE(actions.back()->text(), QStringLiteral("Polar response and diffusion coefficient"));
+        QCOMPARE(actions.back()->text(),
+                 QStringLiteral("Polar response and diffusion coefficient"));
         QVERIFY(!actions.back()->isCheckable());
         QVERIFY(actions[actions.size() - 2]->isSeparator());
         // The radio pair before it is untouched.
