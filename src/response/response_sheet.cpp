@@ -13,8 +13,20 @@ namespace {
 namespace colour = response_colour;
 
 constexpr double radians_per_degree = std::numbers::pi / 180;
-constexpr double title_size = 10;
-constexpr double label_size = 8;
+constexpr double title_points = 10;
+constexpr double label_points = 8;
+
+// Text grows and shrinks with the sheet, so that a small window or a large
+// export keeps the sheet's proportions.
+double text_scale(const Canvas& c) {
+    return std::min(c.width_px() / response_sheet_width, c.height_px() / response_sheet_height);
+}
+double title_size(const Canvas& c) {
+    return title_points * text_scale(c);
+}
+double label_size(const Canvas& c) {
+    return label_points * text_scale(c);
+}
 
 // ---- the polar plot ----
 
@@ -53,16 +65,16 @@ void paint_polar_grid(Canvas& c) {
                        db == 0 ? colour::axis : colour::grid);
         }
         // Along the face, where no curve goes.
-        c.text(polar_x + r - 10, polar_y + 6, number_text_trimmed(db), label_size, colour::axis);
+        c.text(polar_x + r - 10, polar_y + 6, number_text_trimmed(db), label_size(c), colour::axis);
     }
-    c.text(polar_x + 6, polar_y + 6, "dB", label_size, colour::axis);
+    c.text(polar_x + 6, polar_y + 6, "dB", label_size(c), colour::axis);
     for (double a = -90; a <= 90; a += spoke_step_deg) {
         polar_line(c, polar_point(a, 0), polar_point(a, polar_radius), colour::grid);
         const std::string label = number_text_trimmed(a) + "\xC2\xB0";
         const Point at = polar_point(a, polar_radius + 14);
         // The ends of the face take their labels beside it.
         const double x = a == 90 ? at.x - 6 : a == -90 ? at.x - 26 : at.x - 14;
-        c.text(x, at.y - 8, label, label_size, colour::axis);
+        c.text(x, at.y - 8, label, label_size(c), colour::axis);
     }
     c.set_pen_width(3);  // the diffuser's face
     polar_line(c, polar_point(-90, polar_radius), polar_point(90, polar_radius), colour::axis);
@@ -91,7 +103,7 @@ void legend_line(Canvas& c, double y, Rgb colour, int pen, const std::string& te
     c.set_pen_width(pen);
     c.line(20, y + 7, 50, y + 7, colour);
     c.set_pen_width(1);
-    c.text(58, y, text, label_size, colour::text);
+    c.text(58, y, text, label_size(c), colour::text);
 }
 
 std::string coefficient(double x) {
@@ -99,7 +111,7 @@ std::string coefficient(double x) {
 }
 
 void paint_polar(const ResponseView& v, Canvas& c) {
-    c.text(20, 12, "Polar response at " + response_headline(v), title_size, colour::text);
+    c.text(20, 12, "Polar response at " + response_headline(v), title_size(c), colour::text);
     legend_line(c, 40, colour::design, 2, "This design");
     legend_line(c, 58, colour::flat, 1, "Flat panel of the same width");
     legend_line(c, 76, colour::marker, 2, "Direction of the source");
@@ -111,11 +123,11 @@ void paint_polar(const ResponseView& v, Canvas& c) {
     c.text(20, 470,
            "Diffusion coefficient d " + coefficient(d.d) + ", flat " + coefficient(d.d_flat) +
                ", normalised " + coefficient(d.d_n),
-           label_size, colour::text);
+           label_size(c), colour::text);
     c.text(20, 488,
            "37 receivers from -90\xC2\xB0 to 90\xC2\xB0; levels within " +
                number_text_trimmed(polar_range_db) + " dB of each curve's peak",
-           label_size, colour::axis);
+           label_size(c), colour::axis);
 }
 
 // ---- the band chart ----
@@ -157,7 +169,7 @@ void paint_chart_grid(Canvas& c) {
         const double v = chart_min + i * chart_step;
         const double y = chart_y(v);
         c.line(chart_left, y, chart_right, y, std::abs(v) < 1e-9 ? colour::axis : colour::grid);
-        c.text(chart_left - 34, y - 7, decimal_text(v, 1), label_size, colour::axis);
+        c.text(chart_left - 34, y - 7, decimal_text(v, 1), label_size(c), colour::axis);
     }
     c.box(chart_left, chart_top, chart_right, chart_bottom, colour::axis);
     // Octave marks under the axis; the table below names every band.
@@ -165,14 +177,14 @@ void paint_chart_grid(Canvas& c) {
         const double x = band_x(i);
         c.line(x, chart_bottom, x, chart_bottom + 5, colour::axis);
         c.text(x - 12, chart_bottom + 7, number_text_trimmed(third_octave_centres_hz[i]),
-               label_size, colour::axis);
+               label_size(c), colour::axis);
     }
-    c.text(chart_right - 20, chart_bottom + 7, "Hz", label_size, colour::axis);
+    c.text(chart_right - 20, chart_bottom + 7, "Hz", label_size(c), colour::axis);
 }
 
 void paint_usable(const ResponseView& v, Canvas& c) {
     if (!v.usable) {
-        c.text(chart_left, 84, "No usable range at this source angle", label_size, colour::text);
+        c.text(chart_left, 84, "No usable range at this source angle", label_size(c), colour::text);
         return;
     }
     const double x1 = std::clamp(chart_x(v.usable->low_hz), chart_left, chart_right);
@@ -181,7 +193,7 @@ void paint_usable(const ResponseView& v, Canvas& c) {
     c.text(chart_left, 84,
            "Shaded: usable range " + number_text_trimmed(v.usable->low_hz) + " Hz to " +
                number_text_trimmed(v.usable->high_hz) + " Hz",
-           label_size, colour::text);
+           label_size(c), colour::text);
 }
 
 void paint_bars(const ResponseView& v, Canvas& c) {
@@ -208,18 +220,18 @@ void paint_band_table(const ResponseView& v, Canvas& c) {
         const auto col = static_cast<double>(i % bands_per_row);
         const double x = chart_left + col * column;
         const double y = 458 + row * 44;
-        c.text(x, y, number_text_trimmed(v.bands[i].centre_hz), label_size, colour::axis);
-        c.text(x, y + 17, decimal_text(v.bands[i].diffusion.d_n, 2), label_size, colour::text);
+        c.text(x, y, number_text_trimmed(v.bands[i].centre_hz), label_size(c), colour::axis);
+        c.text(x, y + 17, decimal_text(v.bands[i].diffusion.d_n, 2), label_size(c), colour::text);
     }
     for (double row = 0; row < 2; ++row) {
-        c.text(chart_left - 88, 458 + row * 44, "Band, Hz", label_size, colour::axis);
-        c.text(chart_left - 88, 475 + row * 44, "Normalised", label_size, colour::text);
+        c.text(chart_left - 88, 458 + row * 44, "Band, Hz", label_size(c), colour::axis);
+        c.text(chart_left - 88, 475 + row * 44, "Normalised", label_size(c), colour::text);
     }
 }
 
 void paint_chart(const ResponseView& v, Canvas& c) {
-    c.text(chart_left - 40, 12, "Normalised diffusion coefficient per one-third octave", title_size,
-           colour::text);
+    c.text(chart_left - 40, 12, "Normalised diffusion coefficient per one-third octave",
+           title_size(c), colour::text);
     paint_usable(v, c);
     paint_chart_grid(c);
     paint_bars(v, c);

@@ -119,5 +119,25 @@ TEST(ResponseSheet, TextsNameTheSoundAndTheCoefficients) {
     }
 }
 
+TEST(ResponseSheet, TextKeepsItsProportionsOnSmallerAndLargerSheets) {
+    struct Row {
+        int width, height;
+        double label_points;
+    };
+    // The sheet is laid out for 1200 x 600 with 8-point labels; the smaller
+    // side of a stretched sheet sets the size.
+    const Row rows[] = {{1200, 600, 8}, {600, 300, 4}, {2400, 1200, 16}, {2400, 600, 8}};
+    for (const Row& row : rows) {
+        RecordingCanvas c(row.width, row.height);
+        paint_response_sheet(hand_made_view(), c);
+        for (const CanvasOp& op : c.of_kind(OpKind::text)) {
+            const bool heading = op.text.starts_with("Polar response at") ||
+                                 op.text.starts_with("Normalised diffusion coefficient per");
+            const double title = heading ? 1.25 : 1;
+            EXPECT_DOUBLE_EQ(op.point_size, row.label_points * title) << row.width << op.text;
+        }
+    }
+}
+
 }  // namespace
 }  // namespace welkin
