@@ -7,6 +7,7 @@
 #include "fake_host.h"
 #include "forms/main_form.h"
 #include "forms/startup.h"
+#include "lobes/lobe_analysis.h"
 
 namespace welkin {
 namespace {
@@ -105,6 +106,14 @@ TEST_F(ResponseFormTest, InputsAreHeldToWhatTheWindowOffers) {
         EXPECT_NE(r.view(), nullptr);
         EXPECT_EQ(r.message(), "");
     }
+}
+
+TEST_F(ResponseFormTest, ADesignNoEntryCanMakeIsRefusedWithTheAnalysisMessage) {
+    // Only a damaged file gets this far: the well width no field accepts.
+    form.edit_design().well_width_mm = 0;
+    response.refresh();
+    EXPECT_EQ(response.view(), nullptr);
+    EXPECT_EQ(response.message(), lobe_design_error_text);
 }
 
 TEST(ResponseFormBeforeAnyRecompute, ShowsNothing) {

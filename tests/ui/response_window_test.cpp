@@ -2,12 +2,14 @@
 // menu, following the design, its inputs, Close and minimising.
 #include <QActionGroup>
 #include <QDoubleSpinBox>
+#include <QLabel>
 #include <QMenu>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTest>
 #include <memory>
 
+#include "lobes/lobe_analysis.h"
 #include "ui/companion_windows.h"
 #include "window_fixture.h"
 
@@ -112,6 +114,23 @@ private slots:
         settle();
         QCOMPARE(frequency->value(), 600.0);
         QVERIFY(!follow->isEnabled());
+    }
+
+    void a_refused_design_shows_the_message_and_nothing_to_copy() {
+        Program p;
+        p.open();
+        p.form.edit_design().well_width_mm = 0;  // as only a damaged file could leave it
+        child<QSpinBox>(p.response(), "spn_panels")->setValue(3);
+        settle();
+        auto* status = child<QLabel>(p.response(), "lbl_response");
+        QVERIFY(status->isVisible());
+        QCOMPARE(status->text(),
+                 QString::fromUtf8(lobe_design_error_text.data(),
+                                   static_cast<qsizetype>(lobe_design_error_text.size())));
+        QVERIFY(!child<QPushButton>(p.response(), "cmd_copy")->isEnabled());
+        QVERIFY(!child<QPushButton>(p.response(), "cmd_export")->isEnabled());
+        QVERIFY(!p.response().image().isNull());
+        QCOMPARE(inked_pixels(p.response().image()), 0);
     }
 
     void close_stays_closed_through_minimise_and_restore() {
