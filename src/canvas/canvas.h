@@ -5,6 +5,8 @@
 // screen, in an SVG or PDF file, on a printer or in a test's recording.
 #pragma once
 
+#include <cstddef>
+#include <span>
 #include <string_view>
 
 #include "canvas/rgb.h"
@@ -13,6 +15,12 @@ namespace welkin {
 
 // The window layout unit: 1/1440 inch, 15 to a pixel at 96 dpi.
 inline constexpr double twips_per_pixel = 15.0;
+
+// A point in the picture's logical coordinates.
+struct Point {
+    double x = 0;
+    double y = 0;
+};
 
 class Canvas {
 public:
@@ -34,6 +42,13 @@ public:
     virtual void set_pen_width(int pixels) = 0;
 
     virtual void line(double x1, double y1, double x2, double y2, Rgb colour) = 0;
+    // Lines joining the points in turn, as one stroke where the device can
+    // (one path in an SVG instead of a line per segment).
+    virtual void polyline(std::span<const Point> points, Rgb colour) {
+        for (std::size_t i = 1; i < points.size(); ++i) {
+            line(points[i - 1].x, points[i - 1].y, points[i].x, points[i].y, colour);
+        }
+    }
     // A filled rectangle between two corners, in any order.
     virtual void fill_box(double x1, double y1, double x2, double y2, Rgb colour) = 0;
     // The outline of a rectangle.

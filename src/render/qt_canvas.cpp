@@ -55,6 +55,17 @@ void QtCanvas::line(double x1, double y1, double x2, double y2, Rgb colour) {
     painter_.drawLine(a, b);
 }
 
+void QtCanvas::polyline(std::span<const Point> points, Rgb colour) {
+    QPolygonF device_points;
+    device_points.reserve(static_cast<qsizetype>(points.size()));
+    for (const Point& p : points) device_points << to_device_.map(QPointF(p.x, p.y));
+    painter_.setRenderHint(QPainter::Antialiasing, smoothing_);
+    painter_.setPen(pen(colour));
+    line_pen_.reset();
+    painter_.setBrush(Qt::NoBrush);
+    painter_.drawPolyline(device_points);
+}
+
 void QtCanvas::fill_box(double x1, double y1, double x2, double y2, Rgb colour) {
     const QRectF r =
         QRectF(to_device_.map(QPointF(x1, y1)), to_device_.map(QPointF(x2, y2))).normalized();

@@ -25,6 +25,7 @@ public:
     // lobes picture, whose million strokes are plain solid lines).
     void set_smoothing(bool on) { smoothing_ = on; }
     void line(double x1, double y1, double x2, double y2, Rgb colour) override;
+    void polyline(std::span<const Point> points, Rgb colour) override;
     void fill_box(double x1, double y1, double x2, double y2, Rgb colour) override;
     void box(double x1, double y1, double x2, double y2, Rgb colour) override;
     void circle(double cx, double cy, double radius, Rgb colour) override;

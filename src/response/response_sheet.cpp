@@ -37,11 +37,6 @@ constexpr double ring_step_db = 10;
 constexpr double spoke_step_deg = 30;
 constexpr int ring_segments = 90;
 
-struct Point {
-    double x;
-    double y;
-};
-
 // A receiver direction at a distance from the centre; 0 degrees straight up.
 Point polar_point(double angle_deg, double radius) {
     const double a = angle_deg * radians_per_degree;
@@ -59,11 +54,11 @@ void polar_line(Canvas& c, Point a, Point b, Rgb colour) {
 void paint_polar_grid(Canvas& c) {
     for (double db = 0; db > -polar_range_db; db -= ring_step_db) {
         const double r = radius_of(db);
-        for (int i = 0; i < ring_segments; ++i) {
-            polar_line(c, polar_point(-90 + 180.0 * i / ring_segments, r),
-                       polar_point(-90 + 180.0 * (i + 1) / ring_segments, r),
-                       db == 0 ? colour::axis : colour::grid);
+        std::vector<Point> ring;
+        for (int i = 0; i <= ring_segments; ++i) {
+            ring.push_back(polar_point(-90 + 180.0 * i / ring_segments, r));
         }
+        c.polyline(ring, db == 0 ? colour::axis : colour::grid);
         // Along the face, where no curve goes.
         c.text(polar_x + r - 10, polar_y + 6, number_text_trimmed(db), label_size(c), colour::axis);
     }
@@ -83,11 +78,12 @@ void paint_polar_grid(Canvas& c) {
 
 void paint_curve(Canvas& c, const std::vector<double>& angles, const std::vector<double>& levels,
                  Rgb colour, int pen) {
-    c.set_pen_width(pen);
-    for (std::size_t i = 1; i < angles.size() && i < levels.size(); ++i) {
-        polar_line(c, polar_point(angles[i - 1], radius_of(levels[i - 1])),
-                   polar_point(angles[i], radius_of(levels[i])), colour);
+    std::vector<Point> curve;
+    for (std::size_t i = 0; i < angles.size() && i < levels.size(); ++i) {
+        curve.push_back(polar_point(angles[i], radius_of(levels[i])));
     }
+    c.set_pen_width(pen);
+    c.polyline(curve, colour);
     c.set_pen_width(1);
 }
 
