@@ -18,8 +18,12 @@ bool positive(double x) {
 
 bool inside_period(const Well& w, double period_mm) {
     const double half = w.width_mm / 2;
+    // Wells laid side by side end at the period's edge give or take the
+    // last bit of their arithmetic.
+    const double slack = 1e-9 * period_mm;
     return positive(w.width_mm) && std::isfinite(w.centre_mm) && std::isfinite(w.depth_mm) &&
-           w.depth_mm >= 0 && w.centre_mm - half >= 0 && w.centre_mm + half <= period_mm;
+           w.depth_mm >= 0 && w.centre_mm - half >= -slack &&
+           w.centre_mm + half <= period_mm + slack;
 }
 
 }  // namespace

@@ -224,6 +224,11 @@ TEST(ResponseProperties, RefusesWhatItCannotEvaluate) {
             << s.frequency_hz << " " << s.source_angle_deg << " " << s.speed_m_s;
     }
     EXPECT_TRUE(iso_response(good, {1000, -90, 344}).ok());
+    // Without fins the last well ends on the period's edge; in floating point
+    // 16.5 x 189.18 + 94.59 comes out a hair beyond 17 x 189.18.
+    const Surface edge_to_edge = surface_of_depths(std::vector<double>(17, 10.0), 189.18, 0, 1);
+    EXPECT_GT(edge_to_edge.wells.back().centre_mm + 189.18 / 2, edge_to_edge.period_mm);
+    EXPECT_TRUE(iso_response(edge_to_edge, {1000, 0, 344}).ok());
     EXPECT_FALSE(band_table(good, 0, -344).ok());
 }
 
