@@ -1,5 +1,5 @@
-// welkin-cli response run as a process against published far-field levels
-// and coefficients, its three printings compared with one another, and its
+// welkin-cli response run as a process: its three printings compared with
+// the model and with one another, the design and its options, and its
 // refusals.
 #include <gtest/gtest.h>
 
@@ -9,7 +9,6 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <algorithm>
-#include <array>
 #include <string>
 #include <vector>
 
@@ -24,21 +23,17 @@ namespace welkin {
 namespace {
 
 // An N 7 QRD, 6 periods of 85.714 mm wells 3.6 m wide, at 1000 Hz and 343 m/s.
-const QStringList case_a = {"response", "--depths", "0,50,200,100,100,200,50", "--well-width",
-                            "85.71428571428571", "--panels", "6", "--speed", "343", "--freq",
+const QStringList case_a = {"response",
+                            "--depths",
+                            "0,50,200,100,100,200,50",
+                            "--well-width",
+                            "85.71428571428571",
+                            "--panels",
+                            "6",
+                            "--speed",
+                            "343",
+                            "--freq",
                             "1000"};
-
-// The published peak-referenced levels of case A at -90, -85, ..., 90 degrees.
-constexpr std::array<double, 37> case_a_levels = {
-    -19.337, -18.867, -19.798, -26.178, -26.347, -18.811, -29.685, -18.212, -34.309, -13.850,
-    -11.212, -1.191,  -12.143, -16.334, -21.342, -25.559, -24.896, -22.567, 0.000,   -19.414,
-    -18.483, -17.966, -17.789, -16.949, -13.506, -1.146,  -9.559,  -10.912, -30.481, -13.875,
-    -25.163, -14.346, -22.085, -22.176, -16.038, -15.275, -15.804};
-constexpr std::array<double, 37> case_a_flat_levels = {
-    -36.385, -35.709, -36.065, -41.617, -40.861, -32.474, -42.750, -31.127, -47.771, -28.995,
-    -30.520, -50.381, -28.015, -23.478, -21.660, -20.958, -20.753, -20.733, 0.000,   -20.733,
-    -20.753, -20.958, -21.660, -23.478, -28.015, -50.381, -30.520, -28.995, -47.771, -31.127,
-    -42.750, -32.474, -40.861, -41.617, -36.065, -35.709, -36.385};
 
 QJsonObject json_of(const QStringList& args) {
     const CliRun run = cli(args);
@@ -55,11 +50,14 @@ std::vector<double> numbers(const QJsonValue& v) {
     return out;
 }
 
-TEST(CliResponse, CaseAMatchesThePublishedLevelsAndCoefficients) {
-    const QJsonObject json = json_of(case_a + QStringList{"--json"});
-    QStringList keys = {"frequency_hz", "source_angle_deg", "speed_m_s", "panels",
-                        "angles_deg",   "levels_db",        "flat_levels_db", "d",
-                        "d_flat",       "d_n"};
+// The JSON is one object holding the model's own doubles, unrounded, so they
+// read back exactly; the model itself is checked against the published
+// values in the response tests.
+TEST(CliResponse, JsonIsOneObjectOfTheModelsNumbers) {
+    const QJsonObject json = json_of(case_a + QStringList{"--bands", "--json"});
+    QStringList keys = {"frequency_hz", "source_angle_deg", "speed_m_s", "panels", "angles_deg",
+                        "levels_db",    "flat_levels_db",   "d",         "d_flat", "d_n",
+                        "bands"};
     keys.sort();
     EXPECT_EQ(json.keys(), keys);
     EXPECT_EQ(json["frequency_hz"].toDouble(), 1000);
@@ -67,62 +65,27 @@ TEST(CliResponse, CaseAMatchesThePublishedLevelsAndCoefficients) {
     EXPECT_EQ(json["speed_m_s"].toDouble(), 343);
     EXPECT_EQ(json["panels"].toInt(), 6);
 
-    const std::vector<double> angles = numbers(json["angles_deg"]);
-    const std::vector<double> levels = numbers(json["levels_db"]);
-    const std::vector<double> flat = numbers(json["flat_levels_db"]);
-    ASSERT_EQ(angles.size(), 37u);
-    ASSERT_EQ(levels.size(), 37u);
-    ASSERT_EQ(flat.size(), 37u);
-    for (std::size_t i = 0; i < 37; ++i) {
-        SCOPED_TRACE(i);
-        EXPECT_EQ(angles[i], -90.0 + 5.0 * static_cast<double>(i));
-        EXPECT_NEAR(levels[i], case_a_levels[i], 0.0005 + 1e-9);
-        EXPECT_NEAR(flat[i], case_a_flat_levels[i], 0.0005 + 1e-9);
-    }
-    // Published from levels rounded to 0.001 dB, which moves them by about 1.5e-6.
-    EXPECT_NEAR(json["d"].toDouble(), 0.10985146785866741, 1e-5);
-    EXPECT_NEAR(json["d_flat"].toDouble(), 0.004871959138901796, 1e-5);
-    EXPECT_NEAR(json["d_n"].toDouble(), 0.10549346858814809, 1e-5);
-}
-
-TEST(CliResponse, CaseBNormalisedCoefficient) {
-    // N 7, 5 periods of 100 mm wells, depths s x 49 mm for s = 0 1 4 2 2 4 1.
-    const QJsonObject json =
-        json_of({"response", "--depths", "0,49,196,98,98,196,49", "--well-width", "100",
-                 "--panels", "5", "--freq", "2000", "--speed", "343", "--json"});
-    EXPECT_NEAR(json["d_n"].toDouble(), 0.20802829817091092, 1e-9);
-}
-
-TEST(CliResponse, BandsAreTheEighteenCentresInOrderAndAgreeWithBoundaryElements) {
-    const QJsonArray bands = json_of(case_a + QStringList{"--bands", "--json"})["bands"].toArray();
-    const std::array<double, 18> centres = {100,  125,  160,  200,  250,  315,  400,  500,  630,
-                                            800,  1000, 1250, 1600, 2000, 2500, 3150, 4000, 5000};
-    ASSERT_EQ(bands.size(), 18);
-    for (qsizetype i = 0; i < 18; ++i) {
-        EXPECT_EQ(bands[i]["centre_hz"].toDouble(), centres[static_cast<std::size_t>(i)]);
-        EXPECT_EQ(bands[i].toObject().keys(), (QStringList{"centre_hz", "d", "d_flat", "d_n"}));
-    }
-    // Published boundary-element values at 200..400 Hz; the far-field model
-    // keeps within 0.015 of them there.
-    const struct {
-        qsizetype band;
-        double d_n;
-    } published[] = {{3, 0.00}, {4, 0.01}, {5, 0.01}, {6, 0.01}};
-    for (const auto& p : published) {
-        EXPECT_NEAR(bands[p.band]["d_n"].toDouble(), p.d_n, 0.015) << p.band;
-    }
-}
-
-// The JSON holds the model's doubles unrounded, as they read back.
-TEST(CliResponse, JsonNumbersRoundTrip) {
-    const QJsonObject json = json_of(case_a + QStringList{"--json"});
-    const Result<ArcResponse> model = iso_response(
-        surface_of_depths({0, 50, 200, 100, 100, 200, 50}, 85.71428571428571, 0, 6),
-        Sound{1000, 0, 343});
+    const Surface surface =
+        surface_of_depths({0, 50, 200, 100, 100, 200, 50}, 85.71428571428571, 0, 6);
+    const Result<ArcResponse> model = iso_response(surface, Sound{1000, 0, 343});
     ASSERT_TRUE(model);
+    EXPECT_EQ(numbers(json["angles_deg"]), model->angles_deg);
     EXPECT_EQ(numbers(json["levels_db"]), levels_db(model->energies));
     EXPECT_EQ(numbers(json["flat_levels_db"]), levels_db(model->flat_energies));
+    EXPECT_EQ(json["d"].toDouble(), model->diffusion.d);
+    EXPECT_EQ(json["d_flat"].toDouble(), model->diffusion.d_flat);
     EXPECT_EQ(json["d_n"].toDouble(), model->diffusion.d_n);
+
+    const Result<std::vector<BandValue>> table = band_table(surface, 0, 343);
+    ASSERT_TRUE(table);
+    const QJsonArray bands = json["bands"].toArray();
+    ASSERT_EQ(static_cast<std::size_t>(bands.size()), table->size());
+    for (qsizetype i = 0; i < bands.size(); ++i) {
+        const BandValue& b = (*table)[static_cast<std::size_t>(i)];
+        EXPECT_EQ(bands[i].toObject().keys(), (QStringList{"centre_hz", "d", "d_flat", "d_n"}));
+        EXPECT_EQ(bands[i]["centre_hz"].toDouble(), b.centre_hz);
+        EXPECT_EQ(bands[i]["d_n"].toDouble(), b.diffusion.d_n);
+    }
 }
 
 // The CSV's sections, and each of its numbers equal to the JSON's.
@@ -168,8 +131,11 @@ TEST(CliResponse, TextTableRoundsToTheThousandthOfADecibel) {
     const std::string text = run.out.toStdString();
     const char* expected[] = {
         "Frequency 1000 Hz, source at 0 degrees, speed of sound 343 m/s, 6 panels\n",
-        "\n  -90   -19.337   -36.385\n", "\n    0     0.000     0.000\n",
-        "\n   50   -30.481   -47.771\n", "\nd_n     0.1055\n", "\n   5000  0."};
+        "\n  -90   -19.337   -36.385\n",
+        "\n    0     0.000     0.000\n",
+        "\n   50   -30.481   -47.771\n",
+        "\nd_n     0.1055\n",
+        "\n   5000  0."};
     for (const char* line : expected) EXPECT_NE(text.find(line), std::string::npos) << line;
 }
 
@@ -222,21 +188,21 @@ TEST(CliResponse, RendersThePictureAtTheAskedSize) {
 TEST(CliResponse, RefusalsAndUsageErrors) {
     TempDir dir;
     const QString png = QString::fromStdString(dir.file("refused.png"));
-    const QStringList geometry = {"response", "--depths", "0,50", "--well-width", "80",
-                                  "--panels", "2"};
+    const QStringList geometry = {"response", "--depths", "0,50", "--well-width",
+                                  "80",       "--panels", "2"};
     const struct {
         const char* name;
         QStringList args;
         int exit_code;
         const char* message;
     } rows[] = {
-        {"no panels", {"response", "--panels", "0"}, 2, "--panels takes a whole number from 1 to 20"},
+        {"no panels",
+         {"response", "--panels", "0"},
+         2,
+         "--panels takes a whole number from 1 to 20"},
         {"too many panels", {"response", "--panels", "21"}, 2, "from 1 to 20"},
-        {"half a panel", {"response", "--panels", "2.5"}, 2, "from 1 to 20"},
         {"frequency in words", {"response", "--freq", "abc"}, 2, "--freq takes a number of hertz"},
         {"frequency with an exponent", {"response", "--freq", "1e3"}, 2, "--freq takes"},
-        {"frequency beyond a double", {"response", "--freq", "1" + QString(400, '0')}, 2,
-         "--freq takes"},
         {"speed in words", {"response", "--speed", "fast"}, 2, "--speed takes"},
         {"empty depth", geometry + QStringList{"--freq", "1000", "--depths", "1,,2"}, 2,
          "--depths takes millimetres separated by commas"},
@@ -246,28 +212,35 @@ TEST(CliResponse, RefusalsAndUsageErrors) {
         {"well width without depths", {"response", "--well-width", "80"}, 2, "go with --depths"},
         {"json and csv", {"response", "--json", "--csv"}, 2, "choose one"},
         {"an option of another command", {"response", "--angle", "5"}, 2, "Usage:"},
-        {"steep source", {"response", "--source-angle", "95"}, 1,
+        {"steep source",
+         {"response", "--source-angle", "95"},
+         1,
          "Angle of incidence must be between 90 degrees and -90 degrees\n"},
-        {"steep source, depths", geometry + QStringList{"--freq", "1000", "--source-angle", "-90.5"},
-         1, "Angle of incidence must be between 90 degrees and -90 degrees\n"},
-        {"no frequency", {"response", "--freq", "0"}, 1,
+        {"no frequency",
+         {"response", "--freq", "0"},
+         1,
          "The frequency and the speed of sound must be positive"},
         {"negative speed", geometry + QStringList{"--freq", "1000", "--speed", "-343"}, 1,
          "The frequency and the speed of sound must be positive"},
-        {"negative depth", {"response", "--depths", "0,-5", "--well-width", "80", "--panels", "1",
-                            "--freq", "1000"}, 1,
+        {"negative depth",
+         {"response", "--depths", "0,-5", "--well-width", "80", "--panels", "1", "--freq", "1000"},
+         1,
          "The wells must have positive widths and lie within their period\n"},
         {"negative fin", geometry + QStringList{"--freq", "1000", "--fin-width", "-10"}, 1,
          "lie within their period\n"},
-        {"missing project", {"response", QString::fromStdString(dir.file("none.qrd"))}, 1,
+        {"missing project",
+         {"response", QString::fromStdString(dir.file("none.qrd"))},
+         1,
          "Cannot open project "},
         {"render without a file", {"render", "response"}, 2, "render needs -o FILE"},
-        {"render, steep source", {"render", "response", "--source-angle", "95", "-o", png}, 1,
+        {"render, steep source",
+         {"render", "response", "--source-angle", "95", "-o", png},
+         1,
          "Angle of incidence must be between 90 degrees and -90 degrees\n"},
-        {"render, no frequency", {"render", "response", "--freq", "0", "-o", png}, 1,
+        {"render, no frequency",
+         {"render", "response", "--freq", "0", "-o", png},
+         1,
          "must be positive"},
-        {"render, too many panels", {"render", "response", "--panels", "21", "-o", png}, 2,
-         "from 1 to 20"},
         {"render of depths", {"render", "response", "--depths", "0,5", "-o", png}, 2, "Usage:"},
     };
     for (const auto& r : rows) {
