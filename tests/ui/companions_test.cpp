@@ -3,7 +3,6 @@
 #include <QPushButton>
 #include <QTest>
 #include <filesystem>
-#include <memory>
 
 #include "fake_host.h"
 #include "forms/about_form.h"
@@ -16,24 +15,12 @@ namespace welkin {
 
 namespace {
 
-// The program as main() builds it: the main window and its companions.
-struct Program {
-    QtHost host;
-    MainForm form{host};
-    MainWindow window{form};
-    std::unique_ptr<CompanionWindows> companions;
-    Program() {
-        host.attach(&window);
-        companions = std::make_unique<CompanionWindows>(window, host);
-        start_up(form);
-        window.refresh();
-        window.show();
-        companions->place_and_show();
-        settle();
-    }
-    QWidget& scorecard() { return companions->scorecard(); }
-    VisualiserWindow& visualiser() { return companions->visualiser(); }
-};
+QWidget& scorecard(Program& p) {
+    return p.companions->scorecard();
+}
+VisualiserWindow& visualiser(Program& p) {
+    return p.companions->visualiser();
+}
 
 }  // namespace
 
@@ -43,15 +30,15 @@ class CompanionsTest : public QObject {
 private slots:
     void tile_click_opens_the_scorecard() {
         Program p;
-        QVERIFY(!p.scorecard().isVisible());
+        QVERIFY(!scorecard(p).isVisible());
         QTest::mouseClick(child<QLabel>(p.window, "lbl_score2"), Qt::LeftButton);
         settle();
-        QVERIFY(p.scorecard().isVisible());
+        QVERIFY(scorecard(p).isVisible());
         QVERIFY(p.form.scorecard_shown());
-        QCOMPARE(child<QLabel>(p.scorecard(), "Label7")->text(),
+        QCOMPARE(child<QLabel>(scorecard(p), "Label7")->text(),
                  QStringLiteral("The current well width of  80mm produces the following "
                                 "consequences..."));
-        QVERIFY(!child<QLabel>(p.scorecard(), "pic_period")->pixmap().isNull());
+        QVERIFY(!child<QLabel>(scorecard(p), "pic_period")->pixmap().isNull());
     }
 
     void minimise_hides_and_restore_shows_until_ok() {
@@ -59,21 +46,21 @@ private slots:
         p.window.activateWindow();
         menu_item(p.window, "mnu_analyse")->trigger();
         settle();
-        QVERIFY(p.scorecard().isVisible());
+        QVERIFY(scorecard(p).isVisible());
         p.window.showMinimized();
         settle();
-        QVERIFY(!p.scorecard().isVisible());
+        QVERIFY(!scorecard(p).isVisible());
         p.window.showNormal();
         settle();
-        QVERIFY(p.scorecard().isVisible());
-        QTest::mouseClick(child<QPushButton>(p.scorecard(), "Command1"), Qt::LeftButton);
+        QVERIFY(scorecard(p).isVisible());
+        QTest::mouseClick(child<QPushButton>(scorecard(p), "Command1"), Qt::LeftButton);
         settle();
-        QVERIFY(!p.scorecard().isVisible());
+        QVERIFY(!scorecard(p).isVisible());
         p.window.showMinimized();
         settle();
         p.window.showNormal();
         settle();
-        QVERIFY(!p.scorecard().isVisible());
+        QVERIFY(!scorecard(p).isVisible());
     }
 
     void visualiser_close_unchecks_the_menu_item() {
@@ -83,11 +70,11 @@ private slots:
         toggle->trigger();
         settle();
         QVERIFY(toggle->isChecked());
-        QVERIFY(p.visualiser().isVisible());
-        QVERIFY(p.visualiser().windowTitle().endsWith(QStringLiteral("Welkin V4.01")));
+        QVERIFY(visualiser(p).isVisible());
+        QVERIFY(visualiser(p).windowTitle().endsWith(QStringLiteral("Welkin V4.01")));
         // The Blues' frame colour fills the top left corner.
-        QCOMPARE(p.visualiser().image().pixelColor(1, 1), QColor(90, 130, 180));
-        p.visualiser().close();
+        QCOMPARE(visualiser(p).image().pixelColor(1, 1), QColor(90, 130, 180));
+        visualiser(p).close();
         settle();
         QVERIFY(!toggle->isChecked());
         QVERIFY(!p.form.design().visualiser.shown);

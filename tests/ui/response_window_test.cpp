@@ -7,7 +7,6 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTest>
-#include <memory>
 
 #include "lobes/lobe_analysis.h"
 #include "ui/companion_windows.h"
@@ -17,26 +16,14 @@ namespace welkin {
 
 namespace {
 
-struct Program {
-    QtHost host;
-    MainForm form{host};
-    MainWindow window{form};
-    std::unique_ptr<CompanionWindows> companions;
-    Program() {
-        host.attach(&window);
-        companions = std::make_unique<CompanionWindows>(window, host);
-        start_up(form);
-        window.refresh();
-        window.show();
-        companions->place_and_show();
-        settle();
-    }
-    ResponseWindow& response() { return companions->response(); }
-    void open() {
-        menu_item(window, "mnu_response")->trigger();
-        settle();
-    }
-};
+ResponseWindow& response(Program& p) {
+    return p.companions->response();
+}
+
+void open_response(Program& p) {
+    menu_item(p.window, "mnu_response")->trigger();
+    settle();
+}
 
 // Pixels that are neither white nor the window's grey: something was drawn.
 int inked_pixels(const QImage& image) {
@@ -76,39 +63,39 @@ private slots:
 
     void opens_on_the_design_and_follows_it() {
         Program p;
-        QVERIFY(!p.response().isVisible());
-        p.open();
-        QVERIFY(p.response().isVisible());
-        QCOMPARE(p.response().windowTitle(), QStringLiteral("Welkin: Polar response"));
-        auto* frequency = child<QDoubleSpinBox>(p.response(), "spn_frequency");
+        QVERIFY(!response(p).isVisible());
+        open_response(p);
+        QVERIFY(response(p).isVisible());
+        QCOMPARE(response(p).windowTitle(), QStringLiteral("Welkin: Polar response"));
+        auto* frequency = child<QDoubleSpinBox>(response(p), "spn_frequency");
         QCOMPARE(frequency->value(), 600.0);
-        QVERIFY(inked_pixels(p.response().image()) > 100);
-        QVERIFY(!child<QPushButton>(p.response(), "cmd_designfrequency")->isEnabled());
+        QVERIFY(inked_pixels(response(p).image()) > 100);
+        QVERIFY(!child<QPushButton>(response(p), "cmd_designfrequency")->isEnabled());
 
         type_into(field(p.window, "Text2"), QStringLiteral("700"));
         settle();
         QCOMPARE(frequency->value(), 700.0);
-        QCOMPARE(p.response().form().view()->sound.frequency_hz, 700.0);
+        QCOMPARE(response(p).form().view()->sound.frequency_hz, 700.0);
     }
 
     void inputs_reach_the_view() {
         Program p;
-        p.open();
-        auto* frequency = child<QDoubleSpinBox>(p.response(), "spn_frequency");
+        open_response(p);
+        auto* frequency = child<QDoubleSpinBox>(response(p), "spn_frequency");
         frequency->setFocus();
         frequency->selectAll();
         QTest::keyClicks(frequency, QStringLiteral("1500"));
-        child<QSpinBox>(p.response(), "spn_panels")->setValue(4);
-        child<QDoubleSpinBox>(p.response(), "spn_sourceangle")->setValue(-30);
+        child<QSpinBox>(response(p), "spn_panels")->setValue(4);
+        child<QDoubleSpinBox>(response(p), "spn_sourceangle")->setValue(-30);
         settle();
-        const ResponseView* v = p.response().form().view();
+        const ResponseView* v = response(p).form().view();
         QVERIFY(v != nullptr);
         QCOMPARE(v->sound.frequency_hz, 1500.0);
         QCOMPARE(v->panels, 4);
         QCOMPARE(v->sound.source_angle_deg, -30.0);
 
         // The design frequency button brings the frequency back under the design.
-        auto* follow = child<QPushButton>(p.response(), "cmd_designfrequency");
+        auto* follow = child<QPushButton>(response(p), "cmd_designfrequency");
         QVERIFY(follow->isEnabled());
         QTest::mouseClick(follow, Qt::LeftButton);
         settle();
@@ -118,45 +105,45 @@ private slots:
 
     void a_refused_design_shows_the_message_and_nothing_to_copy() {
         Program p;
-        p.open();
+        open_response(p);
         p.form.edit_design().well_width_mm = 0;  // as only a damaged file could leave it
-        child<QSpinBox>(p.response(), "spn_panels")->setValue(3);
+        child<QSpinBox>(response(p), "spn_panels")->setValue(3);
         settle();
-        auto* status = child<QLabel>(p.response(), "lbl_response");
+        auto* status = child<QLabel>(response(p), "lbl_response");
         QVERIFY(status->isVisible());
         QCOMPARE(status->text(),
                  QString::fromUtf8(lobe_design_error_text.data(),
                                    static_cast<qsizetype>(lobe_design_error_text.size())));
-        QVERIFY(!child<QPushButton>(p.response(), "cmd_copy")->isEnabled());
-        QVERIFY(!child<QPushButton>(p.response(), "cmd_export")->isEnabled());
-        QVERIFY(!p.response().image().isNull());
-        QCOMPARE(inked_pixels(p.response().image()), 0);
+        QVERIFY(!child<QPushButton>(response(p), "cmd_copy")->isEnabled());
+        QVERIFY(!child<QPushButton>(response(p), "cmd_export")->isEnabled());
+        QVERIFY(!response(p).image().isNull());
+        QCOMPARE(inked_pixels(response(p).image()), 0);
     }
 
     void close_stays_closed_through_minimise_and_restore() {
         Program p;
-        p.open();
+        open_response(p);
         p.window.showMinimized();
         settle();
-        QVERIFY(!p.response().isVisible());
+        QVERIFY(!response(p).isVisible());
         p.window.showNormal();
         settle();
-        QVERIFY(p.response().isVisible());
+        QVERIFY(response(p).isVisible());
 
-        QTest::mouseClick(child<QPushButton>(p.response(), "cmd_close"), Qt::LeftButton);
+        QTest::mouseClick(child<QPushButton>(response(p), "cmd_close"), Qt::LeftButton);
         settle();
-        QVERIFY(!p.response().isVisible());
+        QVERIFY(!response(p).isVisible());
         QVERIFY(!p.form.response_shown());
         p.window.showMinimized();
         settle();
         p.window.showNormal();
         settle();
-        QVERIFY(!p.response().isVisible());
+        QVERIFY(!response(p).isVisible());
 
         // The frame's close does the same.
-        p.open();
-        QVERIFY(p.response().isVisible());
-        p.response().close();
+        open_response(p);
+        QVERIFY(response(p).isVisible());
+        response(p).close();
         settle();
         QVERIFY(!p.form.response_shown());
     }

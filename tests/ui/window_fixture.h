@@ -12,9 +12,11 @@
 #include <QTest>
 #include <QTimer>
 #include <functional>
+#include <memory>
 
 #include "fake_host.h"
 #include "forms/startup.h"
+#include "ui/companion_windows.h"
 #include "ui/main_window.h"
 #include "ui/qt_host.h"
 
@@ -104,6 +106,24 @@ struct LiveStarted {
         window.show();
         window.activateWindow();
         if (!QTest::qWaitForWindowActive(&window)) qFatal("the main window did not become active");
+    }
+};
+
+// The program as main() builds it: the main window over the Qt host, with
+// its companion windows.
+struct Program {
+    QtHost host;
+    MainForm form{host};
+    MainWindow window{form};
+    std::unique_ptr<CompanionWindows> companions;
+    Program() {
+        host.attach(&window);
+        companions = std::make_unique<CompanionWindows>(window, host);
+        start_up(form);
+        window.refresh();
+        window.show();
+        companions->place_and_show();
+        settle();
     }
 };
 
