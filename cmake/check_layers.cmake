@@ -12,6 +12,7 @@ set(welkin_layers
     "canvas"
     "core panel2d lobes response"
     "panel1d"
+    "compare"
     "reports persist"
     "forms"
     "render"

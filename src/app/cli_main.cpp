@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "app/cli_commands.h"
+#include "app/cli_compare.h"
 #include "app/cli_response.h"
 #include "app/cli_support.h"
 #include "app/console_host.h"
@@ -325,6 +326,10 @@ int main(int argc, char** argv) {
         cli.only({&cli.freq, &cli.source_angle, &cli.panels, &cli.speed, &cli.bands, &cli.json,
                   &cli.csv, &cli.depths, &cli.well_width, &cli.fin_width})) {
         return welkin::run_response(cli, args.value(1));
+    }
+    if (command == QLatin1String("compare") &&
+        cli.only({&cli.source_angle, &cli.freq, &cli.bands, &cli.json, &cli.csv})) {
+        return welkin::run_compare(cli, args.mid(1));
     }
     return cli.usage_error(command.isEmpty() ? QString()
                                              : QStringLiteral("wrong use of \"%1\"").arg(command));

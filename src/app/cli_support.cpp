@@ -60,7 +60,13 @@ constexpr const char* commands_help =
     "      instead of a design\n"
     "  render response [PROJECT] [--freq F] [--source-angle PSI] [--panels P]\n"
     "         [--speed C] -o FILE [--size WxH]\n"
-    "      the polar plot and the one-third-octave chart of the design\n";
+    "      the polar plot and the one-third-octave chart of the design\n"
+    "  compare A.qrd B.qrd [C.qrd D.qrd] [--source-angle A] [--freq F] [--bands]\n"
+    "          [--json|--csv]\n"
+    "      two to four designs side by side: inputs, widths, usable range and\n"
+    "      ratings at the source angle, d_n at F (default each design frequency)\n"
+    "      and its mean over the bands, best values marked; --json holds each\n"
+    "      design's summary, lobes and response objects\n";
 
 bool picture_size_allowed(QSize size) {
     // Bigger pictures take minutes and gigabytes, and no viewer shows them.
@@ -92,7 +98,8 @@ Cli::Cli() {
     parser.addOptions(
         {freq, source_angle, panels, speed, bands, depths, well_width, fin_width});
     parser.addPositionalArgument(
-        "command", "summary, convert, format, render, report1d, report2d, lobes or response");
+        "command",
+        "summary, convert, format, render, report1d, report2d, lobes, response or compare");
 }
 
 int Cli::usage_error(const QString& why) const {

@@ -1,6 +1,7 @@
 #include "forms/lobes_form.h"
 
 #include "forms/main_form.h"
+#include "lobes/lobe_inputs.h"
 #include "units/numtext.h"
 
 namespace welkin {
@@ -13,13 +14,7 @@ constexpr Rgb explorer_frame{175, 203, 169};
 }  // namespace
 
 LobeInputs lobe_inputs(const MainForm& form) {
-    const Design& d = form.design();
-    return {.well_count = d.well_count,
-            .design_freq_hz = d.design_freq_hz,
-            .well_width_mm = d.well_width_mm,
-            .period_width_mm = form.results().period_width_mm,
-            .plate_freq_hz = form.results().plate_freq_hz,
-            .unit_mode = d.unit_mode};
+    return lobe_inputs_of(form.design(), form.results());
 }
 
 void LobesForm::open(LobesOpening how) {

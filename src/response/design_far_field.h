@@ -1,0 +1,18 @@
+// The far-field response of a design held as a value: its wells as drawn,
+// `panels` periods side by side, with the usable range the lobe analysis
+// finds at the sound's source angle.
+#pragma once
+
+#include "core/design.h"
+#include "lobes/lobe_analysis.h"
+#include "response/response_view.h"
+#include "units/result.h"
+
+namespace welkin {
+
+// A design only a damaged file can produce is refused with the analysis's
+// message.
+Result<ResponseView> design_far_field(const Design& design, const LobeInputs& lobes,
+                                      const Sound& sound, int panels);
+
+}  // namespace welkin
