@@ -22,7 +22,8 @@ enum class HelpPage {
     help,
     donation,
     forum,
-    feedback
+    feedback,
+    polar_response    // the polar response window's Help
 };
 
 struct HelpLink {
@@ -33,7 +34,7 @@ struct HelpLink {
 
 // The one table of links. Welkin has no web site or mailbox of its own yet:
 // set an address here and every window's link follows it.
-inline constexpr std::array<HelpLink, 10> help_links = {{
+inline constexpr std::array<HelpLink, 11> help_links = {{
     {HelpPage::guide, "index.html", ""},
     {HelpPage::period_width, "period-width.html", ""},
     {HelpPage::viscous_limit, "viscous-limit.html", ""},
@@ -44,6 +45,7 @@ inline constexpr std::array<HelpLink, 10> help_links = {{
     {HelpPage::donation, "support.html", ""},
     {HelpPage::forum, "community.html", ""},
     {HelpPage::feedback, "feedback.html", ""},
+    {HelpPage::polar_response, "polar-response.html", ""},
 }};
 
 // The address a link opens: its configured address, or its guide page.

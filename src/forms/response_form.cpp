@@ -3,15 +3,40 @@
 #include <algorithm>
 #include <cmath>
 
+#include "forms/help_links.h"
 #include "forms/lobes_form.h"
 #include "forms/main_form.h"
 #include "response/design_far_field.h"
+#include "units/length_text.h"
+#include "units/numtext.h"
 
 namespace welkin {
 
 Result<ResponseView> design_response(const MainForm& form, const ResponseRequest& request) {
     const Sound sound{request.frequency_hz, request.source_angle_deg, request.speed_m_s};
-    return design_far_field(form.design(), lobe_inputs(form), sound, request.panels);
+    const Result<ResponseView> computed =
+        design_far_field(form.design(), lobe_inputs(form), sound, request.panels);
+    if (!computed) return computed;
+    ResponseView view = *computed;
+    view.common_reference = request.common_reference;
+    view.design_caption = response_design_caption(form.design());
+    return view;
+}
+
+namespace {
+
+std::string length_with_unit(double mm, UnitMode mode) {
+    const std::string words = trimmed(length_words(mm, mode));
+    return mode == UnitMode::metric ? words + " mm" : words;
+}
+
+}  // namespace
+
+std::string response_design_caption(const Design& d) {
+    return "N " + number_text_trimmed(d.well_count) + " for " +
+           number_text_trimmed(round_half_up_to_decimals(d.design_freq_hz, 1)) +
+           " Hz, wells " + length_with_unit(d.well_width_mm, d.unit_mode) + ", fins " +
+           length_with_unit(d.fin_width_mm, d.unit_mode);
 }
 
 void open_response(MainForm& form) {
@@ -22,6 +47,10 @@ void open_response(MainForm& form) {
 void close_response(MainForm& form) {
     form.set_response_shown(false);
     form.host().show_window(Window::response, false);
+}
+
+void open_response_help(MainForm& form, const std::filesystem::path& guide_folder) {
+    open_help(form.host(), HelpPage::polar_response, guide_folder);
 }
 
 double ResponseForm::frequency_hz() const {
@@ -43,18 +72,23 @@ void ResponseForm::set_panels(int panels) {
 }
 
 void ResponseForm::refresh() {
-    const Key key{main_.completed_recomputes(), {frequency_hz(), source_angle_deg_, panels_}};
+    ResponseRequest request{frequency_hz(), source_angle_deg_, panels_};
+    request.common_reference = common_reference_;
+    const Key key{main_.completed_recomputes(), main_.last_refused(), request};
     if (computed_ == key) return;
     computed_ = key;
     ++computations_;
     view_.reset();
     message_.clear();
+    stale_ = false;
     // Until a recompute completes there is no design to answer for.
     if (key.recomputes == 0) return;
     Result<ResponseView> r = design_response(main_, key.request);
-    if (r) {
-        view_ = *r;
-    } else {
+    if (r) view_ = *r;
+    if (key.refused) {
+        stale_ = true;
+        message_ = main_.status_text();
+    } else if (!r) {
         message_ = r.message();
     }
 }

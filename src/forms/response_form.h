@@ -3,6 +3,7 @@
 // window shows when the design or an input is refused.
 #pragma once
 
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -13,6 +14,7 @@
 namespace welkin {
 
 class MainForm;
+struct Design;
 
 // What the window and the batch program ask of the design.
 struct ResponseRequest {
@@ -20,6 +22,7 @@ struct ResponseRequest {
     double source_angle_deg = 0;
     int panels = 1;
     double speed_m_s = default_speed_of_sound_m_s;
+    bool common_reference = false;
 };
 
 inline constexpr std::string_view response_title = "Welkin: Polar response";
@@ -31,10 +34,15 @@ inline constexpr double response_max_frequency_hz = 20000;
 // file can produce is refused with the analysis's message.
 Result<ResponseView> design_response(const MainForm& form, const ResponseRequest& request);
 
+// "N 7 for 600 Hz, wells 80 mm, fins 3 mm": the design in the unit mode in force.
+std::string response_design_caption(const Design& design);
+
 // "Polar response and diffusion coefficient" in the Lobes menu, and the
 // window's Close (or its frame's close).
 void open_response(MainForm& form);
 void close_response(MainForm& form);
+// The window's Help: the guide's page on the response and its model.
+void open_response_help(MainForm& form, const std::filesystem::path& guide_folder);
 
 class ResponseForm {
 public:
@@ -50,6 +58,8 @@ public:
     void set_source_angle(double degrees);
     int panels() const { return panels_; }
     void set_panels(int panels);
+    bool common_reference() const { return common_reference_; }
+    void set_common_reference(bool common) { common_reference_ = common; }
 
     // Brings the response up to date with the inputs and the main form's
     // last complete recompute; does nothing when neither has changed.
@@ -57,6 +67,10 @@ public:
     // The response, or null with the reason (empty before any recompute).
     const ResponseView* view() const { return view_ ? &*view_ : nullptr; }
     const std::string& message() const { return message_; }
+    // While the main window refuses its inputs (an invalid N, a length out
+    // of range), the sheet is of a design no longer on screen: the window
+    // greys it and message() gives the main window's reason.
+    bool stale() const { return stale_; }
     // How many times the response has been computed, for the window to
     // redraw only what changed.
     long computations() const { return computations_; }
@@ -64,9 +78,12 @@ public:
 private:
     struct Key {
         long recomputes;
+        bool refused;
         ResponseRequest request;
         bool operator==(const Key& o) const {
-            return recomputes == o.recomputes && request.frequency_hz == o.request.frequency_hz &&
+            return recomputes == o.recomputes && refused == o.refused &&
+                   request.common_reference == o.request.common_reference &&
+                   request.frequency_hz == o.request.frequency_hz &&
                    request.source_angle_deg == o.request.source_angle_deg &&
                    request.panels == o.request.panels && request.speed_m_s == o.request.speed_m_s;
         }
@@ -76,9 +93,11 @@ private:
     std::optional<double> own_frequency_;
     double source_angle_deg_ = 0;
     int panels_ = 1;
+    bool common_reference_ = false;
     std::optional<Key> computed_;
     std::optional<ResponseView> view_;
     std::string message_;
+    bool stale_ = false;
     long computations_ = 0;
 };
 

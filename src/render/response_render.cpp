@@ -21,6 +21,19 @@ QImage render_response(const ResponseView& view, QSize size) {
     return image;
 }
 
+QImage greyed(const QImage& image) {
+    QImage out = image.convertToFormat(QImage::Format_RGB32);
+    for (int y = 0; y < out.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(out.scanLine(y));
+        for (int x = 0; x < out.width(); ++x) {
+            // Half way from the pixel's grey to the window's grey.
+            const int grey = (qGray(line[x]) + 200) / 2;
+            line[x] = qRgb(grey, grey, grey);
+        }
+    }
+    return out;
+}
+
 QString export_response(const ResponseView& view, QSize size, const QString& path) {
     const Result<QByteArray> bytes =
         drawing_bytes({[&] { return render_response(view, size); },

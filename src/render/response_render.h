@@ -15,6 +15,10 @@ inline constexpr QSize response_default_size{1200, 600};
 
 QImage render_response(const ResponseView& view, QSize size);
 
+// The sheet as the window shows it while the design on screen is refused:
+// in pale grey, still readable, plainly not current.
+QImage greyed(const QImage& image);
+
 // Writes PNG, SVG or PDF by the file's extension. Empty on success, else
 // "Cannot write PATH: reason" or why the format is refused.
 QString export_response(const ResponseView& view, QSize size, const QString& path);

@@ -116,8 +116,8 @@ std::vector<double> fine_arc_deg(int intervals) {
     return out;
 }
 
-std::vector<double> relative_energies(const Surface& surface, const Sound& sound,
-                                      std::span<const double> angles_deg) {
+std::vector<double> energies(const Surface& surface, const Sound& sound,
+                             std::span<const double> angles_deg) {
     const FarField field(surface, sound);
     std::vector<double> e;
     e.reserve(angles_deg.size());
@@ -125,6 +125,12 @@ std::vector<double> relative_energies(const Surface& surface, const Sound& sound
         const double p = field.pressure(a);
         e.push_back(p * p);
     }
+    return e;
+}
+
+std::vector<double> relative_energies(const Surface& surface, const Sound& sound,
+                                      std::span<const double> angles_deg) {
+    std::vector<double> e = energies(surface, sound, angles_deg);
     const double peak = e.empty() ? 0 : *std::max_element(e.begin(), e.end());
     if (peak > 0) {
         for (double& x : e) x /= peak;

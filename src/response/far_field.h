@@ -67,6 +67,11 @@ std::vector<double> iso_arc_deg();
 // -90..90 in steps of 180 / intervals degrees, for plots.
 std::vector<double> fine_arc_deg(int intervals);
 
+// |p|^2 on the arc in the model's own scale, so that two surfaces of one
+// footprint can be compared.
+std::vector<double> energies(const Surface& surface, const Sound& sound,
+                             std::span<const double> angles_deg);
+
 // |p|^2 on the arc, referred to its largest value (1 at the peak; all 0 when
 // the surface is silent everywhere on the arc).
 std::vector<double> relative_energies(const Surface& surface, const Sound& sound,

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <optional>
 
 #include "units/numtext.h"
 
@@ -43,8 +44,10 @@ Point polar_point(double angle_deg, double radius) {
     return {polar_x + radius * std::sin(a), polar_y - radius * std::cos(a)};
 }
 
+// Levels above 0 dB (a design louder somewhere than the flat panel's peak,
+// on a common reference) are cut at the outer ring; a note says by how much.
 double radius_of(double level_db) {
-    return polar_radius * std::max(0.0, 1 + level_db / polar_range_db);
+    return polar_radius * std::clamp(1 + level_db / polar_range_db, 0.0, 1.0);
 }
 
 void polar_line(Canvas& c, Point a, Point b, Rgb colour) {
@@ -108,22 +111,32 @@ std::string coefficient(double x) {
 
 void paint_polar(const ResponseView& v, Canvas& c) {
     c.text(20, 12, "Polar response at " + response_headline(v), title_size(c), colour::text);
-    legend_line(c, 40, colour::design, 2, "This design");
-    legend_line(c, 58, colour::flat, 1, "Flat panel of the same width");
-    legend_line(c, 76, colour::marker, 2, "Direction of the source");
+    if (!v.design_caption.empty()) {
+        c.text(20, 32, "Design: " + v.design_caption, label_size(c), colour::text);
+    }
+    legend_line(c, 54, colour::design, 2, "This design");
+    legend_line(c, 72, colour::flat, 1, "Flat panel of the same width");
+    legend_line(c, 90, colour::marker, 2, "Direction of the source");
     paint_polar_grid(c);
     paint_curve(c, v.plot_angles_deg, v.flat_levels_db, colour::flat, 1);
-    paint_curve(c, v.plot_angles_deg, v.levels_db, colour::design, 2);
+    paint_curve(c, v.plot_angles_deg, drawn_levels_db(v), colour::design, 2);
     paint_source(c, v.sound.source_angle_deg);
     const Diffusion& d = v.arc.diffusion;
     c.text(20, 470,
            "Diffusion coefficient d " + coefficient(d.d) + ", flat " + coefficient(d.d_flat) +
                ", normalised " + coefficient(d.d_n),
            label_size(c), colour::text);
+    const bool common = v.common_reference && v.peak_over_flat_db;
     c.text(20, 488,
            "37 receivers from -90\xC2\xB0 to 90\xC2\xB0; levels within " +
-               number_text_trimmed(polar_range_db) + " dB of each curve's peak",
+               number_text_trimmed(polar_range_db) + " dB of " +
+               (common ? "the flat panel's peak" : "each curve's peak"),
            label_size(c), colour::axis);
+    double y = 510;
+    for (const SheetNote& note : response_notes(v)) {
+        c.text(20, y, note.text, label_size(c), note.warning ? colour::marker : colour::axis);
+        y += 18;
+    }
 }
 
 // ---- the band chart ----
@@ -235,7 +248,51 @@ void paint_chart(const ResponseView& v, Canvas& c) {
     paint_band_table(v, c);
 }
 
+std::string hz_text(double hz) {
+    return number_text_trimmed(hz) + " Hz";
+}
+
+// Where the frequency of the polar plot falls off the chart, if it does.
+std::optional<SheetNote> off_chart_note(double f_hz) {
+    const double x = chart_x(f_hz);
+    if (x >= chart_left && x <= chart_right) return std::nullopt;
+    const std::string bands = hz_text(third_octave_centres_hz.front()) + " to " +
+                              hz_text(third_octave_centres_hz.back());
+    return SheetNote{"The plot's " + hz_text(f_hz) + " lies " +
+                         (x < chart_left ? "below" : "above") +
+                         " the chart, whose bands run from " + bands,
+                     true};
+}
+
+std::optional<SheetNote> common_reference_note(const ResponseView& v) {
+    if (!v.common_reference) return std::nullopt;
+    if (!v.peak_over_flat_db) {
+        return SheetNote{"The flat panel is silent here, so each curve has its own peak", true};
+    }
+    // Less than a tenth of a decibel does not show on the plot.
+    if (*v.peak_over_flat_db < 0.1) return std::nullopt;
+    return SheetNote{"This design's loudest direction is " +
+                         decimal_text(*v.peak_over_flat_db, 1) +
+                         " dB above the flat panel's peak; the plot is cut at 0 dB",
+                     true};
+}
+
 }  // namespace
+
+std::vector<SheetNote> response_notes(const ResponseView& view) {
+    std::vector<SheetNote> notes{
+        {"Far-field model: rigid wells, no edge diffraction, one plane; see Help for its limits",
+         false}};
+    const double source = view.sound.source_angle_deg;
+    if (std::abs(source) >= grazing_source_deg) {
+        notes.push_back({"Grazing source, " + number_text_trimmed(std::abs(source)) +
+                             "\xC2\xB0 from the normal: the model is at its weakest here",
+                         true});
+    }
+    if (auto note = off_chart_note(view.sound.frequency_hz)) notes.push_back(*note);
+    if (auto note = common_reference_note(view)) notes.push_back(*note);
+    return notes;
+}
 
 std::string response_headline(const ResponseView& view) {
     const std::string panels =

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "canvas/canvas.h"
 #include "canvas/rgb.h"
@@ -28,6 +29,20 @@ inline constexpr Rgb text{0, 0, 0};
 
 // The polar plot's range below the peak; quieter levels sit at the centre.
 inline constexpr double polar_range_db = 40;
+
+// A source this far from the normal or further is grazing, where the
+// far-field model without edges is at its weakest.
+inline constexpr double grazing_source_deg = 80;
+
+// A line under the polar plot: the model's limits, or something about this
+// sheet the reader must not miss (a warning, drawn in the marker's colour).
+struct SheetNote {
+    std::string text;
+    bool warning = false;
+};
+
+// The notes of a sheet, the model's limits first.
+std::vector<SheetNote> response_notes(const ResponseView& view);
 
 void paint_response_sheet(const ResponseView& view, Canvas& canvas);
 

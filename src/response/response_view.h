@@ -5,6 +5,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "response/diffusion.h"
@@ -31,7 +32,20 @@ struct ResponseView {
     ArcResponse arc;                     // the 37-point arc and its coefficients
     std::vector<BandValue> bands;
     std::optional<UsableBand> usable;  // none when the design has no usable range
+    // How far the surface's loudest direction lies above the flat
+    // reference's, in dB; none when the flat reference is silent.
+    std::optional<double> peak_over_flat_db;
+    // Both curves drawn against the flat reference's peak rather than each
+    // against its own, so that the drop at the specular angle shows.
+    bool common_reference = false;
+    // The design the surface was made from ("N 7 for 600 Hz, ..."); empty
+    // for a surface given by its wells.
+    std::string design_caption;
 };
+
+// The surface's levels as drawn: against its own peak, or against the flat
+// reference's when the view asks for a common reference.
+std::vector<double> drawn_levels_db(const ResponseView& view);
 
 Result<ResponseView> response_view(const Surface& surface, const Sound& sound,
                                    std::optional<UsableBand> usable);

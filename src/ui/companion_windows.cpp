@@ -11,7 +11,7 @@ CompanionWindows::CompanionWindows(MainWindow& main, QtHost& host)
     : main_(main),
       scorecard_(main.form(), guide_folder()),
       visualiser_(main.form(), [&main] { main.refresh(); }),
-      response_(main.form()) {
+      response_(main.form(), guide_folder()) {
     host.windows().add(Window::scorecard, &scorecard_);
     host.windows().add(Window::frontview, &visualiser_);
     host.windows().add(Window::response, &response_);

@@ -198,6 +198,8 @@ constexpr auto names = std::to_array<Row>({
     {Control::response_close_button, "cmd_close"},
     {Control::response_status, "lbl_response"},
     {Control::response_picture, "pic_response"},
+    {Control::response_common_reference, "chk_commonreference"},
+    {Control::response_help_button, "cmd_help"},
     {Control::panel_2d_item, "mnu_2d"},
     {Control::units_item, "mnu_units"},
     {Control::about_item, "mnuabout"},

@@ -201,6 +201,8 @@ enum class Control {
     response_close_button,
     response_status,
     response_picture,
+    response_common_reference,
+    response_help_button,
     panel_2d_item,
     units_item,
     about_item,

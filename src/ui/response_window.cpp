@@ -1,6 +1,7 @@
 #include "ui/response_window.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QDir>
@@ -45,8 +46,11 @@ QLabel* caption_for(QWidget* parent, const char* text, QWidget* buddy) {
 
 }  // namespace
 
-ResponseWindow::ResponseWindow(MainForm& main)
-    : QWidget(nullptr, Qt::Window), main_(main), response_(main) {
+ResponseWindow::ResponseWindow(MainForm& main, std::filesystem::path guide_folder)
+    : QWidget(nullptr, Qt::Window),
+      main_(main),
+      guide_folder_(std::move(guide_folder)),
+      response_(main) {
     name_control(*this, Control::response_window);
     setWindowTitle(qs(response_title));
     auto* layout = new QVBoxLayout(this);
@@ -85,8 +89,13 @@ void ResponseWindow::build_inputs(QWidget* row) {
     panels_ = new QSpinBox(row);
     name_control(*panels_, Control::response_panels);
     panels_->setRange(1, max_panels);
+    common_reference_ = new QCheckBox(QStringLiteral("Co&mmon reference"), row);
+    name_control(*common_reference_, Control::response_common_reference);
+    common_reference_->setToolTip(
+        QStringLiteral("Both curves against the flat panel's peak, so the specular drop shows"));
     copy_ = button(row, "&Copy", Control::response_copy_button);
     export_ = button(row, "&Export...", Control::response_export_button);
+    QPushButton* help = button(row, "&Help", Control::response_help_button);
     QPushButton* close = button(row, "C&lose", Control::response_close_button);
 
     h->addWidget(caption_for(row, "&Frequency", frequency_));
@@ -98,9 +107,12 @@ void ResponseWindow::build_inputs(QWidget* row) {
     h->addSpacing(16);
     h->addWidget(caption_for(row, "&Panels side by side", panels_));
     h->addWidget(panels_);
+    h->addSpacing(16);
+    h->addWidget(common_reference_);
     h->addStretch(1);
     h->addWidget(copy_);
     h->addWidget(export_);
+    h->addWidget(help);
     h->addWidget(close);
 
     const auto changed = [this] { inputs_changed(); };
@@ -110,18 +122,22 @@ void ResponseWindow::build_inputs(QWidget* row) {
     });
     connect(source_angle_, &QDoubleSpinBox::valueChanged, this, changed);
     connect(panels_, &QSpinBox::valueChanged, this, changed);
+    connect(common_reference_, &QCheckBox::toggled, this, changed);
     connect(design_frequency_, &QPushButton::clicked, this, [this] {
         response_.follow_design_frequency();
         refresh();
     });
     connect(copy_, &QPushButton::clicked, this, [this] { copy_to_clipboard(); });
     connect(export_, &QPushButton::clicked, this, [this] { export_to_file(); });
+    connect(help, &QPushButton::clicked, this,
+            [this] { open_response_help(main_, guide_folder_); });
     connect(close, &QPushButton::clicked, this, [this] { close_response(main_); });
 }
 
 void ResponseWindow::inputs_changed() {
     response_.set_source_angle(source_angle_->value());
     response_.set_panels(panels_->value());
+    response_.set_common_reference(common_reference_->isChecked());
     refresh();
 }
 
@@ -137,7 +153,8 @@ void ResponseWindow::refresh() {
         frequency_->setValue(response_.frequency_hz());
     }
     design_frequency_->setEnabled(!response_.follows_design_frequency());
-    const bool shown = response_.view() != nullptr;
+    // A sheet of a design no longer on screen is not offered as current.
+    const bool shown = response_.view() != nullptr && !response_.stale();
     copy_->setEnabled(shown);
     export_->setEnabled(shown);
     status_->setText(qs(response_.message()));
@@ -156,12 +173,13 @@ void ResponseWindow::redraw() {
         picture_->set_image(blank);
         return;
     }
-    picture_->set_image(render_response(*view, picture_->size()));
+    const QImage sheet = render_response(*view, picture_->size());
+    picture_->set_image(response_.stale() ? greyed(sheet) : sheet);
 }
 
 void ResponseWindow::copy_to_clipboard() {
     const ResponseView* view = response_.view();
-    if (view == nullptr) return;
+    if (view == nullptr || response_.stale()) return;
     QClipboard* clipboard = QApplication::clipboard();
     clipboard->clear();
     clipboard->setImage(render_response(*view, response_default_size));
@@ -169,7 +187,7 @@ void ResponseWindow::copy_to_clipboard() {
 
 void ResponseWindow::export_to_file() {
     const ResponseView* view = response_.view();
-    if (view == nullptr) return;
+    if (view == nullptr || response_.stale()) return;
     QString chosen_filter;
     QString path = QFileDialog::getSaveFileName(this, qs(export_caption),
                                                 QDir::home().filePath(qs(export_default_name)),

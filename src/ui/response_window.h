@@ -5,9 +5,12 @@
 
 #include <QWidget>
 
+#include <filesystem>
+
 #include "forms/main_form.h"
 #include "forms/response_form.h"
 
+class QCheckBox;
 class QDoubleSpinBox;
 class QLabel;
 class QPushButton;
@@ -19,7 +22,7 @@ class PictureView;
 
 class ResponseWindow final : public QWidget {
 public:
-    explicit ResponseWindow(MainForm& main);
+    ResponseWindow(MainForm& main, std::filesystem::path guide_folder);
 
     // Brings the inputs and the picture up to date; nothing while hidden.
     void refresh();
@@ -40,11 +43,13 @@ private:
     void redraw();
 
     MainForm& main_;
+    std::filesystem::path guide_folder_;
     ResponseForm response_;
     QDoubleSpinBox* frequency_ = nullptr;
     QPushButton* design_frequency_ = nullptr;
     QDoubleSpinBox* source_angle_ = nullptr;
     QSpinBox* panels_ = nullptr;
+    QCheckBox* common_reference_ = nullptr;
     QPushButton* copy_ = nullptr;
     QPushButton* export_ = nullptr;
     QLabel* status_ = nullptr;

@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <filesystem>
+#include <string>
+#include <vector>
 
 #include "fake_host.h"
 #include "forms/main_form.h"
@@ -114,6 +117,81 @@ TEST_F(ResponseFormTest, ADesignNoEntryCanMakeIsRefusedWithTheAnalysisMessage) {
     response.refresh();
     EXPECT_EQ(response.view(), nullptr);
     EXPECT_EQ(response.message(), lobe_design_error_text);
+}
+
+TEST_F(ResponseFormTest, AnInputTheMainWindowRefusesMakesTheSheetStaleWithItsReason) {
+    struct Row {
+        const char* name;
+        Field field;
+        const char* refused;
+        const char* reason;
+    };
+    const Row rows[] = {
+        {"N not prime", Field::well_count, "8",
+         "Number of wells must be a prime number between 3 and 101"},
+        {"N too small", Field::well_count, "2", "Minimum panel order is 3"},
+        {"N too large", Field::well_count, "103", "Maximum panel order is 101"},
+        {"frequency out of range", Field::design_frequency, "30000", nullptr},
+        {"fins out of range", Field::fin_width, "5000", nullptr},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const std::string good = form.field_text(row.field);
+        response.refresh();
+        ASSERT_FALSE(response.stale());
+
+        form.set_field_text(row.field, row.refused);
+        response.refresh();
+        EXPECT_TRUE(response.stale());
+        ASSERT_FALSE(form.status_text().empty());
+        EXPECT_EQ(response.message(), form.status_text());
+        if (row.reason != nullptr) {
+            EXPECT_EQ(response.message(), row.reason);
+        }
+        // Still the design the sheet was drawn from, greyed by the window.
+        ASSERT_NE(response.view(), nullptr);
+        EXPECT_TRUE(response.view()->design_caption.starts_with("N 7 for 500 Hz")) <<
+            response.view()->design_caption;
+        // The window's own inputs still take, and the sheet stays stale.
+        response.set_panels(2);
+        response.refresh();
+        EXPECT_TRUE(response.stale());
+        EXPECT_EQ(response.view()->panels, 2);
+        response.set_panels(1);
+
+        form.set_field_text(row.field, good);
+        response.refresh();
+        EXPECT_FALSE(response.stale());
+        EXPECT_EQ(response.message(), "");
+    }
+}
+
+TEST_F(ResponseFormTest, TheSheetNamesTheDesignInTheUnitsInForce) {
+    response.set_panels(3);
+    response.refresh();
+    EXPECT_EQ(response.view()->design_caption, "N 7 for 500 Hz, wells 50 mm, fins 5 mm");
+    EXPECT_EQ(response.view()->panels, 3);
+
+    host.in_dialog = [&](Window) {
+        form.units_form().select(UnitMode::inches);
+        form.units_form().confirm();
+    };
+    form.open_units();
+    host.in_dialog = nullptr;
+    form.set_field_text(Field::well_count, "11");
+    response.refresh();
+    // Lengths as the fields show them, with no millimetres left over.
+    const std::string caption = response.view()->design_caption;
+    EXPECT_EQ(caption, "N 11 for 500 Hz, wells " + form.field_text(Field::well_width) +
+                           ", fins " + form.field_text(Field::fin_width));
+    EXPECT_EQ(caption.find("mm"), std::string::npos);
+}
+
+TEST_F(ResponseFormTest, HelpOpensTheGuidePageOnTheResponse) {
+    open_response_help(form, "/opt/welkin/guide");
+    EXPECT_EQ(host.opened, std::vector<std::string>{"/opt/welkin/guide/polar-response.html"});
+    EXPECT_TRUE(std::filesystem::exists(std::filesystem::path(WELKIN_GUIDE_SOURCE) /
+                                        "polar-response.html"));
 }
 
 TEST(ResponseFormBeforeAnyRecompute, ShowsNothing) {

@@ -14,6 +14,7 @@
 #include "panel1d/test_designs.h"
 #include "response/diffusion.h"
 #include "response/far_field.h"
+#include "response/response_view.h"
 #include "response/surface.h"
 
 namespace welkin {
@@ -189,6 +190,44 @@ TEST(ResponseProperties, TheDesignIsLaidOutAsDrawn) {
     }
     EXPECT_TRUE(flat_of(s).wells.empty());
     EXPECT_DOUBLE_EQ(flat_of(s).period_mm, 385);
+}
+
+TEST(ResponseProperties, OnACommonReferenceTheSpecularDropIsTheGaussSum) {
+    // A quadratic residue panel without fins, at its design frequency and
+    // with the source on the normal: each well turns the sound by
+    // 2 pi (n^2 mod N) / N, and the sum of those N phases has magnitude
+    // sqrt(N), so straight back the panel returns N w^2 of the flat
+    // footprint's (N w)^2, whatever the number of periods.
+    struct Row {
+        const char* name;
+        int n;
+        int periods;
+    };
+    const Row rows[] = {{"N 7, one period", 7, 1},
+                        {"N 7, four periods", 7, 4},
+                        {"N 11, one period", 11, 1},
+                        {"N 13, three periods", 13, 3}};
+    constexpr double wavelength_mm = 344;  // 1000 Hz at 344 m/s
+    for (const Row& row : rows) {
+        std::vector<double> depths;
+        for (int i = 0; i < row.n; ++i) {
+            depths.push_back((i * i % row.n) * wavelength_mm / (2.0 * row.n));
+        }
+        const Surface surface = surface_of_depths(depths, 40, 0, row.periods);
+        const Result<ResponseView> computed =
+            response_view(surface, {1000, 0, 344}, std::nullopt);
+        ASSERT_TRUE(computed) << row.name;
+        ResponseView view = *computed;
+        view.common_reference = true;
+        const std::vector<double> drawn = drawn_levels_db(view);
+        const std::size_t normal = drawn.size() / 2;
+        ASSERT_EQ(view.plot_angles_deg[normal], 0) << row.name;
+        EXPECT_NEAR(drawn[normal], -10 * std::log10(row.n), 1e-6) << row.name;
+        // Each curve against its own peak, the flat panel is loudest there.
+        EXPECT_NEAR(view.flat_levels_db[normal], 0, 1e-9) << row.name;
+        view.common_reference = false;
+        EXPECT_EQ(drawn_levels_db(view), view.levels_db) << row.name;
+    }
 }
 
 TEST(ResponseProperties, RefusesWhatItCannotEvaluate) {

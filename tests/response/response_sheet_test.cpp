@@ -6,6 +6,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <optional>
+#include <vector>
+
 #include "canvas/recording_canvas.h"
 
 namespace welkin {
@@ -116,6 +120,105 @@ TEST(ResponseSheet, TextsNameTheSoundAndTheCoefficients) {
     EXPECT_TRUE(c2.of_kind(OpKind::fill_box, colour::usable).empty());
     for (const CanvasOp& op : c2.of_kind(OpKind::line, colour::marker)) {
         EXPECT_FALSE(op.y1 == 110 && op.y2 == 420) << op;
+    }
+}
+
+TEST(ResponseSheet, CommonReferenceLowersTheDesignByItsPeakBelowTheFlat) {
+    ResponseView v = hand_made_view();
+    v.peak_over_flat_db = -10;
+    RecordingCanvas own(1200, 600);
+    paint_response_sheet(v, own);
+    // Each curve against its own peak: the design's 0 dB reaches the ring.
+    EXPECT_TRUE(own.find(line(300, 440, 300, 180, colour::design, 2), 1e-9));
+
+    v.common_reference = true;
+    RecordingCanvas common(1200, 600);
+    paint_response_sheet(v, common);
+    // 10 dB under the flat panel's peak: a quarter of the way in, radius 195.
+    EXPECT_TRUE(common.find(line(300, 440, 300, 245, colour::design, 2), 1e-9));
+    EXPECT_FALSE(common.find(line(300, 440, 300, 180, colour::design, 2), 1e-9));
+    // The flat reference is unchanged.
+    EXPECT_TRUE(common.find(line(300, 180, 300, 440, colour::flat, 1), 1e-9));
+
+    // Louder than the flat panel somewhere: cut at the ring, and said so.
+    v.peak_over_flat_db = 3;
+    RecordingCanvas louder(1200, 600);
+    paint_response_sheet(v, louder);
+    EXPECT_TRUE(louder.find(line(300, 440, 300, 180, colour::design, 2), 1e-9));
+}
+
+TEST(ResponseSheet, NamesTheDesignUnderTheHeadline) {
+    ResponseView v = hand_made_view();
+    v.design_caption = "N 7 for 600 Hz, wells 80 mm, fins 3 mm";
+    RecordingCanvas c(1200, 600);
+    paint_response_sheet(v, c);
+    EXPECT_TRUE(c.find(text(20, 32, "Design: N 7 for 600 Hz, wells 80 mm, fins 3 mm")));
+}
+
+bool mentions(const std::vector<SheetNote>& notes, std::string_view words, bool warning) {
+    return std::any_of(notes.begin(), notes.end(), [&](const SheetNote& n) {
+        return n.text.find(words) != std::string::npos && n.warning == warning;
+    });
+}
+
+TEST(ResponseSheet, NotesSayWhatTheReaderMustNotMiss) {
+    struct Row {
+        const char* name;
+        double frequency_hz;
+        double source_deg;
+        bool common;
+        std::optional<double> peak_over_flat_db;
+        std::vector<const char*> warnings;  // words each expected warning holds
+    };
+    // The chart's bands are 100 Hz to 5000 Hz, each a tenth of a decade wide,
+    // so it ends half a band beyond them: 89.1 Hz and 5623 Hz.
+    const Row rows[] = {
+        {"broadside, in the chart", 1000, 0, false, -8, {}},
+        {"steep but not grazing", 1000, 79.9, false, -8, {}},
+        {"grazing from the right", 1000, 80, false, -8, {"Grazing source, 80\xC2\xB0"}},
+        {"grazing from the left", 1000, -90, false, -8, {"Grazing source, 90\xC2\xB0"}},
+        {"half a band under 100 Hz", 89.5, 0, false, -8, {}},
+        {"below the chart", 85, 0, false, -8, {"85 Hz lies below the chart"}},
+        {"above the chart", 6000, 0, false, -8, {"6000 Hz lies above the chart"}},
+        {"louder than flat, own peaks", 1000, 0, false, 2.5, {}},
+        {"louder than flat, common", 1000, 0, true, 2.5, {"2.5 dB above the flat panel's peak"}},
+        {"a hair louder, common", 1000, 0, true, 0.04, {}},
+        {"flat silent, common", 1000, 0, true, std::nullopt, {"flat panel is silent"}},
+        {"everything at once", 20000, -85, true, 4,
+         {"Grazing", "above the chart", "4.0 dB above"}},
+    };
+    for (const Row& row : rows) {
+        ResponseView v = hand_made_view();
+        v.sound.frequency_hz = row.frequency_hz;
+        v.sound.source_angle_deg = row.source_deg;
+        v.common_reference = row.common;
+        v.peak_over_flat_db = row.peak_over_flat_db;
+        const std::vector<SheetNote> notes = response_notes(v);
+        ASSERT_FALSE(notes.empty()) << row.name;
+        EXPECT_TRUE(mentions({notes.front()}, "no edge diffraction", false)) << row.name;
+        EXPECT_EQ(notes.size(), row.warnings.size() + 1) << row.name;
+        for (const char* words : row.warnings) {
+            EXPECT_TRUE(mentions(notes, words, true)) << row.name << ": " << words;
+        }
+    }
+}
+
+TEST(ResponseSheet, NotesAreWrittenUnderThePlotWarningsInRed) {
+    ResponseView v = hand_made_view();
+    v.sound.source_angle_deg = 85;
+    v.sound.frequency_hz = 50;
+    RecordingCanvas c(1200, 600);
+    paint_response_sheet(v, c);
+    std::vector<std::string> warnings;
+    for (const CanvasOp& op : c.of_kind(OpKind::text, colour::marker)) warnings.push_back(op.text);
+    ASSERT_EQ(warnings.size(), 2u);
+    EXPECT_TRUE(warnings[0].starts_with("Grazing source"));
+    EXPECT_TRUE(warnings[1].starts_with("The plot's 50 Hz"));
+    // Every note stays on the sheet, left of the band table.
+    for (const CanvasOp& op : c.of_kind(OpKind::text)) {
+        if (op.x1 < 300 && op.y1 > 500) {
+            EXPECT_LT(op.y1 + 14, 600) << op.text;
+        }
     }
 }
 

@@ -1,6 +1,7 @@
 // The polar response window wired to the main window: opened from the Lobes
 // menu, following the design, its inputs, Close and minimising.
 #include <QActionGroup>
+#include <QCheckBox>
 #include <QDoubleSpinBox>
 #include <QLabel>
 #include <QMenu>
@@ -35,6 +36,18 @@ int inked_pixels(const QImage& image) {
         }
     }
     return inked;
+}
+
+// Pixels with any colour in them; a greyed sheet has none.
+int coloured_pixels(const QImage& image) {
+    int coloured = 0;
+    for (int y = 0; y < image.height(); y += 2) {
+        for (int x = 0; x < image.width(); x += 2) {
+            const QRgb p = image.pixel(x, y);
+            if (qRed(p) != qGreen(p) || qGreen(p) != qBlue(p)) ++coloured;
+        }
+    }
+    return coloured;
 }
 
 }  // namespace
@@ -118,6 +131,45 @@ private slots:
         QVERIFY(!child<QPushButton>(response(p), "cmd_export")->isEnabled());
         QVERIFY(!response(p).image().isNull());
         QCOMPARE(inked_pixels(response(p).image()), 0);
+    }
+
+    void an_invalid_n_greys_the_sheet_with_the_reason() {
+        Program p;
+        DialogWatch watch;
+        open_response(p);
+        QVERIFY(coloured_pixels(response(p).image()) > 100);
+        auto* status = child<QLabel>(response(p), "lbl_response");
+        QVERIFY(!status->isVisible());
+
+        type_into(field(p.window, "Text1"), QStringLiteral("8"));
+        settle();
+        QVERIFY(status->isVisible());
+        QCOMPARE(status->text(),
+                 QStringLiteral("Number of wells must be a prime number between 3 and 101"));
+        QCOMPARE(coloured_pixels(response(p).image()), 0);
+        QVERIFY(inked_pixels(response(p).image()) > 100);  // greyed, not wiped
+        QVERIFY(!child<QPushButton>(response(p), "cmd_copy")->isEnabled());
+        QVERIFY(!child<QPushButton>(response(p), "cmd_export")->isEnabled());
+
+        type_into(field(p.window, "Text1"), QStringLiteral("11"));
+        settle();
+        QVERIFY(!status->isVisible());
+        QVERIFY(coloured_pixels(response(p).image()) > 100);
+        QVERIFY(child<QPushButton>(response(p), "cmd_copy")->isEnabled());
+        QCOMPARE(watch.unexpected(), QStringList());
+    }
+
+    void common_reference_and_help_are_offered() {
+        Program p;
+        open_response(p);
+        auto* common = child<QCheckBox>(response(p), "chk_commonreference");
+        QVERIFY(!common->isChecked());
+        QVERIFY(!response(p).form().view()->common_reference);
+        QTest::mouseClick(common, Qt::LeftButton);
+        settle();
+        QVERIFY(response(p).form().view()->common_reference);
+        auto* help = child<QPushButton>(response(p), "cmd_help");
+        QVERIFY(help->isVisible() && help->isEnabled());
     }
 
     void close_stays_closed_through_minimise_and_restore() {
