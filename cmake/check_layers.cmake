@@ -13,7 +13,7 @@ set(welkin_layers
     "core panel2d lobes response"
     "panel1d"
     "compare"
-    "reports persist"
+    "reports persist build"
     "forms"
     "render"
     "ui"

@@ -6,6 +6,7 @@
 #include <string>
 #include <utility>
 
+#include "app/cli_build.h"
 #include "app/cli_commands.h"
 #include "app/cli_compare.h"
 #include "app/cli_response.h"
@@ -30,6 +31,7 @@ namespace {
 
 using welkin::Cli;
 using welkin::exit_refused;
+using welkin::read_offsets;
 using welkin::Picture;
 using welkin::requested_size;
 using welkin::start_with;
@@ -132,22 +134,6 @@ int run_report1d(const Cli& cli, const QString& project) {
     welkin::MainForm form(host);
     if (!start_with(form, project)) return exit_refused;
     return write_output(cli, welkin::report_1d_text(form));
-}
-
-// The 2D grid's offsets from --left and --pull, centred when not given;
-// false when one is not a whole number.
-bool read_offsets(const Cli& cli, int n, welkin::Offsets2d& offsets) {
-    offsets = welkin::centred_offsets(n);
-    for (auto [option, field] :
-         {std::pair{&cli.left, &offsets.left_shift}, std::pair{&cli.pull, &offsets.pull}}) {
-        if (!cli.parser.isSet(*option)) continue;
-        bool ok = false;
-        const long long value = cli.parser.value(*option).toLongLong(&ok);
-        if (!ok) return false;
-        // The grid repeats every N wells; the window keeps each offset within one turn.
-        *field = static_cast<int>(((value % n) + n) % n);
-    }
-    return true;
 }
 
 int run_report2d(const Cli& cli, const QString& project) {
@@ -330,6 +316,9 @@ int main(int argc, char** argv) {
     if (command == QLatin1String("compare") &&
         cli.only({&cli.source_angle, &cli.freq, &cli.bands, &cli.json, &cli.csv})) {
         return welkin::run_compare(cli, args.mid(1));
+    }
+    if (command == QLatin1String("build") && args.size() <= 2 && welkin::only_build_options(cli)) {
+        return welkin::run_build(cli, args.value(1));
     }
     return cli.usage_error(command.isEmpty() ? QString()
                                              : QStringLiteral("wrong use of \"%1\"").arg(command));

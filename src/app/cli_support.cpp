@@ -3,7 +3,9 @@
 #include <QRegularExpression>
 #include <iostream>
 #include <string>
+#include <utility>
 
+#include "forms/report_files.h"
 #include "forms/startup.h"
 #include "persist/project_file.h"
 #include "units/numtext.h"
@@ -66,7 +68,16 @@ constexpr const char* commands_help =
     "      two to four designs side by side: inputs, widths, usable range and\n"
     "      ratings at the source angle, d_n at F (default each design frequency)\n"
     "      and its mean over the bands, best values marked; --json holds each\n"
-    "      design's summary, lobes and response objects\n";
+    "      design's summary, lobes and response objects\n"
+    "  build [PROJECT] [--2d [--left L] [--pull P]] [--height MM] [--kerf MM]\n"
+    "        [--construction blocks|fins] [--stock LxWxT] [--stick LxWxT]\n"
+    "        [--material NAME|--density KG_M3] [--spare PCT] [--paper a4|letter]\n"
+    "        [--parts-csv F] [--plan-csv F] [--sheet F.pdf] [--svg F] [--dxf F]\n"
+    "        [--3mf F] [--stl F] [--json]\n"
+    "      the build plan of the 1D panel (or the 2D panel, centred unless\n"
+    "      offsets are given): parts, cutting plan, weight and what to buy,\n"
+    "      as text or JSON, and the workshop files asked for; nothing is\n"
+    "      written when the plan is refused\n";
 
 bool picture_size_allowed(QSize size) {
     // Bigger pictures take minutes and gigabytes, and no viewer shows them.
@@ -97,9 +108,11 @@ Cli::Cli() {
     parser.addOptions({well_depths, invert, no_color, no_numbers, dimensions, no_depth_lines});
     parser.addOptions(
         {freq, source_angle, panels, speed, bands, depths, well_width, fin_width});
+    parser.addOptions({two_d, height, kerf, construction, stock, stick, material, density, spare,
+                       paper, parts_csv, plan_csv, sheet, svg, dxf, three_mf, stl});
     parser.addPositionalArgument(
         "command",
-        "summary, convert, format, render, report1d, report2d, lobes, response or compare");
+        "summary, convert, format, render, report1d, report2d, lobes, response, compare or build");
 }
 
 int Cli::usage_error(const QString& why) const {
@@ -136,6 +149,20 @@ std::optional<double> strict_number(const QString& text) {
         QStringLiteral("^\\s*[-+]?([0-9]+\\.?[0-9]*|\\.[0-9]+)\\s*$"));
     if (!number.match(text).hasMatch()) return std::nullopt;
     return text_value(text.toStdString());
+}
+
+bool read_offsets(const Cli& cli, int n, Offsets2d& offsets) {
+    offsets = centred_offsets(n);
+    for (auto [option, field] :
+         {std::pair{&cli.left, &offsets.left_shift}, std::pair{&cli.pull, &offsets.pull}}) {
+        if (!cli.parser.isSet(*option)) continue;
+        bool ok = false;
+        const long long value = cli.parser.value(*option).toLongLong(&ok);
+        if (!ok) return false;
+        // The grid repeats every N wells; the window keeps each offset within one turn.
+        *field = static_cast<int>(((value % n) + n) % n);
+    }
+    return true;
 }
 
 bool start_with(MainForm& form, const QString& project) {

@@ -9,6 +9,7 @@
 #include <optional>
 
 #include "forms/main_form.h"
+#include "panel2d/grid.h"
 #include "units/result.h"
 
 namespace welkin {
@@ -43,6 +44,25 @@ struct Cli {
     QCommandLineOption well_width{"well-width", "Well width in mm, with --depths.", "MM"};
     QCommandLineOption fin_width{"fin-width", "Fin width in mm, with --depths (default 0).",
                                  "MM"};
+    QCommandLineOption two_d{"2d", "Build the 2D panel."};
+    QCommandLineOption height{"height", "1D panel height (well length) in mm.", "MM"};
+    QCommandLineOption kerf{"kerf", "Saw kerf in mm.", "MM"};
+    QCommandLineOption construction{"construction", "blocks, or fins with well bottoms.",
+                                    "HOW"};
+    QCommandLineOption stock{"stock", "Boards for fins and bottoms: LxWxT in mm.", "LxWxT"};
+    QCommandLineOption stick{"stick", "Sticks for blocks: LxWxT in mm.", "LxWxT"};
+    QCommandLineOption material{"material", "Material from the 2D report's table.", "NAME"};
+    QCommandLineOption density{"density", "Material density in kg/m3.", "KG_M3"};
+    QCommandLineOption spare{"spare", "Spare stock to buy, in percent.", "PCT"};
+    QCommandLineOption paper{"paper", "Build sheet paper: a4 or letter (default by locale).",
+                             "SIZE"};
+    QCommandLineOption parts_csv{"parts-csv", "Write the parts list as CSV.", "FILE"};
+    QCommandLineOption plan_csv{"plan-csv", "Write the cutting plan as CSV.", "FILE"};
+    QCommandLineOption sheet{"sheet", "Write the build sheet (PDF).", "FILE"};
+    QCommandLineOption svg{"svg", "Write the cut outlines as SVG.", "FILE"};
+    QCommandLineOption dxf{"dxf", "Write the cut outlines as DXF.", "FILE"};
+    QCommandLineOption three_mf{"3mf", "Write the assembled panel as 3MF.", "FILE"};
+    QCommandLineOption stl{"stl", "Write the assembled panel as binary STL.", "FILE"};
 
     Cli();
     // The usage on standard error, after why when there is a why; exit_usage.
@@ -58,6 +78,10 @@ Result<std::optional<QSize>> requested_size(const Cli& cli);
 // A number option's value as the program reads a number field, but only
 // when the whole text is one number: "30abc", "nan", "0x1E" and "" are not.
 std::optional<double> strict_number(const QString& text);
+
+// The 2D grid's offsets from --left and --pull, centred when not given;
+// false when one is not a whole number.
+bool read_offsets(const Cli& cli, int n, Offsets2d& offsets);
 
 // Starts from the factory settings and, given a project, loads it as the
 // desktop program's command line does. On failure the reason is on stderr.

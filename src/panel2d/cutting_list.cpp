@@ -10,13 +10,7 @@ namespace {
 
 constexpr double cubic_feet_per_cubic_metre = 35.3146667;
 
-struct Density {
-    std::string_view material;
-    double kg_per_m3;
-    double lbs_per_m3;  // kg x 2.2, kept as the program has always written the products
-};
-
-constexpr std::array<Density, material_count> densities = {{
+constexpr std::array<MaterialDensity, material_count> densities = {{
     {"Hoop pine ply ", 550, 1210},
     {"MDF ", 700, 1540},
     {"Cedar ", 380, 836},
@@ -83,6 +77,10 @@ double volume_m3(const CuttingList2d& list, int n, const PanelLengths2d& lengths
 
 }  // namespace
 
+const std::array<MaterialDensity, material_count>& material_densities() {
+    return densities;
+}
+
 int listed_order(const Grid2d& g) {
     return g.n >= 1 && g.n <= max_well_count ? g.n : 0;
 }
@@ -94,7 +92,7 @@ CuttingList2d cutting_list_2d(const Grid2d& g, const Offsets2d& o, const PanelLe
     list.volume_m3 = volume_m3(list, g.n, lengths);
     list.volume_ft3 = list.volume_m3 * cubic_feet_per_cubic_metre;
     for (std::size_t i = 0; i < material_count; ++i) {
-        const Density& d = densities[i];
+        const MaterialDensity& d = densities[i];
         list.weights[i] = {d.material, list.volume_m3 * d.kg_per_m3, list.volume_m3 * d.lbs_per_m3};
     }
     return list;

@@ -36,6 +36,15 @@ struct MaterialWeight {
 
 inline constexpr std::size_t material_count = 17;
 
+struct MaterialDensity {
+    std::string_view material;  // as the report writes it, with a blank before the weight
+    double kg_per_m3;
+    double lbs_per_m3;  // kg x 2.2, kept as the program has always written the products
+};
+
+// The report's materials, in its order.
+const std::array<MaterialDensity, material_count>& material_densities();
+
 struct CuttingList2d {
     // Solid build. Cells per block height in depth units (index 0 holds the
     // empty wells), for heights 0 .. N-1.
