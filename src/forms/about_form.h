@@ -16,6 +16,9 @@ inline constexpr std::string_view about_title = "About Welkin";
 inline constexpr std::string_view about_description =
     "A calculator for quadratic residue diffusers: well depths and widths, the usable "
     "frequency range, 2D panels, diffusion lobes and cutting lists.";
+inline constexpr std::string_view about_licence =
+    "Copyright \u00a9 2026 The Welkin authors. Free software under the MIT (Expat) licence, "
+    "without warranty.";
 inline constexpr std::string_view system_info_unavailable =
     "System Information Is Unavailable At This Time";
 

@@ -11,8 +11,14 @@ std::string help_target(HelpPage page, const std::filesystem::path& guide_folder
     return (guide_folder / help_links[0].guide_file).string();
 }
 
+std::string unopened_page_message(const std::string& target) {
+    return "Welkin could not open " + target +
+           ": no program on this desktop is set to show it. Please open it in a web browser.";
+}
+
 void open_help(Host& host, HelpPage page, const std::filesystem::path& guide_folder) {
-    host.open_with_shell(help_target(page, guide_folder));
+    const std::string target = help_target(page, guide_folder);
+    if (!host.open_with_shell(target)) host.message_box(unopened_page_message(target), "");
 }
 
 }  // namespace welkin

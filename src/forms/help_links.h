@@ -28,7 +28,7 @@ enum class HelpPage {
 
 struct HelpLink {
     HelpPage page;
-    std::string_view guide_file;  // in the guide folder
+    std::string_view guide_file;  // in the guide folder, with "#section" to open at one
     std::string_view address;     // web page or mailto:, empty when there is none
 };
 
@@ -39,8 +39,8 @@ inline constexpr std::array<HelpLink, 11> help_links = {{
     {HelpPage::period_width, "period-width.html", ""},
     {HelpPage::viscous_limit, "viscous-limit.html", ""},
     {HelpPage::plate_frequency, "plate-frequency.html", ""},
-    {HelpPage::true_diffusion, "usable-range.html", ""},
-    {HelpPage::product, "index.html", ""},
+    {HelpPage::true_diffusion, "usable-range.html#true-diffusion", ""},
+    {HelpPage::product, "about.html", ""},
     {HelpPage::help, "help.html", ""},
     {HelpPage::donation, "support.html", ""},
     {HelpPage::forum, "community.html", ""},
@@ -51,7 +51,11 @@ inline constexpr std::array<HelpLink, 11> help_links = {{
 // The address a link opens: its configured address, or its guide page.
 std::string help_target(HelpPage page, const std::filesystem::path& guide_folder);
 
-// Opens the page through the shell.
+// Opens the page through the shell; when the desktop has nothing to open it
+// with, says so, naming the page, so that the user can open it by hand.
 void open_help(Host& host, HelpPage page, const std::filesystem::path& guide_folder);
+
+// "Welkin could not open <target>: ..."
+std::string unopened_page_message(const std::string& target);
 
 }  // namespace welkin

@@ -52,8 +52,10 @@ public:
     virtual void copy_picture(Picture picture) = 0;
     // The same for one of the 2D window's pictures.
     virtual void copy_picture_2d(Picture2d picture) = 0;
-    // Open a file or a web page with the user's default application.
-    virtual void open_with_shell(const std::string& path_or_address) = 0;
+    // Open a file (a path, which may end in "#section") or a web page with
+    // the user's default application. False when the desktop has no
+    // program to open it with.
+    virtual bool open_with_shell(const std::string& path_or_address) = 0;
     // Print a window as it is shown, on the default printer.
     virtual void print_window(Window window) = 0;
     // Show or hide a modeless window.
@@ -73,7 +75,7 @@ public:
     void focus_field(Field) override {}
     void copy_picture(Picture) override {}
     void copy_picture_2d(Picture2d) override {}
-    void open_with_shell(const std::string&) override {}
+    bool open_with_shell(const std::string&) override { return true; }
     void print_window(Window) override {}
     void show_window(Window, bool) override {}
     void show_modal(Window) override {}

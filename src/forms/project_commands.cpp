@@ -15,6 +15,11 @@ void open_project_from_dialog(MainForm& form) {
     dialogs.begin(FileDialog::open);
     form.host().show_modal(Window::open_project);
     if (dialogs.chosen_path().empty()) return;
+    // The file may have gone since the dialog looked; still nothing is reset for it.
+    if (const auto refusal = open_refusal(dialogs.chosen_path())) {
+        form.host().message_box(*refusal, "");
+        return;
+    }
     // The title shows the name as it was typed.
     open_project(form, dialogs.chosen_path(), dialogs.file_name(FileDialog::open));
     form.recompute();

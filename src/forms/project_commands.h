@@ -8,8 +8,10 @@
 
 namespace welkin {
 
-// Loads the project chosen in the open dialog, or the defaults with a
-// message when it cannot be read, then recomputes. Cancel loads nothing.
+// Loads the project chosen in the open dialog, then recomputes. A file that
+// cannot be read is refused with the reason and changes nothing; one that
+// is read but is no complete project gives a message and the defaults.
+// Cancel loads nothing.
 void open_project_from_dialog(MainForm& form);
 
 // Writes the design to the file chosen in the save dialog. A file that

@@ -7,6 +7,7 @@
 
 #include "forms/host.h"
 #include "forms/main_form.h"
+#include "persist/file_io.h"
 
 namespace welkin {
 
@@ -16,6 +17,8 @@ namespace fs = std::filesystem;
 
 constexpr std::string_view msg_bad_file_name = "Bad file name";
 constexpr std::string_view msg_cannot_create = "Unable to Create Directory ";
+constexpr std::string_view msg_cannot_open_start = "Project ";
+constexpr std::string_view msg_cannot_open_middle = " cannot be opened: ";
 constexpr std::string_view new_folder_question_start = "Create new folder below ";
 constexpr std::string_view new_folder_question_end = " ?";
 // A folder name may hold none of these, nor a backspace.
@@ -98,19 +101,44 @@ void ProjectDialogs::choose_folder(FileDialog dialog, const std::string& folder)
     if (is_folder(folder)) state(dialog).folder = folder;
 }
 
+std::optional<std::string> open_refusal(const std::string& path) {
+    const Result<std::string> bytes = read_small_file(path);
+    if (bytes) return std::nullopt;
+    return std::string(msg_cannot_open_start) + path + std::string(msg_cannot_open_middle) +
+           bytes.message();
+}
+
 bool ProjectDialogs::confirm(FileDialog dialog) {
     if (dialog == FileDialog::open) chosen_path_.clear();
-    std::string name = file_name(dialog);
-    if (name.empty() || name == ".") {
+    const std::string typed = file_name(dialog);
+    if (typed.empty() || typed == ".") {
         if (dialog == FileDialog::open) host_.message_box(msg_bad_file_name, "");
         return false;
     }
+    if (dialog == FileDialog::open && enter_typed_folder(typed)) return false;
     // Whatever the user typed after the first point goes; the extension is ours.
-    name = name.substr(0, name.find('.'));
-    files_.project_file_name = name + std::string(project_extension);
-    chosen_path_ = path_in_folder(folder(dialog), files_.project_file_name);
+    const std::string project_name = typed.substr(0, typed.find('.')) + std::string(project_extension);
+    const std::string path = path_in_folder(folder(dialog), project_name);
+    if (dialog == FileDialog::open) {
+        // Refused here, the design on screen is untouched and the user can choose again.
+        if (const auto refusal = open_refusal(path)) {
+            host_.message_box(*refusal, "");
+            return false;
+        }
+    }
+    files_.project_file_name = project_name;
+    chosen_path_ = path;
     files_.last_folder = folder(dialog);
     state(other(dialog)).folder = folder(dialog);
+    return true;
+}
+
+bool ProjectDialogs::enter_typed_folder(const std::string& typed) {
+    if (typed.find('/') != std::string::npos || typed == "..") return false;
+    const std::string path = path_in_folder(folder(FileDialog::open), typed);
+    if (!is_folder(path)) return false;
+    state(FileDialog::open).folder = path;
+    state(FileDialog::open).file_name.clear();
     return true;
 }
 

@@ -5,6 +5,7 @@
 // both start in the folder last used (kept in the settings file).
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -55,7 +56,9 @@ public:
     }
 
     // "&Open" / "&Save", Enter or a double-click. Returns whether the
-    // dialog closes; chosen_path() then names the project file.
+    // dialog closes; chosen_path() then names the project file. In the open
+    // dialog a name that is a folder here enters it, and a file that cannot
+    // be read is refused with the reason while the dialog stays open.
     bool confirm(FileDialog dialog);
     // "&Cancel" or the window's close control: back to where it was opened.
     void cancel(FileDialog dialog);
@@ -81,6 +84,8 @@ private:
     DialogState& state(FileDialog dialog) { return dialogs_[static_cast<int>(dialog)]; }
     const DialogState& state(FileDialog dialog) const { return dialogs_[static_cast<int>(dialog)]; }
     std::string drive_of(const std::string& folder) const;
+    // A name typed in the open dialog that is a folder here: the dialog goes into it.
+    bool enter_typed_folder(const std::string& typed);
     void make_new_folder();
 
     ProjectFiles& files_;
@@ -92,6 +97,10 @@ private:
     std::string new_folder_question_;
     std::string new_folder_name_;
 };
+
+// Why the project at `path` cannot be opened: missing, a folder, a device
+// or FIFO, too large or unreadable. Nothing when it can be read.
+std::optional<std::string> open_refusal(const std::string& path);
 
 // The folder and a name in it, with one separator also at a root.
 std::string path_in_folder(const std::string& folder, const std::string& name);

@@ -17,8 +17,19 @@ QString colour_style(std::string_view property, Rgb colour) {
     return QStringLiteral("%1: %2;").arg(qs(property), to_qcolor(colour).name());
 }
 
+QFont picture_font() {
+    QFont font;
+    // Every picture's texts were laid out for Arial's widths; where Arial
+    // itself is missing, fontconfig maps the name to a font of the same
+    // metrics (Liberation Sans), and a sans serif font stands in for both.
+    font.setFamily(QStringLiteral("Arial"));
+    font.setStyleHint(QFont::SansSerif);
+    return font;
+}
+
 QtCanvas::QtCanvas(QPaintDevice& device)
     : painter_(&device), width_(device.width()), height_(device.height()) {
+    painter_.setFont(picture_font());
     set_scale(0, 0, width_, height_);
 }
 

@@ -2,6 +2,7 @@
 // window's pictures, SVG and PDF files, printers.
 #pragma once
 
+#include <QFont>
 #include <QPainter>
 #include <QTransform>
 #include <optional>
@@ -48,6 +49,9 @@ private:
 };
 
 QColor to_qcolor(Rgb colour);
+
+// The font the pictures write in, at the application's size.
+QFont picture_font();
 
 // A style-sheet declaration such as "color: #c00000;".
 QString colour_style(std::string_view property, Rgb colour);

@@ -39,6 +39,9 @@ AboutDialog::AboutDialog(Host& host, std::filesystem::path guide_folder, QWidget
     auto* description = new QLabel(qs(about_description), this);
     description->setWordWrap(true);
     column->addWidget(description);
+    auto* licence = new QLabel(qs(about_licence), this);
+    licence->setWordWrap(true);
+    column->addWidget(licence);
 
     auto* links = new QHBoxLayout;
     for (const AboutLink& link : about_links) {

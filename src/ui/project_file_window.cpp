@@ -11,6 +11,7 @@
 #include <QListView>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyle>
 #include <QStorageInfo>
 #include <QTimer>
 #include <QTreeView>
@@ -19,6 +20,7 @@
 #include "render/qt_text.h"
 #include "ui/create_folder_window.h"
 #include "ui/object_names.h"
+#include "ui/project_file_models.h"
 
 namespace welkin {
 
@@ -62,6 +64,8 @@ ProjectFileWindow::ProjectFileWindow(FileDialog kind, ProjectDialogs& dialogs, Q
     setWindowTitle(qs(opening ? open_dialog_caption : save_dialog_caption));
     name_control(*this, opening ? Control::open_project_window : Control::save_project_window);
     dialogs_.set_drives(mounted_roots());
+    icons_ = std::make_unique<PlainFileIcons>(style()->standardIcon(QStyle::SP_DirIcon),
+                                              style()->standardIcon(QStyle::SP_FileIcon));
     auto* grid = new QGridLayout(this);
     setLayout(grid);
     build_lists();
@@ -71,6 +75,12 @@ ProjectFileWindow::ProjectFileWindow(FileDialog kind, ProjectDialogs& dialogs, Q
     place_dialog(*this);
     refresh();
     file_name_->setFocus();
+}
+
+ProjectFileWindow::~ProjectFileWindow() {
+    // The views let go of their models first.
+    folder_tree_->setModel(nullptr);
+    file_list_->setModel(nullptr);
 }
 
 void ProjectFileWindow::build_lists() {
@@ -83,12 +93,13 @@ void ProjectFileWindow::build_lists() {
         refresh();
     });
 
-    folders_ = new QFileSystemModel(this);
+    folders_ = std::make_unique<QFileSystemModel>();
+    folders_->setIconProvider(icons_.get());
     folders_->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Hidden);
     folders_->setRootPath(QStringLiteral("/"));
     folder_tree_ = new QTreeView(this);
     name_control(*folder_tree_, Control::project_folder_tree);
-    folder_tree_->setModel(folders_);
+    folder_tree_->setModel(folders_.get());
     folder_tree_->setHeaderHidden(true);
     for (int column = 1; column < folders_->columnCount(); ++column)
         folder_tree_->hideColumn(column);
@@ -99,22 +110,21 @@ void ProjectFileWindow::build_lists() {
     connect(folder_tree_, &QTreeView::clicked, this, open_folder);
     connect(folder_tree_, &QTreeView::activated, this, open_folder);
     // The tree fills in the background; the shown folder comes into view once it is there.
-    connect(folders_, &QFileSystemModel::directoryLoaded, this,
+    connect(folders_.get(), &QFileSystemModel::directoryLoaded, this,
             [this] { folder_tree_->scrollTo(folder_tree_->currentIndex()); });
 
-    files_ = new QFileSystemModel(this);
+    files_ = std::make_unique<QFileSystemModel>();
+    files_->setIconProvider(icons_.get());
     // Names that begin with a point are projects too (".qrd" itself).
     files_->setFilter(QDir::Files | QDir::Hidden);
     files_->setNameFilters({qs(project_pattern)});
     files_->setNameFilterDisables(false);
     file_list_ = new QListView(this);
     name_control(*file_list_, Control::project_file_list);
-    file_list_->setModel(files_);
+    project_files_ = std::make_unique<ProjectFileFilter>(*files_);
+    file_list_->setModel(project_files_.get());
     connect(file_list_, &QListView::clicked, this, &ProjectFileWindow::file_clicked);
-    connect(file_list_, &QListView::doubleClicked, this, [this](const QModelIndex& index) {
-        file_clicked(index);
-        confirm();
-    });
+    connect(file_list_, &QListView::doubleClicked, this, &ProjectFileWindow::file_double_clicked);
 
     grid->addWidget(drive_list_, 0, 0);
     grid->addWidget(folder_tree_, 1, 0);
@@ -191,17 +201,34 @@ void ProjectFileWindow::show_folder() {
     folder_tree_->scrollTo(in_tree);
     // Once laid out, so that a tree already read also scrolls to it.
     QTimer::singleShot(0, this, [this] { folder_tree_->scrollTo(folder_tree_->currentIndex()); });
-    file_list_->setRootIndex(files_->setRootPath(folder));
+    file_list_->setRootIndex(project_files_->mapFromSource(files_->setRootPath(folder)));
 }
 
 void ProjectFileWindow::file_clicked(const QModelIndex& index) {
-    const QString name = files_->fileName(index);
+    const QString name = files_->fileName(project_files_->mapToSource(index));
     dialogs_.set_file_name(kind_, name.toStdString());
     file_name_->setText(name);
 }
 
+void ProjectFileWindow::file_double_clicked(const QModelIndex& index) {
+    const QModelIndex entry = project_files_->mapToSource(index);
+    // The list holds files only; should a folder slip in, it is entered, never opened.
+    if (files_->isDir(entry)) {
+        dialogs_.choose_folder(kind_, files_->filePath(entry).toStdString());
+        show_folder();
+        return;
+    }
+    file_clicked(index);
+    confirm();
+}
+
 void ProjectFileWindow::confirm() {
-    if (dialogs_.confirm(kind_)) accept();
+    if (dialogs_.confirm(kind_)) {
+        accept();
+        return;
+    }
+    // A folder's name typed in the open dialog has taken it there.
+    refresh();
 }
 
 void ProjectFileWindow::reject() {

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QDialog>
+#include <memory>
 
 #include "forms/host.h"
 #include "forms/project_dialogs.h"
@@ -18,9 +19,13 @@ class QTreeView;
 
 namespace welkin {
 
+class PlainFileIcons;
+class ProjectFileFilter;
+
 class ProjectFileWindow final : public QDialog {
 public:
     ProjectFileWindow(FileDialog kind, ProjectDialogs& dialogs, QWidget* parent);
+    ~ProjectFileWindow() override;
 
     // The window frame's close control and Escape act as "&Cancel".
     void reject() override;
@@ -32,6 +37,7 @@ private:
     void refresh();
     void show_folder();
     void file_clicked(const QModelIndex& index);
+    void file_double_clicked(const QModelIndex& index);
     void confirm();
 
     FileDialog kind_;
@@ -40,8 +46,12 @@ private:
     QTreeView* folder_tree_ = nullptr;
     QListView* file_list_ = nullptr;
     QLineEdit* file_name_ = nullptr;
-    QFileSystemModel* folders_ = nullptr;
-    QFileSystemModel* files_ = nullptr;
+    // The models' reader threads use the icons until the models are gone,
+    // so the icons are declared first and go last.
+    std::unique_ptr<PlainFileIcons> icons_;
+    std::unique_ptr<QFileSystemModel> folders_;
+    std::unique_ptr<QFileSystemModel> files_;
+    std::unique_ptr<ProjectFileFilter> project_files_;
 };
 
 // Centred across the screen, its top at a sixth of the height left over.

@@ -36,6 +36,18 @@ QString title_or_default(std::string_view title) {
 
 }  // namespace
 
+QUrl shell_url(const QString& target) {
+    if (QFileInfo::exists(target)) return QUrl::fromLocalFile(target);
+    // A page of the guide at one of its sections.
+    const qsizetype hash = target.lastIndexOf(QLatin1Char('#'));
+    if (hash > 0 && QFileInfo::exists(target.left(hash))) {
+        QUrl page = QUrl::fromLocalFile(target.left(hash));
+        page.setFragment(target.mid(hash + 1));
+        return page;
+    }
+    return QUrl(target);
+}
+
 void QtHost::attach(MainWindow* window) {
     window_ = window;
     windows_.add(Window::main, window);
@@ -69,10 +81,8 @@ void QtHost::copy_picture_2d(Picture2d picture) {
     clipboard->setImage(shown->picture_image(picture));
 }
 
-void QtHost::open_with_shell(const std::string& path_or_address) {
-    const QString target = qs(path_or_address);
-    const bool is_file = QFileInfo::exists(target);
-    QDesktopServices::openUrl(is_file ? QUrl::fromLocalFile(target) : QUrl(target));
+bool QtHost::open_with_shell(const std::string& path_or_address) {
+    return QDesktopServices::openUrl(shell_url(qs(path_or_address)));
 }
 
 void QtHost::print_window(Window window) {

@@ -2,12 +2,19 @@
 // default applications, the printer and the program's other windows.
 #pragma once
 
+#include <QString>
+#include <QUrl>
+
 #include "forms/host.h"
 #include "ui/window_registry.h"
 
 namespace welkin {
 
 class MainWindow;
+
+// What the desktop is asked to open for a target: a file, a file at a
+// section ("page.html#section"), or a web or e-mail address.
+QUrl shell_url(const QString& target);
 
 class QtHost final : public Host {
 public:
@@ -22,7 +29,7 @@ public:
     void focus_field(Field field) override;
     void copy_picture(Picture picture) override;
     void copy_picture_2d(Picture2d picture) override;
-    void open_with_shell(const std::string& path_or_address) override;
+    bool open_with_shell(const std::string& path_or_address) override;
     void print_window(Window window) override;
     void show_window(Window window, bool shown) override;
     void show_modal(Window window) override;

@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "version.h"
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -79,3 +81,17 @@ TEST(GuideLinks, TheCheckerCatchesBrokenLinks) {
 }
 
 }  // namespace
+
+namespace welkin {
+namespace {
+
+// The guide's page about the program states the version it belongs to;
+// a new version must not ship with the old number there.
+TEST(GuidePages, TheAboutPageNamesTheProgramsVersion) {
+    const std::string text = read_all(fs::path(WELKIN_GUIDE_SOURCE) / "about.html");
+    EXPECT_NE(text.find("Welkin version " + std::string(program_version) + "."), std::string::npos);
+    EXPECT_NE(text.find("MIT licence"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace welkin

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/types.h>
 #include <unistd.h>
 
 #include <cctype>
@@ -118,7 +119,7 @@ TEST_F(ProjectDialogsTest, ARootFolderTakesNoSecondSeparator) {
     };
     const Row rows[] = {
         {"the root", "/", "/test.qrd"},
-        {"a folder", "/home/welkin", "/home/welkin/test.qrd"},
+        {"a folder", "/opt/welkin/projects", "/opt/welkin/projects/test.qrd"},
         {"a volume's root", "/media/usb/", "/media/usb/test.qrd"},
     };
     for (const Row& row : rows) {
@@ -160,7 +161,7 @@ TEST_F(ProjectDialogsTest, OpenStartsWhereTheLastSaveWentAlsoAfterARestart) {
     EXPECT_EQ(next.project_dialogs().folder(FileDialog::save_as), folder("rooms"));
 }
 
-TEST_F(ProjectDialogsTest, OpenRestoresTheSavedDesignAndReportsAMissingFile) {
+TEST_F(ProjectDialogsTest, OpenRestoresTheSavedDesign) {
     form.set_field_text(Field::well_count, "13");
     form.set_field_text(Field::design_frequency, "450");
     answer_with(folder("rooms"), "hall");
@@ -174,14 +175,109 @@ TEST_F(ProjectDialogsTest, OpenRestoresTheSavedDesignAndReportsAMissingFile) {
     EXPECT_EQ(next.design().well_count, 13);
     EXPECT_EQ(next.design().design_freq_hz, 450);
     EXPECT_TRUE(host.messages.empty());
+}
 
-    answer_with(next, "", "gone");
-    open_project_from_dialog(next);
-    ASSERT_EQ(host.messages.size(), 1u);
-    EXPECT_EQ(host.messages[0].text, "There was a problem opening project " + folder("rooms") +
-                                         "/gone.qrd - resetting Welkin to default values");
-    EXPECT_EQ(next.title(), title("default"));
-    EXPECT_EQ(next.design().well_count, 7);
+// What the open dialog is given that is not a project it can read is
+// refused with the reason while it stays open, and the design on screen,
+// which may not be saved anywhere, is kept.
+TEST_F(ProjectDialogsTest, AnOpenThatCannotReadTheFileKeepsTheDesign) {
+    struct Row {
+        const char* name;
+        std::string typed;
+        std::function<void(const std::string&)> make;  // puts something at the path
+        std::string reason;
+    };
+    const Row rows[] = {
+        {"no such file", "gone", [](const std::string&) {}, "No such file or directory"},
+        {"a folder named like a project", "vault", [](const std::string& p) { fs::create_directory(p); },
+         "not a regular file"},
+        {"a FIFO", "pipe", [](const std::string& p) { ::mkfifo(p.c_str(), 0644); },
+         "not a regular file"},
+        {"far too large for a project", "huge",
+         [](const std::string& p) { write_text(p, std::string(small_file_limit + 1, '7')); },
+         "too large"},
+    };
+    form.set_field_text(Field::well_count, "13");
+    answer_with(folder("rooms"), "kept");
+    save_project_from_dialog(form);
+    for (const Row& row : rows) {
+        const std::string path = folder("rooms") + "/" + row.typed + ".qrd";
+        row.make(path);
+        host.messages.clear();
+        const std::string title_before = form.title();
+        const long recomputes = form.completed_recomputes();
+        bool closed = true;
+        host.in_dialog = [&](Window) {
+            dialogs().set_file_name(FileDialog::open, row.typed);
+            closed = dialogs().confirm(FileDialog::open);
+            if (!closed) dialogs().cancel(FileDialog::open);
+        };
+        open_project_from_dialog(form);
+        EXPECT_FALSE(closed) << row.name;
+        ASSERT_EQ(host.messages.size(), 1u) << row.name;
+        EXPECT_EQ(host.messages[0].text, "Project " + path + " cannot be opened: " + row.reason)
+            << row.name;
+        EXPECT_EQ(form.design().well_count, 13) << row.name;
+        EXPECT_EQ(form.title(), title_before) << row.name;
+        EXPECT_EQ(form.files().project_file_name, "kept.qrd") << row.name;
+        EXPECT_EQ(form.completed_recomputes(), recomputes) << row.name;
+    }
+}
+
+// Gone between the dialog and the load: still refused, still kept. A file
+// that is read but holds no complete project resets, as it always has.
+TEST_F(ProjectDialogsTest, OnlyAFileThatWasReadButHoldsNoProjectResets) {
+    struct Row {
+        const char* name;
+        std::function<void(const std::string&)> after_dialog;
+        std::string message_start;
+        int wells_after;
+    };
+    const Row rows[] = {
+        {"removed after the dialog", [](const std::string& p) { fs::remove(p); },
+         "Project ", 13},
+        {"cut short", [](const std::string& p) { write_text(p, "7\r\n600\r\n"); },
+         "There was a problem opening project ", 7},
+    };
+    for (const Row& row : rows) {
+        form.set_field_text(Field::well_count, "13");
+        answer_with(folder("rooms"), "hall");
+        save_project_from_dialog(form);
+        host.messages.clear();
+        const std::string path = folder("rooms") + "/hall.qrd";
+        host.in_dialog = [&](Window) {
+            dialogs().set_file_name(FileDialog::open, "hall");
+            EXPECT_TRUE(dialogs().confirm(FileDialog::open)) << row.name;
+            row.after_dialog(path);
+        };
+        open_project_from_dialog(form);
+        ASSERT_EQ(host.messages.size(), 1u) << row.name;
+        EXPECT_TRUE(host.messages[0].text.starts_with(row.message_start + path)) << row.name;
+        EXPECT_EQ(form.design().well_count, row.wells_after) << row.name;
+    }
+}
+
+TEST_F(ProjectDialogsTest, AFolderNameTypedInOpenEntersTheFolder) {
+    struct Row {
+        const char* name;
+        std::string typed;
+        std::string shown_after;
+    };
+    const Row rows[] = {
+        {"a plain folder", "studio", folder("studio")},
+        {"a folder named like a project", "vault.qrd", folder("vault.qrd")},
+    };
+    fs::create_directory(folder("vault.qrd"));
+    for (const Row& row : rows) {
+        dialogs().choose_folder(FileDialog::open, dir.path().string());
+        dialogs().begin(FileDialog::open);
+        dialogs().set_file_name(FileDialog::open, row.typed);
+        EXPECT_FALSE(dialogs().confirm(FileDialog::open)) << row.name;
+        EXPECT_EQ(dialogs().folder(FileDialog::open), row.shown_after) << row.name;
+        EXPECT_EQ(dialogs().file_name(FileDialog::open), "") << row.name;
+        EXPECT_EQ(dialogs().chosen_path(), "") << row.name;
+    }
+    EXPECT_TRUE(host.messages.empty());
 }
 
 TEST_F(ProjectDialogsTest, ACommandLineProjectPointsBothDialogsAtItsFolder) {

@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -106,7 +109,8 @@ TEST_F(ScorecardFormTest, ShowVisualizerShowsRedrawsAndHides) {
     EXPECT_FALSE(form.design().visualiser.shown);
 }
 
-TEST(HelpLinks, EveryPageIsAFileOfTheGuide) {
+// A page, and the section it opens at, are there in the guide.
+TEST(HelpLinks, EveryPageAndSectionIsInTheGuide) {
     const std::filesystem::path guide = WELKIN_GUIDE_SOURCE;
     for (const HelpLink& link : help_links) {
         const std::string target = help_target(link.page, guide);
@@ -114,11 +118,41 @@ TEST(HelpLinks, EveryPageIsAFileOfTheGuide) {
             EXPECT_EQ(target, link.address);
             continue;
         }
-        EXPECT_TRUE(std::filesystem::is_regular_file(target)) << target;
+        const std::size_t hash = target.find('#');
+        const std::string page = target.substr(0, hash);
+        ASSERT_TRUE(std::filesystem::is_regular_file(page)) << target;
+        if (hash == std::string::npos) continue;
+        std::ifstream in(page);
+        const std::string text{std::istreambuf_iterator<char>(in), {}};
+        EXPECT_NE(text.find(" id=\"" + target.substr(hash + 1) + "\""), std::string::npos) << target;
     }
+}
+
+TEST(HelpLinks, TheUsableRangePictureOpensAtTrueDiffusion) {
     FakeHost host;
-    open_help(host, HelpPage::viscous_limit, "/g");
-    EXPECT_EQ(host.opened, std::vector<std::string>{"/g/viscous-limit.html"});
+    open_help(host, HelpPage::true_diffusion, "/opt/welkin/guide");
+    EXPECT_EQ(host.opened,
+              std::vector<std::string>{"/opt/welkin/guide/usable-range.html#true-diffusion"});
+    EXPECT_TRUE(host.messages.empty());
+}
+
+TEST(HelpLinks, ADesktopThatCannotOpenThePageSaysWhichPage) {
+    FakeHost host;
+    host.desktop_opens_pages = false;
+    open_help(host, HelpPage::viscous_limit, "/opt/welkin/guide");
+    ASSERT_EQ(host.messages.size(), 1u);
+    EXPECT_NE(host.messages[0].text.find("/opt/welkin/guide/viscous-limit.html"),
+              std::string::npos)
+        << host.messages[0].text;
+}
+
+// Two buttons of the About window that open the same page tell the user
+// nothing about what the second one is for.
+TEST(AboutLinks, EachOpensAPageOfItsOwn) {
+    std::set<std::string> targets;
+    for (const AboutLink& link : about_links) {
+        EXPECT_TRUE(targets.insert(help_target(link.page, "/g")).second) << link.caption;
+    }
 }
 
 TEST(GuideFolder, BesideTheExecutable) {

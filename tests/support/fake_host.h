@@ -24,6 +24,7 @@ public:
     std::vector<std::string> opened;
     std::vector<std::pair<Window, bool>> shown;
     bool answer_yes = false;
+    bool desktop_opens_pages = true;
     // What the user does while a dialog is up.
     std::function<void(Window)> in_dialog;
 
@@ -35,7 +36,10 @@ public:
     void copy_picture(Picture picture) override { copied.push_back(picture); }
     void copy_picture_2d(Picture2d picture) override { copied_2d.push_back(picture); }
     void print_window(Window window) override { printed.push_back(window); }
-    void open_with_shell(const std::string& path) override { opened.push_back(path); }
+    bool open_with_shell(const std::string& path) override {
+        opened.push_back(path);
+        return desktop_opens_pages;
+    }
     void show_window(Window window, bool visible) override { shown.emplace_back(window, visible); }
     void show_modal(Window window) override {
         if (in_dialog) in_dialog(window);

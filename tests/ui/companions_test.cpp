@@ -9,6 +9,7 @@
 #include "persist/guide_folder.h"
 #include "ui/about_dialog.h"
 #include "ui/companion_windows.h"
+#include "ui/qt_host.h"
 #include "window_fixture.h"
 
 namespace welkin {
@@ -114,6 +115,30 @@ private slots:
         QCOMPARE(host.opened.size(), about_links.size());
         for (const std::string& target : host.opened)
             QVERIFY2(std::filesystem::is_regular_file(target), target.c_str());
+    }
+
+    // What the desktop is handed: the guide's page as a file, at its section.
+    void a_guide_section_reaches_the_desktop_as_a_file_at_that_section() {
+        const QString guide = QString::fromStdString(guide_folder().string());
+        struct Row {
+            const char* name;
+            QString target;
+            QString file;  // empty: not a local file
+            QString section;
+        };
+        const Row rows[] = {
+            {"a page", guide + "/lobes.html", guide + "/lobes.html", ""},
+            {"a page at a section", guide + "/usable-range.html#true-diffusion",
+             guide + "/usable-range.html", "true-diffusion"},
+            {"a web page", "https://example.org/welkin#top", "", "top"},
+            {"an e-mail", "mailto:welkin@example.org", "", ""},
+        };
+        for (const Row& row : rows) {
+            const QUrl url = shell_url(row.target);
+            QVERIFY2(url.isValid(), row.name);
+            QCOMPARE(url.isLocalFile() ? url.toLocalFile() : QString(), row.file);
+            QCOMPARE(url.fragment(), row.section);
+        }
     }
 };
 

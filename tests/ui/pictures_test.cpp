@@ -1,11 +1,13 @@
 // What the window shows before its first complete recompute, drawings to
 // scale wider than their place, and the Qt host's windows and yielding.
 #include <QClipboard>
+#include <QFontInfo>
 #include <QLabel>
 #include <QScrollBar>
 #include <QTest>
 #include <fstream>
 
+#include "render/qt_canvas.h"
 #include "temp_dir.h"
 #include "ui/picture_view.h"
 #include "window_fixture.h"
@@ -130,6 +132,15 @@ private slots:
         QVERIFY(panel->width() < width_px);  // the view shows a part and pans
         menu_item(window, "mnu_clippanel")->trigger();
         QCOMPARE(QApplication::clipboard()->image().width(), width_px);
+    }
+
+    // The pictures' texts fit their places only in Arial's widths: Arial
+    // itself or a font made to the same metrics, never a wider fallback.
+    void pictures_write_in_arial_widths() {
+        const QStringList same_widths = {QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
+                                         QStringLiteral("Arimo")};
+        const QString found = QFontInfo(picture_font()).family();
+        QVERIFY2(same_widths.contains(found), qPrintable(found));
     }
 
     void registered_windows_are_shown_and_hidden() {

@@ -1,0 +1,236 @@
+// The project dialogs' folder tree and file list under a user's clicks: the
+// list holds project files only, a folder is entered and never opened, and
+// browsing places that are slow or dangerous to read (/proc, FIFOs, a
+// crowded folder) never keeps the window from its events.
+#include <QElapsedTimer>
+#include <QFileSystemModel>
+#include <QListView>
+#include <QSignalSpy>
+#include <QSortFilterProxyModel>
+#include <QTest>
+#include <QTimer>
+#include <QTreeView>
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <thread>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "fake_host.h"
+#include "forms/main_form.h"
+#include "forms/project_dialogs.h"
+#include "temp_dir.h"
+#include "ui/project_file_window.h"
+
+namespace welkin {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// The longest the interface thread went without coming back to its event
+// loop, seen from a timer that ticks every few milliseconds. Should it not
+// come back at all, a watch thread ends the run with a message rather than
+// leaving the test to hang.
+class StallMeter {
+public:
+    StallMeter() : watch_([this] { watch(); }) {
+        QObject::connect(&ticks_, &QTimer::timeout, [this] { tick(); });
+        ticks_.setTimerType(Qt::PreciseTimer);
+        ticks_.start(5);
+        restart();
+    }
+    ~StallMeter() {
+        done_ = true;
+        watch_.join();
+    }
+    void restart() {
+        clock_.start();
+        last_ = 0;
+        longest_ = 0;
+    }
+    qint64 longest_ms() const { return std::max(longest_, clock_.elapsed() - last_); }
+
+private:
+    void tick() {
+        const qint64 now = clock_.elapsed();
+        longest_ = std::max(longest_, now - last_);
+        last_ = now;
+        ++beats_;
+    }
+    void watch() {
+        long seen = -1;
+        auto since = std::chrono::steady_clock::now();
+        while (!done_) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(100));
+            const auto now = std::chrono::steady_clock::now();
+            if (beats_ != seen) {
+                seen = beats_;
+                since = now;
+            } else if (now - since > std::chrono::seconds(30)) {
+                std::fputs("The interface thread has been blocked for 30 s\n", stderr);
+                std::abort();
+            }
+        }
+    }
+
+    QTimer ticks_;
+    QElapsedTimer clock_;
+    qint64 last_ = 0;
+    qint64 longest_ = 0;
+    std::atomic<long> beats_{0};
+    std::atomic<bool> done_{false};
+    std::thread watch_;
+};
+
+QFileSystemModel& listed_folder(QListView& list) {
+    auto* filter = qobject_cast<QSortFilterProxyModel*>(list.model());
+    if (filter == nullptr) qFatal("the file list is not filtered");
+    return *qobject_cast<QFileSystemModel*>(filter->sourceModel());
+}
+
+QStringList names_listed(QListView& list) {
+    QStringList names;
+    for (int row = 0; row < list.model()->rowCount(list.rootIndex()); ++row)
+        names << list.model()->index(row, 0, list.rootIndex()).data().toString();
+    names.sort();
+    return names;
+}
+
+// An open dialog over its own model, shown in `folder`.
+struct OpenWindow {
+    explicit OpenWindow(const std::string& folder) {
+        dialogs.choose_folder(FileDialog::open, folder);
+        window = std::make_unique<ProjectFileWindow>(FileDialog::open, dialogs, nullptr);
+        window->show();
+        tree = window->findChild<QTreeView*>(QStringLiteral("Dir1"));
+        list = window->findChild<QListView*>(QStringLiteral("File1"));
+    }
+    // Waits until the reader has listed the shown folder.
+    void wait_for_listing() {
+        QSignalSpy loaded(&listed_folder(*list), &QFileSystemModel::directoryLoaded);
+        loaded.wait(10000);
+        QTest::qWait(50);
+    }
+    // Clicks `folder` in the tree, as the user does, once it is laid out there.
+    void click_folder(const QString& folder, bool twice) {
+        auto* model = qobject_cast<QFileSystemModel*>(tree->model());
+        const QModelIndex index = model->index(folder);
+        tree->scrollTo(index);
+        QTest::qWaitFor([&] { return !tree->visualRect(index).isEmpty(); }, 10000);
+        const QPoint at = tree->visualRect(index).center();
+        if (twice) {
+            QTest::mouseDClick(tree->viewport(), Qt::LeftButton, {}, at);
+        } else {
+            QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, at);
+        }
+        wait_for_listing();
+    }
+
+    FakeHost host;
+    ProjectFiles files;
+    ProjectDialogs dialogs{files, host};
+    std::unique_ptr<ProjectFileWindow> window;
+    QTreeView* tree = nullptr;
+    QListView* list = nullptr;
+};
+
+void make_fifo(const std::string& path) {
+    if (::mkfifo(path.c_str(), 0644) != 0) qFatal("no FIFO at %s", path.c_str());
+}
+
+}  // namespace
+
+class FolderBrowsingTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void the_list_holds_project_files_only_and_a_folder_is_entered() {
+        TempDir dir;
+        const std::string top = dir.path().string();
+        fs::create_directory(dir.path() / "sub");
+        fs::create_directory(dir.path() / "old.qrd");
+        std::ofstream(dir.file("a.qrd")) << "7\r\n";
+        std::ofstream(dir.file("notes.txt")) << "x\r\n";
+        std::ofstream(dir.file("sub/b.qrd")) << "7\r\n";
+        make_fifo(dir.file("pipe.qrd"));
+
+        OpenWindow open(dir.file("sub"));
+        open.wait_for_listing();
+        QCOMPARE(names_listed(*open.list), QStringList{QStringLiteral("b.qrd")});
+        // Up a level: the folder just left is no file to open.
+        open.click_folder(QString::fromStdString(top), false);
+        QCOMPARE(open.dialogs.folder(FileDialog::open), top);
+        QCOMPARE(names_listed(*open.list), QStringList{QStringLiteral("a.qrd")});
+        // And back in by a double-click, which enters rather than confirms.
+        open.click_folder(QString::fromStdString(dir.file("sub")), true);
+        QCOMPARE(open.dialogs.folder(FileDialog::open), dir.file("sub"));
+        QVERIFY(open.dialogs.chosen_path().empty());
+        QVERIFY(open.window->isVisible());
+        QCOMPARE(names_listed(*open.list), QStringList{QStringLiteral("b.qrd")});
+    }
+
+    // Each place is browsed as a user would: opened, up a level, back in,
+    // closed. A stall this long is seen by the user; the best of three
+    // tries keeps a busy machine from failing the test on its own.
+    void browsing_never_holds_up_the_window() {
+        TempDir dir;
+        const std::string pipes = dir.file("pipes");
+        fs::create_directory(pipes);
+        make_fifo(pipes + "/live.qrd");
+        make_fifo(pipes + "/socket-like");
+        std::ofstream(pipes + "/real.qrd") << "7\r\n";
+        const std::string crowd = dir.file("crowd");
+        fs::create_directory(crowd);
+        for (int i = 0; i < crowded_folder_size; ++i) {
+            const std::string name = crowd + "/design " + std::to_string(i) + ".qrd";
+            ::close(::open(name.c_str(), O_CREAT | O_WRONLY | O_CLOEXEC, 0644));
+        }
+        struct Row {
+            const char* name;
+            std::string folder;
+        };
+        const Row rows[] = {
+            {"/proc, where some files block a reader", "/proc"},
+            {"FIFOs nobody writes", pipes},
+            {"a folder of many projects", crowd},
+        };
+        const qint64 limit_ms = 100;
+        StallMeter meter;
+        for (const Row& row : rows) {
+            qint64 best = -1;
+            for (int attempt = 0; attempt < 3 && (best < 0 || best >= limit_ms); ++attempt) {
+                meter.restart();
+                {
+                    OpenWindow open(row.folder);
+                    open.wait_for_listing();
+                    const fs::path place(row.folder);
+                    open.click_folder(QString::fromStdString(place.parent_path().string()), false);
+                    open.click_folder(QString::fromStdString(row.folder), true);
+                    QCOMPARE(open.dialogs.folder(FileDialog::open), row.folder);
+                    open.window->reject();
+                }
+                QTest::qWait(20);
+                const qint64 longest = meter.longest_ms();
+                best = best < 0 ? longest : std::min(best, longest);
+            }
+            qInfo("%s: longest stall %lld ms", row.name, static_cast<long long>(best));
+            QVERIFY2(best < limit_ms, row.name);
+        }
+    }
+
+private:
+    static constexpr int crowded_folder_size = 10000;
+};
+
+}  // namespace welkin
+
+QTEST_MAIN(welkin::FolderBrowsingTest)
+#include "folder_browsing_test.moc"
