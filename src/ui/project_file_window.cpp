@@ -78,9 +78,8 @@ ProjectFileWindow::ProjectFileWindow(FileDialog kind, ProjectDialogs& dialogs, Q
 }
 
 ProjectFileWindow::~ProjectFileWindow() {
-    // The views let go of their models first.
+    // The tree lets go of its model before the model goes.
     folder_tree_->setModel(nullptr);
-    file_list_->setModel(nullptr);
 }
 
 void ProjectFileWindow::build_lists() {
@@ -113,18 +112,19 @@ void ProjectFileWindow::build_lists() {
     connect(folders_.get(), &QFileSystemModel::directoryLoaded, this,
             [this] { folder_tree_->scrollTo(folder_tree_->currentIndex()); });
 
-    files_ = std::make_unique<QFileSystemModel>();
-    files_->setIconProvider(icons_.get());
-    // Names that begin with a point are projects too (".qrd" itself).
-    files_->setFilter(QDir::Files | QDir::Hidden);
-    files_->setNameFilters({qs(project_pattern)});
-    files_->setNameFilterDisables(false);
+    files_ = new ProjectFileList(style()->standardIcon(QStyle::SP_FileIcon));
+    files_->setParent(this);
     file_list_ = new QListView(this);
     name_control(*file_list_, Control::project_file_list);
-    project_files_ = std::make_unique<ProjectFileFilter>(*files_);
-    file_list_->setModel(project_files_.get());
+    file_list_->setModel(files_);
+    // A folder of thousands of files is laid out a slice at a time, between events.
+    file_list_->setUniformItemSizes(true);
+    file_list_->setLayoutMode(QListView::Batched);
     connect(file_list_, &QListView::clicked, this, &ProjectFileWindow::file_clicked);
-    connect(file_list_, &QListView::doubleClicked, this, &ProjectFileWindow::file_double_clicked);
+    connect(file_list_, &QListView::doubleClicked, this, [this](const QModelIndex& index) {
+        file_clicked(index);
+        confirm();
+    });
 
     grid->addWidget(drive_list_, 0, 0);
     grid->addWidget(folder_tree_, 1, 0);
@@ -201,25 +201,13 @@ void ProjectFileWindow::show_folder() {
     folder_tree_->scrollTo(in_tree);
     // Once laid out, so that a tree already read also scrolls to it.
     QTimer::singleShot(0, this, [this] { folder_tree_->scrollTo(folder_tree_->currentIndex()); });
-    file_list_->setRootIndex(project_files_->mapFromSource(files_->setRootPath(folder)));
+    files_->show_folder(folder);
 }
 
 void ProjectFileWindow::file_clicked(const QModelIndex& index) {
-    const QString name = files_->fileName(project_files_->mapToSource(index));
+    const QString name = index.data().toString();
     dialogs_.set_file_name(kind_, name.toStdString());
     file_name_->setText(name);
-}
-
-void ProjectFileWindow::file_double_clicked(const QModelIndex& index) {
-    const QModelIndex entry = project_files_->mapToSource(index);
-    // The list holds files only; should a folder slip in, it is entered, never opened.
-    if (files_->isDir(entry)) {
-        dialogs_.choose_folder(kind_, files_->filePath(entry).toStdString());
-        show_folder();
-        return;
-    }
-    file_clicked(index);
-    confirm();
 }
 
 void ProjectFileWindow::confirm() {

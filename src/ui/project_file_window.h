@@ -20,7 +20,7 @@ class QTreeView;
 namespace welkin {
 
 class PlainFileIcons;
-class ProjectFileFilter;
+class ProjectFileList;
 
 class ProjectFileWindow final : public QDialog {
 public:
@@ -37,7 +37,6 @@ private:
     void refresh();
     void show_folder();
     void file_clicked(const QModelIndex& index);
-    void file_double_clicked(const QModelIndex& index);
     void confirm();
 
     FileDialog kind_;
@@ -46,12 +45,11 @@ private:
     QTreeView* folder_tree_ = nullptr;
     QListView* file_list_ = nullptr;
     QLineEdit* file_name_ = nullptr;
-    // The models' reader threads use the icons until the models are gone,
-    // so the icons are declared first and go last.
+    // The folder model's reader thread uses the icons until the model is
+    // gone, so the icons are declared first and go last.
     std::unique_ptr<PlainFileIcons> icons_;
     std::unique_ptr<QFileSystemModel> folders_;
-    std::unique_ptr<QFileSystemModel> files_;
-    std::unique_ptr<ProjectFileFilter> project_files_;
+    ProjectFileList* files_ = nullptr;
 };
 
 // Centred across the screen, its top at a sixth of the height left over.

@@ -26,7 +26,7 @@ namespace {
 std::string file_of(std::vector<std::pair<int, std::string>> changes = {}, std::size_t size = 17) {
     std::vector<std::string> lines = {"11", "500", "197",          "3", "80", "freq",   "yes",
                                       "no", "no",  "no",           "0", "no", "metric", "1",
-                                      "0",  "0",   "/home/caf\xe9"};
+                                      "0",  "0",   "/opt/welkin/caf\xe9"};
     lines.resize(size, "");
     for (auto& [n, text] : changes) lines[static_cast<std::size_t>(n - 1)] = std::move(text);
     std::string bytes;
@@ -88,7 +88,7 @@ TEST_F(ProjectBindingTest, FilesOfEarlierVersions) {
     EXPECT_TRUE(form.files().load_ok);
     EXPECT_EQ(d().well_count, 11);
     EXPECT_EQ(d().design_freq_hz, 500);
-    EXPECT_EQ(form.files().last_folder, "/home/caf\xc3\xa9");
+    EXPECT_EQ(form.files().last_folder, "/opt/welkin/caf\xc3\xa9");
     // Lines the file lacks keep what the defaults do not cover.
     EXPECT_EQ(d().visualiser.colours, ColourScheme::kit_kat);
 

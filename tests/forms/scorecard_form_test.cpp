@@ -157,7 +157,7 @@ TEST(AboutLinks, EachOpensAPageOfItsOwn) {
 
 TEST(GuideFolder, BesideTheExecutable) {
     EXPECT_EQ(guide_folder_for("/opt/welkin/bin"), "/opt/welkin/share/welkin/guide");
-    EXPECT_EQ(guide_folder_for("/work/build/src"), "/work/build/share/welkin/guide");
+    EXPECT_EQ(guide_folder_for("/opt/welkin/build/src"), "/opt/welkin/build/share/welkin/guide");
 }
 
 TEST(SystemInfo, TheFirstToolOnThePath) {

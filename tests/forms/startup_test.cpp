@@ -155,9 +155,9 @@ TEST_F(StartupTest, ShutdownNeverReplacesASettingsFileItCouldNotRead) {
     EXPECT_TRUE(std::filesystem::is_fifo(dir.file("welkin.ini")));
 
     MainForm fresh(host);
-    start_up(fresh, {dir.path().string(), dir.file("new/home/welkin.ini"), ""});
+    start_up(fresh, {dir.path().string(), dir.file("new/settings/welkin.ini"), ""});
     shut_down(fresh);
-    EXPECT_TRUE(read_small_file(dir.file("new/home/welkin.ini")).ok());
+    EXPECT_TRUE(read_small_file(dir.file("new/settings/welkin.ini")).ok());
 }
 
 TEST_F(StartupTest, ALinkedSettingsFileIsUpdatedThroughItsLink) {

@@ -39,7 +39,7 @@ const std::vector<std::string> metric_lines = {"13",
                                                "3",
                                                "4",
                                                "2",
-                                               "/home/welkin/rooms",
+                                               "/opt/welkin/projects/rooms",
                                                "no",
                                                "yes",
                                                "no",
@@ -85,7 +85,7 @@ TEST(ProjectFile, AFileOfThisVersionReadsIntoItsValues) {
     EXPECT_EQ(s.results_page, 3);
     EXPECT_EQ(s.wheel_shift, 4);
     EXPECT_EQ(s.side_shift, 2);
-    EXPECT_EQ(s.last_folder, "/home/welkin/rooms");
+    EXPECT_EQ(s.last_folder, "/opt/welkin/projects/rooms");
     EXPECT_EQ(s.auto_optimise, CheckLine(false));
     EXPECT_EQ(s.optimise_2d, CheckLine(true));
     const std::array<CheckLine, 6> two_panels = {false, true, false, false, false, false};

@@ -109,8 +109,8 @@ TEST(Report1d, DamagedWellCountReadsNoFurtherThanTheSequence) {
 }
 
 TEST(Report1d, CreatedMessageNamesThePath) {
-    EXPECT_EQ(report_created_message("/home/me/welkin/welkin_1d.txt"),
-              "Report /home/me/welkin/welkin_1d.txt created");
+    EXPECT_EQ(report_created_message("/opt/welkin/reports/welkin_1d.txt"),
+              "Report /opt/welkin/reports/welkin_1d.txt created");
 }
 
 }  // namespace
