@@ -6,6 +6,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -102,12 +103,11 @@ void ProjectFileWindow::build_lists() {
     folder_tree_->setHeaderHidden(true);
     for (int column = 1; column < folders_->columnCount(); ++column)
         folder_tree_->hideColumn(column);
-    const auto open_folder = [this](const QModelIndex& index) {
-        dialogs_.choose_folder(kind_, folders_->filePath(index).toStdString());
-        show_folder();
-    };
-    connect(folder_tree_, &QTreeView::clicked, this, open_folder);
-    connect(folder_tree_, &QTreeView::activated, this, open_folder);
+    connect(folder_tree_, &QTreeView::clicked, this, &ProjectFileWindow::enter_folder);
+    connect(folder_tree_, &QTreeView::activated, this, &ProjectFileWindow::enter_folder);
+    // Enter in the tree goes into the folder and no further: passed on, it
+    // would also press "&Open" with whatever name is in the field.
+    folder_tree_->installEventFilter(this);
     // The tree fills in the background; the shown folder comes into view once it is there.
     connect(folders_.get(), &QFileSystemModel::directoryLoaded, this,
             [this] { folder_tree_->scrollTo(folder_tree_->currentIndex()); });
@@ -202,6 +202,23 @@ void ProjectFileWindow::show_folder() {
     // Once laid out, so that a tree already read also scrolls to it.
     QTimer::singleShot(0, this, [this] { folder_tree_->scrollTo(folder_tree_->currentIndex()); });
     files_->show_folder(folder);
+}
+
+void ProjectFileWindow::enter_folder(const QModelIndex& index) {
+    if (!index.isValid()) return;
+    dialogs_.choose_folder(kind_, folders_->filePath(index).toStdString());
+    show_folder();
+}
+
+bool ProjectFileWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == folder_tree_ && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            enter_folder(folder_tree_->currentIndex());
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void ProjectFileWindow::file_clicked(const QModelIndex& index) {

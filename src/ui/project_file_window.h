@@ -36,6 +36,8 @@ private:
     void build_buttons();
     void refresh();
     void show_folder();
+    void enter_folder(const QModelIndex& index);
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void file_clicked(const QModelIndex& index);
     void confirm();
 

@@ -208,6 +208,24 @@ private slots:
         QCOMPARE(names_listed(*open.list), QStringList{QStringLiteral("b.qrd")});
     }
 
+    // Enter in the tree goes into the folder; it does not also press
+    // "&Open", which would say "Bad file name" for the empty field.
+    void enter_in_the_tree_enters_the_folder_only() {
+        TempDir dir;
+        fs::create_directory(dir.path() / "sub");
+        std::ofstream(dir.file("sub/b.qrd")) << "7\r\n";
+        OpenWindow open(dir.path().string());
+        QVERIFY(open.wait_for_listing());
+        auto* model = qobject_cast<QFileSystemModel*>(open.tree->model());
+        open.tree->setFocus();
+        open.tree->setCurrentIndex(model->index(QString::fromStdString(dir.file("sub"))));
+        QTest::keyClick(open.tree, Qt::Key_Return);
+        QCOMPARE(open.dialogs.folder(FileDialog::open), dir.file("sub"));
+        QVERIFY(open.wait_for(QStringLiteral("b.qrd")));
+        QVERIFY(open.host.messages.empty());
+        QVERIFY(open.window->isVisible());
+    }
+
     // Each place is browsed as a user would: opened, left for a folder
     // beside or below it, entered again, closed. A stall this long is seen by the user; the best of three
     // tries keeps a busy machine from failing the test on its own.
