@@ -20,6 +20,13 @@ inline constexpr double twips_per_pixel = 15.0;
 struct Point {
     double x = 0;
     double y = 0;
+    friend bool operator==(const Point&, const Point&) = default;
+};
+
+// A straight line between two points.
+struct Segment {
+    Point a;
+    Point b;
 };
 
 class Canvas {
@@ -49,6 +56,12 @@ public:
             line(points[i - 1].x, points[i - 1].y, points[i].x, points[i].y, colour);
         }
     }
+    // Separate lines of one colour, as one stroke where the device can.
+    virtual void lines(std::span<const Segment> segments, Rgb colour) {
+        for (const Segment& s : segments) line(s.a.x, s.a.y, s.b.x, s.b.y, colour);
+    }
+    // A filled polygon without an outline; the last point joins the first.
+    virtual void fill_polygon(std::span<const Point> points, Rgb colour) = 0;
     // A filled rectangle between two corners, in any order.
     virtual void fill_box(double x1, double y1, double x2, double y2, Rgb colour) = 0;
     // The outline of a rectangle.

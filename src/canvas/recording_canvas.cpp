@@ -1,5 +1,6 @@
 #include "canvas/recording_canvas.h"
 
+#include <algorithm>
 #include <cmath>
 #include <ostream>
 
@@ -17,6 +18,7 @@ const char* kind_name(OpKind kind) {
         case OpKind::box: return "box";
         case OpKind::circle: return "circle";
         case OpKind::text: return "text";
+        case OpKind::polygon: return "polygon";
     }
     return "?";
 }
@@ -42,7 +44,7 @@ RecordingCanvas::RecordingCanvas(int width_px, int height_px)
     : width_px_(width_px), height_px_(height_px) {}
 
 void RecordingCanvas::record(OpKind kind, double x1, double y1, double x2, double y2, Rgb colour) {
-    ops.push_back({kind, x1, y1, x2, y2, colour, pen_width_, {}, 0});
+    ops.push_back({kind, x1, y1, x2, y2, colour, pen_width_, {}, 0, {}});
 }
 
 void RecordingCanvas::set_scale(double left, double top, double width, double height) {
@@ -61,6 +63,21 @@ void RecordingCanvas::set_pen_width(int pixels) {
 
 void RecordingCanvas::line(double x1, double y1, double x2, double y2, Rgb colour) {
     record(OpKind::line, x1, y1, x2, y2, colour);
+}
+
+// A polygon's op carries its bounding box as its two points.
+void RecordingCanvas::fill_polygon(std::span<const Point> points, Rgb colour) {
+    if (points.empty()) return;
+    CanvasOp op{.kind = OpKind::polygon, .x1 = points[0].x, .y1 = points[0].y, .x2 = points[0].x,
+                .y2 = points[0].y, .colour = colour, .pen_width = pen_width_};
+    for (const Point& p : points) {
+        op.x1 = std::min(op.x1, p.x);
+        op.y1 = std::min(op.y1, p.y);
+        op.x2 = std::max(op.x2, p.x);
+        op.y2 = std::max(op.y2, p.y);
+    }
+    op.points.assign(points.begin(), points.end());
+    ops.push_back(std::move(op));
 }
 
 void RecordingCanvas::fill_box(double x1, double y1, double x2, double y2, Rgb colour) {

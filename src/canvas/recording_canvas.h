@@ -13,7 +13,7 @@
 
 namespace welkin {
 
-enum class OpKind { set_scale, clear, pen_width, line, fill_box, box, circle, text };
+enum class OpKind { set_scale, clear, pen_width, line, fill_box, box, circle, text, polygon };
 
 struct CanvasOp {
     OpKind kind = OpKind::line;
@@ -28,6 +28,7 @@ struct CanvasOp {
     int pen_width = 1;   // the width in force (the new one for pen_width)
     std::string text{};  // text only
     double point_size = 0;
+    std::vector<Point> points{};  // polygon only
     friend bool operator==(const CanvasOp&, const CanvasOp&) = default;
 };
 
@@ -49,6 +50,7 @@ public:
     void clear(Rgb background) override;
     void set_pen_width(int pixels) override;
     void line(double x1, double y1, double x2, double y2, Rgb colour) override;
+    void fill_polygon(std::span<const Point> points, Rgb colour) override;
     void fill_box(double x1, double y1, double x2, double y2, Rgb colour) override;
     void box(double x1, double y1, double x2, double y2, Rgb colour) override;
     void circle(double cx, double cy, double radius, Rgb colour) override;

@@ -1,6 +1,7 @@
 #include "panel2d/crossword.h"
 
 #include <string_view>
+#include <vector>
 
 #include "units/imperial.h"
 #include "units/numtext.h"
@@ -103,9 +104,13 @@ std::string crossword_caption(const Grid2d& g, const Offsets2d& o,
            number_text_trimmed(o.pull);
 }
 
+// Each cell is filled once and the grid drawn over all of them as whole
+// lines. A cell's text comes after its fill and before its neighbours', which
+// cut off what runs over.
 void paint_crossword(const Grid2d& g, const Offsets2d& o, const CrosswordOptions& options,
                      Canvas& canvas) {
-    canvas.set_scale(0, 0, g.n, crossword_height(g.n, options.full_screen));
+    const double height = crossword_height(g.n, options.full_screen);
+    canvas.set_scale(0, 0, g.n, height);
     canvas.clear(rgb_white);
     if (g.n < 1) return;
     const int font = crossword_font_size(g.n, options.full_screen);
@@ -118,13 +123,18 @@ void paint_crossword(const Grid2d& g, const Offsets2d& o, const CrosswordOptions
                                  ? highlighted_cell_colour(g, options, cell.block_height)
                                  : crossword_cell_colour(g, options, cell.block_height);
             canvas.fill_box(c, top, c + 1, top + 1, fill);
-            canvas.box(c, top, c + 1, top + 1, rgb_black);
             if (write) {
                 canvas.text(c + 0.1, g.n - r - 0.7, crossword_cell_text(g, options, cell), font,
                             rgb_black);
             }
         }
     }
+    std::vector<Segment> grid;
+    for (int k = 0; k <= g.n; ++k) {
+        grid.push_back({{0, static_cast<double>(k)}, {static_cast<double>(g.n), static_cast<double>(k)}});
+        grid.push_back({{static_cast<double>(k), 0}, {static_cast<double>(k), static_cast<double>(g.n)}});
+    }
+    canvas.lines(grid, rgb_black);
     if (!options.full_screen) {
         canvas.text(0.1, g.n + 0.2, crossword_caption(g, o, options),
                     crossword_caption_font_size(g.n), rgb_black);

@@ -4,6 +4,8 @@
 
 #include <QFont>
 #include <QPaintDevice>
+#include <QPaintEngine>
+#include <QPainterPath>
 #include <QString>
 #include <cmath>
 
@@ -75,6 +77,42 @@ void QtCanvas::polyline(std::span<const Point> points, Rgb colour) {
     line_pen_.reset();
     painter_.setBrush(Qt::NoBrush);
     painter_.drawPolyline(device_points);
+}
+
+// An image takes the lines as they are; a file device gets them as one
+// path, one element of an SVG instead of one a line.
+void QtCanvas::lines(std::span<const Segment> segments, Rgb colour) {
+    if (segments.empty()) return;
+    painter_.setRenderHint(QPainter::Antialiasing, smoothing_);
+    painter_.setPen(pen(colour));
+    line_pen_.reset();
+    painter_.setBrush(Qt::NoBrush);
+    if (painter_.paintEngine()->type() == QPaintEngine::Raster) {
+        QVector<QLineF> device_lines;
+        device_lines.reserve(static_cast<qsizetype>(segments.size()));
+        for (const Segment& s : segments) {
+            device_lines.append(QLineF(device_point(s.a), device_point(s.b)));
+        }
+        painter_.drawLines(device_lines);
+        return;
+    }
+    QPainterPath path;
+    for (const Segment& s : segments) {
+        path.moveTo(device_point(s.a));
+        path.lineTo(device_point(s.b));
+    }
+    painter_.drawPath(path);
+}
+
+void QtCanvas::fill_polygon(std::span<const Point> points, Rgb colour) {
+    QPolygonF device_points;
+    device_points.reserve(static_cast<qsizetype>(points.size()));
+    for (const Point& p : points) device_points << device_point(p);
+    painter_.setRenderHint(QPainter::Antialiasing, false);
+    painter_.setPen(Qt::NoPen);
+    line_pen_.reset();
+    painter_.setBrush(to_qcolor(colour));
+    painter_.drawPolygon(device_points, Qt::WindingFill);
 }
 
 void QtCanvas::fill_box(double x1, double y1, double x2, double y2, Rgb colour) {

@@ -27,6 +27,8 @@ public:
     void set_smoothing(bool on) { smoothing_ = on; }
     void line(double x1, double y1, double x2, double y2, Rgb colour) override;
     void polyline(std::span<const Point> points, Rgb colour) override;
+    void lines(std::span<const Segment> segments, Rgb colour) override;
+    void fill_polygon(std::span<const Point> points, Rgb colour) override;
     void fill_box(double x1, double y1, double x2, double y2, Rgb colour) override;
     void box(double x1, double y1, double x2, double y2, Rgb colour) override;
     void circle(double cx, double cy, double radius, Rgb colour) override;
@@ -34,6 +36,7 @@ public:
 
 private:
     QPen pen(Rgb colour) const;
+    QPointF device_point(Point p) const { return to_device_.map(QPointF(p.x, p.y)); }
 
     QPainter painter_;
     int width_;
