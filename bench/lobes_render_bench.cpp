@@ -1,6 +1,7 @@
 // The lobes picture drawn whole into the maximum-size image (1600 x 1000),
-// beside the same recorded primitives replayed with plain QPainter calls,
-// and the longest slice between two chances to serve "Abort".
+// beside the old line-by-line drawing's primitives (recorded once) replayed
+// with plain QPainter calls, and the longest slice between two chances to
+// serve "Abort".
 #include <benchmark/benchmark.h>
 
 #include <QElapsedTimer>
@@ -14,6 +15,7 @@
 #include "core/sequence.h"
 #include "core/width_analysis.h"
 #include "lobes/lobes_run.h"
+#include "oracle/lobes_replay.h"
 #include "render/lobes_render.h"
 #include "render/qt_canvas.h"
 
@@ -84,7 +86,7 @@ void BM_LobesQPainterReplay(benchmark::State& state) {
     const welkin::LobeInputs in = inputs(static_cast<int>(state.range(0)));
     welkin::SteepAngleMemory memory{};
     welkin::RecordingCanvas recording(picture.width(), picture.height());
-    welkin::LobesRun run(in, options(state), memory);
+    welkin::LobesReplay run(in, options(state), memory);
     run.finish(recording);
     state.counters["lines"] = static_cast<double>(recording.of_kind(welkin::OpKind::line).size());
     QImage image(picture, QImage::Format_RGB32);

@@ -1,13 +1,14 @@
 // A full redraw of the 2D window's two pictures at their on-screen sizes,
 // through the painters and QtCanvas, beside plain QPainter replaying the
-// same primitives (recorded once beforehand): the painters' and canvas's
-// own cost is the difference.
+// primitives of the old stroke-by-stroke drawing (recorded once beforehand):
+// hatched faces, every depth line and outline, each cell outlined.
 #include <benchmark/benchmark.h>
 
 #include <QImage>
 #include <QPainter>
 
 #include "canvas/recording_canvas.h"
+#include "oracle/panel2d_replay.h"
 #include "render/panel2d_render.h"
 
 namespace {
@@ -88,7 +89,11 @@ void BM_RawQPainter2d(benchmark::State& state) {
     for (const Picture2d p : {Picture2d::panel, Picture2d::crossword}) {
         const QSize size = welkin::picture_2d_size(p);
         welkin::RecordingCanvas canvas(size.width(), size.height());
-        welkin::paint_picture_2d(p, d, canvas);
+        if (p == Picture2d::panel) {
+            welkin::replay_panel_picture(d.grid, d.offsets, d.panel, canvas);
+        } else {
+            welkin::replay_crossword(d.grid, d.offsets, d.crossword, canvas);
+        }
         const double w = p == Picture2d::panel ? welkin::panel_picture_width(d.grid.n) : d.grid.n;
         const double h = p == Picture2d::panel ? welkin::panel_picture_height(d.grid.n)
                                                : welkin::crossword_height(d.grid.n, false);

@@ -204,19 +204,42 @@ std::vector<std::pair<int, int>> simplified(const std::vector<std::pair<int, int
     return out;
 }
 
-// A row's blocks overlap one another, so the row is one outline: the floor's
-// front edge, the last block's right face, and the row's skyline back.
-std::vector<Point> row_outline(int n, int r, const Skyline& row) {
+// A row's blocks overlap one another, so the row is one shape: from the
+// floor's front edge (rising along the last block's right face) up to the
+// row's skyline. Only what the rows in front leave in view is kept, each
+// stretch of it one outline: the picture is then filled about once over.
+std::vector<std::vector<Point>> row_outlines(int n, int r, const Skyline& row, const Skyline& front) {
     const int first = recede * r;
     const int last = first + fifths * n + recede;
-    std::vector<std::pair<int, int>> points{{first, first}, {last - recede, first}, {last, first + recede}};
-    for (int u = last - 1; u >= first; --u) {
-        points.emplace_back(u + 1, row.end(u));
-        points.emplace_back(u, row.start(u));
+    const auto floor_at = [&](int u) { return first + std::max(0, u - (last - recede)); };
+    std::vector<std::vector<Point>> outlines;
+    std::vector<std::pair<int, int>> upper;
+    std::vector<std::pair<int, int>> lower;
+    const auto close = [&] {
+        if (upper.empty()) return;
+        upper.insert(upper.end(), lower.rbegin(), lower.rend());
+        std::vector<Point> outline;
+        for (const auto& [u, v] : simplified(upper)) outline.push_back(place(n, u, v));
+        outlines.push_back(std::move(outline));
+        upper.clear();
+        lower.clear();
+    };
+    for (int u = first; u < last; ++u) {
+        const int low_start = std::max(floor_at(u), front.start(u));
+        const int low_end = std::max(floor_at(u + 1), front.end(u));
+        const bool seen = row.start(u) >= low_start && row.end(u) >= low_end &&
+                          (row.start(u) > low_start || row.end(u) > low_end);
+        if (!seen) {
+            close();
+            continue;
+        }
+        upper.emplace_back(u, row.start(u));
+        upper.emplace_back(u + 1, row.end(u));
+        lower.emplace_back(u, low_start);
+        lower.emplace_back(u + 1, low_end);
     }
-    std::vector<Point> outline;
-    for (const auto& [u, v] : simplified(points)) outline.push_back(place(n, u, v));
-    return outline;
+    close();
+    return outlines;
 }
 
 // The top of a block of height 0, less what the next block's front hides.
@@ -226,11 +249,12 @@ std::vector<Point> empty_top(int n, const BlockAt& b, bool next_stands) {
             place(n, b.u0 + reach, b.v0 + recede), place(n, b.u0 + recede, b.v0 + recede)};
 }
 
-// The row's fills, its outline first; its lines go into `lines`.
+// The row's fills, its outlines first; its lines go into `lines`.
 std::vector<SceneFill> add_row(const Grid2d& g, const Offsets2d& o, int r, bool depth_lines,
                                Skyline& in_front, Lines& lines, PanelScene& scene) {
     Skyline row(7 * g.n);
-    std::vector<SceneFill> fills(1);
+    const Skyline front = in_front;
+    std::vector<SceneFill> fills;
     // Right to left: a block's right face lies behind its right neighbour.
     for (int c = g.n - 1; c >= 0; --c) {
         const BlockAt b{fifths * c + recede * r, recede * r, cell_2d(g, o, r, c).block_height};
@@ -247,8 +271,12 @@ std::vector<SceneFill> add_row(const Grid2d& g, const Offsets2d& o, int r, bool 
             }
         }
     }
-    fills.front() = {row_outline(g.n, r, row), row_shade(g, r)};
-    return fills;
+    std::vector<SceneFill> shapes;
+    for (auto& outline : row_outlines(g.n, r, row, front)) {
+        shapes.push_back({std::move(outline), row_shade(g, r)});
+    }
+    shapes.insert(shapes.end(), fills.begin(), fills.end());
+    return shapes;
 }
 
 // The walls and the box's edges, behind every block. A legacy inverse

@@ -142,15 +142,31 @@ void QtCanvas::circle(double cx, double cy, double radius, Rgb colour) {
     painter_.drawEllipse(c, r, r);
 }
 
+// A text is laid out once per canvas and size, then placed wherever it is
+// drawn again: the crossword writes a few numbers thousands of times.
 void QtCanvas::text(double x, double y, std::string_view text, double point_size, Rgb colour) {
-    QFont font = painter_.font();
-    if (point_size > 0) font.setPointSizeF(point_size);
-    painter_.setFont(font);
+    if (point_size > 0 && painter_.font().pointSizeF() != point_size) {
+        QFont font = painter_.font();
+        font.setPointSizeF(point_size);
+        painter_.setFont(font);
+    }
     painter_.setPen(to_qcolor(colour));
     line_pen_.reset();
     const QPointF p = to_device_.map(QPointF(x, y));
-    painter_.drawText(QRectF(p, QSizeF(width_, height_)), Qt::AlignLeft | Qt::AlignTop,
-                      QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    const QString s = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    if (s.contains(QLatin1Char('\n'))) {
+        painter_.drawText(QRectF(p, QSizeF(width_, height_)), Qt::AlignLeft | Qt::AlignTop, s);
+        return;
+    }
+    const QString key = QString::number(painter_.font().pointSizeF()) + QLatin1Char(' ') + s;
+    auto laid_out = laid_out_.find(key);
+    if (laid_out == laid_out_.end()) {
+        QStaticText fixed(s);
+        fixed.setTextFormat(Qt::PlainText);
+        fixed.prepare(QTransform(), painter_.font());
+        laid_out = laid_out_.emplace(key, fixed).first;
+    }
+    painter_.drawStaticText(p, laid_out->second);
 }
 
 }  // namespace welkin

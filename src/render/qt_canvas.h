@@ -4,6 +4,9 @@
 
 #include <QFont>
 #include <QPainter>
+#include <QStaticText>
+#include <QString>
+#include <map>
 #include <QTransform>
 #include <optional>
 
@@ -49,6 +52,7 @@ private:
         int width;
     };
     std::optional<LinePen> line_pen_;  // the pen the painter holds, when a line set it
+    std::map<QString, QStaticText> laid_out_;  // texts by point size and text
 };
 
 QColor to_qcolor(Rgb colour);

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
+
 #include <set>
 #include <string>
 
@@ -63,6 +66,25 @@ TEST(Crossword, NoColourMakesEveryCellWhiteWhateverTheInversion) {
     const RecordingCanvas plain = painted({7, standard, true}, {.no_colour = true});
     EXPECT_EQ(plain.of_kind(OpKind::fill_box, rgb_white).size(), 49u);
     EXPECT_EQ(painted({7, standard, true}, {.no_colour = true, .invert = true}).ops, plain.ops);
+}
+
+// Each cell is filled once; the grid is N + 1 whole lines each way over
+// them, not four edges a cell drawn twice where cells meet.
+TEST(Crossword, EachCellFilledOnceUnderWholeGridLines) {
+    const RecordingCanvas canvas = painted({7, standard, true}, {});
+    EXPECT_EQ(canvas.of_kind(OpKind::fill_box).size(), 49u);
+    EXPECT_TRUE(canvas.of_kind(OpKind::box).empty());
+    const auto grid = canvas.of_kind(OpKind::line, rgb_black);
+    ASSERT_EQ(grid.size(), 16u);
+    for (const CanvasOp& line : grid) {
+        EXPECT_DOUBLE_EQ(std::hypot(line.x2 - line.x1, line.y2 - line.y1), 7.0) << line;
+    }
+    // The grid goes over the fills.
+    const auto last_fill = std::find_if(canvas.ops.rbegin(), canvas.ops.rend(), [](const CanvasOp& op) {
+        return op.kind == OpKind::fill_box;
+    });
+    EXPECT_GT(canvas.find(grid.front()).value(),
+              static_cast<std::size_t>(canvas.ops.rend() - last_fill - 1));
 }
 
 TEST(Crossword, FinnedLegacyInverseDepthsRunOneToN) {

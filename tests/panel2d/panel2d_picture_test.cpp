@@ -2,81 +2,168 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <optional>
+
 #include "canvas/recording_canvas.h"
+#include "panel2d/panel2d_scene.h"
 
 namespace welkin {
 namespace {
 
 using enum Variant2d;
 
-RecordingCanvas painted(const Grid2d& g, PanelPictureOptions options = {}) {
-    RecordingCanvas canvas(600, 600);
-    paint_panel_picture(g, {}, options, canvas);
-    return canvas;
+constexpr Point exact{0, 0};  // no pixel to trim lines by
+
+struct Block {
+    double x;     // left of the front face
+    double base;  // bottom of the front face
+    int height;
+};
+
+// What the old drawing showed at a point: the last block, in its order
+// (back row first, left to right), whose outline holds the point inside.
+std::optional<Block> last_block_over(const Grid2d& g, const Offsets2d& o, Point p) {
+    std::optional<Block> over;
+    for (int r = g.n - 1; r >= 0; --r) {
+        for (int c = 0; c < g.n; ++c) {
+            const Block b{2 + 0.4 * r + c, 1.5 * g.n - 0.4 * r, cell_2d(g, o, r, c).block_height};
+            const double dx = p.x - b.x;
+            const double up = b.base - p.y;
+            const double top = up - b.height;   // how far into the top face
+            const double side = dx - 1;         // how far into the right face
+            const bool front = dx > 0 && dx < 1 && up > 0 && up < b.height;
+            const bool on_top = top > 0 && top < 0.4 && dx - top > 0 && dx - top < 1;
+            const bool on_side = side > 0 && side < 0.4 && up - side > 0 && up - side < b.height;
+            if (front || on_top || on_side) over = b;
+        }
+    }
+    return over;
 }
 
-// N 7 at offsets 0 with the legacy finned inverse: heights are the residues
-// (r^2 + c^2) mod 7, which take 0 once and each of 1..6 eight times.
-TEST(PanelPicture, HeightZeroBlockHasAGreyTopAndNoDepthLines) {
-    const Grid2d g{7, legacy_inverse, true};
-    const RecordingCanvas canvas = painted(g);
-    // Front row, column 0: the block's top is at its base, y = 10.5.
-    EXPECT_TRUE(canvas.find({.kind = OpKind::line, .x1 = 2, .y1 = 10.5, .x2 = 2.4, .y2 = 10.1,
-                             .colour = empty_block_top_colour}, 1e-9));
-    // 96 strokes of hatching (step .0105) plus the seven frame lines.
-    EXPECT_EQ(canvas.of_kind(OpKind::line, empty_block_top_colour).size(), 96u + 7u);
-    // Two depth lines per unit above the first: 8 x (0+1+2+3+4+5) units, twice.
-    EXPECT_EQ(canvas.of_kind(OpKind::line, block_depth_line_colour).size(), 240u);
-    // Walls: six lines up each of the back and left walls.
-    EXPECT_EQ(canvas.of_kind(OpKind::line, wall_depth_line_colour).size(), 12u);
+bool whole(double v) {
+    return std::fabs(v - std::round(v)) < 1e-9;
+}
 
-    const RecordingCanvas plain = painted(g, {.depth_lines = false});
-    EXPECT_TRUE(plain.of_kind(OpKind::line, block_depth_line_colour).empty());
-    EXPECT_TRUE(plain.of_kind(OpKind::line, wall_depth_line_colour).empty());
+// A depth line lies on the front or right face of a block at a whole height.
+bool on_depth_line_of(const Block& b, Point p) {
+    const double dx = p.x - b.x;
+    const double up = b.base - p.y;
+    if (dx > 0 && dx < 1) return whole(up);
+    return whole(up - (dx - 1));
+}
+
+// Every visible piece of a depth line is on the face that the old drawing
+// left on top there, and no piece of a wall line is under any block. The
+// points checked lie about a quarter, half and three quarters along each
+// piece, off the whole and fifth units where blocks meet.
+TEST(PanelScene, LinesShowOnlyWhereNothingStandsInFront) {
+    struct Row {
+        const char* name;
+        Grid2d grid;
+        Offsets2d offsets;
+    };
+    const Row rows[] = {
+        {"standard 7", {7, standard, true}, {}},
+        {"optimised 5 shifted", {5, optimised_inverse, true}, {2, 1}},
+        {"legacy 13 centred", {13, legacy_inverse, true}, move_offsets({}, OffsetMove::centre, 13)},
+    };
+    for (const Row& row : rows) {
+        const PanelScene scene = panel_scene(row.grid, row.offsets, {}, exact);
+        ASSERT_FALSE(scene.depth_lines.empty()) << row.name;
+        for (const Segment& s : scene.depth_lines) {
+            for (const double t : {0.2371, 0.5113, 0.7919}) {
+                const Point p{s.a.x + t * (s.b.x - s.a.x), s.a.y + t * (s.b.y - s.a.y)};
+                const std::optional<Block> over = last_block_over(row.grid, row.offsets, p);
+                ASSERT_TRUE(over.has_value()) << row.name << " at " << p.x << ", " << p.y;
+                EXPECT_TRUE(on_depth_line_of(*over, p)) << row.name << " at " << p.x << ", " << p.y;
+            }
+        }
+        for (const Segment& s : scene.wall_lines) {
+            const Point mid{(s.a.x + s.b.x) / 2, (s.a.y + s.b.y) / 2};
+            EXPECT_FALSE(last_block_over(row.grid, row.offsets, mid).has_value())
+                << row.name << " wall at " << mid.x << ", " << mid.y;
+        }
+    }
+}
+
+// The rows' shapes come back row first, each row's in its own shade, and
+// each block of height 0 has its grey top.
+TEST(PanelScene, RowsBackToFrontAndAGreyTopPerEmptyBlock) {
+    struct Row {
+        const char* name;
+        Grid2d grid;
+        std::size_t empty_blocks;  // height 0 where the residue is 6, 1 or 0
+    };
+    const Row rows[] = {
+        {"standard", {7, standard, true}, 8},
+        {"optimised", {7, optimised_inverse, true}, 8},
+        {"legacy", {7, legacy_inverse, true}, 1},
+    };
+    for (const Row& row : rows) {
+        const PanelScene scene = panel_scene(row.grid, {}, {}, exact);
+        std::size_t grey = 0;
+        int last_row = row.grid.n;
+        for (const SceneFill& f : scene.fills) {
+            if (f.colour == empty_block_top_colour) {
+                ++grey;
+                continue;
+            }
+            int r = 0;
+            while (r < row.grid.n && row_shade(row.grid, r) != f.colour) ++r;
+            ASSERT_LT(r, row.grid.n) << row.name << ": a shape in no row's shade";
+            EXPECT_LE(r, last_row) << row.name << ": row " << r << " after row " << last_row;
+            last_row = r;
+        }
+        EXPECT_EQ(grey, row.empty_blocks) << row.name;
+        EXPECT_EQ(last_row, 0) << row.name << ": the front row is drawn";
+    }
 }
 
 TEST(PanelPicture, WallsAreNUnitsHighOnlyForLegacyInverse) {
     struct Row {
         const char* name;
         Grid2d grid;
-        double front_top;  // the front-left vertical edge starts here, ending at 10.5
-        std::size_t frame_lines;
-        std::size_t grey_tops;  // 96 strokes on each block of height 0
+        double front_top;  // the front-left upright of the box runs from here to 10.5
     };
     const Row rows[] = {
-        // Height 0 where the residue is 6 (standard), 1 (optimised), 0 (legacy).
-        {"standard", {7, standard, true}, 4.5, 5, 8 * 96},
-        {"optimised", {7, optimised_inverse, true}, 4.5, 5, 8 * 96},
-        {"legacy finned", {7, legacy_inverse, true}, 3.5, 7, 96},
-        {"legacy finless", {7, legacy_inverse, false}, 3.5, 7, 96},
+        {"standard", {7, standard, true}, 4.5},
+        {"optimised", {7, optimised_inverse, true}, 4.5},
+        {"legacy finned", {7, legacy_inverse, true}, 3.5},
+        {"legacy finless", {7, legacy_inverse, false}, 3.5},
     };
     for (const Row& row : rows) {
-        const RecordingCanvas canvas = painted(row.grid);
-        EXPECT_TRUE(canvas.find({.kind = OpKind::line, .x1 = 2, .y1 = row.front_top, .x2 = 2,
-                                 .y2 = 10.5, .colour = box_frame_colour}))
-            << row.name;
-        EXPECT_EQ(canvas.of_kind(OpKind::line, box_frame_colour).size(),
-                  row.frame_lines + row.grey_tops)
-            << row.name;
+        RecordingCanvas canvas(600, 600);
+        paint_panel_picture(row.grid, {}, {}, canvas);
+        const bool upright = canvas.find({.kind = OpKind::line, .x1 = 2, .y1 = 10.5, .x2 = 2,
+                                          .y2 = row.front_top, .colour = box_frame_colour})
+                                 .has_value();
+        EXPECT_TRUE(upright) << row.name;
     }
-    // Finless panels and the full-screen view have no wall lines; the view no frame.
-    EXPECT_TRUE(painted({7, standard, false}).of_kind(OpKind::line, wall_depth_line_colour).empty());
-    const RecordingCanvas bare = painted({7, standard, true}, {.box = false});
-    EXPECT_EQ(bare.of_kind(OpKind::line, box_frame_colour).size(), 8u * 96u);
 }
 
-TEST(PanelPicture, BackRowFirstAndTheFloorEdgeLast) {
-    const RecordingCanvas canvas = painted({7, standard, true});
-    // Row 6, column 0: x from 4.4, base 8.1; (6^2 + 0) mod 7 = 1, height 5.
-    const CanvasOp first = canvas.of_kind(OpKind::fill_box).front();
-    EXPECT_TRUE(near(first, {.kind = OpKind::fill_box, .x1 = 4.4, .y1 = 8.1, .x2 = 5.4, .y2 = 3.1,
-                             .colour = row_shade({7, standard, true}, 6)},
-                     1e-9))
-        << first;
-    EXPECT_TRUE(near(canvas.ops.back(),
-                     {.kind = OpKind::line, .x1 = 9, .y1 = 10.5, .x2 = 11.8, .y2 = 7.7}, 1e-9))
-        << canvas.ops.back();
-    EXPECT_EQ(canvas.of_kind(OpKind::fill_box).size(), 49u);
+TEST(PanelPicture, OptionsDropTheirLines) {
+    const Grid2d g{7, standard, true};
+    struct Row {
+        const char* name;
+        PanelPictureOptions options;
+        bool depth_lines;
+        bool walls;
+        bool frame;
+    };
+    const Row rows[] = {
+        {"window", {}, true, true, true},
+        {"no depth lines", {.depth_lines = false}, false, false, true},
+        {"full screen", {.box = false}, true, false, false},
+    };
+    for (const Row& row : rows) {
+        const PanelScene scene = panel_scene(g, {}, row.options, exact);
+        EXPECT_EQ(!scene.depth_lines.empty(), row.depth_lines) << row.name;
+        EXPECT_EQ(!scene.wall_lines.empty(), row.walls) << row.name;
+        EXPECT_EQ(!scene.frame_lines.empty(), row.frame) << row.name;
+    }
+    // Finless panels have no wall lines.
+    EXPECT_TRUE(panel_scene({7, standard, false}, {}, {}, exact).wall_lines.empty());
 }
 
 }  // namespace
