@@ -163,6 +163,15 @@ std::vector<Part> list_parts(const BuildDesign& design, const BuildOptions& opti
     return list.take();
 }
 
+bool section_fits(const Part& p, const Stock& s) {
+    return (p.width_mm <= s.width_mm && p.thickness_mm <= s.thickness_mm) ||
+           (p.width_mm <= s.thickness_mm && p.thickness_mm <= s.width_mm);
+}
+
+bool part_fits(const Part& p, const Stock& s) {
+    return p.length_mm <= s.length_mm && section_fits(p, s);
+}
+
 double Part::volume_mm3() const {
     double cut = 0;
     for (const Slot& s : notches) cut += s.width_mm * s.depth_mm;

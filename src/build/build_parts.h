@@ -58,6 +58,10 @@ struct Part {
 
 std::string place_text(const Part& part, const Placement& place, bool two_d);
 
+// Ripped and planed to size, a part may lie either way up in the stock.
+bool section_fits(const Part& part, const Stock& stock);
+bool part_fits(const Part& part, const Stock& stock);
+
 // Where a piece goes, as the parts list and the assembly map write it:
 // "well 3", "row 2 col 5", "fin 0" (1D fin lines from the left), "across 1"
 // (2D fins across the panel, lines from the front), "along 4" (front to

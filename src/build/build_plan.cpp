@@ -19,12 +19,6 @@ std::string_view stock_name(StockKind k) {
     return k == StockKind::stick ? "stick" : "board";
 }
 
-// Ripped and planed to size, a part may lie either way up in the stock.
-bool section_fits(const Part& p, const Stock& s) {
-    return (p.width_mm <= s.width_mm && p.thickness_mm <= s.thickness_mm) ||
-           (p.width_mm <= s.thickness_mm && p.thickness_mm <= s.width_mm);
-}
-
 Result<bool> check_fit(const Part& p, const Stock& s, StockKind kind) {
     const std::string name = "Part " + p.label + " (" + std::string(part_kind_name(p.kind)) + ")";
     if (p.length_mm > s.length_mm) {

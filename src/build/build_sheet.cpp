@@ -112,6 +112,10 @@ int sheet_page_count(const BuildPlan& plan, const Paper& paper) {
            pages_for(lengths_of(plan), boards_per_page(paper));
 }
 
+int first_plan_page(const BuildPlan& plan, const Paper& paper) {
+    return 1 + pages_for(static_cast<int>(plan.parts.size()), parts_per_page(paper));
+}
+
 void paint_sheet_page(const BuildPlan& plan, const Paper& paper, int page, Canvas& canvas) {
     canvas.set_scale(0, 0, paper.width_mm, paper.height_mm);
     canvas.clear(rgb_white);

@@ -18,6 +18,9 @@ inline constexpr Paper paper_letter{215.9, 279.4};
 
 int sheet_page_count(const BuildPlan& plan, const Paper& paper);
 
+// The page where the cutting plan starts, after the panel and the parts.
+int first_plan_page(const BuildPlan& plan, const Paper& paper);
+
 // Page 0 is the panel and its map; then the parts; then the boards.
 void paint_sheet_page(const BuildPlan& plan, const Paper& paper, int page, Canvas& canvas);
 

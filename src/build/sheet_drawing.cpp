@@ -16,14 +16,17 @@ constexpr double body_pt = 9;
 constexpr double small_pt = 6;
 constexpr Rgb dimension_blue{40, 70, 160};
 
-// Which part fills each well: its label, row-major like the design.
+// What goes in each well, row-major like the design: the block's label, or
+// where its bottom goes, in whole millimetres from the face, as all the
+// bottoms are one part.
 std::vector<std::string> well_labels(const BuildPlan& plan) {
     std::vector<std::string> out(static_cast<std::size_t>(plan.design.cells()));
     for (const Part& p : plan.parts) {
         if (p.is_fin()) continue;
         for (const Placement& at : p.places) {
             const int row = plan.design.two_d ? at.row - 1 : 0;
-            out[static_cast<std::size_t>(row * plan.design.n + at.column - 1)] = p.label;
+            out[static_cast<std::size_t>(row * plan.design.n + at.column - 1)] =
+                p.kind == PartKind::bottom ? workshop_number(at.depth_mm, 0) : p.label;
         }
     }
     return out;
@@ -165,10 +168,11 @@ void paint_overview(const BuildPlan& plan, const SheetArea& a, Canvas& c) {
             workshop_number(1 / scale, 0),
         body_pt + 1, rgb_black);
     y = plan.design.two_d ? map_2d(plan, drawing, scale, c) : profile_1d(plan, drawing, scale, c);
-    c.text(
-        a.left, y,
-        "Labels: B blocks, F fins, W well bottoms; the parts list and boards use the same labels.",
-        small_pt + 1, rgb_black);
+    c.text(a.left, y,
+           plan.options.construction == Construction::fins
+               ? "Each well shows how deep its bottom (W) sits below the face, in mm."
+               : "Each well shows the block (B) that fills it; fins are F.",
+           small_pt + 1, rgb_black);
 }
 
 }  // namespace welkin

@@ -35,7 +35,8 @@ enum class Window {
     panel_2d,
     fullscreen_2d,
     lobes,
-    response
+    response,
+    build
 };
 
 class Host {

@@ -53,6 +53,7 @@ struct ProjectFiles {
     bool settings_unreadable = false;  // it exists but could not be read: never overwritten
     std::string last_folder;  // where the project dialogs start
     std::string project_file_name;
+    std::string build_choices;  // the Build window's, kept in welkin.ini only
 };
 
 class MainForm {

@@ -83,6 +83,9 @@ void start_up(MainForm& form, const StartOptions& options) {
         const BusyScope busy(form);
         load_settings(form);
     }
+    if (const Result<ProjectSettings> settings = read_project_file(files.settings_path)) {
+        files.build_choices = settings->build_choices;
+    }
     if (files.load_ok) {
         form.set_title_suffix(title_suffix_most_recent);
     } else {
@@ -102,7 +105,10 @@ void shut_down(MainForm& form) {
     std::error_code ec;
     std::filesystem::create_directories(std::filesystem::path(files.settings_path).parent_path(),
                                         ec);
-    save_settings(form);  // a failure to write is not worth a message on the way out
+    // Projects never hold the Build window's choices; the settings file does.
+    ProjectSettings settings = project_settings(form);
+    settings.build_choices = files.build_choices;
+    write_project_file(files.settings_path, settings);  // a failure is not worth a message on the way out
 }
 
 }  // namespace welkin

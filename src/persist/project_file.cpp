@@ -22,9 +22,9 @@ constexpr double shift_limit = 101;
 // Window measures beyond this are no screen's.
 constexpr double measure_limit = 1e9;
 
-// The file's lines, at most project_line::count, each decoded to UTF-8.
+// The file's lines, at most project_line::build_choices, each decoded to UTF-8.
 std::vector<std::string> split_lines(std::string_view bytes) {
-    constexpr auto most = static_cast<std::size_t>(project_line::count);
+    constexpr auto most = static_cast<std::size_t>(project_line::build_choices);
     std::vector<std::string> lines;
     std::size_t start = 0;
     for (std::size_t i = 0; i < bytes.size() && lines.size() < most; ++i) {
@@ -132,6 +132,7 @@ void parse_optional(const LineSource& line, ProjectSettings& s) {
     s.visualiser.top = measure_from(line[at::visualiser_top]);
     s.visualiser.left = measure_from(line[at::visualiser_left]);
     s.build_depth_2d = line[at::build_depth_2d];
+    s.build_choices = line[at::build_choices];
 }
 
 std::string check_text(CheckLine check) {
@@ -188,6 +189,7 @@ void write_optional(const ProjectSettings& s, std::string& out) {
         put(number_text(measure));
     }
     put(trimmed(s.build_depth_2d));
+    if (!s.build_choices.empty()) put(s.build_choices);
 }
 
 }  // namespace

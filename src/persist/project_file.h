@@ -43,6 +43,10 @@ inline constexpr int visualiser_width = 32;
 inline constexpr int visualiser_top = 33;
 inline constexpr int visualiser_left = 34;
 inline constexpr int build_depth_2d = 35;  // this version's addition
+// welkin.ini only, and only once the Build window has been used: its
+// choices. Projects stop at the line before; readers that stop there too
+// never see it.
+inline constexpr int build_choices = 36;
 
 // A file loads when it has the lines up to here; later lines were added by
 // later versions and a file may lack them.
@@ -74,7 +78,7 @@ struct WindowPlace {
 struct ProjectSettings {
     // How many lines the file had, at most project_line::count. A setting
     // whose line is missing reads as an empty line.
-    int lines_read = project_line::count;
+    int lines_read = project_line::count;  // the build choices' line counts too
 
     // The field texts, as the user sees them in the unit mode of the file.
     std::string well_count;
@@ -103,6 +107,7 @@ struct ProjectSettings {
     std::array<CheckLine, 4> colour_schemes;                // in the order of colour_scheme_lines
     CheckLine highlight_inverse;
     WindowPlace visualiser;
+    std::string build_choices;  // empty in a project; written only when not empty
 
     bool has(int line) const { return line <= lines_read; }
     // The required lines were all read: the file counts as loaded.

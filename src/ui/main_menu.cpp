@@ -204,6 +204,8 @@ const auto entries = std::to_array<MenuEntry>({
     menu("&Export"),
     item("Generate 1D report", C::report_1d_item,
          [](MainForm& f) { generate_1d_report(f, app_folder()); }),
+    item("Build: parts, cutting plan and workshop files...", C::build_item,
+         [](MainForm& f) { f.host().show_modal(Window::build); }),
     separator(),
     item("Copy panel picture to clipboard. (Shortcut: Double-click picture)", C::copy_panel_item,
          [](MainForm& f) { f.copy_cross_section(); }),

@@ -203,6 +203,21 @@ enum class Control {
     response_picture,
     response_common_reference,
     response_help_button,
+    build_item,
+    build_2d_item,
+    build_window,
+    build_construction,
+    build_panel_height,
+    build_kerf,
+    build_board,  // length, width, thickness: indexed 0..2
+    build_stick,  // likewise
+    build_material,
+    build_density,
+    build_spare,
+    build_summary,
+    build_preview,
+    build_output_button,  // indexed in the order of build_output_kinds
+    build_close_button,
     panel_2d_item,
     units_item,
     about_item,

@@ -19,6 +19,7 @@
 #include "render/qt_text.h"
 #include "ui/full_screen_window.h"
 #include "ui/main_window.h"
+#include "ui/build_window.h"
 #include "ui/object_names.h"
 #include "ui/window_registry.h"
 
@@ -132,6 +133,11 @@ void Panel2dWindow::build_menus() {
     name_control(*exports, Control::export_2d_menu);
     item(exports->addAction(QStringLiteral("Generate 2D Report")), Control::report_2d_item,
          [this] { form_.generate_report(app_folder()); });
+    item(exports->addAction(QStringLiteral("Build: parts, cutting plan and workshop files...")),
+         Control::build_2d_item, [this] {
+             BuildWindow build(form_.main_form(), form_.offsets(), this);
+             build.exec();
+         });
     exports->addSeparator();
     item(exports->addAction(
              QStringLiteral("Copy panel picture to clipboard. (Shortcut: Double-click picture)")),

@@ -13,6 +13,7 @@
 #include "persist/guide_folder.h"
 #include "render/qt_text.h"
 #include "ui/about_dialog.h"
+#include "ui/build_window.h"
 #include "ui/lobes_window.h"
 #include "ui/main_window.h"
 #include "ui/panel2d_window.h"
@@ -113,6 +114,11 @@ void QtHost::show_modal(Window window) {
     if (window == Window::about) {
         AboutDialog about(*this, guide_folder(), window_);
         about.exec();
+        return;
+    }
+    if (window == Window::build) {
+        BuildWindow build(window_->form(), std::nullopt, window_);
+        build.exec();
         return;
     }
     if (show_2d_window(window, *window_, windows_)) return;
