@@ -13,7 +13,7 @@ std::string help_target(HelpPage page, const std::filesystem::path& guide_folder
 
 std::string unopened_page_message(const std::string& target) {
     return "Welkin could not open " + target +
-           ": no program on this desktop is set to show it. Please open it in a web browser.";
+           ": no program on this desktop is set to show it. You can open it yourself.";
 }
 
 void open_help(Host& host, HelpPage page, const std::filesystem::path& guide_folder) {

@@ -8,8 +8,11 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QUrl>
 
+#include "forms/help_links.h"
 #include "persist/guide_folder.h"
 #include "render/qt_text.h"
 #include "ui/about_dialog.h"
@@ -83,7 +86,26 @@ void QtHost::copy_picture_2d(Picture2d picture) {
 }
 
 bool QtHost::open_with_shell(const std::string& path_or_address) {
-    return QDesktopServices::openUrl(shell_url(qs(path_or_address)));
+    const QUrl url = shell_url(qs(path_or_address));
+    const QString opener = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+    if (opener.isEmpty()) return QDesktopServices::openUrl(url);
+    // Qt only learns that xdg-open started; its exit status says whether the
+    // desktop had a program to show the page, so the answer comes later.
+    QObject* owner = window_ != nullptr ? static_cast<QObject*>(window_) : QCoreApplication::instance();
+    auto* process = new QProcess(owner);
+    const auto done = [this, process, target = path_or_address](bool opened) {
+        if (!opened) message_box(unopened_page_message(target), "");
+        process->deleteLater();
+    };
+    QObject::connect(process, &QProcess::finished, process,
+                     [done](int code, QProcess::ExitStatus status) {
+                         done(status == QProcess::NormalExit && code == 0);
+                     });
+    QObject::connect(process, &QProcess::errorOccurred, process, [done](QProcess::ProcessError error) {
+        if (error == QProcess::FailedToStart) done(false);
+    });
+    process->start(opener, {QString::fromUtf8(url.toEncoded())});
+    return true;
 }
 
 void QtHost::print_window(Window window) {

@@ -29,6 +29,8 @@ public:
     void focus_field(Field field) override;
     void copy_picture(Picture picture) override;
     void copy_picture_2d(Picture2d picture) override;
+    // Through xdg-open where there is one: true once it has started, and a
+    // message naming the page when it then finds no program to show it.
     bool open_with_shell(const std::string& path_or_address) override;
     void print_window(Window window) override;
     void show_window(Window window, bool shown) override;
