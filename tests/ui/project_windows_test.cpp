@@ -150,7 +150,10 @@ private slots:
                 if (!asked_for_folder) {
                     asked_for_folder = true;
                     click_later(modal, "Command3");
-                } else if (!question.isEmpty()) {
+                } else if (s.form.project_dialogs().folder(FileDialog::save_as) ==
+                           dir.file("big room")) {
+                    // Only once the new folder is shown: the watch may look in
+                    // while the create-folder window is closing.
                     type_name_and_enter(modal, QStringLiteral(".x"));
                 }
                 return true;
