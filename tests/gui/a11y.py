@@ -47,6 +47,18 @@ def holds_for(condition, seconds, interval=0.1):
     return True
 
 
+def still(find, what, settle=0.3, timeout=10.0):
+    """The node find() returns once it has stayed in one place for `settle` seconds:
+    a view that is still filling in or scrolling moves its items under the pointer."""
+    def settled():
+        node = find()
+        before = node.extents
+        time.sleep(settle)
+        node = find()
+        return node if node.extents == before and before[2] > 0 else None
+    return wait_for(settled, what, timeout)
+
+
 class Node:
     """One accessible object; reading a gone object gives empty values."""
 
@@ -126,6 +138,12 @@ class Node:
                 found.append(Node(child))
         return found
 
+    def fresh(self):
+        """This node with nothing of it or below it taken from the cache: views such as
+        the dialogs' folder tree change their rows without telling the tree."""
+        self._read(self.acc.clear_cache, None)
+        return self
+
     def walk(self, showing_only=True):
         """Every node below this one, depth first, in the tree's order."""
         for child in self.children():
@@ -199,8 +217,13 @@ class App:
         return None
 
 
-def activate():
-    """Starts the accessibility bus and its registry before any program needs them."""
+def activate(answer_within_ms=5000):
+    """Starts the accessibility bus and its registry before any program needs them.
+
+    A program that does not answer a question of the tree within the time is
+    taken as not answering: a frozen program then fails its scenario instead of
+    holding the drive up for D-Bus's default 25 seconds per question."""
+    pyatspi.setTimeout(answer_within_ms, 15000)
     pyatspi.Registry.getDesktop(0).childCount  # noqa: B018 (the call starts both)
 
 
@@ -214,5 +237,5 @@ def describe_tree(app, file):
         for child in node.children():
             if child.showing:
                 write(child, depth + 1)
-    for window in app.windows():
+    for window in (app.windows() if isinstance(app, App) else [app]):
         write(window, 0)

@@ -23,6 +23,11 @@ sys.path.insert(0, HERE)
 # Faults the drive finds that are not mended yet. Each still runs and is reported
 # as XFAIL with its reason; one that passes is reported as XPASS.
 KNOWN_FAULTS = {
+    "open_dialog_folders": "going up a level lists the folder just left among the projects, and "
+                           "a double-click on it confirms the dialog and resets the design",
+    "open_dialog_proc": "the dialog reads /proc's files on the interface thread and hangs",
+    "open_dialog_fifo_and_crowd": "a chosen path that is no regular file is read as a project "
+                                  "and the design reset",
 }
 
 
@@ -30,6 +35,10 @@ def rerun_with_session_bus():
     runtime = tempfile.mkdtemp(prefix="welkin-gui-runtime-")
     os.chmod(runtime, 0o700)
     env = dict(os.environ, XDG_RUNTIME_DIR=runtime, WELKIN_GUI_RUNTIME=runtime)
+    # The bus daemons chatter on standard error; the drive itself writes to standard
+    # output only (main() sends its standard error there).
+    quiet = os.open(os.devnull, os.O_WRONLY)
+    os.dup2(quiet, 2)
     os.execvpe("dbus-run-session", ["dbus-run-session", "--", sys.executable, *sys.argv], env)
 
 
@@ -61,7 +70,12 @@ def run_one(function, options, work_dir, shots_dir):
                         a11y.describe_tree(w.app, tree)
         except Exception:
             pass
-        if not isinstance(e, AssertionError):
+        if isinstance(e, AssertionError):
+            where = [f for f in traceback.extract_tb(e.__traceback__)
+                     if os.sep + "scenarios" + os.sep in f.filename]
+            if where:
+                e.args = (f"{e} (at {os.path.basename(where[-1].filename)}:{where[-1].lineno})",)
+        else:
             traceback.print_exc()
     finally:
         run.finish()
@@ -92,6 +106,7 @@ def report(name, error, seconds, run):
 def main():
     if not os.environ.get("DBUS_SESSION_BUS_ADDRESS") or not os.environ.get("WELKIN_GUI_RUNTIME"):
         rerun_with_session_bus()
+    os.dup2(1, 2)
     options = parse_arguments()
     options.welkin = os.path.abspath(options.welkin)
 
@@ -118,7 +133,7 @@ def main():
     failed = outcomes.count("fail")
     print(f"{outcomes.count('pass')} passed, {failed} failed, {outcomes.count('xfail')} known "
           f"faults, {outcomes.count('xpass')} known faults now passing", flush=True)
-    if failed or options.keep_shots:
+    if failed or outcomes.count("xfail") or options.keep_shots:
         print(f"screenshots kept in {shots_dir}", flush=True)
     else:
         clean(work_dir)

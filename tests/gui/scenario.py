@@ -21,7 +21,7 @@ class Run:
         self.name = name
         self.binary = binary
         self.dir = os.path.join(work_dir, name)
-        self.home = os.path.join(self.dir, "home")
+        self.home = os.path.join(self.dir, "welkin_home")
         os.makedirs(self.home, exist_ok=True)
         self.shots_dir = shots_dir
         self.shots = []

@@ -1,2 +1,3 @@
 """Every scenario module; importing this registers them in this order."""
 from scenarios import windows  # noqa: F401
+from scenarios import dialogs  # noqa: F401
