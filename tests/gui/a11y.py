@@ -19,7 +19,7 @@ class Timeout(AssertionError):
     """A condition the drive waited for never came true."""
 
 
-def wait_for(condition, what, timeout=10.0, interval=0.05):
+def wait_for(condition, what, timeout=15.0, interval=0.05):
     """Polls condition() until it returns something true, and returns that.
 
     A condition that raises LookupError counts as not yet true, so a control

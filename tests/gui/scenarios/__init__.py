@@ -1,3 +1,5 @@
 """Every scenario module; importing this registers them in this order."""
 from scenarios import windows  # noqa: F401
 from scenarios import dialogs  # noqa: F401
+from scenarios import panel2d  # noqa: F401
+from scenarios import companions  # noqa: F401

@@ -1,0 +1,127 @@
+"""The visualiser beside the main window, minimising and restoring, and the lobes window's runs."""
+import subprocess
+
+import x_session as xs
+from a11y import ROLES_OF_PICTURES, holds_for, wait_for
+from scenario import check, scenario
+
+# 100 twips at 15 twips a pixel (96 dots an inch).
+GAP_BELOW_MAIN_PX = 100 / 15
+LOBES = "Welkin - Diffusion lobes"
+SHOW_LOBES = "Show Lobes generated when several periods of this panel are used side-by-side"
+
+
+def visualiser(w):
+    return wait_for(lambda: [x for x in w.app.windows() if "Total width" in x.name],
+                    "the visualiser window")[0]
+
+
+def outer(node, wid):
+    """(left, top, right, bottom) of a window with the frame the window manager drew."""
+    x, y, width, height = node.extents
+    left, right, top, bottom = xs.frame_extents(wid)
+    return (x - left, y - top, x + width + right, y + height + bottom)
+
+
+def show_visualiser(w):
+    w.choose("Visualizer", "Show Visualizer")
+    vis = visualiser(w)
+    return vis, w.x_window(vis.name[:30])
+
+
+@scenario
+def visualiser_placement(run):
+    """The visualiser opens 100 twips below the main window's outer bottom edge, as wide
+    as the main window."""
+    w = run.start()
+    vis, vis_wid = show_visualiser(w)
+    main = w.refresh_main()
+    # The frame is known once the window manager has drawn it.
+    wait_for(lambda: xs.frame_extents(vis_wid)[2] > 0, "the visualiser's title bar")
+    run.shot("placed")
+    m, v = outer(main, w.main_wid), outer(vis, vis_wid)
+    gap = v[1] - m[3]
+    check(abs(gap - GAP_BELOW_MAIN_PX) <= 1,
+          f"the visualiser's outer top is {gap} px below the main window's outer bottom, "
+          f"not {GAP_BELOW_MAIN_PX:.1f} (100 twips)")
+    check(abs(v[0] - m[0]) <= 1 and abs(v[2] - m[2]) <= 1,
+          f"the visualiser spans {v[0]}..{v[2]}, the main window {m[0]}..{m[2]}")
+
+
+@scenario
+def minimise_and_restore(run):
+    """Minimising the main window hides the visualiser; restoring brings it back and
+    gives the focus to the main window."""
+    w = run.start()
+    vis, _ = show_visualiser(w)
+    xs.minimise(w.main_wid)
+    wait_for(lambda: not vis.showing, "the visualiser to hide with the main window")
+    run.shot("minimised")
+    xs.activate_window(w.main_wid)
+    wait_for(lambda: vis.showing, "the visualiser to come back with the main window")
+    run.shot("restored")
+    check(holds_for(lambda: xs.active_window() == w.main_wid, 1.0),
+          "after the restore the focus is not in the main window")
+
+
+def run_state(window):
+    """'running' while Abort is usable, 'idle' once Exit is usable again."""
+    if window.find("push button", "Abort").fresh().enabled:
+        return "running"
+    return "idle" if window.find("push button", "Exit").fresh().enabled else ""
+
+
+def picture_box(window):
+    pictures = window.all(ROLES_OF_PICTURES, where=lambda n: n.extents[2] * n.extents[3] > 0)
+    return max((p.extents for p in pictures), key=lambda e: e[2] * e[3])
+
+
+def same_pixels(run, before, after, box):
+    a, b = run.path("before.png"), run.path("after.png")
+    xs.crop(before, box, a)
+    xs.crop(after, box, b)
+    out = subprocess.run(["compare", "-metric", "AE", a, b, "null:"], capture_output=True,
+                         text=True, check=False)
+    return out.stderr.strip() == "0"
+
+
+@scenario
+def lobes_abort_and_switch_away(run):
+    """A lobes run aborted on purpose stays as drawn when the user switches to another
+    program and back: no new run starts."""
+    w = run.start()
+    # Enough wells for a run that lasts a few seconds.
+    w.set_text(w.field("Number of wells"), "43")
+    wait_for(lambda: "N43" in w.status(), "the status line to name N43")
+    w.choose("Lobes", SHOW_LOBES)
+    lobes = w.window(LOBES)
+    wait_for(lambda: run_state(lobes) == "idle", "the first run to end", timeout=60)
+    box = picture_box(lobes)
+    whole = run.shot("whole-run")
+    # Redo, and Abort straight after it, before the run can have ended.
+    xs.click_two(lobes.find("push button", "Redo"), lobes.find("push button", "Abort"))
+    wait_for(lambda: run_state(lobes) == "idle", "the aborted run to stop", timeout=60)
+    aborted = run.shot("aborted")
+    check(not same_pixels(run, whole, aborted, box), "Abort did not stop the run early")
+
+    other = subprocess.Popen(["xmessage", "-center", "-name", "elsewhere", "another program"],
+                             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    try:
+        other_wid = wait_for(lambda: (subprocess.run(
+            ["xdotool", "search", "--onlyvisible", "--classname", "elsewhere"],
+            capture_output=True, text=True, check=False).stdout.split() or [None])[0],
+            "another program's window")
+        xs.activate_window(other_wid)
+        wait_for(lambda: xs.active_window() == other_wid, "the other program to have the focus")
+        run.shot("elsewhere")
+        xs.activate_window(w.x_window(LOBES))
+        check(holds_for(lambda: run_state(lobes) == "idle", 2.0),
+              "switching back to the lobes window started a new run")
+        back = run.shot("back")
+        check(same_pixels(run, aborted, back, box),
+              "the aborted drawing changed after switching away and back")
+    finally:
+        other.terminate()
+        other.wait()
+    w.press("Exit", lobes)
+    w.wait_closed(LOBES)
