@@ -8,6 +8,7 @@ import time
 
 import pyatspi
 
+VIEWS = {"list", "tree", "tree table", "table"}
 ROLES_OF_INPUTS = {"text", "password text", "spin button", "combo box", "radio button",
                    "check box", "slider", "scroll bar"}
 ROLES_OF_BUTTONS = {"push button", "toggle button"}
@@ -145,12 +146,23 @@ class Node:
         return self
 
     def walk(self, showing_only=True):
-        """Every node below this one, depth first, in the tree's order."""
+        """Every node below this one, depth first, in the tree's order. The rows of a list,
+        tree or table are left out (there may be thousands; `rows` reads them) unless
+        the walk starts at the view itself."""
         for child in self.children():
             if showing_only and not child.showing:
                 continue
             yield child
-            yield from child.walk(showing_only)
+            if child.role not in VIEWS:
+                yield from child.walk(showing_only)
+
+    def rows(self, name=None, showing=True):
+        """The named rows of a list or tree, read afresh (these views change their rows
+        without telling the accessibility tree); with `showing` False, also those
+        scrolled away."""
+        self.fresh()
+        return [n for n in self.children() if n.name and (name is None or n.name == name)
+                and (n.showing or not showing)]
 
     def all(self, role=None, name=None, where=None, showing_only=True):
         roles = {role} if isinstance(role, str) else role
@@ -158,6 +170,13 @@ class Node:
                 if (roles is None or n.role in roles)
                 and (name is None or n.name == name)
                 and (where is None or where(n))]
+
+    def child(self, role, name=None):
+        """A direct child, without walking the whole tree below."""
+        for n in self.children():
+            if n.role == role and (name is None or n.name == name):
+                return n
+        raise LookupError(f"no {role} {name!r} directly in {self!r}")
 
     def find(self, role=None, name=None, where=None):
         """The first showing node with that role and name; LookupError when none."""

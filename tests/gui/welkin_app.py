@@ -92,25 +92,25 @@ class Welkin:
     def open_menu(self, caption, window=None):
         """Clicks a menu of the bar and returns its popup once it shows."""
         window = window or self.refresh_main()
-        bar = window.find("menu bar")
-        title = bar.find("menu item", caption)
+        title = window.child("menu bar").child("menu item", caption)
         xs.click_node(title)
-        return wait_for(lambda: title.find("popup menu"), f"the menu {caption!r} to drop down")
+        return wait_for(lambda: title.child("popup menu") if title.child("popup menu").showing
+                        else None, f"the menu {caption!r} to drop down")
 
     def choose(self, menu, item=None, window=None):
         """Chooses a menu item with the mouse; `item` None clicks a command of the bar."""
         if item is None:
             window = window or self.refresh_main()
-            xs.click_node(window.find("menu bar").find("menu item", menu))
+            xs.click_node(window.child("menu bar").child("menu item", menu))
             return
         popup = self.open_menu(menu, window)
-        entry = wait_for(lambda: popup.find("menu item", item), f"the item {item!r}")
+        entry = wait_for(lambda: popup.child("menu item", item), f"the item {item!r}")
         xs.click_node(entry)
 
     def menu_item(self, menu, item, window=None):
         """The item's node, its popup left closed (states are published all the same)."""
         window = window or self.refresh_main()
-        title = window.find("menu bar").find("menu item", menu)
+        title = window.child("menu bar").child("menu item", menu)
         for n in title.walk(showing_only=False):
             if n.role == "menu item" and n.name == item:
                 return n
@@ -140,18 +140,22 @@ class Welkin:
     def field(self, label_text):
         """The input field of a label: by its accessible name, else the field level with
         the label (the name may not be given yet; the accessibility scenario says so)."""
+        named = self.refresh_main().all("text", label_text)
+        return named[0] if named else self.beside(lambda n: n.name == label_text, "text")
+
+    def beside(self, is_label, role):
+        """The control of `role` right of the main window's label that is_label accepts,
+        on the same line."""
         main = self.refresh_main()
-        named = main.all("text", label_text)
-        if named:
-            return named[0]
-        label = main.find("label", label_text)
+        label = main.find("label", where=is_label)
         lx, ly, lw, lh = label.extents
         middle = ly + lh // 2
 
-        def beside(n):
+        def level(n):
             x, y, w, h = n.extents
             return y <= middle <= y + h and x >= lx + lw - 4
-        return main.find("text", where=beside)
+        return min(main.all(role, where=level), key=lambda n: n.extents[0],
+                   default=None) or main.find(role, where=level)
 
     def assert_stays_idle(self, seconds, what):
         if not holds_for(self.responsive, seconds):

@@ -146,14 +146,15 @@ def active_window():
 
 
 def minimise(wid):
-    _run("xdotool", "windowminimize", "--sync", wid)
+    _run("xdotool", "windowminimize", wid)
 
 
 def activate_window(wid):
-    _run("xdotool", "windowactivate", "--sync", wid, check=False)
+    _run("xdotool", "windowactivate", wid, check=False)
 
 
 def close_by_window_manager(wid):
     """Alt+F4 to openbox, as a user closes a window from its frame."""
     activate_window(wid)
+    wait_for(lambda: active_window() == wid, "the window to have the focus")
     key("alt+F4")

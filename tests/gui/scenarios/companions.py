@@ -56,7 +56,6 @@ def minimise_and_restore(run):
     vis, _ = show_visualiser(w)
     xs.minimise(w.main_wid)
     wait_for(lambda: not vis.showing, "the visualiser to hide with the main window")
-    run.shot("minimised")
     xs.activate_window(w.main_wid)
     wait_for(lambda: vis.showing, "the visualiser to come back with the main window")
     run.shot("restored")
@@ -113,7 +112,6 @@ def lobes_abort_and_switch_away(run):
             "another program's window")
         xs.activate_window(other_wid)
         wait_for(lambda: xs.active_window() == other_wid, "the other program to have the focus")
-        run.shot("elsewhere")
         xs.activate_window(w.x_window(LOBES))
         check(holds_for(lambda: run_state(lobes) == "idle", 2.0),
               "switching back to the lobes window started a new run")

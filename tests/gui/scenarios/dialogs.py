@@ -31,16 +31,8 @@ def file_list(dialog):
     return dialog.find("list")
 
 
-def rows(view, name=None, showing=True):
-    """The rows of a list or tree, read afresh (these views change their rows without
-    telling the accessibility tree); with `showing` False, also those scrolled away."""
-    view.fresh()
-    return [n for n in view.children() if n.name and (name is None or n.name == name)
-            and (n.showing or not showing)]
-
-
 def listed_files(dialog):
-    return sorted(n.name for n in rows(file_list(dialog)))
+    return sorted(n.name for n in file_list(dialog).rows())
 
 
 def in_view(view, name):
@@ -48,7 +40,7 @@ def in_view(view, name):
     view's edge scrolls the view, and the second click of a double-click then lands
     on the next row. The view is scrolled with the wheel until it is in sight."""
     def whole():
-        found = rows(view, name, showing=False)
+        found = view.rows(name, showing=False)
         if not found:
             return None
         vx, vy, vw, vh = view.extents
@@ -67,7 +59,7 @@ def tree_item(dialog, name):
 def enter_top_folder(dialog, name):
     """Keyboard to a folder far up the tree: Home, its name typed, Enter."""
     tree = folder_tree(dialog)
-    selected = [n for n in rows(tree) if n.extents[1] >= tree.extents[1]]
+    selected = [n for n in tree.rows() if n.extents[1] >= tree.extents[1]]
     xs.click_node(still(lambda: selected[0], "a row of the tree"))
     xs.key("Home")
     xs.type_text(name)

@@ -31,7 +31,6 @@ def dimensions_twice(run):
     before = settled_size(panel)
     for _ in range(2):
         toggle(w, panel, "Dimensions", True)
-        run.shot("dimensions-on")
         toggle(w, panel, "Dimensions", False)
     after = settled_size(panel)
     run.shot("dimensions-off")
