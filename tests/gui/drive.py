@@ -25,11 +25,6 @@ sys.path.insert(0, HERE)
 # Faults the drive finds that are not mended yet. Each still runs and is reported
 # as XFAIL with its reason; one that passes is reported as XPASS.
 KNOWN_FAULTS = {
-    "open_dialog_folders": "going up a level lists the folder just left among the projects, and "
-                           "a double-click on it confirms the dialog and resets the design",
-    "open_dialog_proc": "the dialog reads /proc's files on the interface thread and hangs",
-    "open_dialog_fifo_and_crowd": "a chosen path that is no regular file is read as a project "
-                                  "and the design reset",
     "dimensions_twice": "each Dimensions on and off leaves the 2D window wider",
     "reset_restores_2d_options": "a reset leaves the 2D window's options as they were",
     "full_screen_hint": "the full-screen panel view does not show \"Any key to exit\"",

@@ -5,6 +5,7 @@ xdotool the mouse and keyboard. Every window the drive touches is a real X
 window decorated by the window manager, as on a desktop.
 """
 import os
+import re
 import subprocess
 import time
 
@@ -120,12 +121,10 @@ def crop(path, box, out):
 
 def x_windows(pid, title_start):
     """X ids of the process's visible windows whose title starts so."""
-    out = _run("xdotool", "search", "--onlyvisible", "--pid", str(pid), "--name", ".", check=False)
-    found = []
-    for wid in out.split():
-        if _run("xdotool", "getwindowname", wid, check=False).startswith(title_start):
-            found.append(wid)
-    return found
+    out = _run("xdotool", "search", "--onlyvisible", "--name", "^" + re.escape(title_start),
+               check=False)
+    return [wid for wid in out.split()
+            if _run("xdotool", "getwindowpid", wid, check=False).strip() == str(pid)]
 
 
 def x_window(pid, title_start):

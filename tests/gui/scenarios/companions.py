@@ -112,7 +112,9 @@ def lobes_abort_and_switch_away(run):
             "another program's window")
         xs.activate_window(other_wid)
         wait_for(lambda: xs.active_window() == other_wid, "the other program to have the focus")
-        xs.activate_window(w.x_window(LOBES))
+        lobes_wid = w.x_window(LOBES)
+        xs.activate_window(lobes_wid)
+        wait_for(lambda: xs.active_window() == lobes_wid, "the lobes window to have the focus")
         check(holds_for(lambda: run_state(lobes) == "idle", 2.0),
               "switching back to the lobes window started a new run")
         back = run.shot("back")

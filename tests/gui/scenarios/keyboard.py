@@ -3,6 +3,7 @@ Alt key and left with Escape or Enter."""
 import x_session as xs
 from a11y import ROLES_OF_BUTTONS, wait_for
 from scenario import check, scenario
+from scenarios.dialogs import set_wells
 
 FOCUSABLE = {"text", "spin button", "radio button", "check box", "combo box"} | ROLES_OF_BUTTONS
 
@@ -94,8 +95,10 @@ def window_keys(run):
 @scenario
 def open_dialog_keys(run):
     """Enter in the open dialog's empty name field says "Bad file name" and keeps the
-    dialog; a typed name and Enter confirm it."""
+    dialog; a typed name and Enter confirm it, and a project that is not there is
+    refused by name, the design kept."""
     w = run.start()
+    set_wells(w, 17)
     xs.key("alt+f", "Return")
     dialog = w.window("Open Project")
     wait_for(lambda: dialog.find("text").focused, "the focus in the file name")
@@ -104,5 +107,8 @@ def open_dialog_keys(run):
     check(dialog.showing, "the open dialog closed on an empty name")
     xs.type_text("missing")
     xs.key("Return")
-    w.wait_closed("Open Project")
     w.dismiss("missing.qrd")
+    if dialog.showing:
+        xs.key("Escape")
+        w.wait_closed("Open Project")
+    check(w.field("Number of wells").text == "17", "the unsaved design was reset")
