@@ -3,7 +3,7 @@ import os
 import time
 
 import x_session as xs
-from a11y import still, wait_for
+from a11y import Timeout, still, wait_for
 from scenario import check, check_equal, scenario
 
 OPEN = "Open Project"
@@ -35,21 +35,32 @@ def listed_files(dialog):
     return sorted(n.name for n in file_list(dialog).rows())
 
 
-def in_view(view, name):
+def in_view(view, name, timeout=15.0):
     """The row, wholly in sight and no longer moving: a click on a row cut by the
     view's edge scrolls the view, and the second click of a double-click then lands
-    on the next row. The view is scrolled with the wheel until it is in sight."""
-    def whole():
+    on the next row. The view is scrolled with the wheel until the row stands a row's
+    height clear of the bottom edge (a scroll bar may cover it there), or until the
+    view scrolls no further."""
+    deadline = time.monotonic() + timeout
+    last_top = None
+    while time.monotonic() < deadline:
         found = view.rows(name, showing=False)
         if not found:
-            return None
+            time.sleep(0.1)
+            continue
         vx, vy, vw, vh = view.extents
         x, y, w, h = found[0].extents
-        if y >= vy and y + h <= vy + vh - 2:
-            return found[0]
+        at_the_end = last_top == y
+        if y >= vy and (y + 2 * h <= vy + vh or (at_the_end and y + h <= vy + vh)):
+            time.sleep(0.5)
+            again = view.rows(name, showing=False)
+            if again and again[0].extents == found[0].extents:
+                return again[0]
+            continue
+        last_top = y
         xs.click(vx + vw // 2, vy + vh // 2, button=5 if y > vy else 4)
-        return None
-    return still(lambda: wait_for(whole, f"{name} in sight"), f"{name} in sight and still")
+        time.sleep(0.2)
+    raise Timeout(f"waited {timeout:g} s for {name} in sight and still")
 
 
 def tree_item(dialog, name):
