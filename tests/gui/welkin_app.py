@@ -7,6 +7,20 @@ import x_session as xs
 from a11y import App, Timeout, holds_for, wait_for
 
 MAIN_TITLE = "Welkin - "
+OPENED = "opened-by-the-desktop.txt"
+
+
+def desktop_opener(home):
+    """A folder with an xdg-open that writes down what it was asked to open and then
+    fails as on a desktop with no program for it: the same on every machine, and
+    nothing opens on the screen of the drive."""
+    folder = os.path.join(home, "..", "desktop")
+    os.makedirs(folder, exist_ok=True)
+    opener = os.path.join(folder, "xdg-open")
+    with open(opener, "w") as f:
+        f.write(f'#!/bin/sh\necho "$@" >> "{os.path.join(home, "..", OPENED)}"\nexit 3\n')
+    os.chmod(opener, 0o755)
+    return folder
 
 
 class Welkin:
@@ -15,7 +29,8 @@ class Welkin:
     def __init__(self, binary, home, args=(), log_path=None):
         self.home = home
         os.makedirs(home, exist_ok=True)
-        env = dict(os.environ, WELKIN_HOME=home, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
+        env = dict(os.environ, WELKIN_HOME=home, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
+                   PATH=f"{desktop_opener(home)}:{os.environ.get('PATH', '')}")
         self.log_path = log_path or os.path.join(home, "..", "welkin.log")
         self.log = open(self.log_path, "a")
         self.process = subprocess.Popen([binary, *args], env=env, stdout=self.log,

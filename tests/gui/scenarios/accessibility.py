@@ -25,10 +25,11 @@ WINDOWS = [
     (["alt+2"], "Welkin: 2D QRD diffuser panel", "Escape"),
     (["alt+u"], "Units of measurement for Welkin", "Escape"),
     (["alt+a"], "About Welkin", "Escape"),
-    (["alt+f", "Return"], "Open Project", "Escape"),
-    (["alt+f", "Down", "Return"], "Save Project As ...", "Escape"),
+    (["alt+f", "Return"], "Open Project", "button Cancel"),
+    (["alt+f", "Down", "Return"], "Save Project As ...", "button Cancel"),
     (["alt+l", "Return"], "Welkin - Diffusion lobes", "Escape"),
     (["alt+l", "Up", "Return"], "Welkin: Polar response", "button Close"),
+    (["alt+e", "Down", "Return"], "Build", "button Close"),
 ]
 
 

@@ -2,11 +2,13 @@
 import os
 
 import x_session as xs
-from a11y import wait_for
+from a11y import holds_for, wait_for
 from scenario import check, scenario
+from welkin_app import OPENED
 
 LOBES = "Welkin - Diffusion lobes"
 EXPLORER = "Welkin: Usable ranges explorer"
+BUILD_ITEM = "Build: parts, cutting plan and workshop files..."
 
 
 def close_with(w, title, button):
@@ -16,9 +18,11 @@ def close_with(w, title, button):
 
 
 def wait_run_ended(w, title):
-    """A lobes run has ended when Exit is usable again."""
+    """A lobes run has ended when Exit has stayed usable for a second (the window
+    answers the accessibility bus late while it draws)."""
     window = w.window(title)
-    wait_for(lambda: window.find("push button", "Exit").enabled,
+    exit_button = window.find("push button", "Exit")
+    wait_for(lambda: holds_for(lambda: exit_button.fresh().enabled, 1.0),
              f"the run in {title!r} to end", timeout=60)
     return window
 
@@ -44,8 +48,15 @@ def windows_from_menus(run):
     close_with(w, "Would you like me to ...", "No")
 
     w.choose("Export", "Generate 1D report")
-    w.dismiss("welkin_1d.txt")
+    w.dismiss("welkin_1d.txt created")
     check(os.path.isfile(run.path("welkin_1d.txt")), "no welkin_1d.txt in the program's folder")
+    # The desktop is asked to show it; this one has no program for it, and says so.
+    w.dismiss("could not open")
+    with open(os.path.join(run.dir, OPENED)) as f:
+        check("welkin_1d.txt" in f.read(), "the desktop was not asked to show the 1D report")
+
+    w.choose("Export", BUILD_ITEM)
+    close_with(w, "Build", "Close")
 
     w.choose("Lobes", "Show Lobes generated when several periods of this panel are used side-by-side")
     wait_run_ended(w, LOBES)
@@ -62,6 +73,8 @@ def windows_from_menus(run):
     w.choose("2D")
     panel = w.window("Welkin: 2D QRD diffuser panel")
     run.shot("2d")
+    w.choose("Export", BUILD_ITEM, window=panel)
+    close_with(w, "Build", "Close")
     for menu in ("Maxpic", "Maxdata"):
         w.choose(menu, window=panel)
         full = wait_for(lambda: [x for x in w.app.windows() if x.extents[2:] == xs.SCREEN],
