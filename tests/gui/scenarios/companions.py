@@ -125,3 +125,17 @@ def lobes_abort_and_switch_away(run):
         other.wait()
     w.press("Exit", lobes)
     w.wait_closed(LOBES)
+
+
+@scenario
+def visualiser_closed_by_window_manager(run):
+    """Closing the visualiser from its frame clears "Show Visualizer", and the menu shows
+    it again."""
+    w = run.start()
+    vis, vis_wid = show_visualiser(w)
+    xs.close_by_window_manager(vis_wid)
+    wait_for(lambda: not vis.showing, "the visualiser to close")
+    item = w.menu_item("Visualizer", "Show Visualizer")
+    wait_for(lambda: not item.checked, "\"Show Visualizer\" to be cleared")
+    show_visualiser(w)
+    check(w.menu_item("Visualizer", "Show Visualizer").checked, "\"Show Visualizer\" not ticked")
