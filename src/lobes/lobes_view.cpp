@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
 #include <string>
 
 #include "units/numtext.h"
@@ -111,25 +112,82 @@ void draw_explorer_legend(Canvas& canvas, double point_size) {
     }
 }
 
+namespace {
+
+// The colours a frequency gives the lobe floor and the band in front of it:
+// the last of the colours the bands lay over one another there.
+struct BandColours {
+    std::optional<Rgb> floor;
+    std::optional<Rgb> band;
+};
+
+BandColours band_colours(const LobeAnalysis& a, double f) {
+    BandColours c;
+    const double fd = a.design_freq_hz;
+    if (a.lobes_mode && f >= a.f_period_hz) {
+        c.floor = lobe_colour::floor_lobes;
+    } else if (a.lobes_mode && a.lobe_start_hz < f && f < a.f_period_hz) {
+        c.floor = lobe_colour::floor_early;
+    }
+    if (a.usable_low_hz <= f && f <= a.usable_high_hz) {
+        c.band = lobe_colour::diffusion;
+        if ((a.f_period_hz > fd && f < a.f_period_hz) || (a.f_period_hz < fd && f < fd)) {
+            c.band = lobe_colour::scattering;
+        }
+    }
+    if (f >= a.hf_angle_hz) c.band = lobe_colour::above_cutoff;
+    return c;
+}
+
+// A run of frequencies of one colour on the floor between y1 and y2: one
+// filled strip, or a line where the run is a single frequency.
+struct FloorRun {
+    double y1;
+    double y2;
+    std::optional<Rgb> colour;
+    double first_x = 0;
+    double last_x = 0;
+
+    void extend(Canvas& canvas, std::optional<Rgb> c, double x) {
+        if (c != colour) {
+            draw(canvas);
+            colour = c;
+            first_x = x;
+        }
+        last_x = x;
+    }
+    void draw(Canvas& canvas) const {
+        if (!colour) return;
+        if (first_x == last_x) {
+            floor_line(canvas, first_x, y1, y2, *colour);
+            return;
+        }
+        const std::array<Point, 4> corners{to_point(project_3d({first_x, y1, 0})),
+                                           to_point(project_3d({last_x, y1, 0})),
+                                           to_point(project_3d({last_x, y2, 0})),
+                                           to_point(project_3d({first_x, y2, 0}))};
+        canvas.fill_polygon(corners, *colour);
+    }
+    static Point to_point(PicturePoint p) { return {p.x, p.y}; }
+};
+
+}  // namespace
+
+// The floor's colours change only at a few frequencies: each stretch of one
+// colour is one strip instead of a line a hertz.
 void draw_floor_bands(Canvas& canvas, const LobeAnalysis& a) {
     line_3d(canvas, {axis_x(a, 0), -100, 0}, {1000, -100, 0}, lobe_colour::edge);
     const double start = a.lobes_mode ? std::min(a.lobe_start_hz, a.usable_low_hz) : 0;
-    const double fd = a.design_freq_hz;
+    FloorRun floor{-100, 100, std::nullopt};
+    FloorRun band{-200, -400, std::nullopt};
     for (double f = start; f <= a.hf_zero_hz; f += 1) {
         const double x = axis_x(a, f);
-        if (a.lobes_mode && f >= a.f_period_hz) {
-            floor_line(canvas, x, -100, 100, lobe_colour::floor_lobes);
-        } else if (a.lobes_mode && a.lobe_start_hz < f && f < a.f_period_hz) {
-            floor_line(canvas, x, -100, 100, lobe_colour::floor_early);
-        }
-        if (a.usable_low_hz <= f && f <= a.usable_high_hz) {
-            floor_line(canvas, x, -200, -400, lobe_colour::diffusion);
-            if ((a.f_period_hz > fd && f < a.f_period_hz) || (a.f_period_hz < fd && f < fd)) {
-                floor_line(canvas, x, -200, -400, lobe_colour::scattering);
-            }
-        }
-        if (f >= a.hf_angle_hz) floor_line(canvas, x, -200, -400, lobe_colour::above_cutoff);
+        const BandColours c = band_colours(a, f);
+        floor.extend(canvas, c.floor, x);
+        band.extend(canvas, c.band, x);
     }
+    floor.draw(canvas);
+    band.draw(canvas);
 }
 
 void draw_markers(Canvas& canvas, const LobeAnalysis& a, double point_size) {

@@ -56,6 +56,11 @@ std::size_t lines_of(const Drawn& d, Rgb colour) {
     return d.canvas.of_kind(OpKind::line, colour).size();
 }
 
+// Lines and filled shapes of the colour.
+std::size_t shapes_of(const Drawn& d, Rgb colour) {
+    return lines_of(d, colour) + d.canvas.of_kind(OpKind::polygon, colour).size();
+}
+
 // Lines of the colour that start at the picture point (X, Y).
 std::size_t lines_from(const Drawn& d, Rgb colour, double x, double y) {
     const auto lines = d.canvas.of_kind(OpKind::line, colour);
@@ -75,8 +80,8 @@ TEST(LobesRun, ExplorerDrawsNoLobesFloorSlicesOrLobeStartMarker) {
                            Row{"floor outline", {76, 76, 76}}, Row{"slices", slice_grey},
                            Row{"tips", {128, 128, 128}}, Row{"order 1", {60, 40, 30}},
                            Row{"specular", specular}, Row{"signal tick", tick_orange}}) {
-        EXPECT_EQ(lines_of(explorer, row.colour), 0u) << row.what;
-        EXPECT_GT(lines_of(lobes, row.colour), 0u) << row.what;
+        EXPECT_EQ(shapes_of(explorer, row.colour), 0u) << row.what;
+        EXPECT_GT(shapes_of(lobes, row.colour), 0u) << row.what;
     }
     // A marker ending at y -400 is the lobe-start marker.
     auto lobe_start_markers = [](const Drawn& d) {
@@ -91,9 +96,22 @@ TEST(LobesRun, ExplorerDrawsNoLobesFloorSlicesOrLobeStartMarker) {
 }
 
 TEST(LobesRun, EarlyLobeFloorOnlyAtAnAngle) {
-    EXPECT_EQ(lines_of(run(panel(), 0), early_floor), 0u);
-    // At 30 degrees the lobes begin at 595 Hz: 596 to 892 Hz lie between.
-    EXPECT_EQ(lines_of(run(panel(), 30), early_floor), 297u);
+    EXPECT_EQ(shapes_of(run(panel(), 0), early_floor), 0u);
+    // At 30 degrees the lobes begin at 595 Hz: 596 to 892 Hz lie between,
+    // one strip across the floor (y -100 to 100).
+    const Drawn d = run(panel(), 30);
+    const auto strips = d.canvas.of_kind(OpKind::polygon, early_floor);
+    ASSERT_EQ(strips.size(), 1u);
+    EXPECT_EQ(lines_of(d, early_floor), 0u);
+    // The axis of this run is not the worked one at 0 degrees; its ends are
+    // the strip's: the left end at 596 Hz, the right at 892 Hz, 296 Hz apart.
+    const double width = strips[0].x2 - strips[0].x1 - 400;  // less the floor's own slant
+    const double per_hz = width / 296;
+    EXPECT_GT(per_hz, 0);
+    // The floor band of the lobes starts where this one ends: 893 Hz, one hertz on.
+    const auto floor = d.canvas.of_kind(OpKind::polygon, Rgb{228, 229, 221});
+    ASSERT_EQ(floor.size(), 1u);
+    EXPECT_NEAR(floor[0].x1 - strips[0].x1, 297 * per_hz, 1e-6);
 }
 
 TEST(LobesRun, OneSignalTickOnTheHighestSlice) {
@@ -177,13 +195,14 @@ TEST(LobesRun, ExplorerAt90DegreesIsLightRedFromZeroHertz) {
     SteepAngleMemory memory{};
     const LobesRun r(panel(), {.lobes_mode = false, .angle_deg = 90}, memory);
     EXPECT_EQ(result_texts(*r.analysis()).usable_range, "There is no usable working range");
-    EXPECT_EQ(lines_of(d, green), 0u);
-    // 0 to 3440 Hz, one floor line a hertz.
-    const auto red = d.canvas.of_kind(OpKind::line, light_red);
-    ASSERT_EQ(red.size(), 3441u);
-    const double x0 = ax(0);
-    EXPECT_NEAR(red.front().x1, px(x0, -200), 1e-6);
-    EXPECT_NEAR(red.front().y1, py(x0, -200, 0), 1e-6);
+    EXPECT_EQ(shapes_of(d, green), 0u);
+    // 0 to 3440 Hz: one strip from y -200 to -400, its corners the
+    // projections of (x(0), -200) and (x(3440) = 1000, -400).
+    const auto red = d.canvas.of_kind(OpKind::polygon, light_red);
+    ASSERT_EQ(red.size(), 1u);
+    EXPECT_NEAR(red[0].x1, px(ax(0), -200), 1e-6);
+    EXPECT_NEAR(red[0].x2, px(1000, -400), 1e-6);
+    EXPECT_NEAR(red[0].y2, py(ax(0), -400, 0), 1e-6);
 }
 
 TEST(LobesRun, PausesAboutTenTimesAndStopsOnAbort) {
@@ -204,8 +223,14 @@ TEST(LobesRun, PausesAboutTenTimesAndStopsOnAbort) {
     const std::size_t before = canvas.ops.size();
     aborted.request_abort();
     EXPECT_EQ(aborted.advance(canvas), RunPause::finished);
-    // The next frequency's specular lobe, its dot and the pair of order 1 with their dots.
-    EXPECT_EQ(canvas.ops.size() - before, 6u);
+    // The next frequency's specular lobe and the pair of order 1, nothing of order 2.
+    const auto drawn_after = [&](Rgb colour) {
+        return std::count_if(canvas.ops.begin() + static_cast<std::ptrdiff_t>(before),
+                             canvas.ops.end(), [&](const CanvasOp& op) { return op.colour == colour; });
+    };
+    EXPECT_GT(drawn_after(specular), 0);
+    EXPECT_GT(drawn_after(Rgb{60, 40, 30}), 0);  // order 1
+    EXPECT_EQ(drawn_after(Rgb{100, 60, 40}), 0);  // order 2
     EXPECT_TRUE(aborted.finished());
 }
 
