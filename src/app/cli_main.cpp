@@ -310,7 +310,8 @@ int main(int argc, char** argv) {
     }
     if (command == QLatin1String("response") && args.size() <= 2 &&
         cli.only({&cli.freq, &cli.source_angle, &cli.panels, &cli.speed, &cli.bands, &cli.json,
-                  &cli.csv, &cli.depths, &cli.well_width, &cli.fin_width})) {
+                  &cli.csv, &cli.depths, &cli.well_width, &cli.fin_width, &cli.model,
+                  &cli.source_distance, &cli.receiver_distance})) {
         return welkin::run_response(cli, args.value(1));
     }
     if (command == QLatin1String("compare") &&

@@ -7,12 +7,15 @@
 #include <string>
 #include <vector>
 
+#include <unistd.h>
+
 #include "app/console_host.h"
 #include "app/response_output.h"
 #include "forms/response_form.h"
 #include "lobes/lobe_analysis.h"
 #include "render/qt_text.h"
 #include "render/response_render.h"
+#include "response/bem/bem_view.h"
 #include "response/surface.h"
 #include "units/numtext.h"
 
@@ -26,6 +29,9 @@ struct Asked {
     double source_angle_deg = 0;
     int panels = 1;
     double speed_m_s = default_speed_of_sound_m_s;
+    ResponseModel model = ResponseModel::far_field;
+    bem::Setup bem_setup;
+    bool bands = false;
 };
 
 // Wells given by their depths instead of a design.
@@ -49,6 +55,30 @@ std::optional<double> number_option(const Cli& cli, const QCommandLineOption& op
     return finite_number(cli.parser.value(option));
 }
 
+// --model and, for boundary elements, the distances; a distance that is not
+// a positive number is the model's refusal, not wrong use.
+Result<Asked> read_model(const Cli& cli, Asked a) {
+    const QString model = cli.parser.value(cli.model);
+    if (model == QLatin1String("bem")) {
+        a.model = ResponseModel::boundary_elements;
+    } else if (cli.parser.isSet(cli.model) && model != QLatin1String("far-field")) {
+        return Result<Asked>::failure("--model is far-field or bem");
+    }
+    const bool distances =
+        cli.parser.isSet(cli.source_distance) || cli.parser.isSet(cli.receiver_distance);
+    if (distances && a.model != ResponseModel::boundary_elements)
+        return Result<Asked>::failure("--source-distance and --receiver-distance go with --model bem");
+    const std::optional<double> source = number_option(cli, cli.source_distance, 100);
+    const std::optional<double> receiver = number_option(cli, cli.receiver_distance, 50);
+    if (!source || !receiver)
+        return Result<Asked>::failure("--source-distance and --receiver-distance take metres");
+    a.bem_setup.source_distance_m = *source;
+    a.bem_setup.receiver_distance_m = *receiver;
+    a.bem_setup.speed_m_s = a.speed_m_s;
+    a.bands = cli.parser.isSet(cli.bands);
+    return a;
+}
+
 Result<Asked> read_asked(const Cli& cli) {
     Asked a;
     if (cli.parser.isSet(cli.freq)) {
@@ -67,7 +97,7 @@ Result<Asked> read_asked(const Cli& cli) {
                                       std::to_string(max_panels));
     }
     a.panels = to_int(*panels).value_or(1);
-    return a;
+    return read_model(cli, a);
 }
 
 // The explicit geometry; nothing without --depths; why it is wrong use.
@@ -119,6 +149,30 @@ Result<ResponseView> geometry_response(const Geometry& g, const Asked& asked) {
     return response_view(surface, sound, std::nullopt);
 }
 
+// "Band 3 of 18 (160 Hz)" on one line of a terminal's standard error.
+bem::BandDone progress_line() {
+    if (!isatty(STDERR_FILENO)) return {};
+    return [](std::size_t band, const std::vector<BandValue>&) {
+        std::cerr << "\rBand " << band + 1 << " of " << third_octave_centres_hz.size() << " ("
+                  << third_octave_centres_hz[band] << " Hz)   " << std::flush;
+        if (band + 1 == third_octave_centres_hz.size()) std::cerr << '\n';
+    };
+}
+
+// The boundary-element response of the design or the listed wells. Nothing
+// is printed until it is all computed, so an interrupted run leaves no
+// partial output.
+Result<ResponseView> bem_response(const MainForm& form, const std::optional<Geometry>& g,
+                                  const Asked& asked) {
+    const Surface surface =
+        g ? surface_of_depths(g->depths_mm, g->well_width_mm, g->fin_width_mm, asked.panels)
+          : surface_of(form.design(), asked.panels);
+    const double f = asked.frequency_hz.value_or(form.design().design_freq_hz);
+    const Sound sound{f, asked.source_angle_deg, asked.speed_m_s};
+    return bem::bem_response_view(surface, sound, std::nullopt, asked.bands, asked.bem_setup,
+                                  {nullptr, progress_line()});
+}
+
 void print_response(const Cli& cli, const ResponseView& view) {
     const bool bands = cli.parser.isSet(cli.bands);
     if (cli.parser.isSet(cli.json)) {
@@ -144,9 +198,10 @@ int run_response(const Cli& cli, const QString& project) {
     MainForm form(host);
     if (!*geometry && !start_with(form, project)) return exit_refused;
     if (angle_refused(*asked)) return exit_refused;
-    const Result<ResponseView> view = *geometry
-                                          ? geometry_response(**geometry, *asked)
-                                          : design_response(form, request_for(form, *asked));
+    const Result<ResponseView> view =
+        asked->model == ResponseModel::boundary_elements ? bem_response(form, *geometry, *asked)
+        : *geometry ? geometry_response(**geometry, *asked)
+                    : design_response(form, request_for(form, *asked));
     if (!view) {
         std::cerr << view.message() << '\n';
         return exit_refused;

@@ -60,6 +60,12 @@ constexpr const char* commands_help =
     "           --freq F [--source-angle PSI] [--speed C] [--bands] [--json|--csv]\n"
     "      the same for wells of the listed depths in millimetres (0,50,200,...)\n"
     "      instead of a design\n"
+    "  response ... --model bem [--source-distance M] [--receiver-distance M]\n"
+    "      the same from the boundary-element model (thin rigid panels, rear open,\n"
+    "      a line source at M metres, default 100, receivers at M metres, default\n"
+    "      50; up to 6000 Hz); with --bands also the random-incidence table, the\n"
+    "      mean over ten source angles; seconds to a minute, with progress on a\n"
+    "      terminal's standard error\n"
     "  render response [PROJECT] [--freq F] [--source-angle PSI] [--panels P]\n"
     "         [--speed C] -o FILE [--size WxH]\n"
     "      the polar plot and the one-third-octave chart of the design\n"
@@ -110,6 +116,7 @@ Cli::Cli() {
         {freq, source_angle, panels, speed, bands, depths, well_width, fin_width});
     parser.addOptions({two_d, height, kerf, construction, stock, stick, material, density, spare,
                        paper, parts_csv, plan_csv, sheet, svg, dxf, three_mf, stl});
+    parser.addOptions({model, source_distance, receiver_distance});
     parser.addPositionalArgument(
         "command",
         "summary, convert, format, render, report1d, report2d, lobes, response, compare or build");

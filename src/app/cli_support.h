@@ -63,6 +63,11 @@ struct Cli {
     QCommandLineOption dxf{"dxf", "Write the cut outlines as DXF.", "FILE"};
     QCommandLineOption three_mf{"3mf", "Write the assembled panel as 3MF.", "FILE"};
     QCommandLineOption stl{"stl", "Write the assembled panel as binary STL.", "FILE"};
+    QCommandLineOption model{"model", "Response model: far-field (default) or bem.", "MODEL"};
+    QCommandLineOption source_distance{"source-distance",
+                                       "Source distance in metres, with --model bem (100).", "M"};
+    QCommandLineOption receiver_distance{
+        "receiver-distance", "Receiver distance in metres, with --model bem (50).", "M"};
 
     Cli();
     // The usage on standard error, after why when there is a why; exit_usage.

@@ -50,13 +50,52 @@ std::string coefficient_cells(const Diffusion& d, std::size_t width) {
     return out;
 }
 
+bool by_elements(const ResponseView& v) {
+    return v.model == ResponseModel::boundary_elements;
+}
+
+std::string band_rows(const std::vector<BandValue>& bands) {
+    std::string out = "band Hz       d  d_flat     d_n\n";
+    for (const BandValue& b : bands) {
+        out += right_aligned(number_text_trimmed(b.centre_hz), 7) +
+               coefficient_cells(b.diffusion, 8) + "\n";
+    }
+    return out;
+}
+
+QJsonArray band_json(const std::vector<BandValue>& bands) {
+    QJsonArray table;
+    for (const BandValue& b : bands) {
+        table.append(QJsonObject{{"centre_hz", b.centre_hz},
+                                 {"d", b.diffusion.d},
+                                 {"d_flat", b.diffusion.d_flat},
+                                 {"d_n", b.diffusion.d_n}});
+    }
+    return table;
+}
+
+std::string band_csv(const std::vector<BandValue>& bands) {
+    std::string out = "centre_hz,d,d_flat,d_n\n";
+    for (const BandValue& b : bands) {
+        out += exact_text(b.centre_hz) + "," + exact_text(b.diffusion.d) + "," +
+               exact_text(b.diffusion.d_flat) + "," + exact_text(b.diffusion.d_n) + "\n";
+    }
+    return out;
+}
+
 }  // namespace
+
+std::string response_model_key(const ResponseView& view) {
+    return by_elements(view) ? "bem" : "far-field";
+}
 
 std::string response_text(const ResponseView& view, bool bands) {
     const ArcResponse& arc = view.arc;
     const std::vector<double> levels = levels_db(arc.energies);
     const std::vector<double> flat = levels_db(arc.flat_energies);
-    std::string out = heading(view) + "\nangle  level dB   flat dB\n";
+    std::string out = heading(view);
+    if (by_elements(view)) out += "Boundary elements: thin rigid panels, rear open\n";
+    out += "\nangle  level dB   flat dB\n";
     for (std::size_t i = 0; i < arc.angles_deg.size(); ++i) {
         out += right_aligned(number_text_trimmed(arc.angles_deg[i]), 5) +
                right_aligned(decimal_text(levels[i], level_decimals), 10) +
@@ -67,10 +106,10 @@ std::string response_text(const ResponseView& view, bool bands) {
            decimal_text(d.d_flat, coefficient_decimals) + "\nd_n     " +
            decimal_text(d.d_n, coefficient_decimals) + "\n";
     if (!bands) return out;
-    out += "\nband Hz       d  d_flat     d_n\n";
-    for (const BandValue& b : view.bands) {
-        out += right_aligned(number_text_trimmed(b.centre_hz), 7) +
-               coefficient_cells(b.diffusion, 8) + "\n";
+    out += "\n" + band_rows(view.bands);
+    if (by_elements(view)) {
+        out += "\nRandom incidence (mean of ten source angles)\n" +
+               band_rows(view.random_incidence_bands);
     }
     return out;
 }
@@ -82,6 +121,7 @@ QJsonObject response_json(const ResponseView& view, bool bands) {
         {"source_angle_deg", view.sound.source_angle_deg},
         {"speed_m_s", view.sound.speed_m_s},
         {"panels", view.panels},
+        {"model", QString::fromStdString(response_model_key(view))},
         {"angles_deg", json_numbers(arc.angles_deg)},
         {"levels_db", json_numbers(levels_db(arc.energies))},
         {"flat_levels_db", json_numbers(levels_db(arc.flat_energies))},
@@ -90,14 +130,10 @@ QJsonObject response_json(const ResponseView& view, bool bands) {
         {"d_n", arc.diffusion.d_n},
     };
     if (!bands) return out;
-    QJsonArray table;
-    for (const BandValue& b : view.bands) {
-        table.append(QJsonObject{{"centre_hz", b.centre_hz},
-                                 {"d", b.diffusion.d},
-                                 {"d_flat", b.diffusion.d_flat},
-                                 {"d_n", b.diffusion.d_n}});
+    out.insert(QLatin1String("bands"), band_json(view.bands));
+    if (by_elements(view)) {
+        out.insert(QLatin1String("random_incidence_bands"), band_json(view.random_incidence_bands));
     }
-    out.insert(QLatin1String("bands"), table);
     return out;
 }
 
@@ -113,12 +149,10 @@ std::string response_csv(const ResponseView& view, bool bands) {
     const Diffusion& d = arc.diffusion;
     out += "\nd,d_flat,d_n\n" + exact_text(d.d) + "," + exact_text(d.d_flat) + "," +
            exact_text(d.d_n) + "\n";
+    if (by_elements(view)) out += "\nmodel\n" + response_model_key(view) + "\n";
     if (!bands) return out;
-    out += "\ncentre_hz,d,d_flat,d_n\n";
-    for (const BandValue& b : view.bands) {
-        out += exact_text(b.centre_hz) + "," + exact_text(b.diffusion.d) + "," +
-               exact_text(b.diffusion.d_flat) + "," + exact_text(b.diffusion.d_n) + "\n";
-    }
+    out += "\n" + band_csv(view.bands);
+    if (by_elements(view)) out += "\nrandom_incidence\n" + band_csv(view.random_incidence_bands);
     return out;
 }
 

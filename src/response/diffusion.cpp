@@ -29,12 +29,8 @@ BandValue band_value(const Checked& c, double centre_hz, double source_angle_deg
                      std::span<const double> arc) {
     std::vector<double> sum(arc.size(), 0.0);
     std::vector<double> flat_sum(arc.size(), 0.0);
-    const int half = frequencies_per_band / 2;
-    for (int i = -half; i <= half; ++i) {
-        // An eighteenth of an octave apart, so the outer two sit a sixth of an
-        // octave from the centre, at the band's edges.
-        const double octaves = static_cast<double>(i) / (3 * 2 * half);
-        const Sound sound{centre_hz * std::exp2(octaves), source_angle_deg, speed_m_s};
+    for (double f : band_frequencies_hz(centre_hz)) {
+        const Sound sound{f, source_angle_deg, speed_m_s};
         add_into(sum, relative_energies(c.surface, sound, arc));
         add_into(flat_sum, relative_energies(c.flat, sound, arc));
     }
@@ -43,6 +39,18 @@ BandValue band_value(const Checked& c, double centre_hz, double source_angle_deg
 }
 
 }  // namespace
+
+std::array<double, frequencies_per_band> band_frequencies_hz(double centre_hz) {
+    std::array<double, frequencies_per_band> out{};
+    const int half = frequencies_per_band / 2;
+    for (int i = -half; i <= half; ++i) {
+        // An eighteenth of an octave apart, so the outer two sit a sixth of an
+        // octave from the centre, at the band's edges.
+        const double octaves = static_cast<double>(i) / (3 * 2 * half);
+        out[static_cast<std::size_t>(i + half)] = centre_hz * std::exp2(octaves);
+    }
+    return out;
+}
 
 double diffusion_coefficient(std::span<const double> energies) {
     double sum = 0;

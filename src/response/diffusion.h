@@ -44,6 +44,7 @@ inline constexpr std::array<double, 18> third_octave_centres_hz = {
 // Frequencies averaged in a band: geometrically spaced over centre x 2^(-1/6)
 // .. centre x 2^(1/6).
 inline constexpr int frequencies_per_band = 7;
+std::array<double, frequencies_per_band> band_frequencies_hz(double centre_hz);
 
 struct BandValue {
     double centre_hz = 0;

@@ -23,7 +23,11 @@ struct UsableBand {
     double high_hz = 0;
 };
 
+// Which model drew a response.
+enum class ResponseModel { far_field, boundary_elements };
+
 struct ResponseView {
+    ResponseModel model = ResponseModel::far_field;
     Sound sound;
     int panels = 1;
     std::vector<double> plot_angles_deg;
@@ -41,6 +45,8 @@ struct ResponseView {
     // The design the surface was made from ("N 7 for 600 Hz, ..."); empty
     // for a surface given by its wells.
     std::string design_caption;
+    // The mean over the random-incidence source angles; boundary elements only.
+    std::vector<BandValue> random_incidence_bands;
 };
 
 // The surface's levels as drawn: against its own peak, or against the flat

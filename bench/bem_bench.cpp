@@ -1,0 +1,53 @@
+// The boundary-element band table of the published N 7 diffuser (3.6 m, 42
+// wells, c = 343 m/s) at one and at two source angles, beside the plain
+// approach: the same assembly and solve on one thread, every entry computed
+// afresh, the system assembled and factorised again for each source angle.
+#include <benchmark/benchmark.h>
+
+#include <Eigen/Dense>
+#include <numbers>
+
+#include "response/bem/bem_response.h"
+#include "response/bem/boundary.h"
+#include "response/bem/helmholtz.h"
+
+namespace {
+
+using namespace welkin;
+
+Surface published_diffuser() {
+    return surface_of_depths({0, 50, 200, 100, 100, 200, 50}, 3600.0 / 42, 0, 6);
+}
+
+bem::Setup published_setup() {
+    bem::Setup s;
+    s.speed_m_s = 343;
+    return s;
+}
+
+void BM_BemBandTable(benchmark::State& state) {
+    const Surface s = published_diffuser();
+    std::vector<double> sources = {0};
+    if (state.range(0) == 2) sources.push_back(57);
+    for (auto _ : state) benchmark::DoNotOptimize(bem::band_tables(s, sources, published_setup()));
+}
+BENCHMARK(BM_BemBandTable)->Arg(1)->Arg(2)->Unit(benchmark::kSecond)->Iterations(1)->UseRealTime();
+
+// One frequency of the top band, the design only: the program's assembly
+// (entries shared, two threads) against the plain one, then the solve.
+void BM_BemTopFrequency(benchmark::State& state) {
+    const bool plain = state.range(0) == 0;
+    const double f = 5000;
+    const bem::Mesh mesh = bem::mesh_of(bem::thin_profile(published_diffuser()), 343.0 / f / 8);
+    const double k = 2 * std::numbers::pi * f / 343;
+    const bem::Assembly how{plain ? 1 : 2, !plain, nullptr};
+    for (auto _ : state) {
+        Eigen::MatrixXcd a = bem::system_matrix(mesh, k, how);
+        const Eigen::PartialPivLU<Eigen::Ref<Eigen::MatrixXcd>> lu(a);
+        benchmark::DoNotOptimize(lu.solve(bem::right_hand_sides(mesh, k, {{false, {0, 100}}})));
+    }
+    state.counters["elements"] = static_cast<double>(mesh.elements.size());
+}
+BENCHMARK(BM_BemTopFrequency)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+}  // namespace

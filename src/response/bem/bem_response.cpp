@@ -1,0 +1,250 @@
+#include "response/bem/bem_response.h"
+
+#include <Eigen/Dense>
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+#include <thread>
+
+#include "response/bem/boundary.h"
+#include "response/bem/helmholtz.h"
+
+namespace welkin::bem {
+
+namespace {
+
+constexpr double pi = std::numbers::pi;
+constexpr std::string_view cancelled_text = "Cancelled";
+
+using Energies = std::vector<std::vector<double>>;  // per source angle, per receiver
+
+Point on_half_circle(double radius, double angle_deg) {
+    const double a = angle_deg * pi / 180;
+    return {radius * std::sin(a), radius * std::cos(a)};
+}
+
+bool stopped(const Control& c) {
+    return c.cancel && c.cancel->load(std::memory_order_relaxed);
+}
+
+int thread_count(const Setup& s) {
+    if (s.threads > 0) return s.threads;
+    return std::max(1, static_cast<int>(std::thread::hardware_concurrency()));
+}
+
+// The longest element a surface allows whatever the frequency, in metres.
+double geometric_limit(const Surface& surface, const Setup& setup) {
+    double narrowest = surface.period_mm * surface.periods;
+    for (const Well& w : surface.wells) narrowest = std::min(narrowest, w.width_mm);
+    return narrowest * 1e-3 / setup.elements_per_well;
+}
+
+Mesh mesh_for(const Boundary& boundary, double limit_m, double frequency_hz, const Setup& setup) {
+    return mesh_of(boundary,
+                   std::min(limit_m, setup.speed_m_s / frequency_hz / setup.elements_per_wavelength));
+}
+
+// Each energy divided by the largest of its own arc.
+void refer_to_peak(std::vector<double>& e) {
+    const double peak = *std::max_element(e.begin(), e.end());
+    if (peak > 0) {
+        for (double& x : e) x /= peak;
+    }
+}
+
+// |p_s|^2 at the receivers for every source angle, from a line source of
+// unit strength; empty when cancelled.
+Energies solve_energies(const Boundary& boundary, double limit_m, double frequency_hz,
+                        std::span<const double> sources_deg, std::span<const double> receivers_deg,
+                        const Setup& setup, int threads, const Control& control) {
+    const Mesh mesh = mesh_for(boundary, limit_m, frequency_hz, setup);
+    const double k = 2 * pi * frequency_hz / setup.speed_m_s;
+    Eigen::MatrixXcd a = system_matrix(mesh, k, {threads, true, control.cancel});
+    if (stopped(control)) return {};
+    std::vector<Incidence> incidences;
+    for (double s : sources_deg) {
+        incidences.push_back({false, on_half_circle(setup.source_distance_m, s)});
+    }
+    // Factorised in place: one matrix's memory, reused for every source.
+    const Eigen::PartialPivLU<Eigen::Ref<Eigen::MatrixXcd>> lu(a);
+    const Eigen::MatrixXcd mu = lu.solve(right_hand_sides(mesh, k, incidences));
+    std::vector<Point> receivers;
+    for (double r : receivers_deg) receivers.push_back(on_half_circle(setup.receiver_distance_m, r));
+    Energies out;
+    for (Eigen::Index c = 0; c < mu.cols(); ++c) {
+        std::vector<double> e;
+        for (const Complex& p : scattered_pressure(mesh, k, mu.col(c), receivers)) {
+            e.push_back(std::norm(p));
+        }
+        out.push_back(std::move(e));
+    }
+    return out;
+}
+
+Result<bool> checked_setup(const Setup& s) {
+    auto positive = [](double x) { return std::isfinite(x) && x > 0; };
+    if (!positive(s.source_distance_m) || !positive(s.receiver_distance_m)) {
+        return Result<bool>::failure(std::string(distance_error_text));
+    }
+    if (!positive(s.speed_m_s) || !positive(s.elements_per_wavelength)) {
+        return Result<bool>::failure(std::string(sound_error_text));
+    }
+    return true;
+}
+
+// Whether both the surface and its flat strip mesh within the bound at f.
+Result<bool> meshable(const Boundary& surface, double limit_m, double f, const Setup& s) {
+    const std::size_t worst = mesh_for(surface, limit_m, f, s).elements.size();
+    if (worst == 0 || worst > static_cast<std::size_t>(max_elements)) {
+        return Result<bool>::failure(std::string(mesh_error_text));
+    }
+    return true;
+}
+
+struct Problem {
+    Boundary surface;
+    Boundary flat;
+    double limit_m = 0;  // the longest element either may have
+};
+
+Result<Problem> checked_problem(const Surface& surface, double top_hz, const Setup& setup) {
+    const Result<Surface> s = checked_surface(surface);
+    if (!s) return Result<Problem>::failure(s.message());
+    const Result<bool> ok = checked_setup(setup);
+    if (!ok) return Result<Problem>::failure(ok.message());
+    if (!(top_hz > 0 && top_hz <= max_frequency_hz)) {
+        return Result<Problem>::failure(std::string(frequency_error_text));
+    }
+    Problem p{thin_profile(*s), thin_profile(flat_of(*s)), geometric_limit(*s, setup)};
+    const Result<bool> fits = meshable(p.surface, p.limit_m, top_hz, setup);
+    if (!fits) return Result<Problem>::failure(fits.message());
+    return p;
+}
+
+// Runs jobs 0..count-1 on `threads` threads, largest index first.
+template <typename Job>
+void run_jobs(int count, int threads, Job job) {
+    std::atomic<int> next{count - 1};
+    auto work = [&] {
+        for (int i = next--; i >= 0; i = next--) job(i);
+    };
+    std::vector<std::jthread> helpers;
+    for (int t = 1; t < std::min(threads, count); ++t) helpers.emplace_back(work);
+    work();
+}
+
+void add_into(std::vector<double>& sum, const std::vector<double>& e) {
+    for (std::size_t i = 0; i < sum.size(); ++i) sum[i] += e[i];
+}
+
+// One band for every source angle: its seven frequencies, the surface and
+// the flat strip, solved two by two on the threads; empty when cancelled.
+std::vector<BandValue> band_values(const Problem& p, double centre_hz,
+                                   std::span<const double> sources, std::span<const double> arc,
+                                   const Setup& setup, const Control& control) {
+    const auto freqs = band_frequencies_hz(centre_hz);
+    const int count = 2 * frequencies_per_band;
+    std::vector<Energies> solved(static_cast<std::size_t>(count));
+    run_jobs(count, thread_count(setup), [&](int job) {
+        const bool flat = job % 2 == 0;  // the smaller problems run last
+        const double f = freqs[static_cast<std::size_t>(job / 2)];
+        solved[static_cast<std::size_t>(job)] =
+            solve_energies(flat ? p.flat : p.surface, p.limit_m, f, sources, arc, setup, 1, control);
+    });
+    if (stopped(control)) return {};
+    std::vector<BandValue> out;
+    for (std::size_t s = 0; s < sources.size(); ++s) {
+        std::vector<double> sum(arc.size(), 0.0);
+        std::vector<double> flat_sum(arc.size(), 0.0);
+        for (std::size_t job = 0; job < solved.size(); ++job) {
+            add_into(job % 2 == 0 ? flat_sum : sum, solved[job][s]);
+        }
+        out.push_back({centre_hz, normalised_diffusion(diffusion_coefficient(sum),
+                                                       diffusion_coefficient(flat_sum))});
+    }
+    return out;
+}
+
+}  // namespace
+
+std::vector<double> random_incidence_angles_deg() {
+    std::vector<double> out;
+    for (int i = 0; i < 10; ++i) out.push_back(4.5 + 9.0 * i);
+    return out;
+}
+
+Result<std::vector<std::vector<BandValue>>> band_tables(const Surface& surface,
+                                                        std::span<const double> source_angles_deg,
+                                                        const Setup& setup,
+                                                        const Control& control) {
+    using Out = Result<std::vector<std::vector<BandValue>>>;
+    const double top = band_frequencies_hz(third_octave_centres_hz.back()).back();
+    const Result<Problem> p = checked_problem(surface, top, setup);
+    if (!p) return Out::failure(p.message());
+    for (double s : source_angles_deg) {
+        const Result<Sound> sound = checked_sound({top, s, setup.speed_m_s});
+        if (!sound) return Out::failure(sound.message());
+    }
+    const std::vector<double> arc = iso_arc_deg();
+    std::vector<std::vector<BandValue>> tables(source_angles_deg.size());
+    for (std::size_t b = 0; b < third_octave_centres_hz.size(); ++b) {
+        const std::vector<BandValue> values =
+            band_values(*p, third_octave_centres_hz[b], source_angles_deg, arc, setup, control);
+        if (values.empty()) return Out::failure(std::string(cancelled_text));
+        for (std::size_t s = 0; s < values.size(); ++s) tables[s].push_back(values[s]);
+        if (control.band_done) control.band_done(b, values);
+    }
+    return tables;
+}
+
+std::vector<BandValue> mean_table(const std::vector<std::vector<BandValue>>& tables) {
+    std::vector<BandValue> out;
+    if (tables.empty()) return out;
+    const double n = static_cast<double>(tables.size());
+    for (std::size_t b = 0; b < tables.front().size(); ++b) {
+        BandValue mean{tables.front()[b].centre_hz, {}};
+        for (const auto& t : tables) {
+            mean.diffusion.d += t[b].diffusion.d / n;
+            mean.diffusion.d_flat += t[b].diffusion.d_flat / n;
+            mean.diffusion.d_n += t[b].diffusion.d_n / n;
+        }
+        out.push_back(mean);
+    }
+    return out;
+}
+
+Result<ArcResponse> arc_response(const Surface& surface, const Sound& sound,
+                                 std::span<const double> receiver_angles_deg, const Setup& setup,
+                                 const Control& control) {
+    const Result<Sound> s = checked_sound(sound);
+    if (!s) return Result<ArcResponse>::failure(s.message());
+    Setup own = setup;
+    own.speed_m_s = s->speed_m_s;
+    const Result<Problem> p = checked_problem(surface, s->frequency_hz, own);
+    if (!p) return Result<ArcResponse>::failure(p.message());
+    const double sources[] = {s->source_angle_deg};
+    const int threads = thread_count(own);
+    Energies e = solve_energies(p->surface, p->limit_m, s->frequency_hz, sources, receiver_angles_deg, own,
+                                threads, control);
+    Energies flat = solve_energies(p->flat, p->limit_m, s->frequency_hz, sources, receiver_angles_deg, own,
+                                   threads, control);
+    if (stopped(control)) return Result<ArcResponse>::failure(std::string(cancelled_text));
+    refer_to_peak(e.front());
+    refer_to_peak(flat.front());
+    ArcResponse r;
+    r.angles_deg.assign(receiver_angles_deg.begin(), receiver_angles_deg.end());
+    r.energies = std::move(e.front());
+    r.flat_energies = std::move(flat.front());
+    r.diffusion = normalised_diffusion(diffusion_coefficient(r.energies),
+                                       diffusion_coefficient(r.flat_energies));
+    return r;
+}
+
+double peak_matrix_bytes(const Surface& surface, double frequency_hz, const Setup& setup) {
+    const double n = static_cast<double>(
+        mesh_for(thin_profile(surface), geometric_limit(surface, setup), frequency_hz, setup)
+            .elements.size());
+    return n * n * sizeof(Complex) * std::min(thread_count(setup), 2 * frequencies_per_band);
+}
+
+}  // namespace welkin::bem

@@ -1,0 +1,58 @@
+// The time-harmonic scattering problem on a mesh, for one wave number.
+//
+// The scattered pressure is a double layer, p_s(x) = integral of
+// mu(y) dG(x, y)/dn_y over the boundary, with G = (i/4) H0(k r) the free
+// field of a line source (time factor exp(-i w t)). On thin panels mu is the
+// jump in pressure across the panel and the rigid faces ask
+// dp_s/dn = -dp_inc/dn, the hypersingular equation; on a closed body mu is
+// the surface pressure and the Burton-Miller combination of that equation
+// with the surface's own integral equation has no spurious resonances.
+//
+// mu is constant on each element and the equations hold at element centres.
+// The hypersingular operator is taken in its regularised form: k^2 n_x.n_y G
+// integrated over each element plus the tangential pull of G at the
+// element's two ends, which neighbouring elements of one panel share, so the
+// jump's differences act at the nodes and a free edge carries its own.
+#pragma once
+
+#include <Eigen/Dense>
+#include <atomic>
+#include <complex>
+#include <vector>
+
+#include "response/bem/boundary.h"
+
+namespace welkin::bem {
+
+using Complex = std::complex<double>;
+
+// Where the sound comes from: a line source at a point, or a plane wave
+// travelling along a unit direction.
+struct Incidence {
+    bool plane_wave = false;
+    Point where;  // the source, or the plane wave's direction of travel
+};
+
+Complex incident_pressure(const Incidence& inc, double k, Point x);
+
+struct Assembly {
+    int threads = 1;
+    // Pairs of elements of one shape at one offset (the periods of a
+    // diffuser, its equal wells, a flat strip) share their entry.
+    bool reuse = true;
+    // Stops early, the matrix then meaningless, when it becomes true.
+    const std::atomic<bool>* cancel = nullptr;
+};
+
+Eigen::MatrixXcd system_matrix(const Mesh& mesh, double k, const Assembly& how);
+
+// One column per incidence.
+Eigen::MatrixXcd right_hand_sides(const Mesh& mesh, double k,
+                                  const std::vector<Incidence>& incidences);
+
+// The scattered pressure at a point off the boundary for the solved
+// densities (one column), at each point.
+std::vector<Complex> scattered_pressure(const Mesh& mesh, double k, const Eigen::VectorXcd& mu,
+                                        const std::vector<Point>& at);
+
+}  // namespace welkin::bem
