@@ -82,6 +82,13 @@ void Panel2dForm::set_depth_lines(bool on) {
     redraw();
 }
 
+void Panel2dForm::reset_options() {
+    // Through its setter, which puts the panel picture back to full size.
+    set_half_size(false);
+    options_ = Panel2dOptions{};
+    redraw();
+}
+
 std::string Panel2dForm::window_title() const {
     return std::string(panel_2d_title) + std::string(program_version);
 }

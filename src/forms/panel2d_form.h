@@ -57,6 +57,9 @@ public:
     void set_quantity(CrosswordQuantity q);
     void set_invert(bool on);
     void set_depth_lines(bool on);
+    // Every option back to how the program first opens the window; reset
+    // and every Open do this.
+    void reset_options();
     // "Dimensions" writes the lengths itself; "No color" leaves nothing to invert.
     bool numbers_enabled() const { return !options_.dimensions; }
     bool invert_enabled() const { return !options_.no_colour; }

@@ -177,6 +177,7 @@ void default_settings(MainForm& form) {
     d.results_page = 1;
     d.wheel_shift = 0;
     d.side_shift = 0;
+    form.panel_2d_form().reset_options();
 }
 
 void apply(const ProjectSettings& settings, MainForm& form) {

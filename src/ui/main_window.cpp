@@ -168,6 +168,7 @@ void MainWindow::build_results() {
     }
     note_2d_frame_ = named(new QFrame(central_), Control::note_2d_frame);
     note_2d_frame_->setFrameShape(QFrame::Box);
+    note_2d_frame_->setAutoFillBackground(true);  // never lets a control show through
     QLabel* note = named(label(note_2d_frame_, note_2d), Control::note_2d_label);
     note->setWordWrap(true);
     note->setGeometry(layout::note_2d_text);

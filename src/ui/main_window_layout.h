@@ -49,7 +49,9 @@ inline constexpr QRect explore_label{buttons_left, row_top(5) + 4, button_width,
 constexpr QRect result_label(int row) {
     return {results_left, row_top(row) + 4, 480, 20};
 }
-inline constexpr QRect note_2d_frame{px(240), px(1800), 320, 48};
+// In the free strip under the last field: at its first place, 1800 twips
+// down, it covered the fin width's label.
+inline constexpr QRect note_2d_frame{px(240), row_top(5) + 30, 320, 48};
 inline constexpr QRect note_2d_text{6, 4, 300, 40};  // inside the note's frame
 
 // ---- the pictures, placed relative to one another as the layout rules say

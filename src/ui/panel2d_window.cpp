@@ -180,14 +180,25 @@ void Panel2dWindow::repaint_pictures() {
     // With dimensions the lengths need room: the crossword takes the
     // window's width, over the panel picture.
     const bool wide = form_.options().dimensions;
+    if (wide && !size_before_dimensions_) size_before_dimensions_ = size();
     QSize crossword = picture_2d_size(Picture2d::crossword);
-    if (wide) crossword.setWidth(std::max(crossword.width(), width() - dimensions_margin_px));
-    panel_view_->setVisible(!wide);
+    if (wide) {
+        crossword.setWidth(
+            std::max(crossword.width(), size_before_dimensions_->width() - dimensions_margin_px));
+    }
     crossword_image_ = render_picture_2d(Picture2d::crossword, d, crossword);
     panel_view_->setPixmap(QPixmap::fromImage(panel_image_));
     crossword_view_->setPixmap(QPixmap::fromImage(crossword_image_));
     panel_view_->setFixedSize(picture_2d_size(Picture2d::panel));
     crossword_view_->setFixedSize(crossword_image_.size());
+    // Showing the panel lays the window out at once, so the crossword must
+    // be narrow again first, or the window grows by the panel's width.
+    panel_view_->setVisible(!wide);
+    if (!wide && size_before_dimensions_) {
+        layout()->activate();
+        resize(size_before_dimensions_->expandedTo(minimumSizeHint()));
+        size_before_dimensions_.reset();
+    }
 }
 
 QImage Panel2dWindow::picture_image(Picture2d which) const {

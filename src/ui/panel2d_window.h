@@ -5,6 +5,9 @@
 
 #include <QDialog>
 #include <QImage>
+#include <QSize>
+
+#include <optional>
 #include <functional>
 
 #include "forms/host.h"
@@ -49,6 +52,9 @@ private:
     QImage crossword_image_;
     long drawn_for_ = -1;
     bool placed_ = false;
+    // The window's size before "Dimensions" widened the crossword, to go
+    // back to when it is cleared; none while the crossword is not wide.
+    std::optional<QSize> size_before_dimensions_;
 };
 
 class MainWindow;

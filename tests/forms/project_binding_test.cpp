@@ -224,6 +224,45 @@ TEST_F(ProjectBindingTest, APendingOrRefusedLengthIsSavedAsItsLastCommittedValue
     EXPECT_EQ(saved_line(form, project_line::fin_width), "4");
 }
 
+TEST_F(ProjectBindingTest, ResetAndEveryOpenPutThe2dWindowsOptionsBack) {
+    struct Row {
+        const char* name;
+        void (*change)(Panel2dForm&);
+    };
+    const Row rows[] = {
+        {"numbers off", [](Panel2dForm& p) { p.set_numbers(false); }},
+        {"half-size on", [](Panel2dForm& p) { p.set_half_size(true); }},
+        {"no color on", [](Panel2dForm& p) { p.set_no_colour(true); }},
+        {"invert colors on", [](Panel2dForm& p) { p.set_invert(true); }},
+        {"dimensions on", [](Panel2dForm& p) { p.set_dimensions(true); }},
+        {"depth lines off", [](Panel2dForm& p) { p.set_depth_lines(false); }},
+        {"well depths chosen",
+         [](Panel2dForm& p) { p.set_quantity(CrosswordQuantity::well_depths); }},
+    };
+    Panel2dForm& panel = form.panel_2d_form();
+    const PictureSize full = panel.panel_picture();
+    const auto expect_first_opening = [&](const std::string& where) {
+        const Panel2dOptions& o = panel.options();
+        EXPECT_TRUE(o.numbers) << where;
+        EXPECT_TRUE(o.depth_lines) << where;
+        EXPECT_FALSE(o.half_size) << where;
+        EXPECT_FALSE(o.no_colour) << where;
+        EXPECT_FALSE(o.invert) << where;
+        EXPECT_FALSE(o.dimensions) << where;
+        EXPECT_EQ(o.quantity, CrosswordQuantity::block_heights) << where;
+        EXPECT_EQ(panel.panel_picture().width, full.width) << where;
+        EXPECT_EQ(panel.panel_picture().height, full.height) << where;
+    };
+    for (const Row& row : rows) {
+        row.change(panel);
+        reset_to_defaults(form);
+        expect_first_opening(std::string(row.name) + ", reset");
+        row.change(panel);
+        load(file_of());
+        expect_first_opening(std::string(row.name) + ", open");
+    }
+}
+
 TEST_F(ProjectBindingTest, AFailedWriteLeavesThePreviousFileWhole) {
     const TempDir dir;
     form.files().pending_path = dir.file("welkin.ini");

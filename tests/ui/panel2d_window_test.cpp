@@ -1,7 +1,10 @@
 // The 2D window's wiring: the main window's note while it is open, the
 // buttons' captions, the full-screen view closing on a key, and the menu
 // greyed while N is invalid.
+#include <QCheckBox>
+#include <QAbstractButton>
 #include <QFile>
+#include <QLineEdit>
 #include <QFrame>
 #include <QLabel>
 #include <QMessageBox>
@@ -106,6 +109,58 @@ private slots:
         QVERIFY(cli.waitForFinished(60000));
         QCOMPARE(written.readAll(), cli.readAllStandardOutput());
         QVERIFY(watch.unexpected().isEmpty());
+    }
+
+    void dimensions_on_and_off_leave_the_window_as_it_was() {
+        const TempDir home;
+        // The 2D window itself is modal while the test waits inside it.
+        const DialogWatch watch(
+            [](QWidget& modal) { return dynamic_cast<Panel2dWindow*>(&modal) != nullptr; });
+        LiveStarted s({home.path().string(), home.file("welkin.ini"), ""});
+        with_2d_window(s, [&](QWidget& w) {
+            settle();
+            const QSize before = w.size();
+            auto* dimensions = child<QCheckBox>(w, QStringLiteral("chk_dims"));
+            auto* crossword = child<QLabel>(w, QStringLiteral("Picture2"));
+            const QSize crossword_before = crossword->size();
+            for (int round = 0; round < 2; ++round) {
+                dimensions->click();
+                settle();
+                QVERIFY(dimensions->isChecked());
+                QCOMPARE(w.size(), before);
+                QVERIFY(crossword->width() > crossword_before.width());
+                dimensions->click();
+                settle();
+                QCOMPARE(w.size(), before);
+                QCOMPARE(crossword->size(), crossword_before);
+            }
+        });
+        QVERIFY(watch.unexpected().isEmpty());
+    }
+
+    void the_note_covers_no_control_of_the_main_window() {
+        const TempDir home;
+        const DialogWatch watch;
+        LiveStarted s({home.path().string(), home.file("welkin.ini"), ""});
+        auto* note = child<QFrame>(s.window, "Frame3");
+        QStringList covered;
+        with_2d_window(s, [&](QWidget&) {
+            QVERIFY(note->isVisible());
+            const QRect area(note->mapTo(&s.window, QPoint(0, 0)), note->size());
+            for (QWidget* w : s.window.findChildren<QWidget*>()) {
+                if (!w->isVisible() || w->window() != &s.window || w == note ||
+                    note->isAncestorOf(w))
+                    continue;
+                if (qobject_cast<QLabel*>(w) == nullptr && qobject_cast<QLineEdit*>(w) == nullptr &&
+                    qobject_cast<QAbstractButton*>(w) == nullptr)
+                    continue;
+                if (QRect(w->mapTo(&s.window, QPoint(0, 0)), w->size()).intersects(area)) {
+                    covered << w->objectName() + QStringLiteral(" ") + w->metaObject()->className();
+                }
+            }
+        });
+        QVERIFY2(covered.isEmpty(), qPrintable(covered.join(QStringLiteral(", "))));
+        QVERIFY(note->autoFillBackground());
     }
 
     void menu_is_greyed_while_n_is_invalid() {
