@@ -35,4 +35,8 @@ std::string frontview_caption(const PanelName& name, const std::string& design_f
            number_text(text_value(design_freq_field)) + "Hz  ";
 }
 
+bool vertical_scale_warning(const Design& d) {
+    return d.vertical_scale_mm > 0 && d.vertical_scale_mm < d.design_half_wavelength_mm;
+}
+
 }  // namespace welkin

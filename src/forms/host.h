@@ -6,21 +6,11 @@
 #include <string>
 #include <string_view>
 
+#include "core/design_fields.h"
 #include "panel1d/picture.h"
 #include "panel2d/panel2d_picture.h"
 
 namespace welkin {
-
-// The main window's input fields, by their control names.
-enum class Field {
-    well_count,
-    design_frequency,
-    well_width,
-    fin_width,
-    deepest_well,
-    build_depth_2d
-};
-inline constexpr int field_count = 6;
 
 // Windows other than the main one that handlers show, hide or print.
 enum class Window {

@@ -1,14 +1,12 @@
 #include "forms/main_form.h"
 
-#include <cmath>
+#include <cstddef>
 #include <utility>
 
 #include "core/advanced.h"
+#include "core/design_snapshot.h"
 #include "core/design_texts.h"
-#include "core/naming.h"
 #include "core/sequence.h"
-#include "core/width_analysis.h"
-#include "panel1d/cross_section.h"
 #include "units/length_text.h"
 #include "units/numtext.h"
 
@@ -18,11 +16,6 @@ namespace {
 
 constexpr std::string_view title_text = "Welkin - Quadratic Residue Diffuser Calculator    V:";
 
-constexpr std::string_view msg_fin_range = "Fin width must be between 0 and 1000mm";
-constexpr std::string_view msg_freq_range = "Design frequency must be between 1 and 20000hz";
-constexpr std::string_view msg_deepest_range = "Deepest well must be between 5 and 9000mm";
-constexpr std::string_view msg_build_2d_range = "2D build depth must be between 5 and 9000mm";
-constexpr std::string_view msg_well_width_range = "Well width must be between 1 and 50000mm";
 constexpr std::string_view msg_press_enter =
     "Press Enter or select another field to update results";
 
@@ -60,10 +53,6 @@ const LengthFieldRules& length_field_rules(Field f) {
         case Field::build_depth_2d: return build_2d;
         default: return fin;
     }
-}
-
-bool within(double value, double lo, double hi) {
-    return value >= lo && value <= hi;
 }
 
 }  // namespace
@@ -125,7 +114,7 @@ void MainForm::length_field_change(Field f) {
         return;
     }
     // Millimetres are committed as they are typed.
-    if (f == Field::fin_width) validate_fin_width();
+    if (f == Field::fin_width) validate_length(f);
     recompute_results();
 }
 
@@ -144,25 +133,14 @@ void MainForm::commit_length_field(Field f) {
 }
 
 bool MainForm::validate_length(Field f) {
-    const LengthFieldRules& rules = length_field_rules(f);
     const Result<double> entry = read_length(field_text(f), design_.unit_mode);
-    measure_error_ = entry.message();
     // A refused entry reads as nothing at all.
-    design_.*rules.value = round_half_up(entry.value_or(0));
-    if (!measure_error_.empty()) {
-        reporting_format_error_ = true;
-        host_.message_box(rules.format_message, "");
-        reporting_format_error_ = false;
-        status_text_ = std::string(rules.status_prefix) + measure_error_;
-        status_colour_ = rgb_dark_red;
-        refused_field_ = f;
-        // However the text got here, typed or read from a file, it is now an
-        // entry waiting for Enter, so correcting it and pressing Enter recovers.
-        fields_[index(f)].dirty = true;
-        fields_[index(f)].background = rgb_uncommitted;
-        host_.focus_field(f);
+    design_.*length_field_rules(f).value = round_half_up(entry.value_or(0));
+    if (!entry) {
+        show_badly_formed(f, entry.message());
         return false;
     }
+    measure_error_.clear();
     fields_[index(f)].background = rgb_white;
     if (design_.unit_mode != UnitMode::metric) populate_length(f);
     return true;
@@ -177,29 +155,9 @@ void MainForm::populate_length(Field f) {
     field.background = rgb_white;
 }
 
-bool MainForm::validate_fin_width() {
-    return validate_length(Field::fin_width);
-}
-bool MainForm::validate_well_width() {
-    return validate_length(Field::well_width);
-}
-bool MainForm::validate_deepest_well() {
-    return validate_length(Field::deepest_well);
-}
-bool MainForm::validate_build_depth_2d() {
-    return validate_length(Field::build_depth_2d);
-}
-void MainForm::populate_fin_width() {
-    populate_length(Field::fin_width);
-}
-void MainForm::populate_well_width() {
-    populate_length(Field::well_width);
-}
-void MainForm::populate_deepest_well() {
-    populate_length(Field::deepest_well);
-}
-void MainForm::populate_build_depth_2d() {
-    populate_length(Field::build_depth_2d);
+void MainForm::set_length(Field f, double mm) {
+    design_.*length_field_rules(f).value = mm;
+    populate_length(f);
 }
 
 std::string MainForm::committed_length_text(Field f) const {
@@ -232,10 +190,10 @@ void MainForm::open_units() {
         // The fields the user types are rewritten in the new unit; the
         // recompute fills the others itself.
         const BusyScope busy(*this);
-        if (!design_.auto_well_width) populate_well_width();
-        populate_fin_width();
-        if (design_.lock == LockMode::depth) populate_deepest_well();
-        if (design_.lock == LockMode::build_2d) populate_build_depth_2d();
+        if (!design_.auto_well_width) populate_length(Field::well_width);
+        populate_length(Field::fin_width);
+        if (design_.lock == LockMode::depth) populate_length(Field::deepest_well);
+        if (design_.lock == LockMode::build_2d) populate_length(Field::build_depth_2d);
     }
     recompute_results();
 }
@@ -260,12 +218,9 @@ void MainForm::recompute() {
     }
     design_.optimise_once = false;
 
-    generate_sequence(design_);
-    if (design_.keep_side_shift) {
-        rotate_left(design_, design_.side_shift);
-    } else {
-        design_.side_shift = 0;
-    }
+    // The recompute generates the sequence afresh; a shift kept from a file
+    // or across the inverse toggle is applied to it.
+    if (!design_.keep_side_shift) design_.side_shift = 0;
     design_.keep_side_shift = false;
     recompute_results();
 }
@@ -273,119 +228,76 @@ void MainForm::recompute() {
 void MainForm::recompute_results() {
     busy_ = true;
     ++recompute_results_runs_;
-    const Outcome outcome = derive_inputs();
-    last_refused_ = outcome != Outcome::ok;
-    if (outcome == Outcome::format_error) {
+    DesignOutcome outcome = compute_design({design_, field_texts()});
+    show_fields(outcome);
+    design_ = outcome.design;
+    last_refused_ = outcome.refusal != Refusal::none;
+    if (outcome.refusal == Refusal::badly_formed) {
+        show_badly_formed(outcome.refused_field, outcome.message);
         // The field's own message is up; nothing recomputes until it is fixed.
-        awaiting_correction_ = refused_field_;
+        awaiting_correction_ = outcome.refused_field;
         busy_ = false;
         return;
     }
     awaiting_correction_.reset();
-    if (outcome == Outcome::ok) finish_recompute();
+    if (outcome.refusal == Refusal::out_of_range) {
+        show_out_of_range(outcome.refused_field, outcome.message);
+    } else {
+        show_snapshot(std::move(*outcome.snapshot));
+    }
     busy_ = false;
 }
 
-MainForm::Outcome MainForm::range_error(std::string_view message) {
-    status_text_ = message;
-    status_colour_ = rgb_dark_red;
-    return Outcome::range_error;
+FieldTexts MainForm::field_texts() const {
+    FieldTexts texts;
+    for (std::size_t i = 0; i < texts.size(); ++i) texts[i] = fields_[i].text;
+    return texts;
 }
 
-bool MainForm::length_in_range(double Design::*length, double lo, double hi,
-                               std::string_view message) {
-    if (within(design_.*length, lo, hi)) return true;
+void MainForm::show_fields(const DesignOutcome& outcome) {
+    measure_error_.clear();
+    for (std::size_t i = 0; i < fields_.size(); ++i) {
+        FieldState& field = fields_[i];
+        field.text = outcome.fields[i];
+        if (outcome.marks[i] != FieldMark::as_typed) field.background = rgb_white;
+        // Rewriting a field is not an edit: it leaves the field clean.
+        if (outcome.marks[i] == FieldMark::rewritten) field.dirty = false;
+    }
+}
+
+void MainForm::show_badly_formed(Field f, const std::string& why) {
+    const LengthFieldRules& rules = length_field_rules(f);
+    measure_error_ = why;
+    reporting_format_error_ = true;
+    host_.message_box(rules.format_message, "");
+    reporting_format_error_ = false;
+    status_text_ = std::string(rules.status_prefix) + why;
+    status_colour_ = rgb_dark_red;
+    refused_field_ = f;
+    // However the text got here, typed or read from a file, it is now an
+    // entry waiting for Enter, so correcting it and pressing Enter recovers.
+    fields_[index(f)].dirty = true;
+    fields_[index(f)].background = rgb_uncommitted;
+    host_.focus_field(f);
+}
+
+void MainForm::show_out_of_range(Field f, const std::string& message) {
     // A rejected length does not stay in the design: the other windows keep
     // reading the value the results on screen were computed from.
-    design_.*length = last_good_.*length;
-    range_error(message);
-    return false;
+    if (is_length_field(f)) {
+        double Design::*length = length_field_rules(f).value;
+        design_.*length = last_good_.*length;
+    }
+    status_text_ = message;
+    status_colour_ = rgb_dark_red;
 }
 
-MainForm::Outcome MainForm::derive_inputs() {
-    if (!validate_fin_width()) return Outcome::format_error;
-    if (!length_in_range(&Design::fin_width_mm, 0, 1000, msg_fin_range)) {
-        return Outcome::range_error;
-    }
-    if (const Outcome o = derive_locked_quantities(); o != Outcome::ok) return o;
-
-    if (!validate_well_width()) return Outcome::format_error;
-    if (!design_.auto_well_width &&
-        !length_in_range(&Design::well_width_mm, 1, 50000, msg_well_width_range)) {
-        return Outcome::range_error;
-    }
-    status_colour_ = rgb_status_grey;
-    return Outcome::ok;
-}
-
-MainForm::Outcome MainForm::derive_locked_quantities() {
-    Design& d = design_;
-    const int n = d.well_count;
-    switch (d.lock) {
-        case LockMode::freq: {
-            const double f0 = text_value(field_text(Field::design_frequency));
-            if (!within(f0, 1, 20000)) return range_error(msg_freq_range);
-            d.design_freq_hz = f0;
-            d.design_half_wavelength_mm = half_wavelength_from_freq(f0);
-            d.deepest_well_mm =
-                deepest_from_half_wavelength(d.design_half_wavelength_mm, d.seq_max, n);
-            populate_deepest_well();
-            d.build_depth_2d_mm =
-                build_depth_2d_from_half_wavelength(d, d.design_half_wavelength_mm);
-            populate_build_depth_2d();
-            break;
-        }
-        case LockMode::depth: {
-            if (!validate_deepest_well()) return Outcome::format_error;
-            if (!length_in_range(&Design::deepest_well_mm, 5, 9000, msg_deepest_range)) {
-                return Outcome::range_error;
-            }
-            d.design_half_wavelength_mm =
-                half_wavelength_from_deepest(d.deepest_well_mm, d.seq_max, n);
-            d.design_freq_hz = freq_from_half_wavelength(d.design_half_wavelength_mm);
-            set_field_text(Field::design_frequency, number_text(d.design_freq_hz));
-            d.build_depth_2d_mm =
-                build_depth_2d_from_half_wavelength(d, d.design_half_wavelength_mm);
-            populate_build_depth_2d();
-            break;
-        }
-        case LockMode::build_2d: {
-            if (!validate_build_depth_2d()) return Outcome::format_error;
-            if (!length_in_range(&Design::build_depth_2d_mm, 5, 9000, msg_build_2d_range)) {
-                return Outcome::range_error;
-            }
-            d.design_half_wavelength_mm =
-                half_wavelength_from_build_depth_2d(d, d.build_depth_2d_mm);
-            d.design_freq_hz = freq_from_half_wavelength(d.design_half_wavelength_mm);
-            set_field_text(Field::design_frequency, number_text(d.design_freq_hz));
-            d.deepest_well_mm =
-                deepest_from_half_wavelength(d.design_half_wavelength_mm, d.seq_max, n);
-            populate_deepest_well();
-            break;
-        }
-    }
-    return Outcome::ok;
-}
-
-void MainForm::finish_recompute() {
-    const PanelName name = panel_name(design_);
-    status_text_ = name.status;
-    frontview_caption_ = welkin::frontview_caption(name, field_text(Field::design_frequency));
+void MainForm::show_snapshot(DesignSnapshot snapshot) {
+    status_text_ = snapshot.status;
+    status_colour_ = snapshot.scale_warning ? rgb_dark_red : rgb_status_grey;
+    frontview_caption_ = snapshot.frontview_caption;
     command9_caption_ = number_text_trimmed(design_.side_shift);
-
-    const WidthAnalysis widths = analyse_widths(design_);
-    if (design_.auto_well_width) {
-        design_.well_width_mm = widths.recommended_width_mm;
-        populate_well_width();
-    }
-    const double shown_width_mm =
-        read_length(field_text(Field::well_width), design_.unit_mode).value_or(0);
-    if (vertical_scale_warning(design_)) {
-        status_text_ = vertical_scale_warning_text;
-        status_colour_ = rgb_dark_red;
-    }
-    results_ = rate_design(design_, widths, shown_width_mm);
-    texts_ = describe_design(design_, results_);
+    snapshot_ = std::move(snapshot);
 
     scroll_max_ = design_.well_count > 10 ? design_.well_count - 11 : 0;
     if (scroll_value_ > scroll_max_) scroll_figures(scroll_max_);

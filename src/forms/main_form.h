@@ -16,8 +16,7 @@
 
 #include "canvas/rgb.h"
 #include "core/design.h"
-#include "core/design_texts.h"
-#include "core/width_analysis.h"
+#include "core/design_snapshot.h"
 #include "forms/host.h"
 #include "forms/lobes_form.h"
 #include "forms/panel2d_form.h"
@@ -91,14 +90,8 @@ public:
     // The caption of a length field's label, which names the unit in force.
     std::string_view length_caption(Field f) const;
 
-    bool validate_fin_width();
-    bool validate_well_width();
-    bool validate_deepest_well();
-    bool validate_build_depth_2d();
-    void populate_fin_width();
-    void populate_well_width();
-    void populate_deepest_well();
-    void populate_build_depth_2d();
+    // Sets a length and writes its field in the unit mode, clean.
+    void set_length(Field f, double mm);
     const std::string& measure_error() const { return measure_error_; }
 
     // ---- units ----
@@ -118,7 +111,7 @@ public:
     LobesForm& lobes_form() { return lobes_; }
     bool lobes_open() const { return lobes_open_; }
     // A lobes run's lowest diffusion frequency, which it shares with the results.
-    void store_lowest_diffusion(double hz) { results_.lowest_diffusion_hz = hz; }
+    void store_lowest_diffusion(double hz) { snapshot_.results.lowest_diffusion_hz = hz; }
 
     // ---- lock options ----
     void lock_design_frequency() { select_lock(LockMode::freq); }
@@ -183,8 +176,9 @@ public:
 
     // ---- analysis results ----
     // What the last complete recompute found, and how the window shows it.
-    const DesignResults& results() const { return results_; }
-    const DesignTexts& texts() const { return texts_; }
+    const DesignSnapshot& snapshot() const { return snapshot_; }
+    const DesignResults& results() const { return snapshot_.results; }
+    const DesignTexts& texts() const { return snapshot_.texts; }
 
     // ---- status line and captions ----
     const std::string& status_text() const { return status_text_; }
@@ -228,13 +222,12 @@ private:
     bool validate_length(Field f);
     void populate_length(Field f);
 
-    // recompute_results, split at its early exits.
-    enum class Outcome { ok, range_error, format_error };
-    Outcome derive_inputs();
-    Outcome derive_locked_quantities();
-    void finish_recompute();
-    Outcome range_error(std::string_view message);
-    bool length_in_range(double Design::*length, double lo, double hi, std::string_view message);
+    // recompute_results: the recompute's inputs, then what it found shown.
+    FieldTexts field_texts() const;
+    void show_fields(const DesignOutcome& outcome);
+    void show_badly_formed(Field f, const std::string& why);
+    void show_out_of_range(Field f, const std::string& message);
+    void show_snapshot(DesignSnapshot snapshot);
 
     void select_lock(LockMode lock);
     void recompute_if_idle();  // recompute unless busy
@@ -264,8 +257,7 @@ private:
     int scroll_value_ = 0;
     int scroll_max_ = 0;
     FiguresTable figures_;
-    DesignResults results_;
-    DesignTexts texts_;
+    DesignSnapshot snapshot_;  // what the last complete recompute found
 
     ProjectFiles files_;
     ProjectDialogs project_dialogs_{files_, host_};

@@ -142,17 +142,17 @@ void apply_optional(const ProjectSettings& s, MainForm& form) {
 void derive_build_depth_2d(MainForm& form) {
     const double n = text_value(form.field_text(Field::well_count));
     const double f = text_value(form.field_text(Field::design_frequency));
-    Design& d = form.edit_design();
+    const Design& d = form.design();
+    double depth_mm = d.build_depth_2d_mm;
     if (is_panel_order(n) && f > 0) {
         Design panel = d;
         panel.well_count = static_cast<int>(n);
         panel.fin_width_mm =
             round_half_up(read_length(form.field_text(Field::fin_width), d.unit_mode).value_or(0));
         panel.design_half_wavelength_mm = half_wavelength_from_freq(f);
-        d.build_depth_2d_mm =
-            build_depth_2d_from_half_wavelength(panel, panel.design_half_wavelength_mm);
+        depth_mm = build_depth_2d_from_half_wavelength(panel, panel.design_half_wavelength_mm);
     }
-    form.populate_build_depth_2d();
+    form.set_length(Field::build_depth_2d, depth_mm);
 }
 
 }  // namespace

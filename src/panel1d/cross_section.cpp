@@ -61,10 +61,6 @@ double cross_section_width_twips(const Design& d, double panel_width_mm,
     return scale_twips_factor * panel_width_mm / d.vertical_scale_mm;
 }
 
-bool vertical_scale_warning(const Design& d) {
-    return d.vertical_scale_mm > 0 && d.vertical_scale_mm < d.design_half_wavelength_mm;
-}
-
 void paint_cross_section(const Design& d, Canvas& canvas) {
     canvas.clear(cross_section_background);
     if (!drawable(d)) return;

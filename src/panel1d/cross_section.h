@@ -8,13 +8,11 @@
 #include "canvas/canvas.h"
 #include "canvas/rgb.h"
 #include "core/design.h"
+#include "core/naming.h"
 
 namespace welkin {
 
 inline constexpr std::string_view cross_section_tip = "Cross-section of QRD panel";
-// For the status line when vertical_scale_warning() holds.
-inline constexpr std::string_view vertical_scale_warning_text =
-    "Warning: Vertical scaling choice prevents full design depth being displayed";
 
 struct PanelColours {
     Rgb outline;
@@ -43,9 +41,6 @@ double cross_section_logical_height(const Design& d);
 // the chosen scale.
 double cross_section_width_twips(const Design& d, double panel_width_mm,
                                  double picture_full_width_twips);
-
-// True when the chosen scale is too short for the full design depth.
-bool vertical_scale_warning(const Design& d);
 
 void paint_cross_section(const Design& d, Canvas& canvas);
 
