@@ -127,7 +127,7 @@ private:
         welkin::paint_phase_wheel(d, canvas);
         welkin::paint_scatter(d, canvas);
         (void)welkin::well_tooltip(d, 2.5);
-        (void)welkin::report_1d_text(form_);
+        (void)welkin::report_1d_text(form_.snapshot());
         (void)welkin::write_project(welkin::project_settings(form_));
     }
 

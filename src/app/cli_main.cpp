@@ -133,7 +133,7 @@ int run_report1d(const Cli& cli, const QString& project) {
     welkin::ConsoleHost host;
     welkin::MainForm form(host);
     if (!start_with(form, project)) return exit_refused;
-    return write_output(cli, welkin::report_1d_text(form));
+    return write_output(cli, welkin::report_1d_text(form.snapshot()));
 }
 
 int run_report2d(const Cli& cli, const QString& project) {
@@ -200,7 +200,7 @@ int run_render_lobes(const Cli& cli, const QStringList& args) {
                                           .slices = slices == QLatin1String("trues")
                                                         ? welkin::SliceChoice::true_diffusion
                                                         : welkin::SliceChoice::working_range_ends};
-    const QString error = welkin::export_lobes(welkin::lobe_inputs(form), options, size,
+    const QString error = welkin::export_lobes(welkin::lobe_inputs(form.snapshot()), options, size,
                                                cli.parser.value(cli.output), nullptr);
     if (!error.isEmpty()) {
         std::cerr << error.toStdString() << '\n';
@@ -218,7 +218,7 @@ int run_lobes(const Cli& cli, const QString& project) {
     welkin::MainForm form(host);
     if (!start_with(form, project)) return exit_refused;
     const welkin::Result<welkin::LobeAnalysis> analysis =
-        welkin::analyse_lobes(welkin::lobe_inputs(form), *angle, !cli.parser.isSet(cli.explorer));
+        welkin::analyse_lobes(welkin::lobe_inputs(form.snapshot()), *angle, !cli.parser.isSet(cli.explorer));
     if (!analysis) {
         std::cerr << analysis.message() << '\n';
         return exit_refused;

@@ -201,7 +201,7 @@ int run_response(const Cli& cli, const QString& project) {
     const Result<ResponseView> view =
         asked->model == ResponseModel::boundary_elements ? bem_response(form, *geometry, *asked)
         : *geometry ? geometry_response(**geometry, *asked)
-                    : design_response(form, request_for(form, *asked));
+                    : design_response(form.snapshot(), request_for(form, *asked));
     if (!view) {
         std::cerr << view.message() << '\n';
         return exit_refused;
@@ -221,7 +221,7 @@ int run_render_response(const Cli& cli, const QString& project) {
     ConsoleHost host;
     MainForm form(host);
     if (!start_with(form, project) || angle_refused(*asked)) return exit_refused;
-    const Result<ResponseView> view = design_response(form, request_for(form, *asked));
+    const Result<ResponseView> view = design_response(form.snapshot(), request_for(form, *asked));
     if (!view) {
         std::cerr << view.message() << '\n';
         return exit_refused;

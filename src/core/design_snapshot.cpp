@@ -165,6 +165,7 @@ private:
         snap.results = rate_design(d(), widths, shown_width_mm);
         snap.texts = describe_design(d(), snap.results);
         snap.design = d();
+        snap.fields = out_.fields;
         out_.snapshot = std::move(snap);
     }
 

@@ -33,6 +33,7 @@ struct DesignSnapshot {
     std::string status;  // the status line: the panel's name, or the scale warning
     bool scale_warning = false;
     std::string frontview_caption;
+    FieldTexts fields;  // the field texts it was computed from, as the recompute left them
 };
 
 // Why a recompute stopped before the end.

@@ -1,6 +1,5 @@
 #include "forms/lobes_form.h"
 
-#include "forms/main_form.h"
 #include "lobes/lobe_inputs.h"
 #include "units/numtext.h"
 
@@ -13,8 +12,8 @@ constexpr Rgb explorer_frame{175, 203, 169};
 
 }  // namespace
 
-LobeInputs lobe_inputs(const MainForm& form) {
-    return lobe_inputs_of(form.design(), form.results());
+LobeInputs lobe_inputs(const DesignSnapshot& design) {
+    return lobe_inputs_of(design.design, design.results);
 }
 
 void LobesForm::open(LobesOpening how) {
@@ -25,12 +24,12 @@ void LobesForm::open(LobesOpening how) {
 }
 
 std::string LobesForm::lobes_caption() const {
-    const Design& d = main_.design();
+    const Design& d = design_.design;
+    const auto field = [&](Field f) { return design_.fields[static_cast<std::size_t>(f)]; };
     const std::string unit = d.unit_mode == UnitMode::metric ? "mm" : " inches";
     return "Welkin - Diffusion lobes for multiple N" + number_text_trimmed(d.well_count) +
            " diffusers:  Design frequency " + number_text(d.design_freq_hz) + " Hz     Wells " +
-           main_.field_text(Field::well_width) + unit + "     Fins " +
-           main_.field_text(Field::fin_width) + unit;
+           field(Field::well_width) + unit + "     Fins " + field(Field::fin_width) + unit;
 }
 
 Rgb LobesForm::frame_colour() const {
@@ -48,7 +47,7 @@ void LobesForm::start_run() {
                                   .angle_deg = read_signal_angle(angle_text_),
                                   .slices = slices_,
                                   .point_size = point_size()};
-    run_.emplace(lobe_inputs(main_), options, steep_memory_);
+    run_.emplace(lobe_inputs(design_), options, steep_memory_);
     running_ = true;
 }
 
@@ -71,10 +70,10 @@ RunPause LobesForm::advance(Canvas& canvas, std::int64_t max_hertz) {
         const Result<LobeAnalysis>& a = run_->analysis();
         if (a) {
             texts_ = result_texts(*a);
-            main_.store_lowest_diffusion(a->lowest_diffusion_hz);
+            found_lowest_diffusion_(a->lowest_diffusion_hz);
         } else {
             skip_activation_ = true;
-            main_.host().message_box(a.message(), "");
+            host_.message_box(a.message(), "");
         }
     }
     if (pause == RunPause::finished) end_run();

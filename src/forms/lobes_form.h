@@ -5,18 +5,19 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
 
 #include "canvas/canvas.h"
 #include "canvas/rgb.h"
+#include "core/design_snapshot.h"
+#include "forms/host.h"
 #include "lobes/lobe_analysis.h"
 #include "lobes/lobes_run.h"
 
 namespace welkin {
-
-class MainForm;
 
 inline constexpr std::string_view explorer_caption =
     "Welkin: Usable ranges explorer for Single Panels";
@@ -26,12 +27,16 @@ enum class LobesOpening { lobes, lobes_full_size, lobes_three_quarter, explorer 
 
 enum class LobesSize { full, three_quarter };
 
-// What the analysis reads of the form's design and recompute.
-LobeInputs lobe_inputs(const MainForm& form);
+// What the analysis reads of a design and its recompute.
+LobeInputs lobe_inputs(const DesignSnapshot& design);
 
 class LobesForm {
 public:
-    explicit LobesForm(MainForm& main) : main_(main) {}
+    // A run reads the design the main window shows, and hands the lowest
+    // diffusion frequency it finds back to the results.
+    LobesForm(Host& host, const DesignSnapshot& design,
+              std::function<void(double hz)> found_lowest_diffusion)
+        : host_(host), design_(design), found_lowest_diffusion_(std::move(found_lowest_diffusion)) {}
 
     // Sets the mode, size and caption for an opening; the main form shows the window.
     void open(LobesOpening how);
@@ -71,7 +76,9 @@ private:
     void end_run();
     std::string lobes_caption() const;
 
-    MainForm& main_;
+    Host& host_;
+    const DesignSnapshot& design_;
+    std::function<void(double hz)> found_lowest_diffusion_;
     bool lobes_mode_ = true;
     LobesSize size_ = LobesSize::full;
     std::string caption_;

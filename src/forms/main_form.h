@@ -44,17 +44,6 @@ enum class Menu { panel_2d, auto_optimise, inverse_pairing, optimise, optimise_2
 inline constexpr std::string_view title_suffix_pending = "    Project:";
 inline constexpr std::string_view title_suffix_default = "    Project: default";
 
-// Which files the program is working with.
-struct ProjectFiles {
-    std::string pending_path;  // the file the next save or load works on
-    bool load_ok = false;      // the last load read the required lines
-    std::string settings_path;
-    bool settings_unreadable = false;  // it exists but could not be read: never overwritten
-    std::string last_folder;  // where the project dialogs start
-    std::string project_file_name;
-    std::string build_choices;  // the Build window's, kept in welkin.ini only
-};
-
 class MainForm {
 public:
     explicit MainForm(Host& host);
@@ -110,8 +99,6 @@ public:
     void open_lobes(LobesOpening how);
     LobesForm& lobes_form() { return lobes_; }
     bool lobes_open() const { return lobes_open_; }
-    // A lobes run's lowest diffusion frequency, which it shares with the results.
-    void store_lowest_diffusion(double hz) { snapshot_.results.lowest_diffusion_hz = hz; }
 
     // ---- lock options ----
     void lock_design_frequency() { select_lock(LockMode::freq); }
@@ -239,9 +226,11 @@ private:
     std::string measure_error_;
     bool reporting_format_error_ = false;  // a field's message box is up
     UnitsForm units_{design_.unit_mode};
-    LobesForm lobes_{*this};
+    DesignSnapshot snapshot_;  // what the last complete recompute found
+    LobesForm lobes_{host_, snapshot_,
+                     [this](double hz) { snapshot_.results.lowest_diffusion_hz = hz; }};
     bool lobes_open_ = false;
-    Panel2dForm panel_2d_{*this, panel_2d_picture_size};
+    Panel2dForm panel_2d_{host_, snapshot_, [this] { return busy(); }, panel_2d_picture_size};
     bool note_2d_shown_ = false;
     Design last_good_;  // the design as the last complete recompute left it
 
@@ -257,7 +246,6 @@ private:
     int scroll_value_ = 0;
     int scroll_max_ = 0;
     FiguresTable figures_;
-    DesignSnapshot snapshot_;  // what the last complete recompute found
 
     ProjectFiles files_;
     ProjectDialogs project_dialogs_{files_, host_};

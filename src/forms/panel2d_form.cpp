@@ -1,7 +1,9 @@
 #include "forms/panel2d_form.h"
 
-#include "forms/main_form.h"
+#include <utility>
+
 #include "forms/report_files.h"
+#include "version.h"
 
 namespace welkin {
 
@@ -12,36 +14,40 @@ constexpr std::string_view print_title = "Would you like me to ...";
 
 }  // namespace
 
-Panel2dForm::Panel2dForm(MainForm& main, PictureSize panel_picture)
-    : main_(main), panel_picture_(panel_picture) {}
+Panel2dForm::Panel2dForm(Host& host, const DesignSnapshot& design,
+                         std::function<bool()> main_busy, PictureSize panel_picture)
+    : host_(host),
+      design_(design),
+      main_busy_(std::move(main_busy)),
+      panel_picture_(panel_picture) {}
 
 void Panel2dForm::initial_draw() {
     offsets_ = {};
-    depth_unit_mm_ = depth_unit_mm(main_.design());
+    depth_unit_mm_ = depth_unit_mm(design_.design);
     full_screen_ = FullScreen::none;
     move(OffsetMove::centre);
 }
 
 void Panel2dForm::move(OffsetMove m) {
-    offsets_ = move_offsets(offsets_, m, main_.design().well_count);
+    offsets_ = move_offsets(offsets_, m, design_.design.well_count);
     redraw();
 }
 
 Grid2d Panel2dForm::grid() const {
-    return grid_2d(main_.design());
+    return grid_2d(design_.design);
 }
 
 // Nothing is drawn while the main window recomputes or loads: the design
 // may be half written.
 void Panel2dForm::redraw() {
-    if (main_.busy()) return;
+    if (main_busy_()) return;
     ++redraws_;
     caption_ = panel_caption_2d(grid(), offsets_);
     const bool show = full_screen_ == FullScreen::panel ||
                       (full_screen_ == FullScreen::crossword && !full_screen_shown_);
     if (!show) return;
     full_screen_shown_ = true;
-    main_.host().show_modal(Window::fullscreen_2d);
+    host_.show_modal(Window::fullscreen_2d);
 }
 
 void Panel2dForm::set_numbers(bool on) {
@@ -105,25 +111,25 @@ CrosswordOptions Panel2dForm::crossword_options(bool full_screen) const {
             .invert = options_.invert,
             .full_screen = full_screen,
             .highlight = highlight_,
-            .unit_mode = main_.design().unit_mode,
+            .unit_mode = design_.design.unit_mode,
             .depth_unit_mm = depth_unit_mm_};
 }
 
 void Panel2dForm::ok() {
-    main_.host().show_window(Window::panel_2d, false);
+    host_.show_window(Window::panel_2d, false);
 }
 
 void Panel2dForm::copy_picture(Picture2d which) {
-    main_.host().copy_picture_2d(which);
+    host_.copy_picture_2d(which);
 }
 
 void Panel2dForm::print() {
-    if (main_.host().ask_yes_no(print_question, print_title))
-        main_.host().print_window(Window::panel_2d);
+    if (host_.ask_yes_no(print_question, print_title))
+        host_.print_window(Window::panel_2d);
 }
 
 bool Panel2dForm::generate_report(const std::filesystem::path& folder) {
-    return generate_2d_report(main_, offsets_, folder);
+    return generate_2d_report(host_, design_, offsets_, folder);
 }
 
 void Panel2dForm::open_full_panel() {
@@ -145,7 +151,7 @@ void Panel2dForm::leave_full_screen() {
     full_screen_shown_ = false;
     full_screen_ = FullScreen::none;
     readout_.shown = false;
-    main_.host().show_window(Window::fullscreen_2d, false);
+    host_.show_window(Window::fullscreen_2d, false);
 }
 
 void Panel2dForm::full_screen_key() {

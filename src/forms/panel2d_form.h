@@ -4,16 +4,17 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <string_view>
 
+#include "core/design_snapshot.h"
+#include "forms/host.h"
 #include "panel2d/crossword.h"
 #include "panel2d/crossword_readout.h"
 #include "panel2d/panel2d_picture.h"
 
 namespace welkin {
-
-class MainForm;
 
 inline constexpr std::string_view panel_2d_title = "Welkin: 2D QRD diffuser panel    V:";
 
@@ -41,7 +42,10 @@ struct Panel2dOptions {
 
 class Panel2dForm {
 public:
-    Panel2dForm(MainForm& main, PictureSize panel_picture);
+    // The window draws the design the main window shows, and nothing while
+    // the main window is busy: its design may be half written.
+    Panel2dForm(Host& host, const DesignSnapshot& design, std::function<bool()> main_busy,
+                PictureSize panel_picture);
 
     // Each opening from the main window: offsets reset, then centred.
     void initial_draw();
@@ -95,7 +99,9 @@ private:
     void redraw();
     void leave_full_screen();
 
-    MainForm& main_;
+    Host& host_;
+    const DesignSnapshot& design_;
+    std::function<bool()> main_busy_;
     Offsets2d offsets_;
     Panel2dOptions options_;
     PictureSize panel_picture_;

@@ -6,7 +6,6 @@
 #include <system_error>
 
 #include "forms/host.h"
-#include "forms/main_form.h"
 #include "persist/file_io.h"
 
 namespace welkin {

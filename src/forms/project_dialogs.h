@@ -13,7 +13,17 @@
 namespace welkin {
 
 class Host;
-struct ProjectFiles;
+
+// Which files the program is working with.
+struct ProjectFiles {
+    std::string pending_path;  // the file the next save or load works on
+    bool load_ok = false;      // the last load read the required lines
+    std::string settings_path;
+    bool settings_unreadable = false;  // it exists but could not be read: never overwritten
+    std::string last_folder;  // where the project dialogs start
+    std::string project_file_name;
+    std::string build_choices;  // the Build window's, kept in welkin.ini only
+};
 
 inline constexpr std::string_view open_dialog_caption = "Open Project";
 inline constexpr std::string_view save_dialog_caption = "Save Project As ...";

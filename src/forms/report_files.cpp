@@ -20,26 +20,15 @@ bool publish_report(Host& host, const std::filesystem::path& folder, std::string
     return true;
 }
 
-bool generate_1d_report(MainForm& form, const std::filesystem::path& folder) {
-    return publish_report(form.host(), folder, report_1d_file_name, report_1d_text(form));
-}
-
-bool generate_2d_report(MainForm& form, const Offsets2d& offsets,
+bool generate_1d_report(Host& host, const DesignSnapshot& design,
                         const std::filesystem::path& folder) {
-    return publish_report(form.host(), folder, report_2d_file_name,
-                          report_2d_text(form.design(), form.results(), offsets));
+    return publish_report(host, folder, report_1d_file_name, report_1d_text(design));
 }
 
-std::string report_1d_text(const MainForm& form) {
-    const DesignTexts& rating = form.texts();
-    return report_1d_text(form.design(), {.status = form.status_text(),
-                                          .well_width = form.field_text(Field::well_width),
-                                          .fin_width = form.field_text(Field::fin_width),
-                                          .deepest_well = form.field_text(Field::deepest_well),
-                                          .cutoffs = rating.cutoffs,
-                                          .period_width = rating.period_width,
-                                          .seating_distance = rating.seating_distance,
-                                          .score_summary = rating.score_summary});
+bool generate_2d_report(Host& host, const DesignSnapshot& design, const Offsets2d& offsets,
+                        const std::filesystem::path& folder) {
+    return publish_report(host, folder, report_2d_file_name,
+                          report_2d_text(design.design, design.results, offsets));
 }
 
 Offsets2d centred_offsets(int n) {

@@ -6,7 +6,8 @@
 #include <string>
 #include <string_view>
 
-#include "forms/main_form.h"
+#include "core/design_snapshot.h"
+#include "forms/host.h"
 #include "panel2d/grid.h"
 
 namespace welkin {
@@ -16,14 +17,12 @@ namespace welkin {
 bool publish_report(Host& host, const std::filesystem::path& folder, std::string_view name,
                     std::string_view text);
 
-// The 1D report of what the main window shows.
-std::string report_1d_text(const MainForm& form);
-
-// "Generate 1D report".
-bool generate_1d_report(MainForm& form, const std::filesystem::path& folder);
+// "Generate 1D report", of the design the main window shows.
+bool generate_1d_report(Host& host, const DesignSnapshot& design,
+                        const std::filesystem::path& folder);
 
 // The 2D window's report, for the grid at the given offsets.
-bool generate_2d_report(MainForm& form, const Offsets2d& offsets,
+bool generate_2d_report(Host& host, const DesignSnapshot& design, const Offsets2d& offsets,
                         const std::filesystem::path& folder);
 
 // The offsets the 2D window opens with: the grid centred.

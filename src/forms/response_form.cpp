@@ -12,14 +12,14 @@
 
 namespace welkin {
 
-Result<ResponseView> design_response(const MainForm& form, const ResponseRequest& request) {
+Result<ResponseView> design_response(const DesignSnapshot& design, const ResponseRequest& request) {
     const Sound sound{request.frequency_hz, request.source_angle_deg, request.speed_m_s};
     const Result<ResponseView> computed =
-        design_far_field(form.design(), lobe_inputs(form), sound, request.panels);
+        design_far_field(design.design, lobe_inputs(design), sound, request.panels);
     if (!computed) return computed;
     ResponseView view = *computed;
     view.common_reference = request.common_reference;
-    view.design_caption = response_design_caption(form.design());
+    view.design_caption = response_design_caption(design.design);
     return view;
 }
 
@@ -83,7 +83,7 @@ void ResponseForm::refresh() {
     stale_ = false;
     // Until a recompute completes there is no design to answer for.
     if (key.recomputes == 0) return;
-    Result<ResponseView> r = design_response(main_, key.request);
+    Result<ResponseView> r = design_response(main_.snapshot(), key.request);
     if (r) view_ = *r;
     if (key.refused) {
         stale_ = true;

@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/design_snapshot.h"
 #include "response/response_view.h"
 #include "units/result.h"
 
@@ -32,7 +33,7 @@ inline constexpr double response_max_frequency_hz = 20000;
 // The response of the form's design, `panels` periods side by side, with the
 // lobe analysis's usable range at that source angle. A design only a damaged
 // file can produce is refused with the analysis's message.
-Result<ResponseView> design_response(const MainForm& form, const ResponseRequest& request);
+Result<ResponseView> design_response(const DesignSnapshot& design, const ResponseRequest& request);
 
 // "N 7 for 600 Hz, wells 80 mm, fins 3 mm": the design in the unit mode in force.
 std::string response_design_caption(const Design& design);

@@ -73,6 +73,19 @@ WellLines well_lines(const Design& d) {
 
 }  // namespace
 
+std::string report_1d_text(const DesignSnapshot& snapshot) {
+    const DesignTexts& rating = snapshot.texts;
+    const auto field = [&](Field f) { return snapshot.fields[static_cast<std::size_t>(f)]; };
+    return report_1d_text(snapshot.design, {.status = snapshot.status,
+                                            .well_width = field(Field::well_width),
+                                            .fin_width = field(Field::fin_width),
+                                            .deepest_well = field(Field::deepest_well),
+                                            .cutoffs = rating.cutoffs,
+                                            .period_width = rating.period_width,
+                                            .seating_distance = rating.seating_distance,
+                                            .score_summary = rating.score_summary});
+}
+
 std::string report_1d_text(const Design& d, const Report1dTexts& texts) {
     const bool metric = d.unit_mode == UnitMode::metric;
     const WellLines wells = well_lines(d);

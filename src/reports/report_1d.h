@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "core/design.h"
+#include "core/design_snapshot.h"
 
 namespace welkin {
 
@@ -33,5 +34,8 @@ struct Report1dTexts {
 
 // The whole file, its final line break included.
 std::string report_1d_text(const Design& d, const Report1dTexts& texts);
+
+// The report of a complete recompute.
+std::string report_1d_text(const DesignSnapshot& snapshot);
 
 }  // namespace welkin

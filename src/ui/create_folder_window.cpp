@@ -8,7 +8,7 @@
 
 #include "render/qt_text.h"
 #include "ui/object_names.h"
-#include "ui/project_file_window.h"
+#include "ui/dialog_placement.h"
 
 namespace welkin {
 

@@ -203,7 +203,7 @@ const auto entries = std::to_array<MenuEntry>({
 
     menu("&Export"),
     item("Generate 1D report", C::report_1d_item,
-         [](MainForm& f) { generate_1d_report(f, app_folder()); }),
+         [](MainForm& f) { generate_1d_report(f.host(), f.snapshot(), app_folder()); }),
     item("Build: parts, cutting plan and workshop files...", C::build_item,
          [](MainForm& f) { f.host().show_modal(Window::build); }),
     separator(),

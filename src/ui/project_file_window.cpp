@@ -20,6 +20,7 @@
 
 #include "render/qt_text.h"
 #include "ui/create_folder_window.h"
+#include "ui/dialog_placement.h"
 #include "ui/object_names.h"
 #include "ui/project_file_models.h"
 
@@ -48,16 +49,6 @@ std::vector<std::string> mounted_roots() {
 }
 
 }  // namespace
-
-void place_dialog(QWidget& dialog) {
-    const QScreen* screen =
-        dialog.screen() != nullptr ? dialog.screen() : QGuiApplication::primaryScreen();
-    if (screen == nullptr) return;
-    const QRect free = screen->availableGeometry();
-    const QSize size = dialog.frameSize().isValid() ? dialog.frameSize() : dialog.size();
-    dialog.move(free.x() + (free.width() - size.width()) / 2,
-                free.y() + std::max(0, (free.height() - size.height()) / 6));
-}
 
 ProjectFileWindow::ProjectFileWindow(FileDialog kind, ProjectDialogs& dialogs, QWidget* parent)
     : QDialog(parent), kind_(kind), dialogs_(dialogs) {

@@ -54,9 +54,6 @@ private:
     ProjectFileList* files_ = nullptr;
 };
 
-// Centred across the screen, its top at a sixth of the height left over.
-void place_dialog(QWidget& dialog);
-
 // Shows the project dialog that plays `role` modally and returns true, or
 // returns false when `role` is not one of them.
 bool show_project_window(Window role, ProjectDialogs& dialogs, QWidget* main_window);

@@ -183,7 +183,7 @@ TEST_F(CliTest, RendersTheVisualiserAndTheTwoDPictures) {
 TEST_F(CliTest, ReportsAndLobes) {
     ASSERT_EQ(cli({"report1d", "-o", file("r.txt")}).exit_code, 0);
     start_up(form);
-    EXPECT_EQ(contents("r.txt").toStdString(), report_1d_text(form));
+    EXPECT_EQ(contents("r.txt").toStdString(), report_1d_text(form.snapshot()));
 
     // The centred grid unless told otherwise; offsets wrap round the grid either way.
     EXPECT_EQ(cli({"report2d"}).out, cli({"report2d", "--left", "-3", "--pull", "11"}).out);

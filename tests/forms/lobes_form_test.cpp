@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "canvas/recording_canvas.h"
 #include "fake_host.h"
@@ -78,8 +79,6 @@ TEST_F(LobesFormTest, NothingOpensWhileBusy) {
 }
 
 TEST_F(LobesFormTest, RunDisablesControlsFillsLabelsAndStoresLowestDiffusion) {
-    form.store_lowest_diffusion(1);
-    EXPECT_EQ(form.results().lowest_diffusion_hz, 1);
     lobes().open(LobesOpening::lobes);
     lobes().set_angle_text("30");
     lobes().start_run();
@@ -91,6 +90,19 @@ TEST_F(LobesFormTest, RunDisablesControlsFillsLabelsAndStoresLowestDiffusion) {
     EXPECT_EQ(form.results().lowest_diffusion_hz, 893);
     EXPECT_EQ(lobes().texts().first_lobes, "First lobes for signal at  30 degrees  595 Hz");
     EXPECT_EQ(lobes().finished_runs(), 1);
+}
+
+TEST_F(LobesFormTest, ARunHandsItsLowestDiffusionBackToTheResults) {
+    DesignSnapshot shown = form.snapshot();
+    shown.results.lowest_diffusion_hz = 1;
+    std::vector<double> handed_back;
+    LobesForm own(host, shown, [&](double hz) { handed_back.push_back(hz); });
+    own.open(LobesOpening::lobes);
+    own.set_angle_text("30");
+    own.start_run();
+    while (own.advance(canvas) != RunPause::finished) {
+    }
+    EXPECT_EQ(handed_back, std::vector<double>{893});
 }
 
 TEST_F(LobesFormTest, BadAngleShowsTheMessageOnceAndKeepsTheLabels) {

@@ -21,11 +21,11 @@ TEST(ReportFiles, ReportIsReplacedAnnouncedAndOpened) {
     MainForm form(host);
     start_up(form);
     const std::string path = dir.file("welkin_1d.txt");
-    ASSERT_TRUE(generate_1d_report(form, dir.path()));
+    ASSERT_TRUE(generate_1d_report(host, form.snapshot(), dir.path()));
     form.set_field_text(Field::well_count, "13");
-    ASSERT_TRUE(generate_1d_report(form, dir.path()));
+    ASSERT_TRUE(generate_1d_report(host, form.snapshot(), dir.path()));
 
-    EXPECT_EQ(read_file(path), report_1d_text(form));  // the second report, whole
+    EXPECT_EQ(read_file(path), report_1d_text(form.snapshot()));  // the second report, whole
     ASSERT_EQ(host.messages.size(), 2u);
     EXPECT_EQ(host.messages[1].text, "Report " + path + " created");
     EXPECT_EQ(host.opened, (std::vector<std::string>{path, path}));
@@ -38,7 +38,7 @@ TEST(ReportFiles, UnwritableFolderGivesTheMessageAndNoViewer) {
     FakeHost host;
     MainForm form(host);
     start_up(form);
-    EXPECT_FALSE(generate_2d_report(form, centred_offsets(7), dir.file("not-a-folder")));
+    EXPECT_FALSE(generate_2d_report(host, form.snapshot(), centred_offsets(7), dir.file("not-a-folder")));
     ASSERT_EQ(host.messages.size(), 1u);
     EXPECT_EQ(host.messages[0].text, "There was a problem creating the report");
     EXPECT_TRUE(host.opened.empty());

@@ -112,11 +112,12 @@ TEST_F(ResponseFormTest, InputsAreHeldToWhatTheWindowOffers) {
 }
 
 TEST_F(ResponseFormTest, ADesignNoEntryCanMakeIsRefusedWithTheAnalysisMessage) {
-    // Only a damaged file gets this far: the well width no field accepts.
-    form.edit_design().well_width_mm = 0;
-    response.refresh();
-    EXPECT_EQ(response.view(), nullptr);
-    EXPECT_EQ(response.message(), lobe_design_error_text);
+    // No entry gets this far: the well width no field accepts.
+    DesignSnapshot damaged = form.snapshot();
+    damaged.design.well_width_mm = 0;
+    const Result<ResponseView> refused = design_response(damaged, {.frequency_hz = 1000});
+    ASSERT_FALSE(refused.ok());
+    EXPECT_EQ(refused.message(), lobe_design_error_text);
 }
 
 TEST_F(ResponseFormTest, AnInputTheMainWindowRefusesMakesTheSheetStaleWithItsReason) {

@@ -33,7 +33,7 @@ TEST(Report1d, FactoryDesignInMillimetres) {
     MainForm form(host);
     reset_to_defaults(form);
     EXPECT_EQ(
-        report_1d_text(form),
+        report_1d_text(form.snapshot()),
         crlf("Data for One Dimensional  QRD (Quadratic Residue) Diffuser\n\n"
              "Standard N7+0,0 Panel\n\nDesign frequency  600 hz\n\nNumber of wells:  7\n\n"
              "Deepest well in mm:  164\n\nFin width in mm: 3\n\nWidth of wells in mm:  80\n\n"

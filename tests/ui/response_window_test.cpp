@@ -116,23 +116,6 @@ private slots:
         QVERIFY(!follow->isEnabled());
     }
 
-    void a_refused_design_shows_the_message_and_nothing_to_copy() {
-        Program p;
-        open_response(p);
-        p.form.edit_design().well_width_mm = 0;  // as only a damaged file could leave it
-        child<QSpinBox>(response(p), "spn_panels")->setValue(3);
-        settle();
-        auto* status = child<QLabel>(response(p), "lbl_response");
-        QVERIFY(status->isVisible());
-        QCOMPARE(status->text(),
-                 QString::fromUtf8(lobe_design_error_text.data(),
-                                   static_cast<qsizetype>(lobe_design_error_text.size())));
-        QVERIFY(!child<QPushButton>(response(p), "cmd_copy")->isEnabled());
-        QVERIFY(!child<QPushButton>(response(p), "cmd_export")->isEnabled());
-        QVERIFY(!response(p).image().isNull());
-        QCOMPARE(inked_pixels(response(p).image()), 0);
-    }
-
     void an_invalid_n_greys_the_sheet_with_the_reason() {
         Program p;
         DialogWatch watch;

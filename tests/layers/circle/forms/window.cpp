@@ -1,0 +1,2 @@
+#include "forms/window.h"
+#include "forms/owner.h"

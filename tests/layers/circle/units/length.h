@@ -1,0 +1,2 @@
+// A header of a lower layer, which neither includes.
+#pragma once
