@@ -15,6 +15,7 @@
 #include "build/cut_files.h"
 #include "build/mesh_files.h"
 #include "build/panel_mesh.h"
+#include "build/build_parts.h"
 #include "persist/file_io.h"
 #include "render/build_sheet_render.h"
 

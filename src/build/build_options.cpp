@@ -4,16 +4,12 @@
 #include <cctype>
 #include <cmath>
 
-#include "build/build_parts.h"
 #include "panel2d/cutting_list.h"
 
 namespace welkin {
 
 namespace {
 
-constexpr std::string_view default_material = "MDF";
-constexpr double default_stock_length_mm = 2400;
-constexpr double stock_width_step_mm = 25;
 constexpr double most_spare_percent = 1000;
 
 std::string trimmed_lower(std::string_view text) {
@@ -28,9 +24,6 @@ std::string trimmed_lower(std::string_view text) {
 }
 
 // Up to the next whole step, so that a default reads like a size on sale.
-double rounded_up(double mm, double step) {
-    return std::ceil(mm / step - 1e-9) * step;
-}
 
 bool positive(double x) {
     return std::isfinite(x) && x > 0;
@@ -93,30 +86,6 @@ Result<Material> material_named(std::string_view name) {
     }
     return Result<Material>::failure("Unknown material \"" + std::string(name) +
                                      "\"; the materials are " + known);
-}
-
-BuildOptions default_build_options(const BuildDesign& design) {
-    BuildOptions o;
-    o.construction = design.fin_width_mm > 0 ? Construction::fins : Construction::blocks;
-    o.material = *material_named(default_material);
-    o.board = {default_stock_length_mm, stock_width_step_mm, 0};
-    o.stick = {default_stock_length_mm, stock_width_step_mm, 0};
-    // Stock for either construction, so that choosing the other still fits.
-    for (Construction c : {Construction::blocks, Construction::fins}) {
-        BuildOptions other = o;
-        other.construction = c;
-        for (const Part& p : list_parts(design, other)) {
-            Stock& s = p.stock == StockKind::stick ? o.stick : o.board;
-            s.length_mm = std::max(s.length_mm, rounded_up(p.length_mm, 100));
-            s.width_mm = std::max(s.width_mm, rounded_up(p.width_mm, stock_width_step_mm));
-            s.thickness_mm = std::max(s.thickness_mm, p.thickness_mm);
-        }
-    }
-    // Stock that no part is cut from still needs a size the builder can change.
-    for (Stock* s : {&o.board, &o.stick}) {
-        if (s->thickness_mm <= 0) s->thickness_mm = stock_width_step_mm;
-    }
-    return o;
 }
 
 Result<bool> check_options(const BuildDesign& design, const BuildOptions& o) {

@@ -50,12 +50,6 @@ struct BuildOptions {
     friend bool operator==(const BuildOptions&, const BuildOptions&) = default;
 };
 
-// Choices that build the given design from common timber: fins when it has
-// them, 2.4 m boards as thick as its thickest part and wide enough for its
-// widest (to the next 25 mm), sticks likewise for the blocks, MDF. The
-// stock fits the parts of either construction.
-BuildOptions default_build_options(const BuildDesign& design);
-
 // Why these choices cannot build anything, or nothing.
 Result<bool> check_options(const BuildDesign& design, const BuildOptions& options);
 

@@ -1,7 +1,9 @@
 #include "build/build_parts.h"
 
 #include <algorithm>
+#include <cmath>
 #include <map>
+#include <string_view>
 #include <tuple>
 
 #include "units/numtext.h"
@@ -199,6 +201,42 @@ PanelSize panel_size(const BuildDesign& design, const BuildOptions& options) {
     const double depth =
         design.fin_width_mm > 0 ? fin_depth_mm(design, options.construction) : design.front_mm;
     return {across, design.two_d ? across : options.panel_height_mm, depth};
+}
+
+namespace {
+
+constexpr std::string_view default_material = "MDF";
+constexpr double default_stock_length_mm = 2400;
+constexpr double stock_width_step_mm = 25;
+
+double rounded_up(double mm, double step) {
+    return std::ceil(mm / step - 1e-9) * step;
+}
+
+}  // namespace
+
+BuildOptions default_build_options(const BuildDesign& design) {
+    BuildOptions o;
+    o.construction = design.fin_width_mm > 0 ? Construction::fins : Construction::blocks;
+    o.material = *material_named(default_material);
+    o.board = {default_stock_length_mm, stock_width_step_mm, 0};
+    o.stick = {default_stock_length_mm, stock_width_step_mm, 0};
+    // Stock for either construction, so that choosing the other still fits.
+    for (Construction c : {Construction::blocks, Construction::fins}) {
+        BuildOptions other = o;
+        other.construction = c;
+        for (const Part& p : list_parts(design, other)) {
+            Stock& s = p.stock == StockKind::stick ? o.stick : o.board;
+            s.length_mm = std::max(s.length_mm, rounded_up(p.length_mm, 100));
+            s.width_mm = std::max(s.width_mm, rounded_up(p.width_mm, stock_width_step_mm));
+            s.thickness_mm = std::max(s.thickness_mm, p.thickness_mm);
+        }
+    }
+    // Stock that no part is cut from still needs a size the builder can change.
+    for (Stock* s : {&o.board, &o.stick}) {
+        if (s->thickness_mm <= 0) s->thickness_mm = stock_width_step_mm;
+    }
+    return o;
 }
 
 }  // namespace welkin

@@ -93,4 +93,10 @@ struct SolidHeights {
 
 SolidHeights solid_heights(const BuildDesign& design, const BuildOptions& options);
 
+// Choices that build the given design from common timber: fins when it has
+// them, 2.4 m boards as thick as its thickest part and wide enough for its
+// widest (to the next 25 mm), sticks likewise for the blocks, MDF. The
+// stock fits the parts of either construction.
+BuildOptions default_build_options(const BuildDesign& design);
+
 }  // namespace welkin

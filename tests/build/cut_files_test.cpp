@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "build/cut_layout.h"
+#include "build/build_parts.h"
 #include "build_designs.h"
 #include "persist/file_io.h"
 #include "temp_dir.h"

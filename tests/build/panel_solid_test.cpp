@@ -12,6 +12,7 @@
 
 #include "build/build_texts.h"
 #include "build/mesh_files.h"
+#include "build/build_parts.h"
 #include "build_designs.h"
 #include "persist/file_io.h"
 #include "temp_dir.h"

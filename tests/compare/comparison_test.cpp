@@ -87,14 +87,14 @@ TEST(Comparison, AColumnIsWhatTheWindowsComputeForTheDesign) {
     ASSERT_TRUE(c.add(pinned("default")));
 
     const DesignColumn& column = c.columns()[0];
-    const Result<LobeAnalysis> lobes = analyse_lobes(lobe_inputs(form), 30, true);
+    const Result<LobeAnalysis> lobes = analyse_lobes(lobe_inputs(form.snapshot()), 30, true);
     ASSERT_TRUE(lobes);
     EXPECT_EQ(column.lobes.usable_low_hz, lobes->usable_low_hz);
     EXPECT_EQ(column.lobes.usable_high_hz, lobes->usable_high_hz);
     EXPECT_EQ(column.lobes.hf_angle_hz, lobes->hf_angle_hz);
 
     const Result<ResponseView> view =
-        design_response(form, {.frequency_hz = 900, .source_angle_deg = 30});
+        design_response(form.snapshot(), {.frequency_hz = 900, .source_angle_deg = 30});
     ASSERT_TRUE(view);
     EXPECT_EQ(column.response.arc.diffusion.d_n, view->arc.diffusion.d_n);
     ASSERT_EQ(column.response.bands.size(), view->bands.size());
