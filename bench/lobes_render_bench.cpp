@@ -49,8 +49,8 @@ welkin::LobesRunOptions options(const benchmark::State& state) {
 void BM_LobesPicture(benchmark::State& state) {
     const welkin::LobeInputs in = inputs(static_cast<int>(state.range(0)));
     for (auto _ : state) {
-        QImage image = welkin::render_lobes(in, options(state), picture);
-        benchmark::DoNotOptimize(image.constBits());
+        const welkin::Result<QImage> image = welkin::render_lobes(in, options(state), picture);
+        benchmark::DoNotOptimize(image->constBits());
     }
 }
 

@@ -95,7 +95,7 @@ int run_render(const Cli& cli, const QStringList& args) {
     welkin::MainForm form(host);
     if (!start_with(form, args.value(2))) return exit_refused;
     const welkin::Design& d = form.design();
-    const QString error =
+    const welkin::Result<QString> written =
         visualiser
             ? welkin::export_front_view(d, size.value_or(visualiser_default_size),
                                         cli.parser.value(cli.output))
@@ -103,8 +103,8 @@ int run_render(const Cli& cli, const QStringList& args) {
                   *which, d,
                   size.value_or(welkin::picture_size(*which, d, form.results().panel_width_mm)),
                   cli.parser.value(cli.output));
-    if (!error.isEmpty()) {
-        std::cerr << error.toStdString() << '\n';
+    if (!written) {
+        std::cerr << written.message() << '\n';
         return exit_refused;
     }
     return 0;
@@ -172,10 +172,10 @@ int run_render_2d(const Cli& cli, const QStringList& args) {
     c.dimensions = cli.parser.isSet(cli.dimensions);
     c.unit_mode = d.unit_mode;
     c.depth_unit_mm = welkin::depth_unit_mm(d);
-    const QString error =
+    const welkin::Result<QString> written =
         welkin::export_picture_2d(which, drawing, size, cli.parser.value(cli.output));
-    if (!error.isEmpty()) {
-        std::cerr << error.toStdString() << '\n';
+    if (!written) {
+        std::cerr << written.message() << '\n';
         return exit_refused;
     }
     return 0;
@@ -200,10 +200,11 @@ int run_render_lobes(const Cli& cli, const QStringList& args) {
                                           .slices = slices == QLatin1String("trues")
                                                         ? welkin::SliceChoice::true_diffusion
                                                         : welkin::SliceChoice::working_range_ends};
-    const QString error = welkin::export_lobes(welkin::lobe_inputs(form.snapshot()), options, size,
-                                               cli.parser.value(cli.output), nullptr);
-    if (!error.isEmpty()) {
-        std::cerr << error.toStdString() << '\n';
+    const welkin::Result<QString> written =
+        welkin::export_lobes(welkin::lobe_inputs(form.snapshot()), options, size,
+                             cli.parser.value(cli.output));
+    if (!written) {
+        std::cerr << written.message() << '\n';
         return exit_refused;
     }
     return 0;

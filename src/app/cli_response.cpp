@@ -226,10 +226,10 @@ int run_render_response(const Cli& cli, const QString& project) {
         std::cerr << view.message() << '\n';
         return exit_refused;
     }
-    const QString error = export_response(*view, requested->value_or(response_default_size),
-                                          cli.parser.value(cli.output));
-    if (!error.isEmpty()) {
-        std::cerr << error.toStdString() << '\n';
+    const Result<QString> written = export_response(
+        *view, requested->value_or(response_default_size), cli.parser.value(cli.output));
+    if (!written) {
+        std::cerr << written.message() << '\n';
         return exit_refused;
     }
     return 0;

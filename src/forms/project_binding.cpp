@@ -234,7 +234,7 @@ void load_settings(MainForm& form) {
 }
 
 bool save_settings(const MainForm& form) {
-    return write_project_file(form.files().pending_path, project_settings(form));
+    return write_project_file(form.files().pending_path, project_settings(form)).ok();
 }
 
 }  // namespace welkin

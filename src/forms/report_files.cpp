@@ -11,7 +11,7 @@ namespace welkin {
 bool publish_report(Host& host, const std::filesystem::path& folder, std::string_view name,
                     std::string_view text) {
     const std::string path = (folder / name).string();
-    if (!replace_file(path, text)) {
+    if (!write_file_atomically(path, text)) {
         host.message_box(report_failed_text, "");
         return false;
     }

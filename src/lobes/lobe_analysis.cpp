@@ -4,15 +4,16 @@
 #include <cmath>
 
 #include "core/design.h"
+#include "units/angles.h"
 #include "units/length_text.h"
 #include "units/numtext.h"
+#include "units/sentence.h"
 
 namespace welkin {
 
 namespace {
 
 // Degrees to radians, as the program has always written it (not pi / 180).
-constexpr double radians_per_degree = 0.0174532925;
 // An order exists while its sine stays strictly inside this; beyond it, up to
 // the near-grazing bound, it still shows flat on the slices.
 constexpr double sine_bound = 0.9999;
@@ -93,13 +94,13 @@ Result<LobeAnalysis> analyse_lobes(const LobeInputs& in, double angle_deg, bool 
     const double fd = in.design_freq_hz;
 
     a.angle_deg = angle_deg;
-    a.theta = angle_deg * radians_per_degree;
+    a.theta = angle_deg * radians_per_degree_rounded;
     a.hf_zero_hz = int_floor(half_sound_speed_mm_s / in.well_width_mm);
     a.f_period_hz = int_floor(sound_speed_mm_s / in.period_width_mm);
     // Wells wider than 172 m, or a period narrower than two wells, leave no axis.
     if (!(a.hf_zero_hz > a.f_period_hz)) return refused(lobe_design_error_text);
     a.half_design_hz = int_floor(fd / 2);
-    a.hf_angle_hz = int_floor(std::sin((90 - angle_deg) * radians_per_degree) * a.hf_zero_hz);
+    a.hf_angle_hz = int_floor(std::sin((90 - angle_deg) * radians_per_degree_rounded) * a.hf_zero_hz);
     a.x_per_hz = axis_length / (a.hf_zero_hz - a.f_period_hz);
     a.x_offset = -a.x_per_hz * a.f_period_hz;
     a.lobe_start_hz = lobe_start_for(a);
@@ -149,47 +150,40 @@ std::vector<TrueMultiple> true_multiples(const LobeAnalysis& a) {
 
 namespace {
 
-constexpr std::string_view word_hz = " Hz";
-constexpr std::string_view hf_angle_start = "QRD HF cutoff for signal at ";
-constexpr std::string_view hf_angle_middle = " degrees drops to ";
-constexpr std::string_view seating_start = "Diffusion @";
-constexpr std::string_view seating_middle = " Revised seating distance";
-constexpr std::string_view usable_start = "Usable frequency range ";
-constexpr std::string_view usable_middle = " Hz to ";
+// The numbers come as number_text writes them, a blank before each.
+constexpr std::string_view hf_angle_text = "QRD HF cutoff for signal at {} degrees drops to {} Hz";
+constexpr std::string_view seating_text = "Diffusion @{} Hz Revised seating distance{}";
+constexpr std::string_view usable_text = "Usable frequency range {} Hz to {} Hz";
 constexpr std::string_view usable_none = "There is no usable working range";
-constexpr std::string_view plate_start = "Plate frequency ";
-constexpr std::string_view design_start = "Design frequency ";
-constexpr std::string_view hf_zero_start = "QRD HF cutoff for signal at zero degrees ";
-constexpr std::string_view first_lobes_start = "First lobes for signal at ";
-constexpr std::string_view first_lobes_middle = " degrees ";
-constexpr std::string_view f_period_start = "f_period ";
+constexpr std::string_view plate_text = "Plate frequency {} Hz";
+constexpr std::string_view design_text = "Design frequency {} Hz";
+constexpr std::string_view hf_zero_text = "QRD HF cutoff for signal at zero degrees {} Hz";
+constexpr std::string_view first_lobes_text = "First lobes for signal at {} degrees {} Hz";
+constexpr std::string_view f_period_text = "f_period {} Hz";
 
-std::string hz_text(std::string_view start, double hz) {
-    return std::string(start) + number_text(hz) + std::string(word_hz);
+std::string hz_text(std::string_view sentence, double hz) {
+    return fill(sentence, {number_text(hz)});
 }
 
 }  // namespace
 
 LobeTexts result_texts(const LobeAnalysis& a) {
     LobeTexts t;
-    t.hf_cutoff_at_angle = std::string(hf_angle_start) + number_text(a.angle_deg) +
-                           std::string(hf_angle_middle) + number_text(a.hf_angle_hz) +
-                           std::string(word_hz);
-    t.revised_seating = hz_text(seating_start, a.lowest_diffusion_hz) +
-                        std::string(seating_middle) +
-                        seating_distance_words(a.revised_seat_mm, a.unit_mode);
-    t.usable_range = a.usable ? std::string(usable_start) + number_text(a.usable_low_hz) +
-                                    std::string(usable_middle) + hz_text({}, a.usable_high_hz)
-                              : std::string(usable_none);
-    t.plate_frequency = hz_text(plate_start, a.plate_freq_hz);
-    t.design_frequency = hz_text(design_start, a.design_freq_hz);
-    t.hf_cutoff_at_zero = hz_text(hf_zero_start, a.hf_zero_hz);
+    t.hf_cutoff_at_angle =
+        fill(hf_angle_text, {number_text(a.angle_deg), number_text(a.hf_angle_hz)});
+    t.revised_seating = fill(seating_text, {number_text(a.lowest_diffusion_hz),
+                                            seating_distance_words(a.revised_seat_mm, a.unit_mode)});
+    t.usable_range =
+        a.usable ? fill(usable_text, {number_text(a.usable_low_hz), number_text(a.usable_high_hz)})
+                 : std::string(usable_none);
+    t.plate_frequency = hz_text(plate_text, a.plate_freq_hz);
+    t.design_frequency = hz_text(design_text, a.design_freq_hz);
+    t.hf_cutoff_at_zero = hz_text(hf_zero_text, a.hf_zero_hz);
     if (a.lobes_mode) {
-        t.first_lobes = std::string(first_lobes_start) + number_text(a.angle_deg) +
-                        std::string(first_lobes_middle) + number_text(a.lobe_start_hz) +
-                        std::string(word_hz);
+        t.first_lobes =
+            fill(first_lobes_text, {number_text(a.angle_deg), number_text(a.lobe_start_hz)});
     }
-    t.f_period = hz_text(f_period_start, a.f_period_hz);
+    t.f_period = hz_text(f_period_text, a.f_period_hz);
     return t;
 }
 

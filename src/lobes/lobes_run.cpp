@@ -4,6 +4,7 @@
 #include <cstddef>
 
 #include "lobes/lobes_view.h"
+#include "units/angles.h"
 #include "units/numtext.h"
 
 namespace welkin {
@@ -15,7 +16,6 @@ constexpr int lobe_slice_pen = 2;
 constexpr int signal_tick_pen = 6;
 constexpr double radius = 100;
 constexpr double slice_y = -300;  // the slice row lies in front of the lobe plane
-constexpr double radians_per_degree = 0.0174532925;
 // The top hertz of the sweep outline the lobes in grey.
 constexpr double edge_band_hz = 12;
 // Steep lobes are thickened towards the floor for the first orders only.
@@ -28,8 +28,8 @@ constexpr int sweep_pauses = 10;
 // The 180 one-degree segments of a semicircle at x centred on (y0, 0).
 void semicircle(Canvas& canvas, double x, double y0, Rgb colour) {
     for (int i = -90; i < 90; ++i) {
-        const double a = i * radians_per_degree;
-        const double b = (i + 1) * radians_per_degree;
+        const double a = i * radians_per_degree_rounded;
+        const double b = (i + 1) * radians_per_degree_rounded;
         line_3d(canvas, {x, y0 - radius * std::sin(a), radius * std::cos(a)},
                 {x, y0 - radius * std::sin(b), radius * std::cos(b)}, colour);
     }

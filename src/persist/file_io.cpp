@@ -159,8 +159,4 @@ Result<std::string> write_file_atomically(const std::string& path, std::string_v
     return write_beside(target, bytes, nullptr);
 }
 
-bool replace_file(const std::string& path, std::string_view bytes) {
-    return write_file_atomically(path, bytes).ok();
-}
-
 }  // namespace welkin

@@ -35,7 +35,4 @@ std::optional<std::string> read_file(const std::string& path);
 // the path written, or why it could not be.
 Result<std::string> write_file_atomically(const std::string& path, std::string_view bytes);
 
-// write_file_atomically without the reason.
-bool replace_file(const std::string& path, std::string_view bytes);
-
 }  // namespace welkin

@@ -221,8 +221,8 @@ Result<ProjectSettings> read_project_file(const std::string& path) {
     return parse_project(*bytes);
 }
 
-bool write_project_file(const std::string& path, const ProjectSettings& settings) {
-    return replace_file(path, write_project(settings));
+Result<std::string> write_project_file(const std::string& path, const ProjectSettings& settings) {
+    return write_file_atomically(path, write_project(settings));
 }
 
 }  // namespace welkin

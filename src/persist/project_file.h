@@ -130,7 +130,7 @@ std::string write_project(const ProjectSettings& settings);
 Result<ProjectSettings> read_project_file(const std::string& path);
 
 // Replaces the file at `path` only once the new one is completely written.
-// Returns whether it was written.
-bool write_project_file(const std::string& path, const ProjectSettings& settings);
+// Gives the path written, or why it was not.
+Result<std::string> write_project_file(const std::string& path, const ProjectSettings& settings);
 
 }  // namespace welkin

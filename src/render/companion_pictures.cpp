@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "panel1d/visualiser.h"
-#include "persist/file_io.h"
+#include "render/picture_export.h"
 #include "render/picture_render.h"
 #include "render/qt_canvas.h"
 
@@ -29,21 +29,21 @@ QImage render_front_view(const Design& d, QSize size) {
     return drawn(size, [&](Canvas& c) { paint_front_view(d, c); });
 }
 
-QString export_front_view(Design d, QSize size, const QString& path) {
+Result<QString> export_front_view(Design d, QSize size, const QString& path) {
+    const auto refuse = [](const QString& why) {
+        return Result<QString>::failure(why.toStdString());
+    };
     if (QFileInfo(path).suffix().toLower() != QLatin1String("png"))
-        return QStringLiteral("The visualiser is written as PNG; the file name must end in .png: %1")
-            .arg(path);
+        return refuse(
+            QStringLiteral("The visualiser is written as PNG; the file name must end in .png: %1")
+                .arg(path));
     d.visualiser.shown = true;
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     if (!render_front_view(d, size).save(&buffer, "PNG"))
-        return QStringLiteral("Cannot write %1: the picture could not be drawn").arg(path);
-    const Result<std::string> written = write_file_atomically(
-        path.toStdString(),
-        std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
-    if (written) return {};
-    return QStringLiteral("Cannot write %1: %2").arg(path, QString::fromStdString(written.message()));
+        return refuse(QStringLiteral("Cannot write %1: the picture could not be drawn").arg(path));
+    return write_picture_file(path, bytes);
 }
 
 QImage render_score_icon(ScoreIcon icon, int size_px) {

@@ -15,9 +15,9 @@ namespace welkin {
 QImage render_front_view(const Design& d, QSize size);
 
 // The front view as welkin-cli writes it: drawn for the design's visualiser
-// settings as if "Show Visualizer" were checked, into a PNG file. Empty on
-// success, else why the file was not written.
-QString export_front_view(Design d, QSize size, const QString& path);
+// settings as if "Show Visualizer" were checked, into a PNG file. The path
+// written, or why the file was not written.
+Result<QString> export_front_view(Design d, QSize size, const QString& path);
 
 QImage render_score_icon(ScoreIcon icon, int size_px);
 QImage render_illustration(Illustration which, QSize size);

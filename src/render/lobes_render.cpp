@@ -7,37 +7,41 @@ namespace welkin {
 
 namespace {
 
-void run_through(const LobeInputs& in, const LobesRunOptions& options, QPaintDevice& device,
-                 std::string* message) {
+// Draws the run onto the device; gives the analysis's refusal, if any.
+std::string run_through(const LobeInputs& in, const LobesRunOptions& options,
+                        QPaintDevice& device) {
     // A batch run starts from the memory a freshly started program has.
     SteepAngleMemory memory{};
     QtCanvas canvas(device);
     canvas.set_smoothing(false);
     LobesRun run(in, options, memory);
     run.finish(canvas);
-    if (message != nullptr) *message = run.analysis().message();
+    return run.analysis().message();
 }
 
 }  // namespace
 
-QImage render_lobes(const LobeInputs& in, const LobesRunOptions& options, QSize size,
-                    std::string* message) {
+Result<QImage> render_lobes(const LobeInputs& in, const LobesRunOptions& options, QSize size) {
     QImage image(size, QImage::Format_RGB32);
-    run_through(in, options, image, message);
+    const std::string refusal = run_through(in, options, image);
+    if (!refusal.empty()) return Result<QImage>::failure(refusal);
     return image;
 }
 
-QString export_lobes(const LobeInputs& in, const LobesRunOptions& options, QSize size,
-                     const QString& path, std::string* message) {
+Result<QString> export_lobes(const LobeInputs& in, const LobesRunOptions& options, QSize size,
+                             const QString& path) {
     std::string refusal;
-    const Result<QByteArray> bytes =
-        drawing_bytes({[&] { return render_lobes(in, options, size, &refusal); },
-                       [&](QPaintDevice& device) { run_through(in, options, device, &refusal); }},
-                      size, path);
-    if (message != nullptr) *message = refusal;
+    const auto raster = [&] {
+        QImage image(size, QImage::Format_RGB32);
+        refusal = run_through(in, options, image);
+        return image;
+    };
+    const Result<QByteArray> bytes = drawing_bytes(
+        {raster, [&](QPaintDevice& device) { refusal = run_through(in, options, device); }},
+        size, path);
     // A refused run draws only the picture's edges: not worth a file.
-    if (!refusal.empty()) return QString::fromStdString(refusal);
-    if (!bytes) return QString::fromStdString(bytes.message());
+    if (!refusal.empty()) return Result<QString>::failure(refusal);
+    if (!bytes) return Result<QString>::failure(bytes.message());
     return write_picture_file(path, *bytes);
 }
 

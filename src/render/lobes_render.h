@@ -13,14 +13,13 @@ namespace welkin {
 
 inline constexpr QSize lobes_default_size{1600, 768};
 
-// The run's picture; `message` gets the analysis's refusal, if any (the
-// picture then holds only its edges, and the legend in the explorer).
-QImage render_lobes(const LobeInputs& in, const LobesRunOptions& options, QSize size,
-                    std::string* message = nullptr);
+// The run's picture, or the analysis's refusal (the run then draws only the
+// picture's edges, and the legend in the explorer: not worth keeping).
+Result<QImage> render_lobes(const LobeInputs& in, const LobesRunOptions& options, QSize size);
 
-// Writes PNG, SVG or PDF by the file's extension. Empty on success, else why
-// nothing was written (the analysis's refusal among them, also put in `message`).
-QString export_lobes(const LobeInputs& in, const LobesRunOptions& options, QSize size,
-                     const QString& path, std::string* message);
+// Writes PNG, SVG or PDF by the file's extension. The path written, or why
+// nothing was (the analysis's refusal among them).
+Result<QString> export_lobes(const LobeInputs& in, const LobesRunOptions& options, QSize size,
+                             const QString& path);
 
 }  // namespace welkin

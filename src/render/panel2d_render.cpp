@@ -39,8 +39,8 @@ QImage render_picture_2d(Picture2d which, const Panel2dDrawing& d, QSize size) {
     return image;
 }
 
-QString export_picture_2d(Picture2d which, const Panel2dDrawing& d, QSize size,
-                          const QString& path) {
+Result<QString> export_picture_2d(Picture2d which, const Panel2dDrawing& d, QSize size,
+                                  const QString& path) {
     return export_drawing({[&] { return render_picture_2d(which, d, size); },
                            [&](QPaintDevice& device) { paint_plain(which, d, device); }},
                           size, path);

@@ -25,8 +25,8 @@ QSize picture_2d_size(Picture2d which);
 void paint_picture_2d(Picture2d which, const Panel2dDrawing& d, Canvas& canvas);
 QImage render_picture_2d(Picture2d which, const Panel2dDrawing& d, QSize size);
 
-// PNG, SVG or PDF by the file's extension; empty on success, else why not.
-QString export_picture_2d(Picture2d which, const Panel2dDrawing& d, QSize size,
-                          const QString& path);
+// PNG, SVG or PDF by the file's extension; the path written, or why not.
+Result<QString> export_picture_2d(Picture2d which, const Panel2dDrawing& d, QSize size,
+                                  const QString& path);
 
 }  // namespace welkin

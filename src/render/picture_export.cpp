@@ -63,22 +63,23 @@ Result<QByteArray> drawing_bytes(const Drawing& drawing, QSize size, const QStri
     return bytes;
 }
 
-QString write_picture_file(const QString& path, const QByteArray& bytes) {
+Result<QString> write_picture_file(const QString& path, const QByteArray& bytes) {
     const Result<std::string> written = write_file_atomically(
         path.toStdString(),
         std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
-    if (written) return {};
-    return QStringLiteral("Cannot write %1: %2")
-        .arg(path, QString::fromStdString(written.message()));
+    if (written) return path;
+    return Result<QString>::failure(QStringLiteral("Cannot write %1: %2")
+                                        .arg(path, QString::fromStdString(written.message()))
+                                        .toStdString());
 }
 
-QString export_drawing(const Drawing& drawing, QSize size, const QString& path) {
+Result<QString> export_drawing(const Drawing& drawing, QSize size, const QString& path) {
     const Result<QByteArray> bytes = drawing_bytes(drawing, size, path);
-    if (!bytes) return QString::fromStdString(bytes.message());
+    if (!bytes) return Result<QString>::failure(bytes.message());
     return write_picture_file(path, *bytes);
 }
 
-QString export_picture(Picture which, const Design& d, QSize size, const QString& path) {
+Result<QString> export_picture(Picture which, const Design& d, QSize size, const QString& path) {
     return export_drawing({[&] { return render_picture(which, d, size); },
                            [&](QPaintDevice& device) { paint(which, d, device); }},
                           size, path);

@@ -26,14 +26,14 @@ struct Drawing {
 // that nothing touches the file until they are complete; or why not.
 Result<QByteArray> drawing_bytes(const Drawing& drawing, QSize size, const QString& path);
 
-// Writes the bytes whole or not at all. Empty on success, else
+// Writes the bytes whole or not at all. Gives the path written, or
 // "Cannot write PATH: reason".
-QString write_picture_file(const QString& path, const QByteArray& bytes);
+Result<QString> write_picture_file(const QString& path, const QByteArray& bytes);
 
 // drawing_bytes, then write_picture_file.
-QString export_drawing(const Drawing& drawing, QSize size, const QString& path);
+Result<QString> export_drawing(const Drawing& drawing, QSize size, const QString& path);
 
-// Empty on success, else why the file was not written.
-QString export_picture(Picture which, const Design& d, QSize size, const QString& path);
+// The path written, or why the file was not written.
+Result<QString> export_picture(Picture which, const Design& d, QSize size, const QString& path);
 
 }  // namespace welkin

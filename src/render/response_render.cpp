@@ -34,12 +34,12 @@ QImage greyed(const QImage& image) {
     return out;
 }
 
-QString export_response(const ResponseView& view, QSize size, const QString& path) {
+Result<QString> export_response(const ResponseView& view, QSize size, const QString& path) {
     const Result<QByteArray> bytes =
         drawing_bytes({[&] { return render_response(view, size); },
                        [&](QPaintDevice& device) { paint_onto(view, device); }},
                       size, path);
-    if (!bytes) return QString::fromStdString(bytes.message());
+    if (!bytes) return Result<QString>::failure(bytes.message());
     return write_picture_file(path, *bytes);
 }
 

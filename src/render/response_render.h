@@ -19,8 +19,8 @@ QImage render_response(const ResponseView& view, QSize size);
 // in pale grey, still readable, plainly not current.
 QImage greyed(const QImage& image);
 
-// Writes PNG, SVG or PDF by the file's extension. Empty on success, else
+// Writes PNG, SVG or PDF by the file's extension. The path written, or
 // "Cannot write PATH: reason" or why the format is refused.
-QString export_response(const ResponseView& view, QSize size, const QString& path);
+Result<QString> export_response(const ResponseView& view, QSize size, const QString& path);
 
 }  // namespace welkin

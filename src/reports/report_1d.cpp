@@ -5,11 +5,12 @@
 
 #include "units/length_text.h"
 #include "units/numtext.h"
+#include "units/sentence.h"
 
 namespace welkin {
 
 std::string report_created_message(std::string_view path) {
-    return std::string(report_created_start) + std::string(path) + std::string(report_created_end);
+    return fill(report_created_text, {path});
 }
 
 namespace {

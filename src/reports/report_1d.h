@@ -14,8 +14,7 @@ namespace welkin {
 inline constexpr std::string_view report_1d_file_name = "welkin_1d.txt";
 
 // Shown after either report has been written, around the file's path.
-inline constexpr std::string_view report_created_start = "Report ";
-inline constexpr std::string_view report_created_end = " created";
+inline constexpr std::string_view report_created_text = "Report {} created";
 inline constexpr std::string_view report_failed_text = "There was a problem creating the report";
 
 std::string report_created_message(std::string_view path);

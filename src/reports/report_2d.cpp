@@ -7,6 +7,7 @@
 #include "panel2d/cutting_list.h"
 #include "units/length_text.h"
 #include "units/numtext.h"
+#include "units/sentence.h"
 
 namespace welkin {
 
@@ -30,17 +31,16 @@ constexpr std::string_view about_standard =
     "STANDARD PANEL is based on a modulated series of STANDARD 1D QRD panels";
 constexpr std::string_view has_fins = "Panel does have fins";
 constexpr std::string_view no_fins = "Panel does NOT have fins";
-constexpr std::string_view order_start = "Panel order = ";
-constexpr std::string_view freq_start = "Design frequency ";
-constexpr std::string_view freq_end = " Hz";
-constexpr std::string_view wells_start = "Number of wells = ";
-constexpr std::string_view shift_start = "Panel is shifted ";
-constexpr std::string_view shift_middle = " wells to the left and pulled ";
-constexpr std::string_view shift_end = " rows towards the front";
-constexpr std::string_view depth_unit_start = "One depth unit is equivalent to ";
-constexpr std::string_view build_depth_start = "Build depth is ";
-constexpr std::string_view width_finned = "Panel width including additional end fin is ";
-constexpr std::string_view width_finless = "Panel width (no fins) is ";
+constexpr std::string_view order_line = "Panel order = {}";
+constexpr std::string_view freq_line = "Design frequency {} Hz";
+constexpr std::string_view wells_line = "Number of wells = {}";
+constexpr std::string_view shift_line =
+    "Panel is shifted {} wells to the left and pulled {} rows towards the front";
+// A length's blanks are its number, then its unit.
+constexpr std::string_view depth_unit_line = "One depth unit is equivalent to {}{}";
+constexpr std::string_view build_depth_line = "Build depth is {}{}";
+constexpr std::string_view width_finned = "Panel width including additional end fin is {}{}";
+constexpr std::string_view width_finless = "Panel width (no fins) is {}{}";
 constexpr std::string_view period_good = "Period width is larger than design wavelength - good!";
 constexpr std::string_view period_warning =
     "WARNING - Period width is less than design wavelength. Correct diffusion will not occur at "
@@ -53,48 +53,47 @@ constexpr std::string_view depths_mm = "Well depths in mm";
 constexpr std::string_view depths_inches = "Well depths in inches";
 constexpr std::string_view depths_units = "Well depths in depth units";
 constexpr std::string_view table_rule = "-----------------------------------";
-constexpr std::string_view row_start = "Row ";
+// A row's number, which end it is, and the 1D panel's order, shift and side shift.
+constexpr std::string_view row_standard = "Row {}{} ... equivalent to 1D panel N{}+{},{}";
+constexpr std::string_view row_inverse = "Row {}{} ... equivalent to Inverse 1D panel N{}-{},{}";
 constexpr std::string_view row_front = " (Front)";
 constexpr std::string_view row_back = " (Back)";
-constexpr std::string_view row_standard = " ... equivalent to 1D panel N";
-constexpr std::string_view row_inverse = " ... equivalent to Inverse 1D panel N";
 constexpr std::string_view row_optimised = " which has been depth-optimised";
 constexpr std::string_view cell_gap = ",   ";
 
 constexpr std::string_view blocks_title = "Block details";
 constexpr std::string_view blocks_rule = "=============";
-constexpr std::string_view block_width_start = "Block width ";
-constexpr std::string_view empty_wells_start = "Number of empty wells ";
-constexpr std::string_view blocks_of_height = " blocks of height ";
-constexpr std::string_view depth_units_or = " depth units, or ";
+constexpr std::string_view block_width_line = "Block width {}{}";
+constexpr std::string_view empty_wells_line = "Number of empty wells {}";
+constexpr std::string_view blocks_line = "{} blocks of height {} depth units, or {}{}";
 constexpr std::string_view blocks_total_rule = "----------------------------------------";
-constexpr std::string_view block_length_start = "Total block length ";
+constexpr std::string_view block_length_line = "Total block length {}";
 
 constexpr std::string_view fins_title = "Fin details";
 constexpr std::string_view fins_rule = "===========";
-constexpr std::string_view fin_thickness_start = "Fin thickness ";
-constexpr std::string_view fin_height_start = "Fin height ";
-constexpr std::string_view slotted_start = "Number of fins slotted to form cross-matrix = ";
-constexpr std::string_view cut_to_length = "    cut to length = ";
-constexpr std::string_view slotted_end = "  plus any allowance to rebate into sides";
-constexpr std::string_view side_fins_start = "Side fins (not slotted) = 2";
-constexpr std::string_view end_fins_start = "Front and back fins (not slotted) = 2";
-constexpr std::string_view end_fins_end = "  .. plus any allowance for flush-trimming with router";
-constexpr std::string_view fin_length_start = "Total fin length ";
-constexpr std::string_view fin_length_end = "  .. plus any allowances";
+constexpr std::string_view fin_thickness_line = "Fin thickness {}{}";
+constexpr std::string_view fin_height_line = "Fin height {}{}";
+constexpr std::string_view slotted_line =
+    "Number of fins slotted to form cross-matrix = {}    cut to length = {}{}  plus any "
+    "allowance to rebate into sides";
+constexpr std::string_view side_fins_line = "Side fins (not slotted) = 2    cut to length = {}{}";
+constexpr std::string_view end_fins_line =
+    "Front and back fins (not slotted) = 2    cut to length = {}{}  .. plus any allowance for "
+    "flush-trimming with router";
+constexpr std::string_view fin_length_line = "Total fin length {}  .. plus any allowances";
 
 constexpr std::string_view volume_finless = "Volume based on solid build using blocks (no fins)";
 constexpr std::string_view volume_finned =
     "Volume based on hollow build using fins plus well bottoms made of same material as fins "
     "(no backboard)";
 constexpr std::string_view volume_rule = "---------------------------------------------------";
-constexpr std::string_view volume_start = "Volume = ";
-constexpr std::string_view cubic_metres = " cubic metres";
-constexpr std::string_view cubic_feet = " cubic feet";
+constexpr std::string_view volume_metric = "Volume = {} cubic metres";
+constexpr std::string_view volume_imperial = "Volume = {} cubic feet";
 constexpr std::string_view weights_title = "Estimated weight using various materials";
 constexpr std::string_view weights_rule_inches = "-----------------------------------------";
-constexpr std::string_view kg = " kg";
-constexpr std::string_view lbs = " lbs";
+// A material's name, then its weight.
+constexpr std::string_view weight_metric = "{}{} kg";
+constexpr std::string_view weight_imperial = "{}{} lbs";
 
 constexpr std::string_view unit_mm = " mm";
 constexpr std::string_view unit_inches = " inches";
@@ -184,18 +183,18 @@ private:
         line(list_.finned ? has_fins : no_fins);
         blank();
         const double order = grid_.n;
-        line(order_start, number_text(order));
-        line(freq_start, number_text(design_.design_freq_hz), freq_end);
-        line(wells_start, number_text(order * order));
-        line(shift_start, number_text_trimmed(offsets_.left_shift), shift_middle,
-             number_text_trimmed(offsets_.pull), shift_end);
+        line(fill(order_line, {number_text(order)}));
+        line(fill(freq_line, {number_text(design_.design_freq_hz)}));
+        line(fill(wells_line, {number_text(order * order)}));
+        line(fill(shift_line, {number_text_trimmed(offsets_.left_shift),
+                               number_text_trimmed(offsets_.pull)}));
         blank();
-        line(depth_unit_start, length_text(round_half_up_to_decimals(lengths_.depth_unit_mm, 1)),
-             unit_);
-        line(build_depth_start, length_text(round_half_up(lengths_.build_depth_mm)), unit_);
+        line(fill(depth_unit_line,
+                  {length_text(round_half_up_to_decimals(lengths_.depth_unit_mm, 1)), unit_}));
+        line(fill(build_depth_line, {length_text(round_half_up(lengths_.build_depth_mm)), unit_}));
         blank();
-        line(list_.finned ? width_finned : width_finless,
-             length_text(lengths_.fin_width_mm + lengths_.panel_width_mm), unit_);
+        line(fill(list_.finned ? width_finned : width_finless,
+                  {length_text(lengths_.fin_width_mm + lengths_.panel_width_mm), unit_}));
         blank();
         line(results_.period_ok ? period_good : period_warning);
         blank();
@@ -213,16 +212,14 @@ private:
     }
 
     void row_heading(int row) {
-        out_.append(row_start).append(number_text_trimmed(row));
-        if (row == 0) out_.append(row_front);
-        if (row == order_ - 1) out_.append(row_back);
+        std::string end;
+        if (row == 0) end += row_front;
+        if (row == order_ - 1) end += row_back;
         const bool standard = grid_.variant == Variant2d::standard;
-        out_.append(standard ? row_standard : row_inverse)
-            .append(number_text_trimmed(order_))
-            .append(standard ? "+" : "-")
-            .append(number_text_trimmed(row_equivalence(grid_, offsets_, row)))
-            .append(",")
-            .append(number_text_trimmed(offsets_.left_shift));
+        out_.append(fill(standard ? row_standard : row_inverse,
+                         {number_text_trimmed(row), end, number_text_trimmed(order_),
+                          number_text_trimmed(row_equivalence(grid_, offsets_, row)),
+                          number_text_trimmed(offsets_.left_shift)}));
         if (grid_.variant == Variant2d::optimised_inverse) out_.append(row_optimised);
         out_.append(crlf);
     }
@@ -247,19 +244,19 @@ private:
     void block_details() {
         line(blocks_title);
         line(blocks_rule);
-        line(block_width_start, length_text(lengths_.block_width_mm), unit_);
+        line(fill(block_width_line, {length_text(lengths_.block_width_mm), unit_}));
         blank();
-        line(empty_wells_start, number_text_trimmed(list_.empty_wells));
+        line(fill(empty_wells_line, {number_text_trimmed(list_.empty_wells)}));
         const std::vector<int>& counts = list_.blocks_by_height;
         for (std::size_t height = 1; height < counts.size(); ++height) {
             if (counts[height] <= 0) continue;
             const double units = static_cast<double>(height);
             const double mm = units * lengths_.depth_unit_mm;
-            line(number_text_trimmed(counts[height]), blocks_of_height, number_text_trimmed(units),
-                 depth_units_or, length_text(metric_ ? round_half_up(mm) : mm), unit_);
+            line(fill(blocks_line, {number_text_trimmed(counts[height]), number_text_trimmed(units),
+                                    length_text(metric_ ? round_half_up(mm) : mm), unit_}));
         }
         line(blocks_total_rule);
-        line(block_length_start, total_length_text(list_.total_block_length_mm));
+        line(fill(block_length_line, {total_length_text(list_.total_block_length_mm)}));
         blank();
         blank();
     }
@@ -268,16 +265,15 @@ private:
         const FinCut& slotted = list_.slotted_fins;
         line(fins_title);
         line(fins_rule);
-        line(fin_thickness_start, length_text(lengths_.fin_width_mm), unit_);
-        line(fin_height_start, length_text(round_half_up(lengths_.build_depth_mm)), unit_);
+        line(fill(fin_thickness_line, {length_text(lengths_.fin_width_mm), unit_}));
+        line(fill(fin_height_line, {length_text(round_half_up(lengths_.build_depth_mm)), unit_}));
         blank();
-        line(slotted_start, number_text(static_cast<double>(slotted.count)), cut_to_length,
-             length_text(slotted.length_mm), unit_, slotted_end);
-        line(side_fins_start, cut_to_length, length_text(list_.side_fins.length_mm), unit_);
-        line(end_fins_start, cut_to_length, length_text(list_.end_fins.length_mm), unit_,
-             end_fins_end);
+        line(fill(slotted_line, {number_text(static_cast<double>(slotted.count)),
+                                 length_text(slotted.length_mm), unit_}));
+        line(fill(side_fins_line, {length_text(list_.side_fins.length_mm), unit_}));
+        line(fill(end_fins_line, {length_text(list_.end_fins.length_mm), unit_}));
         line(volume_rule);
-        line(fin_length_start, total_length_text(list_.total_fin_length_mm), fin_length_end);
+        line(fill(fin_length_line, {total_length_text(list_.total_fin_length_mm)}));
         blank();
         blank();
     }
@@ -285,19 +281,17 @@ private:
     void volume_and_weights() {
         line(list_.finned ? volume_finned : volume_finless);
         line(volume_rule);
-        if (metric_) {
-            line(volume_start, number_text(floor_to_decimals(list_.volume_m3, 4)), cubic_metres);
-        } else {
-            line(volume_start, number_text(floor_to_decimals(list_.volume_ft3, 4)), cubic_feet);
-        }
+        const double volume = metric_ ? list_.volume_m3 : list_.volume_ft3;
+        line(fill(metric_ ? volume_metric : volume_imperial,
+                  {number_text(floor_to_decimals(volume, 4))}));
         blank();
         blank();
         line(weights_title);
         line(metric_ ? volume_rule : weights_rule_inches);
         for (const MaterialWeight& weight : list_.weights) {
-            line(weight.material,
-                 number_text(floor_to_decimals(metric_ ? weight.kg : weight.lbs, 1)),
-                 metric_ ? kg : lbs);
+            line(fill(metric_ ? weight_metric : weight_imperial,
+                      {weight.material,
+                       number_text(floor_to_decimals(metric_ ? weight.kg : weight.lbs, 1))}));
         }
     }
 

@@ -5,11 +5,12 @@
 #include <numbers>
 #include <optional>
 
+#include "units/angles.h"
+
 namespace welkin {
 
 namespace {
 
-constexpr double radians_per_degree = std::numbers::pi / 180;
 constexpr double mm_per_m = 1000;
 // Below this |sin(x)| the series over periods takes its limit.
 constexpr double series_pole = 1e-9;

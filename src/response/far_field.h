@@ -17,12 +17,13 @@
 #include <string_view>
 #include <vector>
 
+#include "core/design.h"
 #include "response/surface.h"
 #include "units/result.h"
 
 namespace welkin {
 
-inline constexpr double default_speed_of_sound_m_s = 344;
+inline constexpr double default_speed_of_sound_m_s = sound_speed_mm_s / 1000;
 
 struct Sound {
     double frequency_hz = 0;

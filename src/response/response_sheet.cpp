@@ -5,6 +5,7 @@
 #include <numbers>
 #include <optional>
 
+#include "units/angles.h"
 #include "units/numtext.h"
 
 namespace welkin {
@@ -13,7 +14,6 @@ namespace {
 
 namespace colour = response_colour;
 
-constexpr double radians_per_degree = std::numbers::pi / 180;
 constexpr double title_points = 10;
 constexpr double label_points = 8;
 

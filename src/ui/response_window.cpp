@@ -200,8 +200,8 @@ void ResponseWindow::export_to_file() {
         const QRegularExpressionMatch m = type_extension.match(chosen_filter);
         if (m.hasMatch()) path += m.captured(1);
     }
-    const QString error = export_response(*view, response_default_size, path);
-    if (!error.isEmpty()) QMessageBox::warning(this, qs(response_title), error);
+    const Result<QString> written = export_response(*view, response_default_size, path);
+    if (!written) QMessageBox::warning(this, qs(response_title), qs(written.message()));
 }
 
 void ResponseWindow::showEvent(QShowEvent* event) {

@@ -227,11 +227,11 @@ TEST(ProjectFile, FilesOnDisk) {
     EXPECT_FALSE(read_project_file(dir.path().string()).ok());
 
     const ProjectSettings s = parse_project(crlf_lines(metric_lines));
-    ASSERT_TRUE(write_project_file(dir.file("hall.qrd"), s));
+    ASSERT_TRUE(write_project_file(dir.file("hall.qrd"), s).ok());
     const Result<ProjectSettings> back = read_project_file(dir.file("hall.qrd"));
     ASSERT_TRUE(back.ok());
     EXPECT_EQ(*back, s);
-    EXPECT_FALSE(write_project_file(dir.file("no/such/folder.qrd"), s));
+    EXPECT_FALSE(write_project_file(dir.file("no/such/folder.qrd"), s).ok());
 }
 
 }  // namespace

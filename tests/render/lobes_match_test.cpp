@@ -50,8 +50,10 @@ void expect_angles_match(int n) {
             const std::string name = "lobes-n" + std::to_string(n) + "-" +
                                      std::to_string(static_cast<int>(angle)) + "deg-x" +
                                      std::to_string(scale);
-            EXPECT_TRUE(pictures_match(render_lobes(panel(n), options, size),
-                                       replayed(panel(n), options, size), name, 0.005, 0.0005));
+            const Result<QImage> drawn = render_lobes(panel(n), options, size);
+            ASSERT_TRUE(drawn.ok()) << drawn.message();
+            EXPECT_TRUE(pictures_match(*drawn, replayed(panel(n), options, size), name, 0.005,
+                                       0.0005));
         }
     }
 }
