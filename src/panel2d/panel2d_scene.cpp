@@ -5,7 +5,7 @@
 #include <map>
 #include <utility>
 
-#include "panel2d/panel2d_picture.h"
+#include "panel2d/panel2d_look.h"
 
 namespace welkin {
 
