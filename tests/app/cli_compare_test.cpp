@@ -58,7 +58,7 @@ protected:
         start_up(form);
         design.edit(form);
         const std::string path = dir.file(std::string(design.name) + ".qrd");
-        EXPECT_TRUE(write_project_file(path, project_settings(form))) << design.name;
+        EXPECT_TRUE(write_project_file(path, project_settings(form)).ok()) << design.name;
         return QString::fromStdString(path);
     }
     TempDir dir;
@@ -126,7 +126,7 @@ TEST_F(CliCompareTest, RefusalsNameWhatIsRefused) {
     ProjectSettings nine = *read_project_file(good.toStdString());
     nine.well_count = "9";
     const QString refused = QString::fromStdString(dir.file("nine.qrd"));
-    ASSERT_TRUE(write_project_file(refused.toStdString(), nine));
+    ASSERT_TRUE(write_project_file(refused.toStdString(), nine).ok());
     struct Refusal {
         const char* name;
         QStringList args;
