@@ -51,7 +51,6 @@ public:
     void initial_draw();
     void move(OffsetMove m);
     const Offsets2d& offsets() const { return offsets_; }
-    MainForm& main_form() const { return main_; }
 
     const Panel2dOptions& options() const { return options_; }
     void set_numbers(bool on);

@@ -56,7 +56,8 @@ T* named(T* widget, Control name) {
 
 }  // namespace
 
-Panel2dWindow::Panel2dWindow(Panel2dForm& form, QWidget* parent) : QDialog(parent), form_(form) {
+Panel2dWindow::Panel2dWindow(Panel2dForm& form, MainForm& main, QWidget* parent)
+    : QDialog(parent), form_(form), main_(main) {
     name_control(*this, Control::panel_2d_window);
     setWindowTitle(qs(form_.window_title()));
     build_controls();
@@ -135,7 +136,7 @@ void Panel2dWindow::build_menus() {
          [this] { form_.generate_report(app_folder()); });
     item(exports->addAction(QStringLiteral("Build: parts, cutting plan and workshop files...")),
          Control::build_2d_item, [this] {
-             BuildWindow build(form_.main_form(), form_.offsets(), this);
+             BuildWindow build(main_, form_.offsets(), this);
              build.exec();
          });
     exports->addSeparator();
@@ -228,7 +229,7 @@ bool show_2d_window(Window window, MainWindow& main, WindowRegistry& windows) {
     if (window == Window::panel_2d) {
         auto* shown = dynamic_cast<Panel2dWindow*>(windows.find(window));
         if (shown == nullptr) {
-            shown = new Panel2dWindow(form, &main);
+            shown = new Panel2dWindow(form, main.form(), &main);
             windows.add(window, shown);
         }
         main.refresh();  // the note shows while the window is open

@@ -11,6 +11,7 @@
 #include <functional>
 
 #include "forms/host.h"
+#include "forms/main_form.h"
 #include "forms/panel2d_form.h"
 
 class QCheckBox;
@@ -21,7 +22,8 @@ namespace welkin {
 
 class Panel2dWindow final : public QDialog {
 public:
-    Panel2dWindow(Panel2dForm& form, QWidget* parent);
+    // The main form opens the Build window for the panel at the grid's offsets.
+    Panel2dWindow(Panel2dForm& form, MainForm& main, QWidget* parent);
 
     QImage picture_image(Picture2d which) const;
     void refresh();
@@ -37,6 +39,7 @@ private:
     void repaint_pictures();
 
     Panel2dForm& form_;
+    MainForm& main_;
     QLabel* panel_view_ = nullptr;
     QLabel* crossword_view_ = nullptr;
     QLabel* caption_ = nullptr;
