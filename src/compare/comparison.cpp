@@ -85,6 +85,14 @@ void Comparison::rename(std::size_t index, std::string name) {
 }
 
 Result<ComparisonSettings> Comparison::set_settings(const ComparisonSettings& settings) {
+    // Checked here too, so an empty comparison cannot take a sound that would
+    // refuse every design pinned later.
+    if (!(settings.source_angle_deg >= -90 && settings.source_angle_deg <= 90))
+        return Result<ComparisonSettings>::failure(std::string(angle_error_text));
+    const Sound probe{settings.frequency_hz.value_or(1000), settings.source_angle_deg,
+                      settings.speed_m_s};
+    if (const Result<Sound> sound = checked_sound(probe); !sound)
+        return Result<ComparisonSettings>::failure(sound.message());
     std::vector<DesignColumn> columns;
     for (const PinnedDesign& pinned : designs_) {
         const Result<DesignColumn> column = compute_column(pinned, settings);

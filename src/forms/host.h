@@ -26,7 +26,8 @@ enum class Window {
     fullscreen_2d,
     lobes,
     response,
-    build
+    build,
+    compare
 };
 
 class Host {

@@ -3,6 +3,7 @@
 // registered with the host by role, refreshed whenever the main window is.
 #pragma once
 
+#include "ui/compare_window.h"
 #include "ui/response_window.h"
 #include "ui/scorecard_window.h"
 #include "ui/visualiser_window.h"
@@ -23,12 +24,14 @@ public:
     ScorecardWindow& scorecard() { return scorecard_; }
     VisualiserWindow& visualiser() { return visualiser_; }
     ResponseWindow& response() { return response_; }
+    CompareWindow& compare() { return compare_; }
 
 private:
     MainWindow& main_;
     ScorecardWindow scorecard_;
     VisualiserWindow visualiser_;
     ResponseWindow response_;
+    CompareWindow compare_;
 };
 
 }  // namespace welkin

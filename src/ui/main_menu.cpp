@@ -225,6 +225,9 @@ const auto entries = std::to_array<MenuEntry>({
     separator(),
     item("Polar response and diffusion coefficient", C::response_item,
          [](MainForm& f) { open_response(f); }),
+    shortcut(item("Compare designs", C::compare_item,
+                  [](MainForm& f) { f.host().show_window(Window::compare, true); }),
+             "Ctrl+Shift+C"),
 
     bar(
         "&2D", C::panel_2d_item, [](MainForm& f) { f.open_panel_2d(); },

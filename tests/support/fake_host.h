@@ -25,13 +25,17 @@ public:
     std::vector<std::pair<Window, bool>> shown;
     bool answer_yes = false;
     bool desktop_opens_pages = true;
+    std::vector<std::string> asked;
     // What the user does while a dialog is up.
     std::function<void(Window)> in_dialog;
 
     void message_box(std::string_view text, std::string_view title) override {
         messages.push_back({std::string(text), std::string(title)});
     }
-    bool ask_yes_no(std::string_view, std::string_view) override { return answer_yes; }
+    bool ask_yes_no(std::string_view text, std::string_view) override {
+        asked.emplace_back(text);
+        return answer_yes;
+    }
     void focus_field(Field field) override { focused.push_back(field); }
     void copy_picture(Picture picture) override { copied.push_back(picture); }
     void copy_picture_2d(Picture2d picture) override { copied_2d.push_back(picture); }
