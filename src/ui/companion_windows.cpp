@@ -13,7 +13,8 @@ CompanionWindows::CompanionWindows(MainWindow& main, QtHost& host)
       scorecard_(main.form(), guide_folder()),
       visualiser_(main.form(), [&main] { main.refresh(); }),
       response_(main.form(), guide_folder()),
-      compare_(main.form(), (app_folder() / comparison_file_name).string()) {
+      compare_(main.form(), (app_folder() / comparison_file_name).string(),
+               [&main] { main.refresh(); }) {
     host.windows().add(Window::scorecard, &scorecard_);
     host.windows().add(Window::frontview, &visualiser_);
     host.windows().add(Window::response, &response_);

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QWidget>
+#include <functional>
 #include <string>
 
 #include "forms/compare_form.h"
@@ -23,7 +24,8 @@ class PictureView;
 class CompareWindow final : public QWidget {
 public:
     // `store` keeps the comparison between runs; empty keeps nothing.
-    CompareWindow(MainForm& main, std::string store);
+    // `main_changed` redraws the main window after a design is opened there.
+    CompareWindow(MainForm& main, std::string store, std::function<void()> main_changed);
 
     CompareForm& form() { return compare_; }
     const QImage& image() const;
@@ -49,6 +51,7 @@ private:
     void report(const std::string& message);
 
     MainForm& main_;
+    std::function<void()> main_changed_;
     CompareForm compare_;
     QDoubleSpinBox* source_angle_ = nullptr;
     QDoubleSpinBox* frequency_ = nullptr;
