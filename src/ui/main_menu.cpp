@@ -131,6 +131,9 @@ const auto entries = std::to_array<MenuEntry>({
     menu("&File"),
     shortcut(item("Open", C::open_item, open_project_from_dialog), "Ctrl+O"),
     shortcut(item("Save As", C::save_as_item, save_project_from_dialog), "Ctrl+Shift+S"),
+    shortcut(item("Compare designs", C::compare_item,
+                  [](MainForm& f) { f.host().show_window(Window::compare, true); }),
+             "Ctrl+Shift+C"),
     separator(),
     item("Reset to default values and settings", C::reset_item,
          [](MainForm& f) { reset_to_defaults(f); }),
@@ -225,9 +228,6 @@ const auto entries = std::to_array<MenuEntry>({
     separator(),
     item("Polar response and diffusion coefficient", C::response_item,
          [](MainForm& f) { open_response(f); }),
-    shortcut(item("Compare designs", C::compare_item,
-                  [](MainForm& f) { f.host().show_window(Window::compare, true); }),
-             "Ctrl+Shift+C"),
 
     bar(
         "&2D", C::panel_2d_item, [](MainForm& f) { f.open_panel_2d(); },

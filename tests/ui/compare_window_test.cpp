@@ -1,0 +1,74 @@
+// The Compare window wired to the main window: opened from the File menu,
+// pinning what the main window shows, and a compared design opened back in
+// the main window, which shows it at once.
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTest>
+
+#include "temp_dir.h"
+#include "ui/companion_windows.h"
+#include "window_fixture.h"
+
+namespace welkin {
+
+namespace {
+
+void click(QWidget& window, const char* name) {
+    QTest::mouseClick(child<QPushButton>(window, QString::fromLatin1(name)), Qt::LeftButton);
+    settle();
+}
+
+}  // namespace
+
+class CompareWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    // The comparison file goes to a folder of the test's own.
+    void init() {
+        home = std::make_unique<TempDir>();
+        qputenv("WELKIN_HOME", QByteArray::fromStdString(home->path().string()));
+    }
+    void cleanup() {
+        qunsetenv("WELKIN_HOME");
+        home.reset();
+    }
+
+    void pins_what_the_main_window_shows_and_opens_it_back() {
+        Program p;
+        menu_item(p.window, "mnu_compare")->trigger();
+        settle();
+        CompareWindow& compare = p.companions->compare();
+        QVERIFY(compare.isVisible());
+
+        click(compare, "cmd_pin");
+        type_into(field(p.window, "Text1"), QStringLiteral("13"));
+        settle();
+        click(compare, "cmd_pin");
+        auto* table = child<QTableWidget>(compare, QStringLiteral("grd_compare"));
+        QCOMPARE(table->columnCount(), 2);
+        QCOMPARE(table->horizontalHeaderItem(1)->text(), QStringLiteral("N 13, 600 Hz"));
+
+        // Back to the first design, answering the question about the main window's.
+        table->selectColumn(0);
+        DialogWatch yes([](QWidget& modal) {
+            auto* box = qobject_cast<QMessageBox*>(&modal);
+            if (box == nullptr) return false;
+            box->button(QMessageBox::Yes)->click();
+            return true;
+        });
+        click(compare, "cmd_openinmain");
+        QTest::qWait(100);
+        QCOMPARE(p.form.design().well_count, 7);
+        QCOMPARE(field(p.window, "Text1")->text(), QStringLiteral("7"));
+        QVERIFY(yes.unexpected().isEmpty());
+    }
+
+private:
+    std::unique_ptr<TempDir> home;
+};
+
+}  // namespace welkin
+
+QTEST_MAIN(welkin::CompareWindowTest)
+#include "compare_window_test.moc"
