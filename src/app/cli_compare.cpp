@@ -14,6 +14,7 @@
 #include "app/response_output.h"
 #include "app/summary_json.h"
 #include "compare/comparison_table.h"
+#include "forms/compare_form.h"
 #include "lobes/lobe_analysis.h"
 #include "render/qt_text.h"
 
@@ -51,6 +52,12 @@ QJsonValue optional_json(std::optional<double> x) {
     return x ? QJsonValue(*x) : QJsonValue();
 }
 
+QJsonValue build_json(const std::optional<BuildFigures>& build) {
+    if (!build) return QJsonValue();
+    return QJsonObject{
+        {"parts", build->parts}, {"boards", build->boards}, {"weight_kg", build->weight_kg}};
+}
+
 QJsonObject column_json(const Loaded& loaded, const PinnedDesign& pinned,
                         const DesignColumn& column, const QString& project, bool bands) {
     return QJsonObject{
@@ -61,7 +68,7 @@ QJsonObject column_json(const Loaded& loaded, const PinnedDesign& pinned,
         {"response", response_json(column.response, bands)},
         {"usable_octaves", optional_json(column.usable_octaves)},
         {"mean_d_n", optional_json(column.mean_d_n)},
-        {"build", QJsonValue()},
+        {"build", build_json(column.build)},
     };
 }
 
@@ -135,7 +142,7 @@ int run_compare(const Cli& cli, const QStringList& projects) {
         std::cerr << angle_error_text << '\n';
         return exit_refused;
     }
-    Comparison comparison;
+    Comparison comparison(planned_build);
     if (!comparison.set_settings(*settings)) return exit_refused;
     std::vector<Loaded> loaded;
     loaded.reserve(count);

@@ -37,8 +37,8 @@ std::optional<double> mean_d_n(const std::vector<BandValue>& bands, BandRange ra
     return sum / count;
 }
 
-Result<DesignColumn> compute_column(const PinnedDesign& pinned,
-                                    const ComparisonSettings& settings) {
+Result<DesignColumn> compute_column(const PinnedDesign& pinned, const ComparisonSettings& settings,
+                                    const BuildPlanner& planner) {
     const LobeInputs inputs = lobe_inputs_of(pinned.design, pinned.results);
     const Result<LobeAnalysis> lobes = analyse_lobes(inputs, settings.source_angle_deg, true);
     if (!lobes) return Result<DesignColumn>::failure(lobes.message());
@@ -54,13 +54,14 @@ Result<DesignColumn> compute_column(const PinnedDesign& pinned,
     if (lobes->usable && lobes->usable_low_hz > 0 && lobes->usable_high_hz > lobes->usable_low_hz)
         column.usable_octaves = std::log2(lobes->usable_high_hz / lobes->usable_low_hz);
     column.mean_d_n = mean_d_n(column.response.bands, settings.bands);
+    if (planner) column.build = planner(pinned);
     return column;
 }
 
 Result<std::size_t> Comparison::add(PinnedDesign pinned) {
     if (designs_.size() >= max_compared_designs)
         return Result<std::size_t>::failure(std::string(too_many_text));
-    const Result<DesignColumn> column = compute_column(pinned, settings_);
+    const Result<DesignColumn> column = compute_column(pinned, settings_, planner_);
     ++computations_;
     if (!column) return Result<std::size_t>::failure(column.message());
     designs_.push_back(std::move(pinned));
@@ -95,7 +96,7 @@ Result<ComparisonSettings> Comparison::set_settings(const ComparisonSettings& se
         return Result<ComparisonSettings>::failure(sound.message());
     std::vector<DesignColumn> columns;
     for (const PinnedDesign& pinned : designs_) {
-        const Result<DesignColumn> column = compute_column(pinned, settings);
+        const Result<DesignColumn> column = compute_column(pinned, settings, planner_);
         ++computations_;
         if (!column) return Result<ComparisonSettings>::failure(column.message());
         columns.push_back(*column);

@@ -5,8 +5,10 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/design.h"
@@ -43,13 +45,17 @@ struct ComparisonSettings {
     double speed_m_s = default_speed_of_sound_m_s;
 };
 
-// What a build plan makes of a design. Nothing computes it yet; a column
-// without it has no build rows marked best.
+// What a build plan makes of a design; a column without it has no build
+// rows marked best.
 struct BuildFigures {
     int parts = 0;
-    int boards = 0;
+    int boards = 0;  // lengths of board and stick to buy
     double weight_kg = 0;
 };
+
+// Plans a design's build, or says nothing. The comparison knows no planner
+// of its own; the layer that has one hands it over.
+using BuildPlanner = std::function<std::optional<BuildFigures>(const PinnedDesign&)>;
 
 // Everything compared about one design under the comparison's settings.
 struct DesignColumn {
@@ -72,6 +78,8 @@ std::optional<double> mean_d_n(const std::vector<BandValue>& bands, BandRange ra
 
 class Comparison {
 public:
+    explicit Comparison(BuildPlanner planner = {}) : planner_(std::move(planner)) {}
+
     // Refuses a design beyond the fourth, or one the analysis refuses.
     Result<std::size_t> add(PinnedDesign pinned);
     // Out-of-range positions change nothing.
@@ -89,6 +97,7 @@ public:
     long computations() const { return computations_; }
 
 private:
+    BuildPlanner planner_;
     ComparisonSettings settings_;
     std::vector<PinnedDesign> designs_;
     std::vector<DesignColumn> columns_;

@@ -123,7 +123,7 @@ std::vector<RowSpec> diffusion_and_build_rows(const ComparisonSettings& s, bool 
     };
     rows.push_back({bu, "Parts", 0, Better::neither,
                     build([](const BuildFigures& b) { return double(b.parts); })});
-    rows.push_back({bu, "Boards", 0, Better::neither,
+    rows.push_back({bu, "Boards and sticks to buy", 0, Better::neither,
                     build([](const BuildFigures& b) { return double(b.boards); })});
     rows.push_back({bu, "Weight (kg)", 1, Better::lower,
                     build([](const BuildFigures& b) { return b.weight_kg; }), "weight"});

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "build/build_plan.h"
 #include "forms/host.h"
 #include "forms/main_form.h"
 #include "forms/project_binding.h"
@@ -36,6 +37,15 @@ std::string replace_text(std::string_view name) {
 
 }  // namespace
 
+std::optional<BuildFigures> planned_build(const PinnedDesign& pinned) {
+    const BuildDesign design = build_design_1d(pinned.design, pinned.results);
+    const Result<BuildPlan> plan = plan_build(design, default_build_options(design));
+    if (!plan) return std::nullopt;
+    BuildFigures figures{plan->piece_count, 0, plan->weight_kg};
+    for (const StockPlan& s : plan->stock) figures.boards += s.to_buy;
+    return figures;
+}
+
 Result<PinnedDesign> design_of(const ProjectSettings& settings, std::string name) {
     if (!settings.complete()) return Result<PinnedDesign>::failure(std::string(incomplete_text));
     QuietHost host;
@@ -51,7 +61,7 @@ Result<PinnedDesign> design_of(const ProjectSettings& settings, std::string name
     return PinnedDesign{std::move(name), form.design(), form.results()};
 }
 
-CompareForm::CompareForm(std::string store) : store_(std::move(store)) {
+CompareForm::CompareForm(std::string store) : store_(std::move(store)), comparison_(planned_build) {
     rows_ = comparison_rows(comparison_, true);
 }
 
@@ -133,7 +143,7 @@ void CompareForm::changed() {
 }
 
 void CompareForm::restore() {
-    comparison_ = Comparison();
+    comparison_ = Comparison(planned_build);
     sources_.clear();
     const std::optional<std::string> text = store_.empty() ? std::nullopt : read_file(store_);
     const std::optional<KeptComparison> kept = text ? parse_comparison_file(*text) : std::nullopt;
@@ -141,7 +151,7 @@ void CompareForm::restore() {
         ComparisonSettings s;
         s.source_angle_deg = kept->source_angle_deg;
         s.frequency_hz = kept->frequency_hz;
-        if (!comparison_.set_settings(s)) comparison_ = Comparison();
+        if (!comparison_.set_settings(s)) comparison_ = Comparison(planned_build);
         for (const KeptDesign& d : kept->designs) {
             const Result<PinnedDesign> pinned = design_of(d.settings, d.name);
             if (pinned && comparison_.add(*pinned)) sources_.push_back(d.settings);

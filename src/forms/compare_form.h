@@ -73,6 +73,11 @@ private:
     long changes_ = 0;
 };
 
+// The design's 1D panel built from common timber as the build planner
+// chooses by default: its parts, lengths to buy and weight; nothing when
+// the planner refuses it.
+std::optional<BuildFigures> planned_build(const PinnedDesign& pinned);
+
 // The design a project file's settings make, computed as the main window
 // would, without showing anything; the program's message when refused.
 Result<PinnedDesign> design_of(const ProjectSettings& settings, std::string name);

@@ -53,8 +53,7 @@ QTableWidgetItem* cell(const std::string& text, bool best) {
 
 }  // namespace
 
-CompareWindow::CompareWindow(MainForm& main, std::string store,
-                             std::function<void()> main_changed)
+CompareWindow::CompareWindow(MainForm& main, std::string store, std::function<void()> main_changed)
     : QWidget(nullptr, Qt::Window),
       main_(main),
       main_changed_(std::move(main_changed)),
@@ -178,10 +177,9 @@ QWidget* CompareWindow::build_column_commands() {
         compare_.remove(i);
         refresh();
     });
-    add("Open in main &window", Control::compare_open_main_button,
-        [this](std::size_t i) {
-            if (compare_.open_in_main(i, main_) && main_changed_) main_changed_();
-        });
+    add("Open in main &window", Control::compare_open_main_button, [this](std::size_t i) {
+        if (compare_.open_in_main(i, main_) && main_changed_) main_changed_();
+    });
     h->addStretch(1);
     return row;
 }

@@ -194,6 +194,22 @@ TEST(ComparisonRows, TheWiderUsableRangeIsMarked) {
     }
 }
 
+// The planner is handed in; a design it cannot plan has no build figures
+// and cannot be the one with least material.
+TEST(ComparisonRows, LeastMaterialIsMarkedAmongThePlannedDesigns) {
+    const BuildPlanner planner = [](const PinnedDesign& p) -> std::optional<BuildFigures> {
+        if (p.name == "unplannable") return std::nullopt;
+        return BuildFigures{.parts = 7, .boards = 2, .weight_kg = p.name == "light" ? 9.5 : 12};
+    };
+    Comparison c(planner);
+    for (const char* name : {"heavy", "unplannable", "light"}) ASSERT_TRUE(c.add(pinned(name)));
+    for (const ComparisonRow& row : comparison_rows(c, false)) {
+        if (row.key != "weight") continue;
+        EXPECT_EQ(row.cells, (std::vector<std::string>{"12.0", "-", "9.5"}));
+        EXPECT_EQ(row.best, std::vector<std::size_t>{2});
+    }
+}
+
 TEST(ComparisonTable, CsvQuotesNamesAndNamesTheBest) {
     const std::vector<ComparisonRow> rows = {
         {RowGroup::diffusion, "mean_d_n", "Mean d_n", {"0.400", "0.500"}, {1}},

@@ -84,6 +84,23 @@ TEST_F(CompareFormTest, ADamagedStoreGivesAnEmptyComparison) {
     }
 }
 
+// A kept design the program now refuses is left out; the rest come back,
+// a name typed over two lines as one.
+TEST_F(CompareFormTest, AKeptDesignThatIsRefusedIsLeftOutAndTheOthersKept) {
+    ProjectSettings nine = project_settings(main);
+    nine.well_count = "9";
+    const KeptComparison kept{.source_angle_deg = 0,
+                              .frequency_hz = 700,
+                              .designs = {{"first", project_settings(main)},
+                                          {"nine", nine},
+                                          {"two\nlines", project_settings(main)}}};
+    std::ofstream(store(), std::ios::binary) << comparison_file_text(kept);
+    CompareForm form(store());
+    form.restore();
+    EXPECT_EQ(design_names(form.comparison()), (std::vector<std::string>{"first", "two lines"}));
+    EXPECT_EQ(form.comparison().settings().frequency_hz, 700);
+}
+
 TEST_F(CompareFormTest, ARefusedProjectIsNamedAndChangesNothing) {
     CompareForm form;
     ASSERT_TRUE(form.pin(main));
