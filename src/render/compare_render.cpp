@@ -21,12 +21,13 @@ QImage render_comparison(const Comparison& comparison, QSize size) {
     return image;
 }
 
-QString export_comparison(const Comparison& comparison, QSize size, const QString& path) {
+Result<QString> export_comparison(const Comparison& comparison, QSize size,
+                                  const QString& path) {
     const Result<QByteArray> bytes =
         drawing_bytes({[&] { return render_comparison(comparison, size); },
                        [&](QPaintDevice& device) { paint_onto(comparison, device); }},
                       size, path);
-    if (!bytes) return QString::fromStdString(bytes.message());
+    if (!bytes) return Result<QString>::failure(bytes.message());
     return write_picture_file(path, *bytes);
 }
 

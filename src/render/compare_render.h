@@ -7,6 +7,7 @@
 #include <QString>
 
 #include "compare/comparison.h"
+#include "units/result.h"
 
 namespace welkin {
 
@@ -14,8 +15,8 @@ inline constexpr QSize comparison_default_size{1200, 700};
 
 QImage render_comparison(const Comparison& comparison, QSize size);
 
-// Writes PNG, SVG or PDF by the file's extension. Empty on success, else
-// why not.
-QString export_comparison(const Comparison& comparison, QSize size, const QString& path);
+// Writes PNG, SVG or PDF by the file's extension. The path written, or
+// "Cannot write PATH: reason" or why the format is refused.
+Result<QString> export_comparison(const Comparison& comparison, QSize size, const QString& path);
 
 }  // namespace welkin

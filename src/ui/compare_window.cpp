@@ -216,7 +216,9 @@ void CompareWindow::export_csv(const QString& path) {
 }
 
 void CompareWindow::export_sheet(const QString& path) {
-    report(export_comparison(compare_.comparison(), comparison_default_size, path).toStdString());
+    const Result<QString> written =
+        export_comparison(compare_.comparison(), comparison_default_size, path);
+    report(written ? std::string() : written.message());
 }
 
 void CompareWindow::settings_changed() {

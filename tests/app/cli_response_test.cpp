@@ -55,11 +55,12 @@ std::vector<double> numbers(const QJsonValue& v) {
 // values in the response tests.
 TEST(CliResponse, JsonIsOneObjectOfTheModelsNumbers) {
     const QJsonObject json = json_of(case_a + QStringList{"--bands", "--json"});
-    QStringList keys = {"frequency_hz", "source_angle_deg", "speed_m_s", "panels", "angles_deg",
-                        "levels_db",    "flat_levels_db",   "d",         "d_flat", "d_n",
-                        "bands"};
+    QStringList keys = {"model",     "frequency_hz",   "source_angle_deg", "speed_m_s",
+                        "panels",    "angles_deg",     "levels_db",        "flat_levels_db",
+                        "d",         "d_flat",         "d_n",              "bands"};
     keys.sort();
     EXPECT_EQ(json.keys(), keys);
+    EXPECT_EQ(json["model"].toString(), "far-field");
     EXPECT_EQ(json["frequency_hz"].toDouble(), 1000);
     EXPECT_EQ(json["source_angle_deg"].toDouble(), 0);
     EXPECT_EQ(json["speed_m_s"].toDouble(), 343);
