@@ -83,7 +83,8 @@ void Panel2dWindow::build_controls() {
     const auto check = [&](QCheckBox*& box, Control name, const char* caption, int row, int col,
                            void (Panel2dForm::*set)(bool)) {
         box = named(new QCheckBox(QString::fromLatin1(caption), this), name);
-        connect(box, &QCheckBox::clicked, this, [this, set](bool on) { act([&] { (form_.*set)(on); }); });
+        connect(box, &QCheckBox::clicked, this,
+                [this, set](bool on) { act([this, set, on] { (form_.*set)(on); }); });
         options->addWidget(box, row, col);
     };
     check(numbers_, Control::numbers_check, "Numbers", 0, 0, &Panel2dForm::set_numbers);

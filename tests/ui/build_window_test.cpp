@@ -18,8 +18,8 @@ namespace welkin {
 namespace {
 
 // Answers the first Build window that comes up with `use`, then closes it.
-DialogWatch::Answer on_build_window(const std::function<void(BuildWindow&)>& use, bool& seen) {
-    return [&use, &seen](QWidget& modal) {
+DialogWatch::Answer on_build_window(std::function<void(BuildWindow&)> use, bool& seen) {
+    return [use = std::move(use), &seen](QWidget& modal) {
         auto* build = dynamic_cast<BuildWindow*>(&modal);
         if (build == nullptr) return false;
         if (!seen) use(*build);
