@@ -125,7 +125,8 @@ std::vector<Segment> LineSet::segments(int n, Point pixel) const {
     std::vector<Segment> out;
     for (auto [key, runs] : runs_) {
         std::sort(runs.begin(), runs.end(), [](const Run& a, const Run& b) { return a.from < b.from; });
-        const auto [d, on] = key;
+        const Direction d = key.first;
+        const int on = key.second;
         // Half a pixel along the line, in fifths; a whole one for short ends.
         const double half = 0.5 * fifths * (d == Direction::upright ? pixel.y : pixel.x);
         const auto trim = [&](bool cut) { return cut ? half : 0; };
