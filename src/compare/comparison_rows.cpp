@@ -19,7 +19,7 @@ struct Fact {
 
 using FactOf = std::function<Fact(const PinnedDesign&, const DesignColumn&)>;
 
-struct RowSpec {
+struct RowRule {
     RowGroup group;
     std::string label;
     int decimals;
@@ -44,7 +44,7 @@ std::string_view verdict_word(Verdict v) {
     }
 }
 
-RowSpec rating_row(std::string label, std::size_t score) {
+RowRule rating_row(std::string label, std::size_t score) {
     return {RowGroup::analysis, std::move(label), 0, Better::neither,
             [score](const PinnedDesign& p, const DesignColumn&) {
                 return Fact{std::nullopt, std::string(verdict_word(p.results.verdicts[score]))};
@@ -56,7 +56,7 @@ std::optional<double> usable_edge(const LobeAnalysis& a, bool high) {
     return high ? a.usable_high_hz : a.usable_low_hz;
 }
 
-std::vector<RowSpec> input_and_analysis_rows() {
+std::vector<RowRule> input_and_analysis_rows() {
     using P = const PinnedDesign&;
     using C = const DesignColumn&;
     const RowGroup in = RowGroup::inputs;
@@ -99,14 +99,14 @@ std::string band_label(BandRange range) {
            number_text_trimmed(range.high_hz) + " Hz";
 }
 
-std::vector<RowSpec> diffusion_and_build_rows(const ComparisonSettings& s, bool bands) {
+std::vector<RowRule> diffusion_and_build_rows(const ComparisonSettings& s, bool bands) {
     using P = const PinnedDesign&;
     using C = const DesignColumn&;
     const RowGroup di = RowGroup::diffusion;
     const RowGroup bu = RowGroup::build;
     const std::string at = s.frequency_hz ? "d_n at " + number_text_trimmed(*s.frequency_hz) + " Hz"
                                           : std::string("d_n at the design frequency");
-    std::vector<RowSpec> rows = {
+    std::vector<RowRule> rows = {
         {di, at, 3, Better::neither, [](P, C c) { return number(c.response.arc.diffusion.d_n); }},
         {di, band_label(s.bands), 3, Better::higher, [](P, C c) { return maybe(c.mean_d_n); },
          "mean_d_n"},
@@ -130,17 +130,17 @@ std::vector<RowSpec> diffusion_and_build_rows(const ComparisonSettings& s, bool 
     return rows;
 }
 
-ComparisonRow row_of(const RowSpec& spec, const Comparison& comparison) {
-    ComparisonRow row{spec.group, spec.key, spec.label, {}, {}};
+ComparisonRow row_of(const RowRule& rule, const Comparison& comparison) {
+    ComparisonRow row{rule.group, rule.key, rule.label, {}, {}};
     std::vector<std::optional<double>> values;
     for (std::size_t i = 0; i < comparison.size(); ++i) {
-        const Fact f = spec.fact(comparison.designs()[i], comparison.columns()[i]);
+        const Fact f = rule.fact(comparison.designs()[i], comparison.columns()[i]);
         values.push_back(f.number);
-        row.cells.push_back(f.number         ? decimal_text(*f.number, spec.decimals)
+        row.cells.push_back(f.number         ? decimal_text(*f.number, rule.decimals)
                             : f.word.empty() ? std::string(no_value_text)
                                              : f.word);
     }
-    row.best = best_designs(values, spec.better, spec.decimals);
+    row.best = best_designs(values, rule.better, rule.decimals);
     return row;
 }
 
@@ -174,12 +174,12 @@ std::vector<std::size_t> best_designs(std::span<const std::optional<double>> val
 }
 
 std::vector<ComparisonRow> comparison_rows(const Comparison& comparison, bool bands) {
-    std::vector<RowSpec> specs = input_and_analysis_rows();
-    std::vector<RowSpec> rest = diffusion_and_build_rows(comparison.settings(), bands);
-    specs.insert(specs.end(), rest.begin(), rest.end());
+    std::vector<RowRule> rules = input_and_analysis_rows();
+    std::vector<RowRule> rest = diffusion_and_build_rows(comparison.settings(), bands);
+    rules.insert(rules.end(), rest.begin(), rest.end());
     std::vector<ComparisonRow> rows;
-    rows.reserve(specs.size());
-    for (const RowSpec& spec : specs) rows.push_back(row_of(spec, comparison));
+    rows.reserve(rules.size());
+    for (const RowRule& rule : rules) rows.push_back(row_of(rule, comparison));
     return rows;
 }
 
