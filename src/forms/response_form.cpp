@@ -32,6 +32,21 @@ std::string length_with_unit(double mm, UnitMode mode) {
 
 }  // namespace
 
+Result<BemJob> bem_job_for(const DesignSnapshot& design, const ResponseRequest& request,
+                           double source_distance_m, double receiver_distance_m) {
+    const Result<std::optional<UsableBand>> usable =
+        usable_band(lobe_inputs(design), request.source_angle_deg);
+    if (!usable) return Result<BemJob>::failure(usable.message());
+    BemJob job;
+    job.inputs = {surface_of(design.design, request.panels),
+                  {request.frequency_hz, request.source_angle_deg, request.speed_m_s},
+                  source_distance_m,
+                  receiver_distance_m};
+    job.usable = *usable;
+    job.design_caption = response_design_caption(design.design);
+    return job;
+}
+
 std::string response_design_caption(const Design& d) {
     return "N " + number_text_trimmed(d.well_count) + " for " +
            number_text_trimmed(round_half_up_to_decimals(d.design_freq_hz, 1)) +
@@ -71,10 +86,26 @@ void ResponseForm::set_panels(int panels) {
     panels_ = std::clamp(panels, 1, max_panels);
 }
 
+void ResponseForm::set_distances(double source_m, double receiver_m) {
+    source_distance_m_ = source_m;
+    receiver_distance_m_ = receiver_m;
+}
+
+const ResponseView* ResponseForm::shown() const {
+    if (model_ == ResponseModel::boundary_elements) return bem_.view();
+    return view();
+}
+
+bool ResponseForm::shown_current() const {
+    if (model_ == ResponseModel::boundary_elements) return bem_.current();
+    return view() != nullptr && !stale();
+}
+
 void ResponseForm::refresh() {
     ResponseRequest request{frequency_hz(), source_angle_deg_, panels_};
     request.common_reference = common_reference_;
-    const Key key{main_.completed_recomputes(), main_.last_refused(), request};
+    const Key key{main_.completed_recomputes(), main_.last_refused(), request, source_distance_m_,
+                  receiver_distance_m_};
     if (computed_ == key) return;
     computed_ = key;
     ++computations_;
@@ -82,14 +113,20 @@ void ResponseForm::refresh() {
     message_.clear();
     stale_ = false;
     // Until a recompute completes there is no design to answer for.
-    if (key.recomputes == 0) return;
+    if (key.recomputes == 0) {
+        bem_.set_inputs(Result<BemJob>::failure(""));
+        return;
+    }
     Result<ResponseView> r = design_response(main_.snapshot(), key.request);
     if (r) view_ = *r;
     if (key.refused) {
         stale_ = true;
         message_ = main_.status_text();
-    } else if (!r) {
-        message_ = r.message();
+        bem_.set_inputs(Result<BemJob>::failure(message_));
+    } else {
+        if (!r) message_ = r.message();
+        bem_.set_inputs(bem_job_for(main_.snapshot(), key.request, source_distance_m_,
+                                    receiver_distance_m_));
     }
 }
 

@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "core/design_snapshot.h"
+#include "forms/bem_run_form.h"
 #include "response/response_view.h"
 #include "units/result.h"
 
@@ -34,6 +35,11 @@ inline constexpr double response_max_frequency_hz = 20000;
 // lobe analysis's usable range at that source angle. A design only a damaged
 // file can produce is refused with the analysis's message.
 Result<ResponseView> design_response(const DesignSnapshot& design, const ResponseRequest& request);
+
+// The job for the design on screen and the window's sound; the lobe
+// analysis's refusal for a design only a damaged file can produce.
+Result<BemJob> bem_job_for(const DesignSnapshot& design, const ResponseRequest& request,
+                           double source_distance_m, double receiver_distance_m);
 
 // "N 7 for 600 Hz, wells 80 mm, fins 3 mm": the design in the unit mode in force.
 std::string response_design_caption(const Design& design);
@@ -61,6 +67,19 @@ public:
     void set_panels(int panels);
     bool common_reference() const { return common_reference_; }
     void set_common_reference(bool common) { common_reference_ = common; }
+    // The far field answers at once; the boundary elements when asked, and
+    // only for the distances given here (metres, refused unless positive).
+    ResponseModel model() const { return model_; }
+    void set_model(ResponseModel model) { model_ = model; }
+    double source_distance_m() const { return source_distance_m_; }
+    double receiver_distance_m() const { return receiver_distance_m_; }
+    void set_distances(double source_m, double receiver_m);
+    BemRunForm& bem() { return bem_; }
+    const BemRunForm& bem() const { return bem_; }
+    // The sheet of the model chosen, null for none; not current() when it
+    // is of a design or sound no longer on screen, and then greyed.
+    const ResponseView* shown() const;
+    bool shown_current() const;
 
     // Brings the response up to date with the inputs and the main form's
     // last complete recompute; does nothing when neither has changed.
@@ -81,8 +100,12 @@ private:
         long recomputes;
         bool refused;
         ResponseRequest request;
+        double source_distance_m;
+        double receiver_distance_m;
         bool operator==(const Key& o) const {
             return recomputes == o.recomputes && refused == o.refused &&
+                   source_distance_m == o.source_distance_m &&
+                   receiver_distance_m == o.receiver_distance_m &&
                    request.common_reference == o.request.common_reference &&
                    request.frequency_hz == o.request.frequency_hz &&
                    request.source_angle_deg == o.request.source_angle_deg &&
@@ -95,6 +118,10 @@ private:
     double source_angle_deg_ = 0;
     int panels_ = 1;
     bool common_reference_ = false;
+    ResponseModel model_ = ResponseModel::far_field;
+    double source_distance_m_ = 100;
+    double receiver_distance_m_ = 50;
+    BemRunForm bem_;
     std::optional<Key> computed_;
     std::optional<ResponseView> view_;
     std::string message_;

@@ -3,12 +3,19 @@
 // finds at the sound's source angle.
 #pragma once
 
+#include <optional>
+
 #include "core/design.h"
 #include "lobes/lobe_analysis.h"
 #include "response/response_view.h"
 #include "units/result.h"
 
 namespace welkin {
+
+// The lobe analysis's usable range at a source angle, none when it has
+// none; a design only a damaged file can produce is refused with the
+// analysis's message.
+Result<std::optional<UsableBand>> usable_band(const LobeInputs& lobes, double source_angle_deg);
 
 // A design only a damaged file can produce is refused with the analysis's
 // message.

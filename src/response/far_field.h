@@ -29,6 +29,8 @@ struct Sound {
     double frequency_hz = 0;
     double source_angle_deg = 0;  // from the normal, -90..90
     double speed_m_s = default_speed_of_sound_m_s;
+
+    friend bool operator==(const Sound&, const Sound&) = default;
 };
 
 inline constexpr std::string_view sound_error_text =

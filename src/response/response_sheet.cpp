@@ -37,6 +37,7 @@ constexpr double polar_radius = 260;  // 0 dB
 constexpr double ring_step_db = 10;
 constexpr double spoke_step_deg = 30;
 constexpr int ring_segments = 90;
+constexpr double polar_model_x = 360;  // right of the legend
 
 // A receiver direction at a distance from the centre; 0 degrees straight up.
 Point polar_point(double angle_deg, double radius) {
@@ -114,6 +115,7 @@ void paint_polar(const ResponseView& v, Canvas& c) {
     if (!v.design_caption.empty()) {
         c.text(20, 32, "Design: " + v.design_caption, label_size(c), colour::text);
     }
+    c.text(polar_model_x, 54, response_model_label(v), label_size(c), colour::text);
     legend_line(c, 54, colour::design, 2, "This design");
     legend_line(c, 72, colour::flat, 1, "Flat panel of the same width");
     legend_line(c, 90, colour::marker, 2, "Direction of the source");
@@ -241,6 +243,7 @@ void paint_band_table(const ResponseView& v, Canvas& c) {
 void paint_chart(const ResponseView& v, Canvas& c) {
     c.text(chart_left - 40, 12, "Normalised diffusion coefficient per one-third octave",
            title_size(c), colour::text);
+    c.text(chart_left - 40, 34, response_model_label(v), label_size(c), colour::text);
     paint_usable(v, c);
     paint_chart_grid(c);
     paint_bars(v, c);
@@ -279,12 +282,22 @@ std::optional<SheetNote> common_reference_note(const ResponseView& v) {
 
 }  // namespace
 
+std::string response_model_label(const ResponseView& view) {
+    if (view.model == ResponseModel::far_field) return "Far-field model";
+    return "Boundary elements, source at " + number_text_trimmed(view.source_distance_m) +
+           " m, receivers at " + number_text_trimmed(view.receiver_distance_m) + " m";
+}
+
 std::vector<SheetNote> response_notes(const ResponseView& view) {
+    const bool far_field = view.model == ResponseModel::far_field;
     std::vector<SheetNote> notes{
-        {"Far-field model: rigid wells, no edge diffraction, one plane; see Help for its limits",
+        {far_field
+             ? "Far-field model: rigid wells, no edge diffraction, one plane; see Help for its limits"
+             : "Boundary-element model: thin rigid panels, rear open, edges included; see Help",
          false}};
     const double source = view.sound.source_angle_deg;
-    if (std::abs(source) >= grazing_source_deg) {
+    // Edges are what a grazing source hears most, and only the far field leaves them out.
+    if (far_field && std::abs(source) >= grazing_source_deg) {
         notes.push_back({"Grazing source, " + number_text_trimmed(std::abs(source)) +
                              "\xC2\xB0 from the normal: the model is at its weakest here",
                          true});

@@ -41,6 +41,10 @@ struct SheetNote {
     bool warning = false;
 };
 
+// Which model drew the sheet, written over the plot and over the chart:
+// "Far-field model", or the boundary elements with their distances.
+std::string response_model_label(const ResponseView& view);
+
 // The notes of a sheet, the model's limits first.
 std::vector<SheetNote> response_notes(const ResponseView& view);
 

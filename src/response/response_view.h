@@ -47,6 +47,10 @@ struct ResponseView {
     std::string design_caption;
     // The mean over the random-incidence source angles; boundary elements only.
     std::vector<BandValue> random_incidence_bands;
+    // Where the boundary-element model put the line source and the arc of
+    // receivers, in metres from the surface's centre; 0 for the far field.
+    double source_distance_m = 0;
+    double receiver_distance_m = 0;
 };
 
 // The surface's levels as drawn: against its own peak, or against the flat

@@ -26,6 +26,8 @@ struct Surface {
     std::vector<Well> wells;
     double period_mm = 0;
     int periods = 1;
+
+    friend bool operator==(const Surface&, const Surface&) = default;
 };
 
 inline constexpr int max_panels = 20;

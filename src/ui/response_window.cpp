@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QDir>
 #include <QDoubleSpinBox>
 #include <QFileDialog>
@@ -11,6 +12,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMessageBox>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSignalBlocker>
@@ -19,6 +21,7 @@
 
 #include "render/qt_text.h"
 #include "render/response_render.h"
+#include "ui/bem_worker.h"
 #include "ui/object_names.h"
 #include "ui/picture_view.h"
 
@@ -31,6 +34,10 @@ constexpr std::string_view export_caption = "Export polar response";
 constexpr std::string_view export_filter =
     "PNG image (*.png);;SVG drawing (*.svg);;PDF document (*.pdf)";
 constexpr std::string_view export_default_name = "polar_response.png";
+constexpr std::string_view far_field_choice = "Far field (instant)";
+constexpr std::string_view bem_choice = "Boundary elements";
+constexpr double min_distance_m = 0.1;
+constexpr double max_distance_m = 1000;
 
 QPushButton* button(QWidget* parent, const char* caption, Control name) {
     auto* b = new QPushButton(QString::fromUtf8(caption), parent);
@@ -58,6 +65,9 @@ ResponseWindow::ResponseWindow(MainForm& main, std::filesystem::path guide_folde
     auto* row = new QWidget(this);
     build_inputs(row);
     layout->addWidget(row);
+    auto* model_row = new QWidget(this);
+    build_model_row(model_row);
+    layout->addWidget(model_row);
     status_ = new QLabel(this);
     name_control(*status_, Control::response_status);
     status_->setStyleSheet(QStringLiteral("color: #c00000;"));
@@ -69,7 +79,98 @@ ResponseWindow::ResponseWindow(MainForm& main, std::filesystem::path guide_folde
     picture_->on_double_click = [this] { copy_to_clipboard(); };
     layout->addWidget(picture_, 1);
     resize(response_default_size.width() + 2 * margin_px,
-           response_default_size.height() + 2 * margin_px + row->sizeHint().height());
+           response_default_size.height() + 2 * margin_px + row->sizeHint().height() +
+               model_row->sizeHint().height());
+    BemHandlers handlers{
+        [this](long run, const ResponseView& plot) {
+            response_.bem().plot_done(run, plot);
+            refresh();
+        },
+        [this](long run, const BandValue& band) {
+            response_.bem().band_done(run, band);
+            refresh();
+        },
+        [this](long run, const Result<ResponseView>& view) {
+            response_.bem().finished(run, view);
+            refresh();
+        }};
+    worker_ = std::make_unique<BemWorker>(*this, std::move(handlers));
+}
+
+// The worker goes first, stopping its runs, while the window they report to
+// is whole.
+ResponseWindow::~ResponseWindow() {
+    worker_.reset();
+}
+
+void ResponseWindow::build_model_row(QWidget* row) {
+    auto* h = new QHBoxLayout(row);
+    h->setContentsMargins(0, 0, 0, 0);
+    model_ = new QComboBox(row);
+    name_control(*model_, Control::response_model);
+    model_->addItem(qs(far_field_choice));
+    model_->addItem(qs(bem_choice));
+    auto distance = [row](Control name) {
+        auto* spin = new QDoubleSpinBox(row);
+        name_control(*spin, name);
+        spin->setRange(min_distance_m, max_distance_m);
+        spin->setDecimals(1);
+        spin->setSuffix(QStringLiteral(" m"));
+        return spin;
+    };
+    source_distance_ = distance(Control::response_source_distance);
+    source_distance_->setValue(response_.source_distance_m());
+    receiver_distance_ = distance(Control::response_receiver_distance);
+    receiver_distance_->setValue(response_.receiver_distance_m());
+    calculate_ = button(row, "C&alculate", Control::response_calculate_button);
+    cancel_ = button(row, "Ca&ncel", Control::response_cancel_button);
+    progress_ = new QProgressBar(row);
+    name_control(*progress_, Control::response_progress);
+    progress_->setRange(0, bem_steps);
+    progress_->setFormat(QStringLiteral("%v of %m steps"));
+    model_status_ = new QLabel(row);
+    name_control(*model_status_, Control::response_model_status);
+    // A long status is cut at the window's edge rather than widening it.
+    model_status_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+
+    h->addWidget(caption_for(row, "M&odel", model_));
+    h->addWidget(model_);
+    h->addSpacing(16);
+    h->addWidget(caption_for(row, "Source dis&tance", source_distance_));
+    h->addWidget(source_distance_);
+    h->addWidget(caption_for(row, "Rece&ivers at", receiver_distance_));
+    h->addWidget(receiver_distance_);
+    h->addSpacing(16);
+    h->addWidget(calculate_);
+    h->addWidget(cancel_);
+    h->addWidget(progress_);
+    h->addWidget(model_status_, 1);
+
+    connect(model_, &QComboBox::currentIndexChanged, this, [this] { model_changed(); });
+    const auto changed = [this] { inputs_changed(); };
+    connect(source_distance_, &QDoubleSpinBox::valueChanged, this, changed);
+    connect(receiver_distance_, &QDoubleSpinBox::valueChanged, this, changed);
+    connect(calculate_, &QPushButton::clicked, this, [this] { calculate(); });
+    connect(cancel_, &QPushButton::clicked, this, [this] { cancel_run(); });
+}
+
+void ResponseWindow::model_changed() {
+    response_.set_model(model_->currentIndex() == 1 ? ResponseModel::boundary_elements
+                                                    : ResponseModel::far_field);
+    refresh();
+}
+
+void ResponseWindow::calculate() {
+    response_.set_model(ResponseModel::boundary_elements);
+    refresh();
+    if (const std::optional<BemJob> job = response_.bem().start()) worker_->start(*job);
+    refresh();
+}
+
+void ResponseWindow::cancel_run() {
+    response_.bem().cancel();
+    worker_->stop();
+    refresh();
 }
 
 void ResponseWindow::build_inputs(QWidget* row) {
@@ -131,13 +232,17 @@ void ResponseWindow::build_inputs(QWidget* row) {
     connect(export_, &QPushButton::clicked, this, [this] { export_to_file(); });
     connect(help, &QPushButton::clicked, this,
             [this] { open_response_help(main_, guide_folder_); });
-    connect(close, &QPushButton::clicked, this, [this] { close_response(main_); });
+    connect(close, &QPushButton::clicked, this, [this] {
+        cancel_run();
+        close_response(main_);
+    });
 }
 
 void ResponseWindow::inputs_changed() {
     response_.set_source_angle(source_angle_->value());
     response_.set_panels(panels_->value());
     response_.set_common_reference(common_reference_->isChecked());
+    response_.set_distances(source_distance_->value(), receiver_distance_->value());
     refresh();
 }
 
@@ -148,25 +253,47 @@ const QImage& ResponseWindow::image() const {
 void ResponseWindow::refresh() {
     if (!isVisible()) return;
     response_.refresh();
+    // A run the form no longer counts as going (its inputs left the screen)
+    // is stopped.
+    if (!response_.bem().running_run()) worker_->stop();
     {
         const QSignalBlocker block(frequency_);
         frequency_->setValue(response_.frequency_hz());
     }
     design_frequency_->setEnabled(!response_.follows_design_frequency());
     // A sheet of a design no longer on screen is not offered as current.
-    const bool shown = response_.view() != nullptr && !response_.stale();
+    const bool shown = response_.shown() != nullptr && response_.shown_current();
     copy_->setEnabled(shown);
     export_->setEnabled(shown);
     status_->setText(qs(response_.message()));
     status_->setVisible(!response_.message().empty());
-    if (response_.computations() != drawn_for_ || picture_->image().size() != picture_->size()) {
-        redraw();
+    refresh_model_row();
+    const Drawn now{response_.model(), response_.computations(), response_.bem().revision()};
+    if (drawn_ != now || picture_->image().size() != picture_->size()) redraw();
+}
+
+void ResponseWindow::refresh_model_row() {
+    const bool bem = response_.model() == ResponseModel::boundary_elements;
+    {
+        const QSignalBlocker block(model_);
+        model_->setCurrentIndex(bem ? 1 : 0);
     }
+    const BemRunForm& run = response_.bem();
+    const bool running = run.state() == BemState::running;
+    // The common reference needs the flat panel's loudness, which only the
+    // far field keeps.
+    common_reference_->setEnabled(!bem);
+    calculate_->setEnabled(run.can_start());
+    cancel_->setEnabled(running);
+    progress_->setVisible(bem);
+    progress_->setValue(run.steps_done());
+    model_status_->setText(bem ? qs(run.status_text()) : QString());
+    model_status_->setToolTip(model_status_->text());
 }
 
 void ResponseWindow::redraw() {
-    drawn_for_ = response_.computations();
-    const ResponseView* view = response_.view();
+    drawn_ = Drawn{response_.model(), response_.computations(), response_.bem().revision()};
+    const ResponseView* view = response_.shown();
     if (view == nullptr) {
         QImage blank(picture_->size(), QImage::Format_RGB32);
         blank.fill(Qt::white);
@@ -174,20 +301,20 @@ void ResponseWindow::redraw() {
         return;
     }
     const QImage sheet = render_response(*view, picture_->size());
-    picture_->set_image(response_.stale() ? greyed(sheet) : sheet);
+    picture_->set_image(response_.shown_current() ? sheet : greyed(sheet));
 }
 
 void ResponseWindow::copy_to_clipboard() {
-    const ResponseView* view = response_.view();
-    if (view == nullptr || response_.stale()) return;
+    const ResponseView* view = response_.shown();
+    if (view == nullptr || !response_.shown_current()) return;
     QClipboard* clipboard = QApplication::clipboard();
     clipboard->clear();
     clipboard->setImage(render_response(*view, response_default_size));
 }
 
 void ResponseWindow::export_to_file() {
-    const ResponseView* view = response_.view();
-    if (view == nullptr || response_.stale()) return;
+    const ResponseView* view = response_.shown();
+    if (view == nullptr || !response_.shown_current()) return;
     QString chosen_filter;
     QString path = QFileDialog::getSaveFileName(this, qs(export_caption),
                                                 QDir::home().filePath(qs(export_default_name)),
@@ -214,7 +341,9 @@ void ResponseWindow::resizeEvent(QResizeEvent* event) {
     refresh();
 }
 
+// Closing stops a run: nobody is left to watch it.
 void ResponseWindow::closeEvent(QCloseEvent* event) {
+    cancel_run();
     close_response(main_);
     event->accept();
 }

@@ -1,28 +1,37 @@
 // The polar response window: frequency, source angle and panels side by
-// side over the response sheet of the design on screen. Modeless; it
-// follows every recompute of the main window while it is shown.
+// side, the model with its distances, Calculate, Cancel and the bands'
+// progress, over the response sheet of the design on screen. Modeless; it
+// follows every recompute of the main window while it is shown. The
+// boundary-element model runs on a worker thread, and its chart fills in
+// band by band.
 #pragma once
 
 #include <QWidget>
 
 #include <filesystem>
+#include <memory>
+#include <optional>
 
 #include "forms/main_form.h"
 #include "forms/response_form.h"
 
 class QCheckBox;
+class QComboBox;
 class QDoubleSpinBox;
 class QLabel;
+class QProgressBar;
 class QPushButton;
 class QSpinBox;
 
 namespace welkin {
 
+class BemWorker;
 class PictureView;
 
 class ResponseWindow final : public QWidget {
 public:
     ResponseWindow(MainForm& main, std::filesystem::path guide_folder);
+    ~ResponseWindow() override;
 
     // Brings the inputs and the picture up to date; nothing while hidden.
     void refresh();
@@ -37,7 +46,12 @@ protected:
 
 private:
     void build_inputs(QWidget* row);
+    void build_model_row(QWidget* row);
     void inputs_changed();
+    void model_changed();
+    void calculate();
+    void cancel_run();
+    void refresh_model_row();
     void copy_to_clipboard();
     void export_to_file();
     void redraw();
@@ -52,9 +66,25 @@ private:
     QCheckBox* common_reference_ = nullptr;
     QPushButton* copy_ = nullptr;
     QPushButton* export_ = nullptr;
+    QComboBox* model_ = nullptr;
+    QDoubleSpinBox* source_distance_ = nullptr;
+    QDoubleSpinBox* receiver_distance_ = nullptr;
+    QPushButton* calculate_ = nullptr;
+    QPushButton* cancel_ = nullptr;
+    QProgressBar* progress_ = nullptr;
+    QLabel* model_status_ = nullptr;
     QLabel* status_ = nullptr;
     PictureView* picture_ = nullptr;
-    long drawn_for_ = -1;
+    // What the picture was last drawn from: the model, the far field's
+    // computation and the boundary-element form's revision.
+    struct Drawn {
+        ResponseModel model;
+        long computations;
+        long bem_revision;
+        friend bool operator==(const Drawn&, const Drawn&) = default;
+    };
+    std::optional<Drawn> drawn_;
+    std::unique_ptr<BemWorker> worker_;
 };
 
 }  // namespace welkin

@@ -68,14 +68,16 @@ Energies solve_energies(const Boundary& boundary, double limit_m, double frequen
     // Factorised in place: one matrix's memory, reused for every source.
     const Eigen::PartialPivLU<Eigen::Ref<Eigen::MatrixXcd>> lu(a);
     const Eigen::MatrixXcd mu = lu.solve(right_hand_sides(mesh, k, incidences));
+    if (stopped(control)) return {};
     std::vector<Point> receivers;
     for (double r : receivers_deg) receivers.push_back(on_half_circle(setup.receiver_distance_m, r));
+    // Every source's pressures at once: the receivers' kernels do not
+    // depend on where the sound came from.
+    const Eigen::MatrixXcd heard = receiver_matrix(mesh, k, receivers) * mu;
     Energies out;
-    for (Eigen::Index c = 0; c < mu.cols(); ++c) {
+    for (Eigen::Index c = 0; c < heard.cols(); ++c) {
         std::vector<double> e;
-        for (const Complex& p : scattered_pressure(mesh, k, mu.col(c), receivers)) {
-            e.push_back(std::norm(p));
-        }
+        for (Eigen::Index r = 0; r < heard.rows(); ++r) e.push_back(std::norm(heard(r, c)));
         out.push_back(std::move(e));
     }
     return out;

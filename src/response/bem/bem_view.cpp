@@ -27,6 +27,8 @@ Result<ResponseView> bem_response_view(const Surface& surface, const Sound& soun
     v.sound = sound;
     v.panels = surface.periods;
     v.usable = usable;
+    v.source_distance_m = own.source_distance_m;
+    v.receiver_distance_m = own.receiver_distance_m;
     // The plot's receivers and the arc's, solved together.
     v.plot_angles_deg = fine_arc_deg(polar_plot_intervals);
     std::vector<double> receivers = v.plot_angles_deg;
@@ -48,17 +50,23 @@ Result<ResponseView> bem_response_view(const Surface& surface, const Sound& soun
              normalised_diffusion(diffusion_coefficient(arc_energies),
                                   diffusion_coefficient(arc_flat))};
     if (!with_bands) return v;
+    const auto tables = band_tables(surface, view_source_angles(sound), own, control);
+    if (!tables) return Result<ResponseView>::failure(tables.message());
+    add_band_tables(v, *tables);
+    return v;
+}
 
-    // The source angle first, then the ten random-incidence angles, one
-    // factorisation per frequency for all eleven.
+std::vector<double> view_source_angles(const Sound& sound) {
     std::vector<double> sources = {sound.source_angle_deg};
     for (double a : random_incidence_angles_deg()) sources.push_back(a);
-    const auto tables = band_tables(surface, sources, own, control);
-    if (!tables) return Result<ResponseView>::failure(tables.message());
-    v.bands = tables->front();
-    v.random_incidence_bands =
-        mean_table(std::vector<std::vector<BandValue>>(tables->begin() + 1, tables->end()));
-    return v;
+    return sources;
+}
+
+void add_band_tables(ResponseView& view, const std::vector<std::vector<BandValue>>& tables) {
+    if (tables.empty()) return;
+    view.bands = tables.front();
+    view.random_incidence_bands =
+        mean_table(std::vector<std::vector<BandValue>>(tables.begin() + 1, tables.end()));
 }
 
 }  // namespace welkin::bem

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <optional>
+#include <vector>
 
 #include "response/bem/bem_response.h"
 #include "response/response_view.h"
@@ -18,5 +19,13 @@ inline constexpr int polar_plot_intervals = 360;
 Result<ResponseView> bem_response_view(const Surface& surface, const Sound& sound,
                                        std::optional<UsableBand> usable, bool with_bands,
                                        const Setup& setup, const Control& control = {});
+
+// The source angles a view's band tables are solved for, together: the
+// sound's own first, then the ten random-incidence angles.
+std::vector<double> view_source_angles(const Sound& sound);
+
+// The band tables of view_source_angles put into the view: the first as its
+// bands, the mean of the rest as its random-incidence bands.
+void add_band_tables(ResponseView& view, const std::vector<std::vector<BandValue>>& tables);
 
 }  // namespace welkin::bem

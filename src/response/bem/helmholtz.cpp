@@ -241,6 +241,18 @@ Eigen::MatrixXcd right_hand_sides(const Mesh& mesh, double k,
     return b;
 }
 
+Eigen::MatrixXcd receiver_matrix(const Mesh& mesh, double k, const std::vector<Point>& at) {
+    Eigen::MatrixXcd r(static_cast<Eigen::Index>(at.size()),
+                       static_cast<Eigen::Index>(mesh.elements.size()));
+    for (Eigen::Index p = 0; p < r.rows(); ++p) {
+        for (Eigen::Index j = 0; j < r.cols(); ++j) {
+            r(p, j) = double_layer(mesh.elements[static_cast<std::size_t>(j)], k,
+                                   at[static_cast<std::size_t>(p)]);
+        }
+    }
+    return r;
+}
+
 std::vector<Complex> scattered_pressure(const Mesh& mesh, double k, const Eigen::VectorXcd& mu,
                                         const std::vector<Point>& at) {
     std::vector<Complex> out;

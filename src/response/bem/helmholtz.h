@@ -50,6 +50,12 @@ Eigen::MatrixXcd system_matrix(const Mesh& mesh, double k, const Assembly& how);
 Eigen::MatrixXcd right_hand_sides(const Mesh& mesh, double k,
                                   const std::vector<Incidence>& incidences);
 
+// What each element's unit density sends to each point off the boundary:
+// one row per point, one column per element, so that the product with the
+// solved densities (one column per incidence) gives every scattered
+// pressure at once.
+Eigen::MatrixXcd receiver_matrix(const Mesh& mesh, double k, const std::vector<Point>& at);
+
 // The scattered pressure at a point off the boundary for the solved
 // densities (one column), at each point.
 std::vector<Complex> scattered_pressure(const Mesh& mesh, double k, const Eigen::VectorXcd& mu,
