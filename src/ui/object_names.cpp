@@ -255,11 +255,15 @@ static_assert(in_enum_order(), "one row per Control, in its order");
 
 }  // namespace
 
-void name_control(QObject& object, Control control, int index) {
+QString control_name(Control control, int index) {
     const std::string_view name = names[static_cast<std::size_t>(control)].second;
     QString text = QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
     if (index >= 0) text += QString::number(index);
-    object.setObjectName(text);
+    return text;
+}
+
+void name_control(QObject& object, Control control, int index) {
+    object.setObjectName(control_name(control, index));
 }
 
 }  // namespace welkin

@@ -4,6 +4,7 @@
 #pragma once
 
 class QObject;
+class QString;
 
 namespace welkin {
 
@@ -246,6 +247,10 @@ enum class Control {
     units_item,
     about_item,
 };
+
+// The control's objectName; members of a control array take their index
+// after the name.
+QString control_name(Control control, int index = -1);
 
 // Sets the control's objectName; members of a control array (the score
 // tiles, the figures table's cells) take their index after the name.

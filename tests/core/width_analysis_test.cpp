@@ -33,9 +33,10 @@ auto analysed(int n, double f0, double fin, double well, UnitMode mode = metric,
 
 const std::string crlf2 = "\r\n\r\n";
 
-// The tiles (period, viscous, range, plate): g good, d doubtful, b bad; ! for a wrong colour.
+// The tiles (period, viscous, range, plate): g good, d doubtful, b bad; ! for a tile
+// whose colour is not its verdict's.
 std::string tiles(const DesignTexts& r) {
-    const Rgb colours[] = {{115, 164, 110}, {255, 192, 128}, {209, 96, 80}};
+    const Rgb colours[] = {rgb_score_good, rgb_score_doubtful, rgb_score_bad};
     std::string s;
     for (std::size_t i = 0; i < r.verdicts.size(); ++i) {
         const auto v = static_cast<std::size_t>(r.verdicts[i]);

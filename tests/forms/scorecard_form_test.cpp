@@ -40,9 +40,9 @@ TEST(ScorecardIcons, FollowTheTileColours) {
         std::optional<ScoreIcon> icon;
     };
     const Row rows[] = {
-        {"green", {115, 164, 110}, ScoreIcon::good},
-        {"red", {209, 96, 80}, ScoreIcon::bad},
-        {"orange", {255, 192, 128}, ScoreIcon::doubtful},
+        {"good", rgb_score_good, ScoreIcon::good},
+        {"bad", rgb_score_bad, ScoreIcon::bad},
+        {"doubtful", rgb_score_doubtful, ScoreIcon::doubtful},
         {"no colour yet", {0, 0, 0}, std::nullopt},
     };
     for (const Row& row : rows) EXPECT_EQ(icon_for_tile(row.tile), row.icon) << row.name;

@@ -32,7 +32,7 @@ CanvasOp box(double x1, double y1, double x2, double y2, Rgb c) {
 TEST(CrossSection, SevenWellsStretchedWithTheUnusedBandAndTheirTips) {
     const Design d = design_at(7, 600);  // 0 1 4 2 2 4 1 (0), 287 mm
     const RecordingCanvas c = painted(d);
-    EXPECT_EQ(c.ops[1], (CanvasOp{OpKind::set_scale, 0, 0, 7, 7, {}}));
+    EXPECT_EQ(c.of_kind(OpKind::set_scale).at(0), (CanvasOp{OpKind::set_scale, 0, 0, 7, 7, {}}));
     EXPECT_EQ(c.count(line(2, 1, 2, 4)), 1u) << "step down from well 1";
     EXPECT_TRUE(c.of_kind(OpKind::fill_box, half_fill).empty()) << "no offset, no half-wells";
 
@@ -99,7 +99,7 @@ TEST(CrossSection, LargeScaleAt400HzWarnsAndMediumDoesNot) {
     d.vertical_scale_mm = 350;
     EXPECT_TRUE(vertical_scale_warning(d));
     EXPECT_EQ(cross_section_width_twips(d, panel_width_mm, 9000), 3494);
-    EXPECT_EQ(painted(d).ops[1], (CanvasOp{OpKind::set_scale, 0, 0, 7, 350.0 * 7 / 431, {}}));
+    EXPECT_EQ(painted(d).of_kind(OpKind::set_scale).at(0), (CanvasOp{OpKind::set_scale, 0, 0, 7, 350.0 * 7 / 431, {}}));
     d.vertical_scale_mm = 800;
     EXPECT_FALSE(vertical_scale_warning(d));
     d.design_half_wavelength_mm = 0;

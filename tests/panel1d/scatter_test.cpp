@@ -24,7 +24,7 @@ CanvasOp ray(double x1, double x2, double y2, Rgb c = {115, 164, 110}) {
 
 TEST(Scatter, RaysTiltByThePhaseStepToTheNextWell) {
     Design d = design_at(7, 600);  // 0 1 4 2 2 4 1 (0)
-    EXPECT_EQ(painted(d).ops[1], (CanvasOp{OpKind::set_scale, 0, 0, 7, 1, {}}));
+    EXPECT_EQ(painted(d).of_kind(OpKind::set_scale).at(0), (CanvasOp{OpKind::set_scale, 0, 0, 7, 1, {}}));
     const std::vector<CanvasOp> r = rays(d);
     ASSERT_EQ(r.size(), 7u);
     // a = 1.177875 / 7 x (0 - 1): the next well is deeper, so the ray leans right.

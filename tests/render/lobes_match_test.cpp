@@ -14,21 +14,21 @@
 namespace welkin {
 namespace {
 
-// The default 600 Hz panel with 3 mm fins and the well width auto-wells gives it.
-LobeInputs panel(int n) {
+// A panel at `design_hz` with 3 mm fins and the well width auto-wells gives it.
+LobeInputs panel(int n, double design_hz = 600) {
     Design d;
     d.well_count = n;
     generate_sequence(d);
-    d.design_freq_hz = 600;
-    d.design_half_wavelength_mm = half_wavelength_from_freq(600);
+    d.design_freq_hz = design_hz;
+    d.design_half_wavelength_mm = half_wavelength_from_freq(design_hz);
     d.deepest_well_mm = deepest_from_half_wavelength(d.design_half_wavelength_mm, d.seq_max, n);
     d.fin_width_mm = 3;
     const double well = analyse_widths(d).recommended_width_mm;
     return {.well_count = n,
-            .design_freq_hz = 600,
+            .design_freq_hz = design_hz,
             .well_width_mm = well,
             .period_width_mm = n * (d.fin_width_mm + well),
-            .plate_freq_hz = n * 600.0,
+            .plate_freq_hz = n * design_hz,
             .unit_mode = d.unit_mode};
 }
 
@@ -42,28 +42,49 @@ QImage replayed(const LobeInputs& in, const LobesRunOptions& options, QSize size
     return image;
 }
 
-void expect_angles_match(int n) {
-    for (const double angle : {0.0, 30.0, 60.0}) {
+// Each way of running the picture: the lobes at several angles (an early
+// lobe floor only at an angle, the orders grazing at 90 degrees), the
+// explorer (no lobes, a light red floor from 0 Hz at 90 degrees), and the
+// slices at the true diffusion frequencies, whose last is the plate
+// frequency at 400 Hz.
+struct Run {
+    const char* name;
+    LobesRunOptions options;
+    double design_hz = 600;
+};
+
+const Run runs[] = {
+    {"lobes-0deg", {.lobes_mode = true, .angle_deg = 0}},
+    {"lobes-30deg", {.lobes_mode = true, .angle_deg = 30}},
+    {"lobes-60deg", {.lobes_mode = true, .angle_deg = 60}},
+    {"lobes-grazing", {.lobes_mode = true, .angle_deg = -90}},
+    {"explorer-30deg", {.lobes_mode = false, .angle_deg = 30}},
+    {"explorer-grazing", {.lobes_mode = false, .angle_deg = 90}},
+    {"trues-400hz", {.lobes_mode = true, .angle_deg = 0, .slices = SliceChoice::true_diffusion},
+     400},
+};
+
+void expect_runs_match(int n) {
+    for (const Run& run : runs) {
         for (const int scale : {1, 2}) {
             const QSize size = lobes_default_size * scale;
-            const LobesRunOptions options{.lobes_mode = true, .angle_deg = angle};
-            const std::string name = "lobes-n" + std::to_string(n) + "-" +
-                                     std::to_string(static_cast<int>(angle)) + "deg-x" +
-                                     std::to_string(scale);
-            const Result<QImage> drawn = render_lobes(panel(n), options, size);
-            ASSERT_TRUE(drawn.ok()) << drawn.message();
-            EXPECT_TRUE(pictures_match(*drawn, replayed(panel(n), options, size), name, 0.005,
-                                       0.0005));
+            const std::string name =
+                "lobes-n" + std::to_string(n) + "-" + run.name + "-x" + std::to_string(scale);
+            const LobeInputs in = panel(n, run.design_hz);
+            const Result<QImage> drawn = render_lobes(in, run.options, size);
+            ASSERT_TRUE(drawn.ok()) << name << ": " << drawn.message();
+            EXPECT_TRUE(
+                pictures_match(*drawn, replayed(in, run.options, size), name, 0.005, 0.0005));
         }
     }
 }
 
 TEST(LobesPictureMatchesReplay, SmallPanel) {
-    expect_angles_match(7);
+    expect_runs_match(7);
 }
 
 TEST(LobesPictureMatchesReplay, LargePanel) {
-    expect_angles_match(31);
+    expect_runs_match(31);
 }
 
 }  // namespace
