@@ -35,7 +35,7 @@ BENCHMARK(BM_BemBandTable)->Arg(1)->Arg(2)->Unit(benchmark::kSecond)->Iterations
 
 // One frequency of the top band, the design only: the program's assembly
 // (entries shared, two threads) against the plain one, then the solve.
-void BM_BemTopFrequency(benchmark::State& state) {
+void BM_BemOneFrequencyAssembleAndSolve(benchmark::State& state) {
     const bool plain = state.range(0) == 0;
     const double f = 5000;
     const bem::Mesh mesh = bem::mesh_of(bem::thin_profile(published_diffuser()), 343.0 / f / 8);
@@ -48,6 +48,6 @@ void BM_BemTopFrequency(benchmark::State& state) {
     }
     state.counters["elements"] = static_cast<double>(mesh.elements.size());
 }
-BENCHMARK(BM_BemTopFrequency)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_BemOneFrequencyAssembleAndSolve)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace

@@ -30,12 +30,12 @@ void BM_BuildPlan2d(benchmark::State& state) {
 }
 BENCHMARK(BM_BuildPlan2d)->Arg(31)->Arg(101)->Unit(benchmark::kMillisecond);
 
-void BM_PanelSolid2d(benchmark::State& state) {
+void BM_PanelSolidAndStl2d(benchmark::State& state) {
     const BuildDesign design = blocks_2d(static_cast<int>(state.range(0)));
     const BuildPlan plan = *plan_build(design, default_build_options(design));
     for (auto _ : state) benchmark::DoNotOptimize(stl_bytes(panel_mesh(plan), "panel"));
 }
-BENCHMARK(BM_PanelSolid2d)->Arg(31)->Arg(101)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PanelSolidAndStl2d)->Arg(31)->Arg(101)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace welkin

@@ -23,7 +23,7 @@ welkin::PinnedDesign pinned_n101(const std::string& frequency) {
     return {"N 101, " + frequency + " Hz", form.design(), form.results()};
 }
 
-void BM_CompareRedrawFourN101(benchmark::State& state) {
+void BM_ComparisonRedrawFourN101Designs(benchmark::State& state) {
     welkin::Comparison comparison;
     for (const char* f : {"400", "500", "600", "700"}) {
         if (!comparison.add(pinned_n101(f))) state.SkipWithError("refused");
@@ -36,15 +36,15 @@ void BM_CompareRedrawFourN101(benchmark::State& state) {
         benchmark::DoNotOptimize(image.constBits());
     }
 }
-BENCHMARK(BM_CompareRedrawFourN101)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ComparisonRedrawFourN101Designs)->Unit(benchmark::kMillisecond);
 
-void BM_ComparePinN101(benchmark::State& state) {
+void BM_PinAnN101Design(benchmark::State& state) {
     const welkin::PinnedDesign design = pinned_n101("500");
     for (auto _ : state) {
         welkin::Comparison comparison;
         benchmark::DoNotOptimize(comparison.add(design));
     }
 }
-BENCHMARK(BM_ComparePinN101)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PinAnN101Design)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -30,7 +30,7 @@ welkin::LobeInputs inputs(int n) {
             .unit_mode = d.unit_mode};
 }
 
-void BM_LobeSweep(benchmark::State& state) {
+void BM_LobeDirectionsOfASweep(benchmark::State& state) {
     const welkin::LobeInputs in = inputs(static_cast<int>(state.range(0)));
     const welkin::LobeAnalysis a = welkin::analyse_lobes(in, 30, true).value();
     std::int64_t directions = 0;
@@ -45,6 +45,6 @@ void BM_LobeSweep(benchmark::State& state) {
     state.SetItemsProcessed(directions);
     state.counters["hertz"] = a.hf_zero_hz - a.lobe_start_hz + 1;
 }
-BENCHMARK(BM_LobeSweep)->Arg(7)->Arg(101)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LobeDirectionsOfASweep)->Arg(7)->Arg(101)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -82,7 +82,7 @@ void replay(const std::vector<welkin::CanvasOp>& ops, QImage& image) {
     }
 }
 
-void BM_LobesQPainterReplay(benchmark::State& state) {
+void BM_LobesOldLinesWithQPainter(benchmark::State& state) {
     const welkin::LobeInputs in = inputs(static_cast<int>(state.range(0)));
     welkin::SteepAngleMemory memory{};
     welkin::RecordingCanvas recording(picture.width(), picture.height());
@@ -98,7 +98,7 @@ void BM_LobesQPainterReplay(benchmark::State& state) {
 
 // The window draws 8 Hz at a time between checks of its clock; the longest
 // such step bounds how late "Abort" can be served after the 25 ms slice.
-void BM_LobesLongestStep(benchmark::State& state) {
+void BM_LobesLongestStepBeforeAbort(benchmark::State& state) {
     const welkin::LobeInputs in = inputs(static_cast<int>(state.range(0)));
     double longest_ms = 0;
     for (auto _ : state) {
@@ -125,8 +125,8 @@ void runs(benchmark::internal::Benchmark* b) {
     b->Unit(benchmark::kMillisecond);
 }
 BENCHMARK(BM_LobesPicture)->Apply(runs);
-BENCHMARK(BM_LobesQPainterReplay)->Apply(runs);
-BENCHMARK(BM_LobesLongestStep)->Args({101, 0})->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(BM_LobesOldLinesWithQPainter)->Apply(runs);
+BENCHMARK(BM_LobesLongestStepBeforeAbort)->Args({101, 0})->Unit(benchmark::kMillisecond)->Iterations(1);
 
 }  // namespace
 

@@ -21,7 +21,7 @@ welkin::Design design(int n) {
     return d;
 }
 
-void BM_PaintPictures(benchmark::State& state) {
+void BM_PaintCrossSectionWheelAndScatter(benchmark::State& state) {
     const welkin::Design d = design(static_cast<int>(state.range(0)));
     // Picture sizes of the main window as laid out at 96 dpi.
     welkin::RecordingCanvas panel(700, 300);
@@ -36,6 +36,6 @@ void BM_PaintPictures(benchmark::State& state) {
         benchmark::DoNotOptimize(scatter.ops.data());
     }
 }
-BENCHMARK(BM_PaintPictures)->Arg(7)->Arg(101);
+BENCHMARK(BM_PaintCrossSectionWheelAndScatter)->Arg(7)->Arg(101);
 
 }  // namespace

@@ -23,7 +23,7 @@ welkin::Panel2dDrawing drawing(int n) {
     return d;
 }
 
-void BM_Redraw2d(benchmark::State& state) {
+void BM_Panel2dPicturesRedraw(benchmark::State& state) {
     const welkin::Panel2dDrawing d = drawing(static_cast<int>(state.range(0)));
     for (auto _ : state) {
         for (const Picture2d p : {Picture2d::panel, Picture2d::crossword}) {
@@ -78,7 +78,7 @@ void replay(const std::vector<welkin::CanvasOp>& ops, QImage& image, const QTran
     }
 }
 
-void BM_RawQPainter2d(benchmark::State& state) {
+void BM_Panel2dOldStrokesWithQPainter(benchmark::State& state) {
     const welkin::Panel2dDrawing d = drawing(static_cast<int>(state.range(0)));
     struct Recorded {
         Picture2d which;
@@ -110,7 +110,7 @@ void BM_RawQPainter2d(benchmark::State& state) {
     }
 }
 
-BENCHMARK(BM_Redraw2d)->Arg(7)->Arg(31)->Arg(101)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_RawQPainter2d)->Arg(7)->Arg(31)->Arg(101)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Panel2dPicturesRedraw)->Arg(7)->Arg(31)->Arg(101)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Panel2dOldStrokesWithQPainter)->Arg(7)->Arg(31)->Arg(101)->Unit(benchmark::kMillisecond);
 
 }  // namespace

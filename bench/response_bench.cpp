@@ -27,11 +27,11 @@ welkin::Surface default_surface(int n) {
     return welkin::surface_of(d, panels);
 }
 
-void BM_BandTable(benchmark::State& state) {
+void BM_FarFieldBandTable(benchmark::State& state) {
     const welkin::Surface s = default_surface(static_cast<int>(state.range(0)));
     for (auto _ : state) benchmark::DoNotOptimize(welkin::band_table(s, 0));
 }
-BENCHMARK(BM_BandTable)->Arg(7)->Arg(31)->Arg(101)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FarFieldBandTable)->Arg(7)->Arg(31)->Arg(101)->Unit(benchmark::kMillisecond);
 
 // Every well of every panel summed at every angle and frequency, fins as
 // their own strips, no series; the flat reference as one strip.
@@ -54,7 +54,7 @@ double plain_pressure(const welkin::Surface& s, double k, double theta) {
     return std::abs((std::cos(theta) + 1) / 2 * sum);
 }
 
-void BM_BandTablePlainLoop(benchmark::State& state) {
+void BM_FarFieldBandTableWellByWell(benchmark::State& state) {
     const welkin::Surface s = default_surface(static_cast<int>(state.range(0)));
     const std::vector<double> arc = welkin::iso_arc_deg();
     for (auto _ : state) {
@@ -68,6 +68,6 @@ void BM_BandTablePlainLoop(benchmark::State& state) {
         }
     }
 }
-BENCHMARK(BM_BandTablePlainLoop)->Arg(7)->Arg(101)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FarFieldBandTableWellByWell)->Arg(7)->Arg(101)->Unit(benchmark::kMillisecond);
 
 }  // namespace

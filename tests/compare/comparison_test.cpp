@@ -176,24 +176,6 @@ TEST(Comparison, ColumnsAreComputedOncePerDesignNotPerShowing) {
     EXPECT_EQ(c.computations(), 4);
 }
 
-// Width is the ratio of the range's ends: the mark goes to the design whose
-// top is the larger multiple of its bottom.
-TEST(ComparisonRows, TheWiderUsableRangeIsMarked) {
-    Comparison c;
-    ASSERT_TRUE(c.add(pinned("narrow", {{Field::well_count, "13"}})));
-    const PinnedDesign wide = pinned("wide", {{Field::design_frequency, "500"}});
-    ASSERT_TRUE(c.add(wide));
-    const DesignColumn& n13 = c.columns()[0];
-    const DesignColumn& n7 = c.columns()[1];
-    ASSERT_TRUE(n13.lobes.usable && n7.lobes.usable);
-    const bool seven_wider = n7.lobes.usable_high_hz / n7.lobes.usable_low_hz >
-                             n13.lobes.usable_high_hz / n13.lobes.usable_low_hz;
-    for (const ComparisonRow& row : comparison_rows(c, false)) {
-        if (row.key != "usable_range") continue;
-        EXPECT_EQ(row.best, std::vector<std::size_t>{seven_wider ? 1U : 0U});
-    }
-}
-
 // The planner is handed in; a design it cannot plan has no build figures
 // and cannot be the one with least material.
 TEST(ComparisonRows, LeastMaterialIsMarkedAmongThePlannedDesigns) {

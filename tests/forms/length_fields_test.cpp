@@ -48,9 +48,9 @@ TEST_F(LengthFieldsTest, ImperialEntryWaitsForEnterAndIsShownInItsNormalForm) {
     form.field_lost_focus(Field::well_width);
     for (const char* keys : {"1", "1/", "1/8"}) type(Field::fin_width, keys);
     EXPECT_TRUE(form.field_dirty(Field::fin_width));
-    EXPECT_EQ(form.field_background(Field::fin_width), (Rgb{255, 192, 192}));
+    EXPECT_EQ(form.field_background(Field::fin_width), rgb_uncommitted);
     EXPECT_EQ(form.status_text(), "Press Enter or select another field to update results");
-    EXPECT_EQ(form.status_colour(), (Rgb{192, 0, 0}));
+    EXPECT_EQ(form.status_colour(), rgb_dark_red);
     EXPECT_EQ(runs(), before);
 
     enter(Field::fin_width, "1/4");
@@ -129,8 +129,8 @@ TEST_F(LengthFieldsTest, ChangingUnitsRewritesTheFieldsFromTheStoredMillimetres)
     EXPECT_EQ(units.rule_colour(), (Rgb{192, 192, 192}));
     EXPECT_EQ(units.rules_caption_colour(), (Rgb{192, 192, 192}));
     units.select(UnitMode::decimalinches);
-    EXPECT_EQ(units.rule_colour(), (Rgb{55, 106, 240}));
-    EXPECT_EQ(units.rules_caption_colour(), (Rgb{0, 0, 0}));
+    EXPECT_EQ(units.rule_colour(), rgb_locked_label);
+    EXPECT_EQ(units.rules_caption_colour(), rgb_black);
     EXPECT_EQ(d().unit_mode, UnitMode::metric);  // nothing applies before OK
     units.confirm();
     EXPECT_EQ(d().unit_mode, UnitMode::decimalinches);

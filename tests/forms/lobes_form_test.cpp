@@ -92,19 +92,6 @@ TEST_F(LobesFormTest, RunDisablesControlsFillsLabelsAndStoresLowestDiffusion) {
     EXPECT_EQ(lobes().finished_runs(), 1);
 }
 
-TEST_F(LobesFormTest, ARunHandsItsLowestDiffusionBackToTheResults) {
-    DesignSnapshot shown = form.snapshot();
-    shown.results.lowest_diffusion_hz = 1;
-    std::vector<double> handed_back;
-    LobesForm own(host, shown, [&](double hz) { handed_back.push_back(hz); });
-    own.open(LobesOpening::lobes);
-    own.set_angle_text("30");
-    own.start_run();
-    while (own.advance(canvas) != RunPause::finished) {
-    }
-    EXPECT_EQ(handed_back, std::vector<double>{893});
-}
-
 TEST_F(LobesFormTest, BadAngleShowsTheMessageOnceAndKeepsTheLabels) {
     lobes().open(LobesOpening::lobes);
     lobes().start_run();

@@ -4,8 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <iterator>
 #include <sstream>
 #include <string>
 #include <tuple>
@@ -13,10 +11,7 @@
 #include <vector>
 
 #include "fake_host.h"
-#include "file_size_limit.h"
 #include "forms/startup.h"
-#include "persist/file_io.h"
-#include "temp_dir.h"
 
 namespace welkin {
 namespace {
@@ -261,25 +256,6 @@ TEST_F(ProjectBindingTest, ResetAndEveryOpenPutThe2dWindowsOptionsBack) {
         load(file_of());
         expect_first_opening(std::string(row.name) + ", open");
     }
-}
-
-TEST_F(ProjectBindingTest, AFailedWriteLeavesThePreviousFileWhole) {
-    const TempDir dir;
-    form.files().pending_path = dir.file("welkin.ini");
-    ASSERT_TRUE(save_settings(form));
-    const std::optional<std::string> before = read_file(dir.file("welkin.ini"));
-
-    // A file size limit makes the write fail part way, even for root.
-    form.set_field_text(Field::well_count, "13");
-    {
-        const FileSizeLimit limit(16);
-        EXPECT_FALSE(save_settings(form));
-    }
-    EXPECT_EQ(read_file(dir.file("welkin.ini")), before);
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()),
-                            std::filesystem::directory_iterator()),
-              1)
-        << "no temporary file is left behind";
 }
 
 }  // namespace

@@ -44,10 +44,5 @@ TEST(ReportFiles, UnwritableFolderGivesTheMessageAndNoViewer) {
     EXPECT_TRUE(host.opened.empty());
 }
 
-TEST(ReportFiles, TheGridOpensCentred) {
-    EXPECT_EQ(centred_offsets(7), (Offsets2d{4, 4}));
-    EXPECT_EQ(centred_offsets(3), (Offsets2d{2, 2}));
-}
-
 }  // namespace
 }  // namespace welkin

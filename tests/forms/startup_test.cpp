@@ -160,22 +160,6 @@ TEST_F(StartupTest, ShutdownNeverReplacesASettingsFileItCouldNotRead) {
     EXPECT_TRUE(read_small_file(dir.file("new/settings/welkin.ini")).ok());
 }
 
-TEST_F(StartupTest, ALinkedSettingsFileIsUpdatedThroughItsLink) {
-    std::filesystem::create_directory(dir.file("dotfiles"));
-    start(form);
-    form.files().settings_path = dir.file("dotfiles/welkin.ini");
-    shut_down(form);  // the file the link will name
-    std::filesystem::create_symlink("dotfiles/welkin.ini", dir.file("welkin.ini"));
-
-    MainForm next(host);
-    start(next);
-    EXPECT_EQ(next.title(), title("most recent"));
-    next.set_field_text(Field::well_count, "13");
-    shut_down(next);
-    EXPECT_TRUE(std::filesystem::is_symlink(dir.file("welkin.ini")));
-    EXPECT_EQ(read_small_file(dir.file("dotfiles/welkin.ini"))->substr(0, 4), "13\r\n");
-}
-
 TEST_F(StartupTest, MinimisingHidesTheCompanionsThatRestoringShowsAgain) {
     start(form);
     form.set_scorecard_shown(true);

@@ -18,7 +18,8 @@ namespace {
 constexpr double ends[3][2] = {{100, 0}, {186.622, 149.966}, {13.437, 150.068}};
 
 CanvasOp spoke(int k, Rgb c) {
-    return {OpKind::line, 100, 100, ends[k][0], ends[k][1], c, 2};
+    const auto at = static_cast<std::size_t>(k);
+    return {OpKind::line, 100, 100, ends[at][0], ends[at][1], c, 2};
 }
 
 RecordingCanvas painted(const Design& d) {
@@ -42,7 +43,9 @@ TEST(PhaseWheel, EachWellsSpokeAtItsPhaseOverTheGreyDial) {
         const RecordingCanvas c = painted(d);
         const auto grey = c.of_kind(OpKind::line, unused_spoke_colour);
         ASSERT_EQ(grey.size(), 3u);
-        for (int k = 0; k < 3; ++k) EXPECT_TRUE(near(grey[k], spoke(k, unused_spoke_colour), 1e-3));
+        for (int k = 0; k < 3; ++k) {
+            EXPECT_TRUE(near(grey[static_cast<std::size_t>(k)], spoke(k, unused_spoke_colour), 1e-3));
+        }
         const Rgb used = panel_colours(d).well_fill;
         const auto wells = c.of_kind(OpKind::line, used);
         ASSERT_EQ(wells.size(), row.thirds.size());

@@ -23,41 +23,10 @@ std::string crlf_lines(const std::vector<std::string>& lines) {
 // A file as this version writes it: a 13-well depth-locked design in
 // millimetres, the 800 mm scale, page 3, shifted, the visualiser showing two
 // panels in "The Blues" and placed on screen.
-const std::vector<std::string> metric_lines = {"13",
-                                               "450",
-                                               "197",
-                                               "3",
-                                               "61",
-                                               "depth",
-                                               "no",
-                                               "yes",
-                                               "yes",
-                                               "no",
-                                               "2",
-                                               "yes",
-                                               "metric",
-                                               "3",
-                                               "4",
-                                               "2",
-                                               "/opt/welkin/projects/rooms",
-                                               "no",
-                                               "yes",
-                                               "no",
-                                               "yes",
-                                               "no",
-                                               "no",
-                                               "no",
-                                               "no",
-                                               "no",
-                                               "no",
-                                               "yes",
-                                               "no",
-                                               "yes",
-                                               " 4000",
-                                               " 9600",
-                                               " 1200",
-                                               " 300",
-                                               "246"};
+const std::vector<std::string> metric_lines = {
+    "13", "450", "197", "3", "61", "depth", "no", "yes", "yes", "no", "2", "yes", "metric",
+    "3", "4", "2", "/opt/welkin/projects/rooms", "no", "yes", "no", "yes", "no", "no", "no",
+    "no", "no", "no", "yes", "no", "yes", " 4000", " 9600", " 1200", " 300", "246"};
 
 // The same kind of file in feet and inches under the 2D build lock.
 const std::vector<std::string> inches_lines = {

@@ -34,20 +34,20 @@ private slots:
     void tile_click_opens_the_scorecard() {
         Program p;
         QVERIFY(!scorecard(p).isVisible());
-        QTest::mouseClick(child<QLabel>(p.window, "lbl_score2"), Qt::LeftButton);
+        QTest::mouseClick(child<QLabel>(p.window, Control::score_tile, 2), Qt::LeftButton);
         settle();
         QVERIFY(scorecard(p).isVisible());
         QVERIFY(p.form.scorecard_shown());
-        QCOMPARE(child<QLabel>(scorecard(p), "Label7")->text(),
+        QCOMPARE(child<QLabel>(scorecard(p), Control::scorecard_heading)->text(),
                  QStringLiteral("The current well width of  80mm produces the following "
                                 "consequences..."));
-        QVERIFY(!child<QLabel>(scorecard(p), "pic_period")->pixmap().isNull());
+        QVERIFY(!child<QLabel>(scorecard(p), Control::period_icon)->pixmap().isNull());
     }
 
     void minimise_hides_and_restore_shows_until_ok() {
         Program p;
         p.window.activateWindow();
-        menu_item(p.window, "mnu_analyse")->trigger();
+        menu_item(p.window, Control::scorecard_item)->trigger();
         settle();
         QVERIFY(scorecard(p).isVisible());
         p.window.showMinimized();
@@ -56,7 +56,7 @@ private slots:
         p.window.showNormal();
         settle();
         QVERIFY(scorecard(p).isVisible());
-        QTest::mouseClick(child<QPushButton>(scorecard(p), "Command1"), Qt::LeftButton);
+        QTest::mouseClick(child<QPushButton>(scorecard(p), Control::scorecard_ok), Qt::LeftButton);
         settle();
         QVERIFY(!scorecard(p).isVisible());
         p.window.showMinimized();
@@ -68,7 +68,7 @@ private slots:
 
     void visualiser_close_unchecks_the_menu_item() {
         Program p;
-        QAction* toggle = menu_item(p.window, "mnu_vis_toggle");
+        QAction* toggle = menu_item(p.window, Control::show_visualiser_item);
         QVERIFY(!toggle->isChecked());
         toggle->trigger();
         settle();
@@ -85,14 +85,14 @@ private slots:
 
     void menu_checks_follow_the_design() {
         Program p;
-        QVERIFY(menu_item(p.window, "mnu_current_panel")->isChecked());
+        QVERIFY(menu_item(p.window, Control::one_panel_item)->isChecked());
         p.form.select_arrangement(Arrangement::three_panels_barker);
         p.form.select_colour_scheme(ColourScheme::kit_kat);
         p.window.refresh();
-        QVERIFY(menu_item(p.window, "mnu_three_panels_barker")->isChecked());
-        QVERIFY(!menu_item(p.window, "mnu_current_panel")->isChecked());
-        QVERIFY(menu_item(p.window, "mnu_colorway0")->isChecked());
-        QVERIFY(!menu_item(p.window, "mnu_colorway2")->isChecked());
+        QVERIFY(menu_item(p.window, Control::barker_order_item)->isChecked());
+        QVERIFY(!menu_item(p.window, Control::one_panel_item)->isChecked());
+        QVERIFY(menu_item(p.window, Control::kit_kat_item)->isChecked());
+        QVERIFY(!menu_item(p.window, Control::the_blues_item)->isChecked());
     }
 
     void about_shows_the_version_and_opens_guide_pages() {

@@ -8,10 +8,7 @@
 #include <QRadioButton>
 #include <QTest>
 #include <filesystem>
-#include <fstream>
 
-#include "persist/app_folder.h"
-#include "persist/file_io.h"
 #include "temp_dir.h"
 #include "ui/units_dialog.h"
 #include "window_fixture.h"
@@ -37,7 +34,7 @@ QMenu* options_menu(QWidget& window) {
 // Feet-inches in force and `text` typed into the fin width without Enter.
 QLineEdit* pending_fin_width(LiveStarted& s, const QString& text) {
     s.form.edit_design().unit_mode = UnitMode::inches;
-    QLineEdit* fin = field(s.window, "Text4");
+    QLineEdit* fin = field(s.window, Control::fin_width_field);
     type_into(fin, text);
     if (!s.form.field_dirty(Field::fin_width)) qFatal("the entry is not pending");
     return fin;
@@ -49,7 +46,7 @@ void make_move(Move move, LiveStarted& s, QLineEdit* fin, QWidget& elsewhere) {
         case Move::tab: QTest::keyClick(fin, Qt::Key_Tab); break;
         case Move::backtab: QTest::keyClick(fin, Qt::Key_Backtab, Qt::ShiftModifier); break;
         case Move::click_other_field:
-            QTest::mouseClick(field(s.window, "Text1"), Qt::LeftButton);
+            QTest::mouseClick(field(s.window, Control::well_count_field), Qt::LeftButton);
             break;
         case Move::menu_shortcut:
             QTest::keyClick(s.window.windowHandle(), Qt::Key_O, Qt::AltModifier);
@@ -131,37 +128,6 @@ private slots:
         settle();
         QCOMPARE(watch.unexpected(), QStringList());
         QVERIFY(std::filesystem::exists(ini));
-    }
-
-    // A settings file that could not be read is the user's: a session on the
-    // defaults leaves it byte for byte. One reached through a link is
-    // written through the link.
-    void closing_keeps_an_unreadable_settings_file_and_follows_a_link() {
-        const TempDir home;
-        const std::string ini = home.file("welkin.ini");
-        const std::string too_big(small_file_limit + 1, '7');
-        std::ofstream(ini, std::ios::binary) << too_big;
-        {
-            const DialogWatch watch;
-            LiveStarted s({home.path().string(), ini, ""});
-            s.window.close();
-            settle();
-            QCOMPARE(watch.unexpected(), QStringList());
-        }
-        QVERIFY(read_small_file(ini, too_big.size()).value() == too_big);
-
-        std::filesystem::remove(ini);
-        std::ofstream(home.file("real.ini")) << "";
-        std::filesystem::create_symlink("real.ini", ini);
-        {
-            LiveStarted s({home.path().string(), ini, ""});
-            type_into(field(s.window, "Text1"), QStringLiteral("13"));
-            s.window.close();
-            settle();
-        }
-        QVERIFY(std::filesystem::is_symlink(ini));
-        QCOMPARE(QByteArray::fromStdString(read_small_file(home.file("real.ini")).value()).left(4),
-                 QByteArray("13\r\n"));
     }
 
     void opening_units_over_a_half_typed_entry_does_not_commit_it() {

@@ -1,5 +1,5 @@
 // What the window shows before its first complete recompute, drawings to
-// scale wider than their place, and the Qt host's windows and yielding.
+// scale wider than their place, and the font they are written in.
 #include <QClipboard>
 #include <QFontInfo>
 #include <QLabel>
@@ -39,12 +39,12 @@ void write_settings(const std::string& path, const char* wells, const char* freq
     }
 }
 
-PictureView* picture(QWidget& window, const char* name) {
-    return child<PictureView>(window, QString::fromLatin1(name));
+PictureView* picture(QWidget& window, Control control) {
+    return child<PictureView>(window, control);
 }
 
-QString caption(QWidget& window, const char* name) {
-    return child<QLabel>(window, QString::fromLatin1(name))->text();
+QString caption(QWidget& window, Control control) {
+    return child<QLabel>(window, control)->text();
 }
 
 }  // namespace
@@ -56,17 +56,17 @@ private slots:
     void nothing_is_drawn_before_a_recompute_completes_data() {
         QTest::addColumn<QByteArray>("wells");
         QTest::addColumn<QByteArray>("frequency");
-        QTest::addColumn<QByteArray>("fix_field");
+        QTest::addColumn<Control>("fix_field");
         QTest::addColumn<QByteArray>("fix_text");
         QTest::newRow("9 wells, not a prime")
-            << QByteArray("9") << QByteArray("600") << QByteArray("Text1") << QByteArray("7");
+            << QByteArray("9") << QByteArray("600") << Control::well_count_field << QByteArray("7");
         QTest::newRow("25000 Hz, out of range")
-            << QByteArray("7") << QByteArray("25000") << QByteArray("Text2") << QByteArray("600");
+            << QByteArray("7") << QByteArray("25000") << Control::design_frequency_field << QByteArray("600");
     }
     void nothing_is_drawn_before_a_recompute_completes() {
         QFETCH(QByteArray, wells);
         QFETCH(QByteArray, frequency);
-        QFETCH(QByteArray, fix_field);
+        QFETCH(Control, fix_field);
         QFETCH(QByteArray, fix_text);
         const TempDir home;
         const std::string ini = home.file("welkin.ini");
@@ -75,27 +75,28 @@ private slots:
         LiveStarted s({home.path().string(), ini, ""});
         QCOMPARE(s.form.completed_recomputes(), 0L);
 
-        for (const char* name : {"Picture1", "Picture2", "Picture3"}) {
-            QVERIFY2(all_white(picture(s.window, name)->image()), name);
+        for (const Control name : {Control::cross_section_picture, Control::phase_wheel_picture,
+                                   Control::scatter_picture}) {
+            QVERIFY(all_white(picture(s.window, name)->image()));
         }
-        menu_item(s.window, "mnu_clippanel")->trigger();
+        menu_item(s.window, Control::copy_panel_item)->trigger();
         QVERIFY(all_white(QApplication::clipboard()->image()));
-        QCOMPARE(caption(s.window, "Label6"), QStringLiteral("Cutoff freqs"));
-        QCOMPARE(caption(s.window, "Label13"), QStringLiteral("Panel width"));
-        QCOMPARE(caption(s.window, "Label11"), QStringLiteral("Seating distance"));
-        QCOMPARE(caption(s.window, "Label14"), QStringLiteral("Recommended width XXmm"));
-        for (const char* name : {"lbl_score0", "lbl_score1", "lbl_score2", "lbl_score3"}) {
-            auto* tile = child<QLabel>(s.window, QString::fromLatin1(name));
+        QCOMPARE(caption(s.window, Control::cutoffs_label), QStringLiteral("Cutoff freqs"));
+        QCOMPARE(caption(s.window, Control::period_width_label), QStringLiteral("Panel width"));
+        QCOMPARE(caption(s.window, Control::seating_distance_label), QStringLiteral("Seating distance"));
+        QCOMPARE(caption(s.window, Control::well_width_caption), QStringLiteral("Recommended width XXmm"));
+        for (int score = 0; score < 4; ++score) {
+            auto* tile = child<QLabel>(s.window, Control::score_tile, score);
             const QImage face = tile->grab().toImage();
             QCOMPARE(face.pixelColor(face.width() / 2, face.height() / 2),
                      tile->palette().color(QPalette::Window));
         }
 
         // Mending the input completes a recompute, and then all is drawn.
-        type_into(field(s.window, fix_field.constData()), QString::fromLatin1(fix_text));
+        type_into(field(s.window, fix_field), QString::fromLatin1(fix_text));
         QVERIFY(s.form.completed_recomputes() > 0);
-        QVERIFY(!all_white(picture(s.window, "Picture1")->image()));
-        QVERIFY(caption(s.window, "Label6") != QStringLiteral("Cutoff freqs"));
+        QVERIFY(!all_white(picture(s.window, Control::cross_section_picture)->image()));
+        QVERIFY(caption(s.window, Control::cutoffs_label) != QStringLiteral("Cutoff freqs"));
         QCOMPARE(watch.unexpected(), QStringList());
     }
 
@@ -120,17 +121,17 @@ private slots:
         host.attach(&window);
         start_up(form);
         window.refresh();
-        menu_item(window, "mnu_autowells")->trigger();
-        menu_item(window, "mnu_scale_vertical250")->trigger();
-        type_into(field(window, "Text1"), QStringLiteral("101"));
-        type_into(field(window, "Text3"), well);
-        type_into(field(window, "Text4"), fin);
+        menu_item(window, Control::auto_well_width_item)->trigger();
+        menu_item(window, Control::large_scale_item)->trigger();
+        type_into(field(window, Control::well_count_field), QStringLiteral("101"));
+        type_into(field(window, Control::well_width_field), well);
+        type_into(field(window, Control::fin_width_field), fin);
 
-        const PictureView* panel = picture(window, "Picture1");
+        const PictureView* panel = picture(window, Control::cross_section_picture);
         QCOMPARE(panel->image().width(), width_px);
-        QCOMPARE(picture(window, "Picture3")->image().width(), width_px);
+        QCOMPARE(picture(window, Control::scatter_picture)->image().width(), width_px);
         QVERIFY(panel->width() < width_px);  // the view shows a part and pans
-        menu_item(window, "mnu_clippanel")->trigger();
+        menu_item(window, Control::copy_panel_item)->trigger();
         QCOMPARE(QApplication::clipboard()->image().width(), width_px);
     }
 
@@ -141,27 +142,6 @@ private slots:
                                          QStringLiteral("Arimo")};
         const QString found = QFontInfo(picture_font()).family();
         QVERIFY2(same_widths.contains(found), qPrintable(found));
-    }
-
-    void registered_windows_are_shown_and_hidden() {
-        QtHost host;
-        QWidget scorecard;
-        host.windows().add(Window::scorecard, &scorecard);
-        host.show_window(Window::scorecard, true);
-        QVERIFY(scorecard.isVisible());
-        host.show_window(Window::scorecard, false);
-        QVERIFY(!scorecard.isVisible());
-        host.show_window(Window::frontview, true);  // nothing registered: nothing to do
-        QCOMPARE(host.windows().find(Window::frontview), nullptr);
-    }
-
-    void a_yield_runs_what_is_pending() {
-        QtHost host;
-        bool ran = false;
-        QMetaObject::invokeMethod(
-            qApp, [&] { ran = true; }, Qt::QueuedConnection);
-        host.yield_to_interface();
-        QVERIFY(ran);
     }
 };
 

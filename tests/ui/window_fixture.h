@@ -18,6 +18,7 @@
 #include "forms/startup.h"
 #include "ui/companion_windows.h"
 #include "ui/main_window.h"
+#include "ui/object_names.h"
 #include "ui/qt_host.h"
 
 namespace welkin {
@@ -27,6 +28,20 @@ T* child(QWidget& window, const QString& name) {
     T* found = window.findChild<T*>(name);
     if (found == nullptr) qFatal("no control %s", qPrintable(name));
     return found;
+}
+
+// A control by its name in ui/object_names; members of a control array by index.
+template <typename T>
+T* child(QWidget& window, Control control, int index = -1) {
+    return child<T>(window, control_name(control, index));
+}
+
+inline QLineEdit* field(QWidget& window, Control control) {
+    return child<QLineEdit>(window, control);
+}
+
+inline QAction* menu_item(QWidget& window, Control control) {
+    return child<QAction>(window, control);
 }
 
 inline QLineEdit* field(QWidget& window, const char* name) {
