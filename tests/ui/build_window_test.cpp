@@ -46,10 +46,10 @@ private slots:
         const DialogWatch watch(on_build_window(
             [](BuildWindow& w) {
                 QVERIFY(!w.form().design().two_d);
-                QVERIFY(child<QLabel>(w, "lbl_buildsummary")->text().startsWith("1D panel, N 7"));
+                QVERIFY(child<QLabel>(w, Control::build_summary)->text().startsWith("1D panel, N 7"));
             },
             seen));
-        menu_item(s.window, "mnu_build")->trigger();
+        menu_item(s.window, Control::build_item)->trigger();
         QVERIFY(seen);
         QVERIFY(watch.unexpected().isEmpty());
     }
@@ -57,18 +57,18 @@ private slots:
     void the_plan_follows_kerf_and_stock() {
         Started s;
         BuildWindow w(s.form, std::nullopt, &s.window);
-        auto* summary = child<QLabel>(w, "lbl_buildsummary");
-        set_value(child<QDoubleSpinBox>(w, "spn_board0"), 1250);
+        auto* summary = child<QLabel>(w, Control::build_summary);
+        set_value(child<QDoubleSpinBox>(w, Control::build_board, 0), 1250);
         QVERIFY(summary->text().contains("Boards 1250 x"));
         QCOMPARE(w.form().options().board.length_mm, 1250.0);
         // Boards 0 mm thick build nothing: the reason replaces the plan.
-        set_value(child<QDoubleSpinBox>(w, "spn_board2"), 0);
+        set_value(child<QDoubleSpinBox>(w, Control::build_board, 2), 0);
         QVERIFY(!w.form().plan());
         QCOMPARE(summary->text(), QString::fromStdString(w.form().plan().message()));
-        QVERIFY(!child<QPushButton>(w, "cmd_output0")->isEnabled());
-        set_value(child<QDoubleSpinBox>(w, "spn_board2"), 3);
-        set_value(child<QDoubleSpinBox>(w, "spn_kerf"), 2);
-        QVERIFY(child<QPushButton>(w, "cmd_output0")->isEnabled());
+        QVERIFY(!child<QPushButton>(w, Control::build_output_button, 0)->isEnabled());
+        set_value(child<QDoubleSpinBox>(w, Control::build_board, 2), 3);
+        set_value(child<QDoubleSpinBox>(w, Control::build_kerf), 2);
+        QVERIFY(child<QPushButton>(w, Control::build_output_button, 0)->isEnabled());
         QCOMPARE(w.form().options().kerf_mm, 2.0);
     }
 

@@ -14,8 +14,8 @@ namespace welkin {
 
 namespace {
 
-void click(QWidget& window, const char* name) {
-    QTest::mouseClick(child<QPushButton>(window, QString::fromLatin1(name)), Qt::LeftButton);
+void click(QWidget& window, Control button) {
+    QTest::mouseClick(child<QPushButton>(window, button), Qt::LeftButton);
     settle();
 }
 
@@ -37,16 +37,16 @@ private slots:
 
     void pins_what_the_main_window_shows_and_opens_it_back() {
         Program p;
-        menu_item(p.window, "mnu_compare")->trigger();
+        menu_item(p.window, Control::compare_item)->trigger();
         settle();
         CompareWindow& compare = p.companions->compare();
         QVERIFY(compare.isVisible());
 
-        click(compare, "cmd_pin");
-        type_into(field(p.window, "Text1"), QStringLiteral("13"));
+        click(compare, Control::compare_pin_button);
+        type_into(field(p.window, Control::well_count_field), QStringLiteral("13"));
         settle();
-        click(compare, "cmd_pin");
-        auto* table = child<QTableWidget>(compare, QStringLiteral("grd_compare"));
+        click(compare, Control::compare_pin_button);
+        auto* table = child<QTableWidget>(compare, Control::compare_table);
         QCOMPARE(table->columnCount(), 2);
         QCOMPARE(table->horizontalHeaderItem(1)->text(), QStringLiteral("N 13, 600 Hz"));
 
@@ -58,10 +58,10 @@ private slots:
             box->button(QMessageBox::Yes)->click();
             return true;
         });
-        click(compare, "cmd_openinmain");
+        click(compare, Control::compare_open_main_button);
         QTest::qWait(100);
         QCOMPARE(p.form.design().well_count, 7);
-        QCOMPARE(field(p.window, "Text1")->text(), QStringLiteral("7"));
+        QCOMPARE(field(p.window, Control::well_count_field)->text(), QStringLiteral("7"));
         QVERIFY(yes.unexpected().isEmpty());
     }
 
@@ -71,19 +71,19 @@ private slots:
         const QString csv = QString::fromStdString(home->file("table.csv"));
         {
             Program p;
-            menu_item(p.window, "mnu_compare")->trigger();
+            menu_item(p.window, Control::compare_item)->trigger();
             settle();
             CompareWindow& compare = p.companions->compare();
             for (const char* wells : {"7", "13", "17"}) {
-                type_into(field(p.window, "Text1"), QString::fromLatin1(wells));
+                type_into(field(p.window, Control::well_count_field), QString::fromLatin1(wells));
                 settle();
-                click(compare, "cmd_pin");
+                click(compare, Control::compare_pin_button);
             }
-            auto* table = child<QTableWidget>(compare, QStringLiteral("grd_compare"));
+            auto* table = child<QTableWidget>(compare, Control::compare_table);
             table->selectColumn(0);
-            click(compare, "cmd_remove");
+            click(compare, Control::compare_remove_button);
             table->selectColumn(1);
-            click(compare, "cmd_moveleft");
+            click(compare, Control::compare_left_button);
             compare.export_csv(csv);
         }
         QFile file(csv);
@@ -91,10 +91,10 @@ private slots:
         QCOMPARE(file.readLine(), QByteArray("group,row,\"N 17, 600 Hz\",\"N 13, 600 Hz\",best\n"));
 
         Program again;
-        menu_item(again.window, "mnu_compare")->trigger();
+        menu_item(again.window, Control::compare_item)->trigger();
         settle();
         auto* table =
-            child<QTableWidget>(again.companions->compare(), QStringLiteral("grd_compare"));
+            child<QTableWidget>(again.companions->compare(), Control::compare_table);
         QCOMPARE(table->columnCount(), 2);
         QCOMPARE(table->horizontalHeaderItem(0)->text(), QStringLiteral("N 17, 600 Hz"));
     }

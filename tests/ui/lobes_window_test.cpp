@@ -15,11 +15,11 @@ namespace welkin {
 namespace {
 
 QLabel* explore_label(MainWindow& window) {
-    return window.centralWidget()->findChild<QLabel*>(QStringLiteral("Label8"));
+    return window.centralWidget()->findChild<QLabel*>(control_name(Control::explore_label));
 }
 
 bool lobes_menu_enabled(MainWindow& window) {
-    return window.findChild<QAction*>(QStringLiteral("mnu_lobes"))->isEnabled();
+    return window.findChild<QAction*>(control_name(Control::lobes_menu))->isEnabled();
 }
 
 // Opens the lobes window with `open`; once it is up (and, unless told
@@ -34,7 +34,7 @@ void with_lobes_window(const std::function<void()>& open,
         if (done || (wait_for_run && lobes->form().running())) return true;
         done = true;
         inside(*lobes);
-        if (lobes->isVisible()) child<QPushButton>(*lobes, QStringLiteral("Command2"))->click();
+        if (lobes->isVisible()) child<QPushButton>(*lobes, Control::lobes_exit_button)->click();
         return true;
     });
     open();
@@ -52,7 +52,7 @@ private slots:
         LiveStarted app;
         QVERIFY(lobes_menu_enabled(app.window));
         QVERIFY(explore_label(app.window)->isEnabled());
-        with_lobes_window([&] { menu_item(app.window, "mnu_lobescurrent")->trigger(); },
+        with_lobes_window([&] { menu_item(app.window, Control::show_lobes_item)->trigger(); },
                           [&](LobesWindow&) {
                               QVERIFY(!lobes_menu_enabled(app.window));
                               QVERIFY(!explore_label(app.window)->isEnabled());
@@ -63,33 +63,33 @@ private slots:
 
     void abort_stops_a_long_run_and_enables_the_controls() {
         LiveStarted app;
-        type_into(field(app.window, "Text1"), QStringLiteral("101"));
+        type_into(field(app.window, Control::well_count_field), QStringLiteral("101"));
         settle();
         QCOMPARE(app.form.design().well_count, 101);
         with_lobes_window(
-            [&] { menu_item(app.window, "mnu_lobescurrent")->trigger(); },
+            [&] { menu_item(app.window, Control::show_lobes_item)->trigger(); },
             [&](LobesWindow& lobes) {
                 // Well into the sweep, which takes seconds at N 101.
                 QTRY_VERIFY(lobes.form().running());
                 QTest::qWait(300);
                 QVERIFY(lobes.form().running());
-                auto* abort = child<QPushButton>(lobes, QStringLiteral("Command3"));
+                auto* abort = child<QPushButton>(lobes, Control::lobes_abort_button);
                 QVERIFY(abort->isEnabled());
-                QVERIFY(!child<QPushButton>(lobes, QStringLiteral("Command1"))->isEnabled());
+                QVERIFY(!child<QPushButton>(lobes, Control::lobes_redo_button)->isEnabled());
                 abort->click();
                 QTRY_VERIFY_WITH_TIMEOUT(!lobes.form().running(), 2000);
                 QVERIFY(!abort->isEnabled());
-                QVERIFY(child<QPushButton>(lobes, QStringLiteral("Command1"))->isEnabled());
-                QVERIFY(child<QLineEdit>(lobes, QStringLiteral("txt_incident"))->isEnabled());
+                QVERIFY(child<QPushButton>(lobes, Control::lobes_redo_button)->isEnabled());
+                QVERIFY(child<QLineEdit>(lobes, Control::lobes_angle_field)->isEnabled());
             },
             false);
     }
 
     void escape_acts_as_exit() {
         LiveStarted app;
-        with_lobes_window([&] { menu_item(app.window, "mnu_lobescurrent")->trigger(); },
+        with_lobes_window([&] { menu_item(app.window, Control::show_lobes_item)->trigger(); },
                           [&](LobesWindow& lobes) {
-                              auto* angle = child<QLineEdit>(lobes, QStringLiteral("txt_incident"));
+                              auto* angle = child<QLineEdit>(lobes, Control::lobes_angle_field);
                               QTest::keyClick(angle, Qt::Key_Escape);
                               QVERIFY(!lobes.isVisible());
                           });
@@ -98,15 +98,16 @@ private slots:
 
     void the_modes_show_and_hide_the_lobes_controls() {
         LiveStarted app;
-        const char* lobes_only[] = {"opt_showends", "opt_showtrues", "Command3", "Label8",
-                                    "lbl_newseat"};
+        const Control lobes_only[] = {Control::lobes_show_ends, Control::lobes_show_trues,
+                                      Control::lobes_abort_button, Control::lobes_first_lobes,
+                                      Control::lobes_revised_seating};
         auto check = [&](LobesWindow& lobes, bool shown) {
-            for (const char* name : lobes_only) {
-                QWidget* w = child<QWidget>(lobes, QString::fromLatin1(name));
-                QVERIFY2(w->isVisible() == shown, name);
+            for (const Control name : lobes_only) {
+                QWidget* w = child<QWidget>(lobes, name);
+                QVERIFY2(w->isVisible() == shown, qPrintable(w->objectName()));
             }
         };
-        with_lobes_window([&] { menu_item(app.window, "mnu_lobescurrent")->trigger(); },
+        with_lobes_window([&] { menu_item(app.window, Control::show_lobes_item)->trigger(); },
                           [&](LobesWindow& lobes) { check(lobes, true); });
         with_lobes_window([&] { QTest::mouseClick(explore_label(app.window), Qt::LeftButton); },
                           [&](LobesWindow& lobes) {
@@ -115,7 +116,7 @@ private slots:
                               QCOMPARE(lobes.windowTitle(), QStringLiteral(
                                   "Welkin: Usable ranges explorer for Single Panels"));
                           });
-        with_lobes_window([&] { menu_item(app.window, "mnu_lobescurrent")->trigger(); },
+        with_lobes_window([&] { menu_item(app.window, Control::show_lobes_item)->trigger(); },
                           [&](LobesWindow& lobes) { check(lobes, true); });
     }
 };
