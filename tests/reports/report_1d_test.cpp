@@ -7,7 +7,6 @@
 #include <string>
 
 #include "fake_host.h"
-#include "forms/report_files.h"
 #include "forms/startup.h"
 
 namespace welkin {
@@ -106,11 +105,6 @@ TEST(Report1d, DamagedWellCountReadsNoFurtherThanTheSequence) {
     const std::string text = inverse5(UnitMode::metric, 1000);
     EXPECT_THAT(text, HasSubstr("Ratios       5       4       1       1       4       5       0"));
     EXPECT_THAT(text, HasSubstr("\r\nNumber of wells:  1000\r\n"));
-}
-
-TEST(Report1d, CreatedMessageNamesThePath) {
-    EXPECT_EQ(report_created_message("/opt/welkin/reports/welkin_1d.txt"),
-              "Report /opt/welkin/reports/welkin_1d.txt created");
 }
 
 }  // namespace
