@@ -12,16 +12,16 @@ namespace {
 
 constexpr std::string_view solving_plot_text = "Boundary elements: solving the plot's frequency";
 constexpr std::string_view bands_done_text = "Boundary elements: {} of {} bands";
-constexpr std::string_view finished_text =
-    "Boundary elements: every band computed for the design and sound on screen";
+constexpr std::string_view finished_text = "Boundary elements: every band done";
 constexpr std::string_view cancelled_text =
     "Cancelled after {} of {} bands; Calculate starts again";
 constexpr std::string_view design_changed_text =
-    "The design has changed since this result: Calculate for the design on screen";
+    "The design has changed since this result: press Calculate";
 constexpr std::string_view sound_changed_text =
-    "The sound has changed since this result: Calculate for the sound on screen";
-constexpr std::string_view idle_text =
-    "Calculate for the boundary-element prediction of the design on screen (it takes a while)";
+    "The sound has changed since this result: press Calculate";
+constexpr std::string_view idle_text = "Press Calculate for the boundary-element prediction";
+constexpr std::string_view too_large_text =
+    "Too large for the boundary elements: more than {} elements at 5 kHz; try fewer panels";
 
 std::string count_text(int n) {
     return std::to_string(n);
@@ -81,6 +81,16 @@ bool BemRunForm::can_start() const {
 std::optional<BemJob> BemRunForm::start() {
     if (!can_start()) return std::nullopt;
     ++revision_;
+    // Refused here, before any thread, when it would not fit.
+    const Result<double> fits =
+        bem::band_table_bytes(on_screen_->inputs.surface, bem_setup_of(on_screen_->inputs));
+    if (!fits) {
+        failure_ = fits.message() == bem::mesh_error_text
+                       ? fill(too_large_text, {count_text(bem::max_elements)})
+                       : fits.message();
+        failed_inputs_ = on_screen_->inputs;
+        return std::nullopt;
+    }
     running_ = *on_screen_;
     running_->run = ++last_run_;
     steps_done_ = 0;

@@ -78,7 +78,8 @@ public:
     void set_inputs(Result<BemJob> on_screen);
     std::optional<long> running_run() const;
     // A run of the inputs on screen, unless one is going, they are refused
-    // or their result is already kept.
+    // or their result is already kept. A design too large for the solver's
+    // memory bound is refused here, and the state is failed.
     std::optional<BemJob> start();
     bool can_start() const;
     // Stops the run going; the bands done so far stay on the chart.

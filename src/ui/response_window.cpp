@@ -279,14 +279,15 @@ void ResponseWindow::refresh_model_row() {
         model_->setCurrentIndex(bem ? 1 : 0);
     }
     const BemRunForm& run = response_.bem();
-    const bool running = run.state() == BemState::running;
+    const BemState state = run.state();
     // The common reference needs the flat panel's loudness, which only the
     // far field keeps.
     common_reference_->setEnabled(!bem);
     calculate_->setEnabled(run.can_start());
-    cancel_->setEnabled(running);
+    cancel_->setEnabled(state == BemState::running);
     progress_->setVisible(bem);
-    progress_->setValue(run.steps_done());
+    const bool counting = state == BemState::running || state == BemState::cancelled;
+    progress_->setValue(state == BemState::finished ? bem_steps : counting ? run.steps_done() : 0);
     model_status_->setText(bem ? qs(run.status_text()) : QString());
     model_status_->setToolTip(model_status_->text());
 }

@@ -85,18 +85,15 @@ TEST_P(BemRunStates, ShowWhatWasComputedForWhichInputs) {
     EXPECT_EQ(f.status_text(), row.status);
 }
 
-const std::string design_changed =
-    "The design has changed since this result: Calculate for the design on screen";
-const std::string sound_changed =
-    "The sound has changed since this result: Calculate for the sound on screen";
+const std::string design_changed = "The design has changed since this result: press Calculate";
+const std::string sound_changed = "The sound has changed since this result: press Calculate";
 
 INSTANTIATE_TEST_SUITE_P(
     Forms, BemRunStates,
     ::testing::Values(
         StateRow{"nothing_asked_yet", [](BemRunForm& f) { f.set_inputs(design_a); },
                  BemState::idle, false, 0,
-                 "Calculate for the boundary-element prediction of the design on screen (it "
-                 "takes a while)"},
+                 "Press Calculate for the boundary-element prediction"},
         StateRow{"started_before_the_plot",
                  [](BemRunForm& f) {
                      f.set_inputs(design_a);
@@ -107,7 +104,7 @@ INSTANTIATE_TEST_SUITE_P(
                  BemState::running, true, 3, "Boundary elements: 3 of 18 bands"},
         StateRow{"finished", [](BemRunForm& f) { run_to_the_end(f, design_a); },
                  BemState::finished, true, 18,
-                 "Boundary elements: every band computed for the design and sound on screen"},
+                 "Boundary elements: every band done"},
         StateRow{"the_design_changed_after_a_run",
                  [](BemRunForm& f) {
                      run_to_the_end(f, design_a);
@@ -127,7 +124,7 @@ INSTANTIATE_TEST_SUITE_P(
                      f.set_inputs(design_a);
                  },
                  BemState::finished, true, 18,
-                 "Boundary elements: every band computed for the design and sound on screen"},
+                 "Boundary elements: every band done"},
         StateRow{"the_design_changed_during_a_run_stops_it",
                  [](BemRunForm& f) {
                      const long run = run_partly(f, design_a, 4);
@@ -182,6 +179,19 @@ TEST(BemRunForm, StartsOnlyWhatIsWorthStarting) {
     EXPECT_FALSE(f.can_start()) << "its result is kept";
     f.set_inputs(Result<BemJob>::failure("Minimum panel order is 3"));
     EXPECT_FALSE(f.can_start()) << "the main window refuses its design";
+}
+
+TEST(BemRunForm, ADesignTooLargeIsRefusedBeforeAnyRun) {
+    BemRunForm f;
+    BemJob job = job_of(120, 0);
+    // 30 m of 40 mm wells: at 5 kHz far more than the elements allowed.
+    job.inputs.surface.periods = 250;
+    f.set_inputs(job);
+    EXPECT_FALSE(f.start());
+    EXPECT_EQ(f.state(), BemState::failed);
+    EXPECT_EQ(f.status_text(),
+              "Too large for the boundary elements: more than 4000 elements at 5 kHz; try fewer "
+              "panels");
 }
 
 TEST(BemRunForm, KeepsTheLatestResultsOnly) {

@@ -147,7 +147,8 @@ std::vector<BandValue> band_values(const Problem& p, double centre_hz,
     const auto freqs = band_frequencies_hz(centre_hz);
     const int count = 2 * frequencies_per_band;
     std::vector<Energies> solved(static_cast<std::size_t>(count));
-    run_jobs(count, thread_count(setup), [&](int job) {
+    const std::size_t largest = mesh_for(p.surface, p.limit_m, freqs.back(), setup).elements.size();
+    run_jobs(count, solves_at_once(largest, setup), [&](int job) {
         const bool flat = job % 2 == 0;  // the smaller problems run last
         const double f = freqs[static_cast<std::size_t>(job / 2)];
         solved[static_cast<std::size_t>(job)] =
@@ -225,7 +226,9 @@ Result<ArcResponse> arc_response(const Surface& surface, const Sound& sound,
     const Result<Problem> p = checked_problem(surface, s->frequency_hz, own);
     if (!p) return Result<ArcResponse>::failure(p.message());
     const double sources[] = {s->source_angle_deg};
-    const int threads = thread_count(own);
+    // Each assembling thread keeps its own table of shared entries.
+    const int threads = solves_at_once(
+        mesh_for(p->surface, p->limit_m, s->frequency_hz, own).elements.size(), own);
     Energies e = solve_energies(p->surface, p->limit_m, s->frequency_hz, sources, receiver_angles_deg, own,
                                 threads, control);
     Energies flat = solve_energies(p->flat, p->limit_m, s->frequency_hz, sources, receiver_angles_deg, own,
@@ -242,11 +245,28 @@ Result<ArcResponse> arc_response(const Surface& surface, const Sound& sound,
     return r;
 }
 
-double peak_matrix_bytes(const Surface& surface, double frequency_hz, const Setup& setup) {
-    const double n = static_cast<double>(
-        mesh_for(thin_profile(surface), geometric_limit(surface, setup), frequency_hz, setup)
-            .elements.size());
-    return n * n * sizeof(Complex) * std::min(thread_count(setup), 2 * frequencies_per_band);
+double solve_bytes(std::size_t elements) {
+    const auto n = static_cast<double>(elements);
+    // An entry table slot: two hashes, a value and its flag.
+    constexpr double slot_bytes = 40;
+    const double slots = std::min(std::pow(2.0, std::ceil(std::log2(n * n / 2 + 1))), 1048576.0);
+    // Eleven sources' right-hand sides and densities, the 37 receivers'
+    // kernels and the plot's 758.
+    const double columns = 2 * 11 + 37 + 758;
+    return sizeof(Complex) * (n * n + columns * n) + slot_bytes * std::max(slots, 16.0);
+}
+
+int solves_at_once(std::size_t elements, const Setup& setup) {
+    const double fit = std::floor(memory_budget_bytes / solve_bytes(elements));
+    return std::clamp(static_cast<int>(std::min(fit, 1e6)), 1, thread_count(setup));
+}
+
+Result<double> band_table_bytes(const Surface& surface, const Setup& setup) {
+    const double top = band_frequencies_hz(third_octave_centres_hz.back()).back();
+    const Result<Problem> p = checked_problem(surface, top, setup);
+    if (!p) return Result<double>::failure(p.message());
+    const std::size_t n = mesh_for(p->surface, p->limit_m, top, setup).elements.size();
+    return solve_bytes(n) * std::min(solves_at_once(n, setup), 2 * frequencies_per_band);
 }
 
 }  // namespace welkin::bem

@@ -46,6 +46,9 @@ inline constexpr double max_frequency_hz = 6000;
 // Most elements one problem may have; its matrix then takes 16 n^2 bytes,
 // 256 MB, factorised in place.
 inline constexpr int max_elements = 4000;
+// What the solves running at once may hold together: fewer run side by
+// side when their matrices are large, whatever the number of cores.
+inline constexpr double memory_budget_bytes = 1024.0 * 1024 * 1024;
 
 inline constexpr std::string_view distance_error_text =
     "The source and receiver distances must be positive";
@@ -83,8 +86,16 @@ Result<ArcResponse> arc_response(const Surface& surface, const Sound& sound,
                                  std::span<const double> receiver_angles_deg, const Setup& setup,
                                  const Control& control = {});
 
-// The most bytes the solver's matrices take for the surface at its top
-// frequency: the design's system and the flat strip's, one per thread.
-double peak_matrix_bytes(const Surface& surface, double frequency_hz, const Setup& setup);
+// The bytes one solve of n elements holds: its matrix, its table of shared
+// entries and its right-hand sides and receivers.
+double solve_bytes(std::size_t elements);
+
+// How many solves of n elements run side by side: one a core, as many as
+// the budget holds, at least one.
+int solves_at_once(std::size_t elements, const Setup& setup);
+
+// The most memory a band table of the surface takes: the solves at once at
+// its top frequency. Refused as too large to mesh beyond max_elements.
+Result<double> band_table_bytes(const Surface& surface, const Setup& setup);
 
 }  // namespace welkin::bem

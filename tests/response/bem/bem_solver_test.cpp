@@ -160,3 +160,52 @@ TEST(BemCancel, AStoppedRunReportsCancelledAndNoTable) {
 
 }  // namespace
 }  // namespace welkin::bem
+
+namespace welkin::bem {
+namespace {
+
+struct MemoryRow {
+    const char* name;
+    std::size_t elements;
+    int cores;
+    int expected_at_once;
+};
+
+class BemMemory : public ::testing::TestWithParam<MemoryRow> {};
+
+// A solve of n elements holds at least its n x n complex matrix; the solves
+// side by side stay within the budget whatever the number of cores, and one
+// always runs.
+TEST_P(BemMemory, SolvesSideBySideStayWithinTheBudget) {
+    const MemoryRow& row = GetParam();
+    welkin::bem::Setup s;
+    s.threads = row.cores;
+    const int at_once = solves_at_once(row.elements, s);
+    EXPECT_EQ(at_once, row.expected_at_once);
+    const auto n = static_cast<double>(row.elements);
+    EXPECT_GE(solve_bytes(row.elements), 16 * n * n);
+    if (at_once > 1) {
+        EXPECT_LE(at_once * solve_bytes(row.elements), memory_budget_bytes);
+    }
+}
+
+// 4000 elements: 256 MB of matrix, 42 MB of table, 52 MB of columns, three
+// to a gigabyte; 1000 elements: 16 MB + 21 MB + 13 MB, twenty-one to a gigabyte.
+INSTANTIATE_TEST_SUITE_P(
+    Bem, BemMemory,
+    ::testing::Values(MemoryRow{"largest_on_two_cores", 4000, 2, 2},
+                      MemoryRow{"largest_on_many_cores", 4000, 64, 3},
+                      MemoryRow{"mid_size_on_many_cores", 1000, 64, 21},
+                      MemoryRow{"small_on_one_core", 100, 1, 1}),
+    [](const auto& row_info) { return std::string(row_info.param.name); });
+
+TEST(BemMemory, TheBandTableOfTheLargestDesignIsBounded) {
+    // 36 periods of the small N 7 panel, 10 m: within the elements at 5.6 kHz.
+    const Result<double> bytes = band_table_bytes(small_panel(36), quick_setup());
+    ASSERT_TRUE(bytes) << bytes.message();
+    EXPECT_LE(*bytes, memory_budget_bytes);
+    EXPECT_FALSE(band_table_bytes(small_panel(70), quick_setup()));
+}
+
+}  // namespace
+}  // namespace welkin::bem
