@@ -16,6 +16,7 @@
 
 #include "render/qt_canvas.h"
 #include "render/qt_text.h"
+#include "ui/accessibility.h"
 #include "ui/main_window.h"
 #include "ui/object_names.h"
 #include "ui/window_registry.h"
@@ -87,6 +88,8 @@ void LobesWindow::build() {
     show_trues_ = named(new QRadioButton(QStringLiteral("Show true diffusion slices"), frame_),
                         Control::lobes_show_trues);
     for (QPushButton* b : {redo_, exit_, abort_}) b->setAutoDefault(false);
+    angle_caption_->setBuddy(angle_field_);
+    set_tab_order({angle_field_, redo_, abort_, show_ends_, show_trues_, exit_});
     angle_field_->installEventFilter(this);
     connect(angle_field_, &QLineEdit::textEdited, this,
             [this](const QString& t) { form_.set_angle_text(t.toStdString()); });

@@ -93,6 +93,7 @@ MainWindow::MainWindow(MainForm& form) : form_(form) {
     lay_out_pictures();
     lay_out_figures_table();
     size_window();
+    order_tabs();
 }
 
 void MainWindow::build_fields() {
@@ -104,20 +105,14 @@ void MainWindow::build_fields() {
     for (std::size_t i = 0; i < fields_.size(); ++i) {
         const auto f = static_cast<Field>(i);
         fields_[i] = named(new QLineEdit(central_), field_names[i]);
-        field_labels_[i] = label(central_, fixed_labels[i]);
+        // The label names the field for a screen reader, and its access key reaches it.
+        field_labels_[i] = named(label(central_, fixed_labels[i]), field_label_names[i]);
+        field_labels_[i]->setBuddy(fields_[i]);
         fields_[i]->installEventFilter(this);
         connect(fields_[i], &QLineEdit::textEdited, this, [this, f](const QString& text) {
             act([&] { form_.set_field_text(f, text.toStdString()); });
         });
     }
-    name_control(*field_labels_[static_cast<std::size_t>(Field::well_width)],
-                 Control::well_width_caption);
-    name_control(*field_labels_[static_cast<std::size_t>(Field::fin_width)],
-                 Control::fin_width_label);
-    name_control(*field_labels_[static_cast<std::size_t>(Field::deepest_well)],
-                 Control::deepest_well_label);
-    name_control(*field_labels_[static_cast<std::size_t>(Field::build_depth_2d)],
-                 Control::build_depth_2d_label);
 
     frequency_lock_ = named(new QRadioButton(central_), Control::frequency_lock);
     depth_lock_ = named(new QRadioButton(central_), Control::depth_lock);
@@ -212,7 +207,7 @@ void MainWindow::build_pictures() {
     phase_wheel_view_->on_double_click = [this] { act([&] { form_.copy_phase_wheel(); }); };
     scatter_view_->on_click = [this] { act([&] { form_.copy_scatter(); }); };
     cross_section_view_->on_pointer_move = [this](int x) { show_pointer_tip(x); };
-    picture_pan_bar_ = new QScrollBar(Qt::Horizontal, central_);
+    picture_pan_bar_ = named(new QScrollBar(Qt::Horizontal, central_), Control::picture_pan_bar);
     picture_pan_bar_->hide();  // until a drawing is wider than its place
     connect(picture_pan_bar_, &QScrollBar::valueChanged, this, [this](int x) { pan_pictures(x); });
 }

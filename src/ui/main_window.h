@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "forms/main_form.h"
+#include "ui/object_names.h"
 
 class QAction;
 class QActionGroup;
@@ -61,6 +62,7 @@ private:
     void lay_out_pictures();
     void lay_out_figures_table();
     void size_window();
+    void order_tabs();
 
     // Runs a handler of the form, then shows what it changed.
     void act(const std::function<void()>& handler);
@@ -80,6 +82,9 @@ private:
     std::array<QLineEdit*, field_count> fields_{};
     // In the order of Field; the well width's is the caption the recompute writes.
     std::array<QLabel*, field_count> field_labels_{};
+    static constexpr std::array<Control, field_count> field_label_names = {
+        Control::well_count_label,   Control::design_frequency_label, Control::well_width_caption,
+        Control::fin_width_label,    Control::deepest_well_label,     Control::build_depth_2d_label};
     QRadioButton* frequency_lock_ = nullptr;
     QRadioButton* depth_lock_ = nullptr;
     QRadioButton* build_depth_2d_lock_ = nullptr;

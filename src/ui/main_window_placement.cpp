@@ -8,6 +8,7 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <cstddef>
+#include <vector>
 
 #include "render/picture_render.h"
 #include "ui/main_window.h"
@@ -79,6 +80,38 @@ void MainWindow::size_window() {
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         move(layout::window_position(screen->availableGeometry(), height()));
     }
+}
+
+}  // namespace welkin
+
+namespace welkin {
+
+// Tab goes through the controls as they are read: the fields top to bottom,
+// each followed by its lock, the buttons beside them, then the advanced
+// mode's shift buttons down the panel and the wheel's buttons left to right.
+void MainWindow::order_tabs() {
+    std::array<QWidget*, field_count> fields_by_row{};
+    for (std::size_t i = 0; i < fields_.size(); ++i) {
+        fields_by_row[static_cast<std::size_t>(layout::field_rows[i])] = fields_[i];
+    }
+    std::vector<QWidget*> order;
+    for (QWidget* field : fields_by_row) {
+        order.push_back(field);
+        if (field == fields_[static_cast<std::size_t>(Field::design_frequency)])
+            order.push_back(frequency_lock_);
+        if (field == fields_[static_cast<std::size_t>(Field::deepest_well)])
+            order.push_back(depth_lock_);
+        if (field == fields_[static_cast<std::size_t>(Field::build_depth_2d)])
+            order.push_back(build_depth_2d_lock_);
+    }
+    order.insert(order.end(),
+                 {go_button_, next_prime_button_, previous_prime_button_, inverse_button_});
+    for (const Button b : {Button::shift_left, Button::zero_well_left, Button::reset_side_shift,
+                           Button::shift_right, Button::rotate_wheel_anticlockwise,
+                           Button::reset_wheel, Button::rotate_wheel_clockwise}) {
+        order.push_back(advanced_buttons_[static_cast<std::size_t>(b)]);
+    }
+    for (std::size_t i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
 }  // namespace welkin

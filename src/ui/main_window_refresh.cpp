@@ -17,6 +17,7 @@
 #include "render/picture_render.h"
 #include "render/qt_canvas.h"
 #include "render/qt_text.h"
+#include "ui/accessibility.h"
 #include "ui/main_menu.h"
 #include "ui/main_window.h"
 #include "ui/main_window_layout.h"
@@ -60,14 +61,16 @@ void MainWindow::refresh_fields() {
         set_colour(field, "background-color", form_.field_background(f));
     }
     // The well width's caption is a result, written once a recompute completes.
-    if (form_.completed_recomputes() > 0) {
-        field_labels_[static_cast<std::size_t>(Field::well_width)]->setText(
-            qs(form_.texts().well_width_caption));
-    }
+    const auto caption = [this](Field f, std::string_view text) {
+        const std::size_t i = static_cast<std::size_t>(f);
+        field_labels_[i]->setText(with_access_key(field_label_names[i], qs(text)));
+    };
+    if (form_.completed_recomputes() > 0)
+        caption(Field::well_width, form_.texts().well_width_caption);
     set_colour(field_labels_[static_cast<std::size_t>(Field::well_width)], "color",
                form_.well_width_caption_colour());
     for (const Field f : {Field::fin_width, Field::deepest_well, Field::build_depth_2d}) {
-        field_labels_[static_cast<std::size_t>(f)]->setText(qs(form_.length_caption(f)));
+        caption(f, form_.length_caption(f));
     }
     const auto lock_label = [this](Field f, LockMode lock) {
         set_colour(field_labels_[static_cast<std::size_t>(f)], "color",

@@ -20,6 +20,8 @@ constexpr auto names = std::to_array<Row>({
     {Control::fin_width_field, "Text4"},
     {Control::deepest_well_field, "Text5"},
     {Control::build_depth_2d_field, "Text6"},
+    {Control::well_count_label, "lbl_wells"},
+    {Control::design_frequency_label, "lbl_frequency"},
     {Control::well_width_caption, "Label14"},
     {Control::fin_width_label, "Label7"},
     {Control::deepest_well_label, "Label15"},
@@ -56,6 +58,7 @@ constexpr auto names = std::to_array<Row>({
     {Control::cross_section_picture, "Picture1"},
     {Control::phase_wheel_picture, "Picture2"},
     {Control::scatter_picture, "Picture3"},
+    {Control::picture_pan_bar, "hsb_pictures"},
     {Control::open_project_window, "Form5"},
     {Control::save_project_window, "Form2"},
     {Control::project_drive_list, "Drive1"},
@@ -264,6 +267,7 @@ QString control_name(Control control, int index) {
 
 void name_control(QObject& object, Control control, int index) {
     object.setObjectName(control_name(control, index));
+    describe_control(object, control, index);
 }
 
 }  // namespace welkin

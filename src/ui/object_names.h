@@ -16,6 +16,8 @@ enum class Control {
     fin_width_field,
     deepest_well_field,
     build_depth_2d_field,
+    well_count_label,
+    design_frequency_label,
     well_width_caption,
     fin_width_label,
     deepest_well_label,
@@ -56,6 +58,7 @@ enum class Control {
     cross_section_picture,
     phase_wheel_picture,
     scatter_picture,
+    picture_pan_bar,
     // the project dialogs
     open_project_window,
     save_project_window,
@@ -253,7 +256,13 @@ enum class Control {
 QString control_name(Control control, int index = -1);
 
 // Sets the control's objectName; members of a control array (the score
-// tiles, the figures table's cells) take their index after the name.
+// tiles, the figures table's cells) take their index after the name. It also
+// gives the control what a screen reader says of it and its access key,
+// through describe_control.
 void name_control(QObject& object, Control control, int index = -1);
+
+// What a screen reader says of a control and its access key, from the table
+// in ui/accessibility.cpp (ui/accessibility.h has the rest of it).
+void describe_control(QObject& object, Control control, int index);
 
 }  // namespace welkin

@@ -19,6 +19,7 @@
 #include "render/qt_text.h"
 #include "ui/full_screen_window.h"
 #include "ui/main_window.h"
+#include "ui/accessibility.h"
 #include "ui/build_window.h"
 #include "ui/object_names.h"
 #include "ui/window_registry.h"
@@ -104,6 +105,7 @@ void Panel2dWindow::build_controls() {
             [this] { act([&] { form_.set_quantity(CrosswordQuantity::block_heights); }); });
     options->addWidget(well_depths_, 0, 2);
     options->addWidget(block_heights_, 1, 2);
+    set_tab_order({dimensions_, well_depths_, block_heights_, invert_, depth_lines_});
     layout->addLayout(options);
 
     auto* buttons = new QHBoxLayout;

@@ -14,6 +14,7 @@
 #include "render/companion_pictures.h"
 #include "render/qt_canvas.h"
 #include "render/qt_text.h"
+#include "ui/accessibility.h"
 #include "ui/object_names.h"
 #include "ui/picture_view.h"
 
@@ -129,6 +130,7 @@ void ScorecardWindow::refresh() {
         if (row.consequence != nullptr) row.consequence->setText(qs(model.consequence));
         row.icon->setPixmap(model.icon ? QPixmap::fromImage(render_score_icon(*model.icon, icon_px))
                                        : QPixmap());
+        row.icon->setAccessibleName(verdict_name(model.icon));
     }
     strategy_heading_->setText(qs(view.strategy_heading));
     strategy_line_->setText(qs(view.strategy_line));

@@ -33,8 +33,6 @@ KNOWN_FAULTS = {
                                    "run, which clears an aborted drawing",
     "window_keys": "the scorecard and the polar response window close neither with Escape nor "
                    "(the scorecard) with Enter on its OK",
-    "accessible_names": "the six input fields, the three lock buttons and the pictures have no "
-                        "accessible name",
 }
 
 

@@ -43,8 +43,9 @@ PictureView* picture(QWidget& window, Control control) {
     return child<PictureView>(window, control);
 }
 
+// The caption as it reads: an access key's mark is not shown.
 QString caption(QWidget& window, Control control) {
-    return child<QLabel>(window, control)->text();
+    return child<QLabel>(window, control)->text().remove(QLatin1Char('&'));
 }
 
 }  // namespace

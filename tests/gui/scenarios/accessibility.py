@@ -1,7 +1,8 @@
-"""What a screen reader meets: every input, button and picture of every window named."""
+"""What a screen reader meets: every input, button and picture of every window named; and
+the main window used with the keyboard alone."""
 import x_session as xs
 from a11y import ROLES_OF_BUTTONS, ROLES_OF_INPUTS, ROLES_OF_PICTURES, wait_for
-from scenario import check, scenario
+from scenario import check, check_equal, scenario, settings_lines
 
 
 def unnamed(window):
@@ -30,6 +31,7 @@ WINDOWS = [
     (["alt+l", "Return"], "Welkin - Diffusion lobes", "Escape"),
     (["alt+l", "Up", "Return"], "Welkin: Polar response", "button Close"),
     (["alt+e", "Down", "Return"], "Build", "button Close"),
+    (["ctrl+shift+c"], "Welkin: Compare designs", "alt+F4"),
 ]
 
 
@@ -56,3 +58,52 @@ def accessible_names(run):
             xs.key(leave)
         w.wait_closed(title)
     check(not missing, f"{len(missing)} without a name or description: {'; '.join(missing)}")
+
+
+def focus_on(w, label):
+    """Waits for the keyboard focus to be in the field `label` names, and returns it."""
+    field = w.field(label)
+    wait_for(lambda: field.focused, f"the focus in {label!r}", timeout=5)
+    return field
+
+
+def type_and_tab(field, text):
+    xs.key("ctrl+a")
+    xs.type_text(text)
+    wait_for(lambda: field.text == text, f"{field!r} to read {text!r}", timeout=5)
+    xs.key("Tab")
+
+
+@scenario
+def keyboard_only(run):
+    """The main window without the mouse: Alt and the underlined letter of a label reach its
+    field, Tab goes on to the next field down, the arrow keys choose a lock, and what was
+    typed is what the program keeps."""
+    w = run.start()
+    xs.key("alt+n")
+    type_and_tab(focus_on(w, "Number of wells"), "11")
+    wait_for(lambda: "N11" in w.status(), "the status line to name N11")
+    type_and_tab(focus_on(w, "Design frequency in Hz"), "500")
+    lock = w.app.focused()
+    check_equal((lock.role, lock.name), ("radio button", "Lock design frequency"),
+                "the control after the design frequency")
+    xs.key("Down")  # the next lock down: the deepest well becomes the input
+    deepest = w.field("Deepest 1D well in mm")
+    wait_for(lambda: deepest.enabled, "the deepest well field to open for typing")
+    xs.key("alt+t")
+    type_and_tab(focus_on(w, "Deepest 1D well in mm"), "200")
+    xs.key("alt+h")
+    type_and_tab(focus_on(w, "Fin width in mm"), "5")
+    xs.key("alt+o", "Return")  # Options, its first item: "Auto-minimise well width" off
+    well_width = w.beside(lambda n: "well width" in n.name.lower(), "text")
+    wait_for(lambda: well_width.enabled, "the well width field to open for typing")
+    xs.key("alt+w")
+    wait_for(lambda: well_width.focused, "the focus in the well width field", timeout=5)
+    type_and_tab(well_width, "70")
+    run.shot("typed")
+    xs.close_by_window_manager(w.main_wid)
+    check_equal(w.wait_exit(), 0, "welkin's exit status after Alt+F4")
+    ini = settings_lines(run.path("welkin.ini"))
+    expected = {1: "11", 3: "200", 4: "5", 5: "70", 6: "depth", 7: "no"}
+    wrong = {n: ini[n - 1] for n, text in expected.items() if len(ini) < n or ini[n - 1] != text}
+    check(not wrong, f"welkin.ini lines {wrong}, expected {expected}")
