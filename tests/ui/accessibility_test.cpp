@@ -157,7 +157,8 @@ struct AllWindows {
     std::vector<std::pair<QString, std::unique_ptr<QWidget>>> owned;
 
     AllWindows() {
-        menu_item(s.window, "mnu_advanced")->trigger();  // the wheel's and shift buttons show
+        menu_item(s.window, Control::advanced_item)
+            ->trigger();  // the wheel's and shift buttons show
         MainForm& f = s.form;
         own("about", std::make_unique<AboutDialog>(s.host, home.path(), nullptr));
         own("units", std::make_unique<UnitsDialog>(f.units_form(), nullptr));
@@ -201,22 +202,24 @@ QLabel* label_of(QWidget& window, QWidget* field) {
 // A field reached by its label's access key, in a state where it takes input.
 struct KeyRow {
     const char* name;
-    const char* field;
+    Control field;
     std::function<void(QWidget&)> set_up;
 };
 
-void click(QWidget& window, const char* name) {
-    child<QAbstractButton>(window, QString::fromLatin1(name))->click();
+void click(QWidget& window, Control control) {
+    child<QAbstractButton>(window, control)->click();
 }
 
 const std::vector<KeyRow> key_rows = {
-    {"number of wells", "Text1", [](QWidget&) {}},
-    {"design frequency", "Text2", [](QWidget&) {}},
-    {"fin width", "Text4", [](QWidget&) {}},
-    {"well width, auto-wells off", "Text3",
-     [](QWidget& w) { menu_item(w, "mnu_autowells")->trigger(); }},
-    {"deepest well, under its lock", "Text5", [](QWidget& w) { click(w, "opt_depthlock"); }},
-    {"2D build depth, under its lock", "Text6", [](QWidget& w) { click(w, "opt_buildlock_2d"); }},
+    {"number of wells", Control::well_count_field, [](QWidget&) {}},
+    {"design frequency", Control::design_frequency_field, [](QWidget&) {}},
+    {"fin width", Control::fin_width_field, [](QWidget&) {}},
+    {"well width, auto-wells off", Control::well_width_field,
+     [](QWidget& w) { menu_item(w, Control::auto_well_width_item)->trigger(); }},
+    {"deepest well, under its lock", Control::deepest_well_field,
+     [](QWidget& w) { click(w, Control::depth_lock); }},
+    {"2D build depth, under its lock", Control::build_depth_2d_field,
+     [](QWidget& w) { click(w, Control::build_depth_2d_lock); }},
 };
 
 }  // namespace
@@ -260,7 +263,8 @@ private slots:
             s.window.refresh();
             QLineEdit* target = field(s.window, row.field);
             QVERIFY2(target->isEnabled(), row.name);
-            child<QPushButton>(s.window, "Command1")->setFocus();  // Go: away from every field
+            child<QPushButton>(s.window, Control::go_button)
+                ->setFocus();  // Go: away from every field
             const QLabel* label = label_of(s.window, target);
             QVERIFY2(label != nullptr, row.name);
             const QChar key = access_key(label->text());
