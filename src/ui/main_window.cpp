@@ -72,6 +72,14 @@ QLabel* label(QWidget* parent, std::string_view text) {
     return l;
 }
 
+// A label that acts when clicked is reached by Tab too, shows a dotted frame
+// while it has the focus, and acts on Space or Enter (MainWindow::eventFilter).
+void take_keyboard_like_a_link(QLabel& label, const QString& style) {
+    label.setFocusPolicy(Qt::TabFocus);
+    label.setStyleSheet(
+        QStringLiteral("QLabel { %1 } QLabel:focus { border: 1px dotted; }").arg(style));
+}
+
 template <typename W>
 W* named(W* widget, Control name, int index = -1) {
     name_control(*widget, name, index);
@@ -154,6 +162,7 @@ void MainWindow::build_results() {
         named(label(central_, seating_distance_caption), Control::seating_distance_label);
     explore_label_ = named(label(central_, "< explore"), Control::explore_label);
     explore_label_->installEventFilter(this);  // a click opens the usable ranges explorer
+    take_keyboard_like_a_link(*explore_label_, QString());
     status_line_ = named(label(central_, ""), Control::status_line);
     for (std::size_t i = 0; i < score_tiles_.size(); ++i) {
         score_tiles_[i] = named(label(central_, ""), Control::score_tile, static_cast<int>(i));
@@ -178,8 +187,9 @@ void MainWindow::build_figures_table() {
     figures_table_->setFont(small);
     results_toggle_ = named(label(figures_table_, "Toggle results"), Control::results_toggle);
     results_toggle_->setCursor(Qt::PointingHandCursor);
-    results_toggle_->setStyleSheet(QStringLiteral("color: #3050c0; text-decoration: underline;"));
     results_toggle_->installEventFilter(this);
+    take_keyboard_like_a_link(*results_toggle_,
+                              QStringLiteral("color: #3050c0; text-decoration: underline;"));
     well_number_heading_ =
         named(label(figures_table_, "Well number"), Control::well_number_heading);
     ratio_heading_ = named(label(figures_table_, "Ratio"), Control::ratio_heading);

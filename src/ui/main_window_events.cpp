@@ -28,6 +28,14 @@ bool moves_to_another_control(Qt::FocusReason reason) {
            reason == Qt::MouseFocusReason;
 }
 
+// A click, or Space or Enter on a label that has the focus.
+bool activates(const QEvent* event) {
+    if (event->type() == QEvent::MouseButtonPress) return true;
+    if (event->type() != QEvent::KeyPress) return false;
+    const int key = static_cast<const QKeyEvent*>(event)->key();
+    return key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter;
+}
+
 }  // namespace
 
 void MainWindow::act(const std::function<void()>& handler) {
@@ -44,11 +52,11 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         act([&] { open_scorecard(form_); });
         return true;
     }
-    if (event->type() == QEvent::MouseButtonPress && watched == explore_label_) {
+    if (watched == explore_label_ && activates(event)) {
         if (explore_label_->isEnabled()) act([&] { form_.open_lobes(LobesOpening::explorer); });
         return true;
     }
-    if (event->type() == QEvent::MouseButtonPress && watched == results_toggle_) {
+    if (watched == results_toggle_ && activates(event)) {
         act([&] { form_.next_results_page(); });
         return true;
     }

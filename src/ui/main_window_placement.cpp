@@ -87,8 +87,9 @@ void MainWindow::size_window() {
 namespace welkin {
 
 // Tab goes through the controls as they are read: the fields top to bottom,
-// each followed by its lock, the buttons beside them, then the advanced
-// mode's shift buttons down the panel and the wheel's buttons left to right.
+// each followed by its lock, the buttons beside them and "< explore", then the advanced
+// mode's shift buttons down the panel, the wheel's buttons left to right,
+// and the figures table's "Toggle results".
 void MainWindow::order_tabs() {
     std::array<QWidget*, field_count> fields_by_row{};
     for (std::size_t i = 0; i < fields_.size(); ++i) {
@@ -104,13 +105,14 @@ void MainWindow::order_tabs() {
         if (field == fields_[static_cast<std::size_t>(Field::build_depth_2d)])
             order.push_back(build_depth_2d_lock_);
     }
-    order.insert(order.end(),
-                 {go_button_, next_prime_button_, previous_prime_button_, inverse_button_});
+    order.insert(order.end(), {go_button_, next_prime_button_, previous_prime_button_,
+                               inverse_button_, explore_label_});
     for (const Button b : {Button::shift_left, Button::zero_well_left, Button::reset_side_shift,
                            Button::shift_right, Button::rotate_wheel_anticlockwise,
                            Button::reset_wheel, Button::rotate_wheel_clockwise}) {
         order.push_back(advanced_buttons_[static_cast<std::size_t>(b)]);
     }
+    order.push_back(results_toggle_);
     for (std::size_t i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
 }
 

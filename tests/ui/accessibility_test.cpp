@@ -273,6 +273,17 @@ private slots:
             QVERIFY2(QApplication::focusWidget() == target, row.name);
         }
     }
+
+    void space_on_toggle_results_turns_the_figures_page() {
+        const TempDir home;
+        LiveStarted s({home.path().string(), home.file("welkin.ini"), ""});
+        auto* toggle = child<QLabel>(s.window, Control::results_toggle);
+        const QString heading = child<QLabel>(s.window, Control::ratio_heading)->text();
+        toggle->setFocus(Qt::TabFocusReason);
+        QVERIFY(toggle->hasFocus());
+        QTest::keyClick(toggle, Qt::Key_Space);
+        QVERIFY(child<QLabel>(s.window, Control::ratio_heading)->text() != heading);
+    }
 };
 
 }  // namespace welkin
