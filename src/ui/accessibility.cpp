@@ -93,8 +93,8 @@ constexpr auto spoken = std::to_array<Spoken>({
      "range",
      picture},
     {C::response_picture, -1, "Polar response",
-     "The panel's far-field response beside the flat panel's, and the diffusion coefficient "
-     "by third-octave band; double-click copies it",
+     "The panel's response, far field or boundary elements, beside the flat panel's, and the "
+     "diffusion coefficient by third-octave band; double-click copies it",
      picture},
     {C::build_board, 0, "Board length (mm)", "", control},
     {C::build_board, 1, "Board width (mm)", "", control},
