@@ -17,12 +17,24 @@ namespace {
 constexpr Complex i_unit{0, 1};
 constexpr double pi = std::numbers::pi;
 
+// Bessel functions evaluated in double precision: Boost.Math promotes a
+// double to long double by default, whose argument reduction then takes
+// most of an assembly's time for digits the solution never uses.
+using in_double = boost::math::policies::policy<boost::math::policies::promote_double<false>>;
+
+double bessel_j(int order, double z) {
+    return boost::math::cyl_bessel_j(order, z, in_double());
+}
+double bessel_y(int order, double z) {
+    return boost::math::cyl_neumann(order, z, in_double());
+}
+
 // H0(z) and H1(z) of the first kind.
 Complex hankel0(double z) {
-    return {boost::math::cyl_bessel_j(0, z), boost::math::cyl_neumann(0, z)};
+    return {bessel_j(0, z), bessel_y(0, z)};
 }
 Complex hankel1(double z) {
-    return {boost::math::cyl_bessel_j(1, z), boost::math::cyl_neumann(1, z)};
+    return {bessel_j(1, z), bessel_y(1, z)};
 }
 
 // Points closer than this are taken as one; a well-formed mesh never asks
@@ -79,8 +91,8 @@ Complex self_green_integral(double k, double h) {
     for (std::size_t q = 0; q < rule.x.size(); ++q) {
         const double r = (rule.x[q] + 1) * h / 4;  // on (0, h/2)
         const double z = k * r;
-        j_sum += rule.w[q] * boost::math::cyl_bessel_j(0, z);
-        y_rest += rule.w[q] * (boost::math::cyl_neumann(0, z) - 2 / pi * std::log(z));
+        j_sum += rule.w[q] * bessel_j(0, z);
+        y_rest += rule.w[q] * (bessel_y(0, z) - 2 / pi * std::log(z));
     }
     // Both halves, each (h/2) x (1/2) x the rule's sum.
     j_sum *= h / 2;
