@@ -28,12 +28,12 @@ struct AboutLink {
 };
 
 inline constexpr std::array<AboutLink, 6> about_links = {{
-    {"User guide", HelpPage::guide},
-    {"Product page", HelpPage::product},
-    {"Help", HelpPage::help},
-    {"Donate", HelpPage::donation},
-    {"Forum", HelpPage::forum},
-    {"Send feedback", HelpPage::feedback},
+    {"&User guide", HelpPage::guide},
+    {"&Product page", HelpPage::product},
+    {"&Help", HelpPage::help},
+    {"&Donate", HelpPage::donation},
+    {"&Forum", HelpPage::forum},
+    {"&Send feedback", HelpPage::feedback},
 }};
 
 // System-information tools of Linux desktops, the first found is started.

@@ -14,11 +14,11 @@ inline constexpr std::string_view units_caption = "Units of measurement for Welk
 inline constexpr std::string_view units_rules_caption = "Rules for entering Imperial Measurements";
 inline constexpr std::string_view units_ok_caption = "&OK";
 
-// The option captions, in the order of UnitMode.
+// The option captions, in the order of UnitMode, each with its access key.
 inline constexpr std::array<std::string_view, 3> unit_option_captions = {
-    "Metric - mm (default)",
-    "Imperial - Display results in feet, inches and fractions of an inch",
-    "Imperial - Display results in decimal inches",
+    "&Metric - mm (default)",
+    "Imperial - Display results in &feet, inches and fractions of an inch",
+    "Imperial - Display results in &decimal inches",
 };
 
 inline constexpr std::array<std::string_view, 9> imperial_rules = {

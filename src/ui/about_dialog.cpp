@@ -20,7 +20,7 @@ namespace {
 
 constexpr std::string_view product_name = "Welkin";
 constexpr std::string_view version_prefix = "Version ";
-constexpr std::string_view system_info_caption = "System Info...";
+constexpr std::string_view system_info_caption = "System &Info...";
 
 }  // namespace
 
