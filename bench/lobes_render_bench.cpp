@@ -126,7 +126,7 @@ void runs(benchmark::internal::Benchmark* b) {
 }
 BENCHMARK(BM_LobesPicture)->Apply(runs);
 BENCHMARK(BM_LobesOldLinesWithQPainter)->Apply(runs);
-BENCHMARK(BM_LobesLongestStepBeforeAbort)->Args({101, 0})->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(BM_LobesLongestStepBeforeAbort)->Args({101, 0})->Args({101, 30})->Args({31, 30})->Unit(benchmark::kMillisecond)->Iterations(1);
 
 }  // namespace
 

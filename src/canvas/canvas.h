@@ -62,6 +62,14 @@ public:
     }
     // A filled polygon without an outline; the last point joins the first.
     virtual void fill_polygon(std::span<const Point> points, Rgb colour) = 0;
+    // A filled polygon with its edge drawn in the same colour at the current
+    // pen width: a sheet of strokes of that width, drawn as one shape.
+    virtual void fill_polygon_edged(std::span<const Point> points, Rgb colour) {
+        fill_polygon(points, colour);
+        if (points.size() < 2) return;
+        polyline(points, colour);
+        line(points.back().x, points.back().y, points.front().x, points.front().y, colour);
+    }
     // A filled rectangle between two corners, in any order.
     virtual void fill_box(double x1, double y1, double x2, double y2, Rgb colour) = 0;
     // The outline of a rectangle.

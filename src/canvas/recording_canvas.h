@@ -51,6 +51,10 @@ public:
     void set_pen_width(int pixels) override;
     void line(double x1, double y1, double x2, double y2, Rgb colour) override;
     void fill_polygon(std::span<const Point> points, Rgb colour) override;
+    // Kept as one polygon op, its edge the pen width in force.
+    void fill_polygon_edged(std::span<const Point> points, Rgb colour) override {
+        fill_polygon(points, colour);
+    }
     void fill_box(double x1, double y1, double x2, double y2, Rgb colour) override;
     void box(double x1, double y1, double x2, double y2, Rgb colour) override;
     void circle(double cx, double cy, double radius, Rgb colour) override;

@@ -135,6 +135,18 @@ LobeDirection lobe_direction(const LobeAnalysis& a, double f_hz, int m) {
     return {near_grazing ? LobeState::near_grazing : LobeState::absent, stored_angle, 0, 0};
 }
 
+LobeTips::LobeTips(const LobeAnalysis& a) : a_(a), sin_theta_(std::sin(a.theta)) {}
+
+LobeTip LobeTips::at(double f_hz, int m) const {
+    if (m == 0 || !(f_hz > 0)) {
+        const LobeDirection d = lobe_direction(a_, f_hz, m);
+        return {d.state == LobeState::exists, d.y, d.z};
+    }
+    const double s = m * a_.f_period_hz / f_hz - sin_theta_;
+    if (!(-sine_bound < s && s < sine_bound)) return {};
+    return {true, -tip_radius * s, tip_radius * std::sqrt(1 - s * s)};
+}
+
 std::vector<TrueMultiple> true_multiples(const LobeAnalysis& a) {
     std::vector<TrueMultiple> out;
     const double fd = a.design_freq_hz;

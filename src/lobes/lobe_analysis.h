@@ -90,6 +90,24 @@ struct LobeDirection {
 // exists. Near-grazing orders are drawn flat on the slices only.
 LobeDirection lobe_direction(const LobeAnalysis& a, double f_hz, int m);
 
+struct LobeTip {
+    bool exists = false;
+    double y = 0;  // as lobe_direction's, without working out the angle
+    double z = 0;
+};
+
+// Where order m's tip lies at f, for a sweep that asks it of every order at
+// every hertz: the existence rule of lobe_direction, without the angle.
+class LobeTips {
+public:
+    explicit LobeTips(const LobeAnalysis& a);
+    LobeTip at(double f_hz, int m) const;
+
+private:
+    const LobeAnalysis& a_;
+    double sin_theta_;
+};
+
 struct TrueMultiple {
     int k = 0;
     double freq_hz = 0;  // k x fd

@@ -1,5 +1,6 @@
 #include "lobes/lobes_run.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstddef>
 
@@ -18,12 +19,12 @@ constexpr double radius = 100;
 constexpr double slice_y = -300;  // the slice row lies in front of the lobe plane
 // The top hertz of the sweep outline the lobes in grey.
 constexpr double edge_band_hz = 12;
-// Steep lobes are thickened towards the floor for the first orders only.
-constexpr int steep_orders = 6;
 constexpr int steep_rows = 9;
 constexpr double steep_angle = 1;
 constexpr double steep_angle_change = 0.008;
 constexpr int sweep_pauses = 10;
+// Each stretch between two pauses is drawn in this many spans.
+constexpr std::int64_t spans_per_pause = 4;
 
 // The 180 one-degree segments of a semicircle at x centred on (y0, 0).
 void semicircle(Canvas& canvas, double x, double y0, Rgb colour) {
@@ -59,13 +60,25 @@ RunPause LobesRun::advance(Canvas& canvas, std::int64_t max_hertz) {
             draw_floor_bands(canvas, *analysis_);
             draw_markers(canvas, *analysis_, options_.point_size);
             stage_ = options_.lobes_mode ? Stage::markers_drawn : Stage::done;
-            next_hz_ = analysis_->hf_zero_hz;
+            start_sweep();
             canvas.set_pen_width(sweep_pen);
             return RunPause::markers;
         case Stage::markers_drawn: return sweep(canvas, max_hertz);
         case Stage::done: break;
     }
     return RunPause::finished;
+}
+
+// The frequency that brings one of the ten pauses is counted before it:
+// the first pause comes after `pause_every` hertz, the others a hertz later.
+void LobesRun::start_sweep() {
+    const LobeAnalysis& a = *analysis_;
+    next_hz_ = a.hf_zero_hz;
+    pause_every_ =
+        static_cast<std::int64_t>(int_floor((a.hf_zero_hz - a.lobe_start_hz) / sweep_pauses)) + 1;
+    until_pause_ = pause_every_ - 1;
+    span_hz_ = std::max<std::int64_t>(1, (pause_every_ + spans_per_pause - 1) / spans_per_pause);
+    sheets_.emplace(a, memory_);
 }
 
 void LobesRun::finish(Canvas& canvas) {
@@ -75,23 +88,37 @@ void LobesRun::finish(Canvas& canvas) {
 
 RunPause LobesRun::sweep(Canvas& canvas, std::int64_t max_hertz) {
     const LobeAnalysis& a = *analysis_;
-    const auto pause_every =
-        static_cast<std::int64_t>(int_floor((a.hf_zero_hz - a.lobe_start_hz) / sweep_pauses));
-    for (std::int64_t drawn = 0; next_hz_ >= a.lobe_start_hz; ++drawn) {
+    for (std::int64_t drawn = 0; next_hz_ >= a.lobe_start_hz;) {
         if (drawn >= max_hertz) return RunPause::sweeping;
-        // The frequency that brought the pause is counted once, before it.
-        if (!pause_counted_ && ++counter_ > pause_every) {
-            counter_ = 0;
-            pause_counted_ = true;
+        if (until_pause_ == 0) {
+            until_pause_ = pause_every_;
             return RunPause::sweeping;
         }
-        pause_counted_ = false;
-        draw_frequency(canvas, next_hz_);
-        next_hz_ -= 1;
+        drawn += draw_next_span(canvas);
         if (abort_requested_) break;
     }
     stage_ = Stage::done;
     return RunPause::finished;
+}
+
+// A frequency that shows slices is drawn on its own; the others in spans
+// that end at a pause, a slice or the sweep's end. Gives how many hertz.
+std::int64_t LobesRun::draw_next_span(Canvas& canvas) {
+    const LobeAnalysis& a = *analysis_;
+    const double high = next_hz_;
+    if (selected_slice(high)) {
+        draw_frequency(canvas, high);
+    } else {
+        double low = high;
+        const double lowest = high - static_cast<double>(std::min(span_hz_, until_pause_) - 1);
+        while (low - 1 >= std::max(lowest, a.lobe_start_hz) && !selected_slice(low - 1)) low -= 1;
+        sheets_->draw_span(canvas, high, low);
+        next_hz_ = low;
+    }
+    const auto hertz = static_cast<std::int64_t>(high - next_hz_) + 1;
+    next_hz_ -= 1;
+    until_pause_ -= hertz;
+    return hertz;
 }
 
 void LobesRun::draw_frequency(Canvas& canvas, double f) {
@@ -136,7 +163,7 @@ void LobesRun::draw_order(Canvas& canvas, double f, double x, bool selected, int
     } else if (d.state == LobeState::near_grazing && on_slice) {
         line_3d(canvas, {x, slice_y, 0}, {x, order < 0 ? -200.0 : -400.0, 0}, colour);
     }
-    if (m >= steep_orders) return;
+    if (m >= steep_lobe_orders) return;
     if (f < a.hf_zero_hz && steep(order, d.phi) &&
         std::abs(d.phi - memory_[slot]) > steep_angle_change) {
         fill_steep_lobe(canvas, x, m, d.phi);

@@ -6,18 +6,16 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 
 #include "canvas/canvas.h"
 #include "lobes/lobe_analysis.h"
+#include "lobes/lobe_sheets.h"
 #include "units/result.h"
 
 namespace welkin {
 
 enum class SliceChoice { working_range_ends, true_diffusion };
-
-// The last steep-lobe angle filled per order number; the program keeps it
-// from run to run, so a repeated run fills only where the angle moved.
-using SteepAngleMemory = std::array<double, 11>;
 
 struct LobesRunOptions {
     bool lobes_mode = true;  // false: the usable ranges explorer
@@ -41,9 +39,9 @@ public:
     // The analysis the run draws, or why it draws nothing beyond the edges.
     const Result<LobeAnalysis>& analysis() const { return analysis_; }
 
-    // Draws up to the next pause. During the sweep it also returns after
-    // `max_hertz` frequencies, so a caller can serve its interface more often
-    // than the run's own ten pauses.
+    // Draws up to the next pause. During the sweep it also returns once it
+    // has drawn `max_hertz` frequencies (at least one span of them), so a
+    // caller can serve its interface more often than the run's own ten pauses.
     RunPause advance(Canvas& canvas, std::int64_t max_hertz = INT64_MAX);
     // Draws the rest of the run.
     void finish(Canvas& canvas);
@@ -56,7 +54,9 @@ public:
 private:
     enum class Stage { start, analysed, markers_drawn, done };
 
+    void start_sweep();
     RunPause sweep(Canvas& canvas, std::int64_t max_hertz);
+    std::int64_t draw_next_span(Canvas& canvas);
     void draw_frequency(Canvas& canvas, double f);
     void draw_orders(Canvas& canvas, double f, double x, bool selected);
     void draw_order(Canvas& canvas, double f, double x, bool selected, int order);
@@ -69,8 +69,12 @@ private:
     SteepAngleMemory& memory_;
     Stage stage_ = Stage::start;
     double next_hz_ = 0;  // the sweep's next frequency
-    std::int64_t counter_ = 0;
-    bool pause_counted_ = false;
+    // The sweep pauses every `pause_every_` hertz and draws spans of up to
+    // `span_hz_` between.
+    std::int64_t pause_every_ = 1;
+    std::int64_t until_pause_ = 0;
+    std::int64_t span_hz_ = 1;
+    std::optional<LobeSheets> sheets_;
     bool abort_requested_ = false;
     bool signal_tick_drawn_ = false;
 };

@@ -140,7 +140,8 @@ BandColours band_colours(const LobeAnalysis& a, double f) {
 }
 
 // A run of frequencies of one colour on the floor between y1 and y2: one
-// filled strip, or a line where the run is a single frequency.
+// filled strip with the pen's edge its lines had, or a line where the run is
+// a single frequency.
 struct FloorRun {
     double y1;
     double y2;
@@ -166,7 +167,7 @@ struct FloorRun {
                                            to_point(project_3d({last_x, y1, 0})),
                                            to_point(project_3d({last_x, y2, 0})),
                                            to_point(project_3d({first_x, y2, 0}))};
-        canvas.fill_polygon(corners, *colour);
+        canvas.fill_polygon_edged(corners, *colour);
     }
     static Point to_point(PicturePoint p) { return {p.x, p.y}; }
 };

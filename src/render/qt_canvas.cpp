@@ -115,6 +115,17 @@ void QtCanvas::fill_polygon(std::span<const Point> points, Rgb colour) {
     painter_.drawPolygon(device_points, Qt::WindingFill);
 }
 
+void QtCanvas::fill_polygon_edged(std::span<const Point> points, Rgb colour) {
+    QPolygonF device_points;
+    device_points.reserve(static_cast<qsizetype>(points.size()));
+    for (const Point& p : points) device_points << device_point(p);
+    painter_.setRenderHint(QPainter::Antialiasing, smoothing_);
+    painter_.setPen(pen(colour));
+    line_pen_.reset();
+    painter_.setBrush(to_qcolor(colour));
+    painter_.drawPolygon(device_points, Qt::WindingFill);
+}
+
 void QtCanvas::fill_box(double x1, double y1, double x2, double y2, Rgb colour) {
     const QRectF r =
         QRectF(to_device_.map(QPointF(x1, y1)), to_device_.map(QPointF(x2, y2))).normalized();

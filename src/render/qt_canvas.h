@@ -32,6 +32,7 @@ public:
     void polyline(std::span<const Point> points, Rgb colour) override;
     void lines(std::span<const Segment> segments, Rgb colour) override;
     void fill_polygon(std::span<const Point> points, Rgb colour) override;
+    void fill_polygon_edged(std::span<const Point> points, Rgb colour) override;
     void fill_box(double x1, double y1, double x2, double y2, Rgb colour) override;
     void box(double x1, double y1, double x2, double y2, Rgb colour) override;
     void circle(double cx, double cy, double radius, Rgb colour) override;

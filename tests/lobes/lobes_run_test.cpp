@@ -70,21 +70,25 @@ TEST(LobesRun, PausesAboutTenTimesAndStopsOnAbort) {
     while (r.advance(canvas) == RunPause::sweeping) ++pauses;
     EXPECT_EQ(pauses, 9);
 
+    // Abort is served at the end of the step under way: one span of the
+    // forty the sweep is drawn in, where finishing draws all the rest.
+    const auto after_first_pause = [](LobesRun& run, RecordingCanvas& c) {
+        run.advance(c);
+        run.advance(c);
+        EXPECT_EQ(run.advance(c), RunPause::sweeping);
+        return c.ops.size();
+    };
+    RecordingCanvas finished_canvas(1000, 480);
+    LobesRun finished(panel(), {.angle_deg = 0}, memory);
+    const std::size_t finished_from = after_first_pause(finished, finished_canvas);
+    finished.finish(finished_canvas);
     LobesRun aborted(panel(), {.angle_deg = 0}, memory);
-    aborted.advance(canvas);
-    aborted.advance(canvas);
-    ASSERT_EQ(aborted.advance(canvas), RunPause::sweeping);
-    const std::size_t before = canvas.ops.size();
+    const std::size_t before = after_first_pause(aborted, canvas);
     aborted.request_abort();
     EXPECT_EQ(aborted.advance(canvas), RunPause::finished);
-    // The next frequency's specular lobe and the pair of order 1, nothing of order 2.
-    const auto drawn_after = [&](Rgb colour) {
-        return std::count_if(canvas.ops.begin() + static_cast<std::ptrdiff_t>(before),
-                             canvas.ops.end(), [&](const CanvasOp& op) { return op.colour == colour; });
-    };
-    EXPECT_GT(drawn_after(lobe_colour::specular), 0);
-    EXPECT_GT(drawn_after(order_colour(1)), 0);
-    EXPECT_EQ(drawn_after(order_colour(2)), 0);
+    const std::size_t rest = finished_canvas.ops.size() - finished_from;
+    EXPECT_GT(canvas.ops.size(), before);
+    EXPECT_LT((canvas.ops.size() - before) * 10, rest);
     EXPECT_TRUE(aborted.finished());
 }
 

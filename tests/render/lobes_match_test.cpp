@@ -1,5 +1,5 @@
-// The lobes picture drawn in strips against the old line-by-line drawing,
-// rasterised without smoothing at the window's size and twice it.
+// The lobes picture drawn in sheets and strips against the old line-by-line
+// drawing, rasterised without smoothing at the window's size and twice it.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -42,6 +42,15 @@ QImage replayed(const LobeInputs& in, const LobesRunOptions& options, QSize size
     return image;
 }
 
+// The old drawing leaves each lobe's tips as a stippled grey band: every
+// hertz's dot, mostly covered by the next hertz's spokes. The sheets draw a
+// plain grey line there, which differs in about half the band's pixels, each
+// within a pixel of its colour: some 0.5% of the picture at N 7 and 1.7% at
+// N 31 at the window's size (half that at twice it). Where lobes of two
+// orders cross within a span, the nearer may lie a pixel or two over.
+constexpr double max_differing = 0.02;
+constexpr double max_displaced = 0.003;
+
 // Each way of running the picture: the lobes at several angles (an early
 // lobe floor only at an angle, the orders grazing at 90 degrees), the
 // explorer (no lobes, a light red floor from 0 Hz at 90 degrees), and the
@@ -77,7 +86,8 @@ void expect_runs_match(int n) {
             const Result<QImage> drawn = render_lobes(in, run.options, size);
             ASSERT_TRUE(drawn.ok()) << name << ": " << drawn.message();
             EXPECT_TRUE(
-                pictures_match(*drawn, replayed(in, run.options, size), name, 0.005, 0.0005));
+                pictures_match(*drawn, replayed(in, run.options, size), name, max_differing,
+                               max_displaced));
         }
     }
 }
