@@ -66,7 +66,7 @@ def windows_from_menus(run):
     w.window("Welkin: Polar response")
     close_with(w, "Welkin: Polar response", "Close")
 
-    xs.click_node(w.refresh_main().find("label", "< explore"))
+    xs.click_node(w.refresh_main().find("label", "Explore usable ranges"))  # "< explore"
     wait_run_ended(w, EXPLORER)
     close_with(w, EXPLORER, "Exit")
 
