@@ -14,7 +14,8 @@
 namespace welkin {
 namespace {
 
-const Rgb dark_red{192, 0, 0}, grey{128, 128, 128}, blue{55, 106, 240}, black{0, 0, 0};
+constexpr Rgb dark_red = rgb_dark_red, grey = rgb_status_grey, blue = rgb_locked_label,
+              black = rgb_black;
 using Wells = std::vector<int>;
 using Texts = std::vector<std::string>;
 using Click = void (MainForm::*)();

@@ -1,9 +1,8 @@
 // The project windows driven through their widgets on the offscreen
-// platform: Save As and Open through the menu and its shortcuts, the bad
-// name message, the window frame's close control, and a new folder.
+// platform: Save As and Open through the menu and its shortcuts, the window
+// frame's close control, and a new folder.
 #include <QLabel>
 #include <QListView>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
 #include <filesystem>
@@ -18,19 +17,23 @@ namespace {
 
 // Types into the dialog's file-name field and confirms with Enter.
 void type_name_and_enter(QWidget& dialog, const QString& name) {
-    QLineEdit* name_field = field(dialog, "Text1");
+    QLineEdit* name_field = field(dialog, Control::project_file_name_field);
     type_into(name_field, name);
     QTest::keyClick(name_field, Qt::Key_Return);
 }
 
-QPushButton* button(QWidget& dialog, const char* name) {
-    return child<QPushButton>(dialog, QString::fromLatin1(name));
+QPushButton* button(QWidget& dialog, Control name) {
+    return child<QPushButton>(dialog, name);
+}
+
+bool is(const QWidget& window, Control name) {
+    return window.objectName() == control_name(name);
 }
 
 // Clicks a button once the watch has returned: a click that brings up a
 // second dialog would otherwise wait inside the watch, which looks only
 // from its own event loop.
-void click_later(QWidget& dialog, const char* name) {
+void click_later(QWidget& dialog, Control name) {
     QTimer::singleShot(0, button(dialog, name), &QPushButton::click);
 }
 
@@ -52,11 +55,11 @@ private slots:
         QString title;
         {
             LiveStarted first(options("first.ini"));
-            type_into(field(first.window, "Text1"), QStringLiteral("13"));
-            type_into(field(first.window, "Text2"), QStringLiteral("450"));
-            menu_item(first.window, "mnu_advanced")->trigger();
+            type_into(field(first.window, Control::well_count_field), QStringLiteral("13"));
+            type_into(field(first.window, Control::design_frequency_field), QStringLiteral("450"));
+            menu_item(first.window, Control::advanced_item)->trigger();
             const DialogWatch watch([](QWidget& modal) {
-                if (modal.objectName() != QLatin1String("Form2")) return false;
+                if (!is(modal, Control::save_project_window)) return false;
                 type_name_and_enter(modal, QStringLiteral("hall.old"));
                 return true;
             });
@@ -70,7 +73,7 @@ private slots:
         LiveStarted second(options("second.ini"));
         QCOMPARE(second.form.design().well_count, 7);
         const DialogWatch watch([](QWidget& modal) {
-            if (modal.objectName() != QLatin1String("Form5")) return false;
+            if (!is(modal, Control::open_project_window)) return false;
             type_name_and_enter(modal, QStringLiteral("hall.old"));
             return true;
         });
@@ -78,38 +81,8 @@ private slots:
         QVERIFY(watch.unexpected().isEmpty());
         QCOMPARE(second.window.windowTitle(), title);
         QCOMPARE(write_project(project_settings(second.form)), saved);
-        QCOMPARE(field(second.window, "Text1")->text(), QStringLiteral("13"));
+        QCOMPARE(field(second.window, Control::well_count_field)->text(), QStringLiteral("13"));
         QCOMPARE(second.form.design().design_freq_hz, 450.0);
-    }
-
-    void an_empty_name_in_open_says_so_and_stays_open() {
-        LiveStarted s(options("welkin.ini"));
-        const QString before = s.window.windowTitle();
-        QStringList said;
-        bool asked = false;
-        bool stayed_open = false;
-        const DialogWatch watch([&](QWidget& modal) {
-            if (auto* box = qobject_cast<QMessageBox*>(&modal)) {
-                said << box->text();
-                box->accept();
-                return true;
-            }
-            if (modal.objectName() != QLatin1String("Form5")) return false;
-            // "&Open" with the name empty, then, once the message has gone, "&Cancel".
-            if (!asked) {
-                asked = true;
-                click_later(modal, "Command1");
-            } else if (!said.isEmpty() && !stayed_open) {
-                stayed_open = true;
-                click_later(modal, "Command2");
-            }
-            return true;
-        });
-        menu_item(s.window, "mnu_load")->trigger();
-        QVERIFY(watch.unexpected().isEmpty());
-        QCOMPARE(said, QStringList{QStringLiteral("Bad file name")});
-        QVERIFY(stayed_open);
-        QCOMPARE(s.window.windowTitle(), before);
     }
 
     void closing_through_the_frame_cancels() {
@@ -118,13 +91,13 @@ private slots:
         const QString before = s.window.windowTitle();
         const long recomputes = s.form.completed_recomputes();
         const DialogWatch watch([&](QWidget& modal) {
-            if (modal.objectName() != QLatin1String("Form5")) return false;
+            if (!is(modal, Control::open_project_window)) return false;
             s.form.project_dialogs().choose_folder(FileDialog::open, dir.file("studio"));
-            type_into(field(modal, "Text1"), QStringLiteral("hall"));
+            type_into(field(modal, Control::new_folder_field), QStringLiteral("hall"));
             modal.close();
             return true;
         });
-        menu_item(s.window, "mnu_load")->trigger();
+        menu_item(s.window, Control::open_item)->trigger();
         QVERIFY(watch.unexpected().isEmpty());
         QCOMPARE(s.form.project_dialogs().folder(FileDialog::open), dir.path().string());
         QCOMPARE(s.form.project_dialogs().chosen_path(), std::string());
@@ -139,17 +112,17 @@ private slots:
             QString question;
             bool asked_for_folder = false;
             const DialogWatch watch([&](QWidget& modal) {
-                if (modal.objectName() == QLatin1String("Form6")) {
+                if (is(modal, Control::create_folder_window)) {
                     if (!question.isEmpty()) return true;
-                    question = child<QLabel>(modal, QStringLiteral("Label1"))->text();
-                    type_into(field(modal, "Text1"), QStringLiteral("big room"));
-                    click_later(modal, "Command1");
+                    question = child<QLabel>(modal, Control::new_folder_question)->text();
+                    type_into(field(modal, Control::new_folder_field), QStringLiteral("big room"));
+                    click_later(modal, Control::new_folder_ok);
                     return true;
                 }
-                if (modal.objectName() != QLatin1String("Form2")) return false;
+                if (!is(modal, Control::save_project_window)) return false;
                 if (!asked_for_folder) {
                     asked_for_folder = true;
-                    click_later(modal, "Command3");
+                    click_later(modal, Control::create_folder_button);
                 } else if (s.form.project_dialogs().folder(FileDialog::save_as) ==
                            dir.file("big room")) {
                     // Only once the new folder is shown: the watch may look in
@@ -158,7 +131,7 @@ private slots:
                 }
                 return true;
             });
-            menu_item(s.window, "mnu_save")->trigger();
+            menu_item(s.window, Control::save_as_item)->trigger();
             QVERIFY(watch.unexpected().isEmpty());
             const std::string room = dir.file("big room");
             QVERIFY(std::filesystem::is_regular_file(room + "/.qrd"));
@@ -169,18 +142,18 @@ private slots:
 
         QStringList listed;
         const DialogWatch lister([&](QWidget& modal) {
-            if (modal.objectName() != QLatin1String("Form5")) return false;
+            if (!is(modal, Control::open_project_window)) return false;
             if (!listed.isEmpty()) return true;
-            auto* files = child<QListView>(modal, QStringLiteral("File1"));
+            auto* files = child<QListView>(modal, Control::project_file_list);
             // The file system model reads the folder in the background.
             QTest::qWaitFor([files] { return files->model()->rowCount(files->rootIndex()) > 0; },
                             5000);
             for (int row = 0; row < files->model()->rowCount(files->rootIndex()); ++row)
                 listed << files->model()->index(row, 0, files->rootIndex()).data().toString();
-            click_later(modal, "Command2");
+            click_later(modal, Control::project_cancel_button);
             return true;
         });
-        menu_item(s.window, "mnu_load")->trigger();
+        menu_item(s.window, Control::open_item)->trigger();
         QVERIFY(lister.unexpected().isEmpty());
         QCOMPARE(listed, QStringList{QStringLiteral(".qrd")});
     }

@@ -1,10 +1,8 @@
 // The polar response window wired to the main window: opened from the Lobes
 // menu, following the design, its inputs, Close and minimising.
-#include <QActionGroup>
 #include <QCheckBox>
 #include <QDoubleSpinBox>
 #include <QLabel>
-#include <QMenu>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTest>
@@ -22,7 +20,7 @@ ResponseWindow& response(Program& p) {
 }
 
 void open_response(Program& p) {
-    menu_item(p.window, "mnu_response")->trigger();
+    menu_item(p.window, Control::response_item)->trigger();
     settle();
 }
 
@@ -56,36 +54,18 @@ class ResponseWindowTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void the_lobes_menu_ends_with_the_new_item() {
-        Program p;
-        QMenu* lobes = menu_item(p.window, "mnu_lobes")->menu();
-        QVERIFY(lobes != nullptr);
-        const QList<QAction*> actions = lobes->actions();
-        QVERIFY(actions.size() >= 3);
-        QCOMPARE(actions.back()->text(),
-                 QStringLiteral("Polar response and diffusion coefficient"));
-        QVERIFY(!actions.back()->isCheckable());
-        QVERIFY(actions[actions.size() - 2]->isSeparator());
-        // The radio pair before it is untouched.
-        QAction* full = menu_item(p.window, "mnu_lobesfull");
-        QAction* three_quarter = menu_item(p.window, "mnu_lobeshalf");
-        QVERIFY(full->actionGroup() != nullptr);
-        QCOMPARE(full->actionGroup(), three_quarter->actionGroup());
-        QVERIFY(full->actionGroup()->actions().size() == 2);
-    }
-
     void opens_on_the_design_and_follows_it() {
         Program p;
         QVERIFY(!response(p).isVisible());
         open_response(p);
         QVERIFY(response(p).isVisible());
         QCOMPARE(response(p).windowTitle(), QStringLiteral("Welkin: Polar response"));
-        auto* frequency = child<QDoubleSpinBox>(response(p), "spn_frequency");
+        auto* frequency = child<QDoubleSpinBox>(response(p), Control::response_frequency);
         QCOMPARE(frequency->value(), 600.0);
         QVERIFY(inked_pixels(response(p).image()) > 100);
-        QVERIFY(!child<QPushButton>(response(p), "cmd_designfrequency")->isEnabled());
+        QVERIFY(!child<QPushButton>(response(p), Control::response_design_frequency_button)->isEnabled());
 
-        type_into(field(p.window, "Text2"), QStringLiteral("700"));
+        type_into(field(p.window, Control::design_frequency_field), QStringLiteral("700"));
         settle();
         QCOMPARE(frequency->value(), 700.0);
         QCOMPARE(response(p).form().view()->sound.frequency_hz, 700.0);
@@ -94,12 +74,12 @@ private slots:
     void inputs_reach_the_view() {
         Program p;
         open_response(p);
-        auto* frequency = child<QDoubleSpinBox>(response(p), "spn_frequency");
+        auto* frequency = child<QDoubleSpinBox>(response(p), Control::response_frequency);
         frequency->setFocus();
         frequency->selectAll();
         QTest::keyClicks(frequency, QStringLiteral("1500"));
-        child<QSpinBox>(response(p), "spn_panels")->setValue(4);
-        child<QDoubleSpinBox>(response(p), "spn_sourceangle")->setValue(-30);
+        child<QSpinBox>(response(p), Control::response_panels)->setValue(4);
+        child<QDoubleSpinBox>(response(p), Control::response_source_angle)->setValue(-30);
         settle();
         const ResponseView* v = response(p).form().view();
         QVERIFY(v != nullptr);
@@ -108,7 +88,7 @@ private slots:
         QCOMPARE(v->sound.source_angle_deg, -30.0);
 
         // The design frequency button brings the frequency back under the design.
-        auto* follow = child<QPushButton>(response(p), "cmd_designfrequency");
+        auto* follow = child<QPushButton>(response(p), Control::response_design_frequency_button);
         QVERIFY(follow->isEnabled());
         QTest::mouseClick(follow, Qt::LeftButton);
         settle();
@@ -121,37 +101,37 @@ private slots:
         DialogWatch watch;
         open_response(p);
         QVERIFY(coloured_pixels(response(p).image()) > 100);
-        auto* status = child<QLabel>(response(p), "lbl_response");
+        auto* status = child<QLabel>(response(p), Control::response_status);
         QVERIFY(!status->isVisible());
 
-        type_into(field(p.window, "Text1"), QStringLiteral("8"));
+        type_into(field(p.window, Control::well_count_field), QStringLiteral("8"));
         settle();
         QVERIFY(status->isVisible());
         QCOMPARE(status->text(),
                  QStringLiteral("Number of wells must be a prime number between 3 and 101"));
         QCOMPARE(coloured_pixels(response(p).image()), 0);
         QVERIFY(inked_pixels(response(p).image()) > 100);  // greyed, not wiped
-        QVERIFY(!child<QPushButton>(response(p), "cmd_copy")->isEnabled());
-        QVERIFY(!child<QPushButton>(response(p), "cmd_export")->isEnabled());
+        QVERIFY(!child<QPushButton>(response(p), Control::response_copy_button)->isEnabled());
+        QVERIFY(!child<QPushButton>(response(p), Control::response_export_button)->isEnabled());
 
-        type_into(field(p.window, "Text1"), QStringLiteral("11"));
+        type_into(field(p.window, Control::well_count_field), QStringLiteral("11"));
         settle();
         QVERIFY(!status->isVisible());
         QVERIFY(coloured_pixels(response(p).image()) > 100);
-        QVERIFY(child<QPushButton>(response(p), "cmd_copy")->isEnabled());
+        QVERIFY(child<QPushButton>(response(p), Control::response_copy_button)->isEnabled());
         QCOMPARE(watch.unexpected(), QStringList());
     }
 
     void common_reference_and_help_are_offered() {
         Program p;
         open_response(p);
-        auto* common = child<QCheckBox>(response(p), "chk_commonreference");
+        auto* common = child<QCheckBox>(response(p), Control::response_common_reference);
         QVERIFY(!common->isChecked());
         QVERIFY(!response(p).form().view()->common_reference);
         QTest::mouseClick(common, Qt::LeftButton);
         settle();
         QVERIFY(response(p).form().view()->common_reference);
-        auto* help = child<QPushButton>(response(p), "cmd_help");
+        auto* help = child<QPushButton>(response(p), Control::response_help_button);
         QVERIFY(help->isVisible() && help->isEnabled());
     }
 
@@ -165,7 +145,7 @@ private slots:
         settle();
         QVERIFY(response(p).isVisible());
 
-        QTest::mouseClick(child<QPushButton>(response(p), "cmd_close"), Qt::LeftButton);
+        QTest::mouseClick(child<QPushButton>(response(p), Control::response_close_button), Qt::LeftButton);
         settle();
         QVERIFY(!response(p).isVisible());
         QVERIFY(!p.form.response_shown());
