@@ -22,19 +22,19 @@ ResponseWindow& response(Program& p) {
 }
 
 void open_response(Program& p) {
-    menu_item(p.window, "mnu_response")->trigger();
+    menu_item(p.window, Control::response_item)->trigger();
     settle();
 }
 
-QPushButton* button(Program& p, const char* name) {
-    return child<QPushButton>(response(p), QString::fromLatin1(name));
+QPushButton* button(Program& p, Control name) {
+    return child<QPushButton>(response(p), name);
 }
 
 // Boundary elements chosen and Calculate pressed.
 void calculate(Program& p) {
-    child<QComboBox>(response(p), "cbo_model")->setCurrentIndex(1);
+    child<QComboBox>(response(p), Control::response_model)->setCurrentIndex(1);
     settle();
-    QTest::mouseClick(button(p, "cmd_calculate"), Qt::LeftButton);
+    QTest::mouseClick(button(p, Control::response_calculate_button), Qt::LeftButton);
 }
 
 const BemRunForm& run(Program& p) {
@@ -63,19 +63,19 @@ private slots:
         Program p;
         open_response(p);
         calculate(p);
-        QVERIFY(!button(p, "cmd_calculate")->isEnabled());
-        QVERIFY(button(p, "cmd_cancel")->isEnabled());
+        QVERIFY(!button(p, Control::response_calculate_button)->isEnabled());
+        QVERIFY(button(p, Control::response_cancel_button)->isEnabled());
         QTRY_VERIFY_WITH_TIMEOUT(run(p).steps_done() >= 3, run_wait_ms);
-        QVERIFY(child<QProgressBar>(response(p), "prg_bands")->value() >= 3);
+        QVERIFY(child<QProgressBar>(response(p), Control::response_progress)->value() >= 3);
         QCOMPARE(response(p).form().shown()->model, ResponseModel::boundary_elements);
 
-        QTest::mouseClick(button(p, "cmd_cancel"), Qt::LeftButton);
+        QTest::mouseClick(button(p, Control::response_cancel_button), Qt::LeftButton);
         settle();
         QCOMPARE(run(p).state(), BemState::cancelled);
         const std::size_t bands = response(p).form().shown()->bands.size();
         QVERIFY(bands >= 2 && bands < third_octave_centres_hz.size());
-        QVERIFY(button(p, "cmd_calculate")->isEnabled());
-        QVERIFY(!button(p, "cmd_cancel")->isEnabled());
+        QVERIFY(button(p, Control::response_calculate_button)->isEnabled());
+        QVERIFY(!button(p, Control::response_cancel_button)->isEnabled());
         QVERIFY2(coloured_pixels(response(p).image()) > 100, "the bands done are current");
         // Reports still on their way from the stopped run add nothing.
         QTest::qWait(200);
@@ -87,15 +87,15 @@ private slots:
         open_response(p);
         calculate(p);
         QTRY_VERIFY_WITH_TIMEOUT(run(p).steps_done() >= 2, run_wait_ms);
-        type_into(field(p.window, "Text1"), QStringLiteral("11"));
+        type_into(field(p.window, Control::well_count_field), QStringLiteral("11"));
         settle();
         QCOMPARE(run(p).state(), BemState::stale);
         QVERIFY2(!run(p).running_run(), "the run of the old design stopped");
         QCOMPARE(coloured_pixels(response(p).image()), 0);
-        QVERIFY(!button(p, "cmd_copy")->isEnabled());
-        QVERIFY(!button(p, "cmd_export")->isEnabled());
+        QVERIFY(!button(p, Control::response_copy_button)->isEnabled());
+        QVERIFY(!button(p, Control::response_export_button)->isEnabled());
 
-        QTest::mouseClick(button(p, "cmd_calculate"), Qt::LeftButton);
+        QTest::mouseClick(button(p, Control::response_calculate_button), Qt::LeftButton);
         QTRY_VERIFY_WITH_TIMEOUT(run(p).steps_done() >= 2, run_wait_ms);
         QVERIFY(response(p).form().shown_current());
         QVERIFY(coloured_pixels(response(p).image()) > 100);
@@ -106,7 +106,7 @@ private slots:
         open_response(p);
         calculate(p);
         QTRY_VERIFY_WITH_TIMEOUT(run(p).steps_done() >= 1, run_wait_ms);
-        QTest::mouseClick(button(p, "cmd_close"), Qt::LeftButton);
+        QTest::mouseClick(button(p, Control::response_close_button), Qt::LeftButton);
         settle();
         QCOMPARE(run(p).state(), BemState::cancelled);
     }

@@ -44,13 +44,6 @@ inline QAction* menu_item(QWidget& window, Control control) {
     return child<QAction>(window, control);
 }
 
-inline QLineEdit* field(QWidget& window, const char* name) {
-    return child<QLineEdit>(window, QString::fromLatin1(name));
-}
-
-inline QAction* menu_item(QWidget& window, const char* name) {
-    return child<QAction>(window, QString::fromLatin1(name));
-}
 
 // Replaces a field's text by typing, as the user does.
 inline void type_into(QLineEdit* field, const QString& text) {
