@@ -66,6 +66,23 @@ private slots:
         QVERIFY(!scorecard(p).isVisible());
     }
 
+    void visualiser_close_unchecks_the_menu_item() {
+        Program p;
+        QAction* toggle = menu_item(p.window, Control::show_visualiser_item);
+        QVERIFY(!toggle->isChecked());
+        toggle->trigger();
+        settle();
+        QVERIFY(toggle->isChecked());
+        QVERIFY(visualiser(p).isVisible());
+        QVERIFY(visualiser(p).windowTitle().endsWith(QStringLiteral("Welkin V4.01")));
+        // The Blues' frame colour fills the top left corner.
+        QCOMPARE(visualiser(p).image().pixelColor(1, 1), QColor(90, 130, 180));
+        visualiser(p).close();
+        settle();
+        QVERIFY(!toggle->isChecked());
+        QVERIFY(!p.form.design().visualiser.shown);
+    }
+
     void menu_checks_follow_the_design() {
         Program p;
         QVERIFY(menu_item(p.window, Control::one_panel_item)->isChecked());
