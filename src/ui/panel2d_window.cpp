@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 #include <array>
+#include <functional>
 
 #include "persist/app_folder.h"
 #include "render/panel2d_render.h"
@@ -84,8 +85,11 @@ void Panel2dWindow::build_controls() {
     const auto check = [&](QCheckBox*& box, Control name, const char* caption, int row, int col,
                            void (Panel2dForm::*set)(bool)) {
         box = named(new QCheckBox(QString::fromLatin1(caption), this), name);
+        // std::invoke rather than (form_.*set)(on): inside a lambda GCC 12's
+        // -fsanitize=vptr checks `this` from a register that only the virtual
+        // branch of that call loads, and reports a sound window as no window.
         connect(box, &QCheckBox::clicked, this,
-                [this, set](bool on) { act([this, set, on] { (form_.*set)(on); }); });
+                [this, set](bool on) { act([this, set, on] { std::invoke(set, form_, on); }); });
         options->addWidget(box, row, col);
     };
     check(numbers_, Control::numbers_check, "Numbers", 0, 0, &Panel2dForm::set_numbers);
