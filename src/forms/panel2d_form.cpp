@@ -154,6 +154,11 @@ void Panel2dForm::leave_full_screen() {
     host_.show_window(Window::fullscreen_2d, false);
 }
 
+std::span<const std::string_view> Panel2dForm::full_screen_legend_lines() const {
+    const std::span<const std::string_view> all(full_screen_legend);
+    return full_screen_ == FullScreen::crossword ? all : all.first(1);
+}
+
 void Panel2dForm::full_screen_key() {
     leave_full_screen();
 }

@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -87,6 +88,9 @@ public:
     void open_full_crossword();
     FullScreen full_screen() const { return full_screen_; }
     const Highlight& highlight() const { return highlight_; }
+    // The legend over the view: how to leave it, and over the crossword what
+    // the double-clicks do (over the panel they do nothing).
+    std::span<const std::string_view> full_screen_legend_lines() const;
     void full_screen_key();
     enum class Mouse { left, right, middle };
     void full_screen_press(Mouse button);

@@ -39,16 +39,16 @@ FullScreenWindow::FullScreenWindow(Panel2dForm& form, QWidget* parent)
     box_layout->addWidget(readout_label_);
     box_layout->addWidget(row_column_label_);
     readout_box_->hide();
-    QString legend;
-    for (std::string_view line : full_screen_legend) legend += qs(line) + QLatin1Char('\n');
-    legend_ = new QLabel(legend, this);
+    legend_ = new QLabel(this);
     name_control(*legend_, Control::legend_label);
     legend_->setStyleSheet(QStringLiteral("background: white;"));
     if (const QScreen* screen = QGuiApplication::primaryScreen()) setGeometry(screen->geometry());
 }
 
 void FullScreenWindow::refresh() {
-    legend_->setVisible(form_.full_screen() == FullScreen::crossword);
+    QStringList legend;
+    for (std::string_view line : form_.full_screen_legend_lines()) legend << qs(line);
+    legend_->setText(legend.join(QLatin1Char('\n')));
     legend_->adjustSize();
     legend_->move(width() - legend_->width() - 8, 8);
     if (form_.redraws() == drawn_for_ && image_.size() == size()) return;

@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string_view>
+#include <vector>
+
 #include "fake_host.h"
 #include "forms/main_form.h"
 #include "forms/report_files.h"
@@ -144,6 +147,28 @@ TEST(Panel2dForm, FullScreenView) {
     EXPECT_EQ(shown, 2);  // redrawn, not shown again
     o.p2d.full_screen_key();
     EXPECT_EQ(o.p2d.full_screen(), FullScreen::none);
+}
+
+// Both views say how to leave them; only the crossword's legend lists the
+// double-clicks, which do nothing over the panel.
+TEST(Panel2dForm, FullScreenLegendSaysHowToLeave) {
+    struct Row {
+        const char* name;
+        void (Panel2dForm::*open)();
+        std::vector<std::string_view> lines;
+    };
+    const Row rows[] = {
+        {"panel", &Panel2dForm::open_full_panel, {"Any key to exit"}},
+        {"crossword", &Panel2dForm::open_full_crossword,
+         {"Any key to exit", "Left dbl-click:   highlight", "Centre dbl-click: clear",
+          "Right dbl-click:  layerlight"}},
+    };
+    for (const Row& row : rows) {
+        Opened o;
+        (o.p2d.*row.open)();
+        const auto lines = o.p2d.full_screen_legend_lines();
+        EXPECT_EQ(std::vector<std::string_view>(lines.begin(), lines.end()), row.lines) << row.name;
+    }
 }
 
 }  // namespace

@@ -85,7 +85,10 @@ def full_screen_hint(run):
     """Both full-screen views say how to leave them."""
     w = run.start()
     panel = open_2d(w)
+    panel_wid = w.x_window(PANEL_2D)
     for menu in ("Maxpic", "Maxdata"):
+        # A click on the menu while the last view is still on the screen would go to it.
+        wait_for(lambda: xs.active_window() == panel_wid, "the 2D window to have the focus")
         w.choose(menu, window=panel)
         full = wait_for(lambda: [x for x in w.app.windows() if x.extents[2:] == xs.SCREEN],
                         f"the full-screen view of {menu}")[0]
