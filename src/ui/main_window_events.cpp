@@ -87,7 +87,12 @@ bool MainWindow::field_event(Field field, QEvent* event) {
 
 void MainWindow::changeEvent(QEvent* event) {
     if (event->type() == QEvent::WindowStateChange) {
-        act([&] { form_.minimised_changed(isMinimized()); });
+        const bool minimised = isMinimized();
+        act([&] { form_.minimised_changed(minimised); });
+        // The companions come back with the restore and the window manager
+        // gives the newest the focus; the user restored this window, so it
+        // takes the focus back once they are up.
+        if (!minimised) QTimer::singleShot(0, this, [this] { activateWindow(); });
     }
     QMainWindow::changeEvent(event);
 }

@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QResizeEvent>
+#include <cmath>
 #include <utility>
 
 #include "canvas/canvas.h"
@@ -22,6 +23,13 @@ constexpr double gap_below_main_twips = 100;
 
 int px(double twips) {
     return static_cast<int>(twips / twips_per_pixel);
+}
+
+QMargins frame_margins(const QWidget& window) {
+    const QRect outer = window.frameGeometry();
+    const QRect inner = window.geometry();
+    return {inner.left() - outer.left(), inner.top() - outer.top(),
+            outer.right() - inner.right(), outer.bottom() - inner.bottom()};
 }
 
 }  // namespace
@@ -44,16 +52,44 @@ const QImage& VisualiserWindow::image() const {
     return picture_->image();
 }
 
-void VisualiserWindow::place_under(const QRect& main_frame) {
-    placing_ = true;
+void VisualiserWindow::place_under(QWidget& main) {
+    if (main_ == nullptr) {
+        main_ = &main;
+        main.installEventFilter(this);
+    }
     const VisualiserSettings& v = form_.design().visualiser;
-    const int width = v.width > 0 ? px(v.width) : main_frame.width();
-    const int height = v.height > 0 ? px(v.height) : default_height_px;
-    const int left = v.left > 0 ? px(v.left) : main_frame.left();
-    const int top = v.top > 0 ? px(v.top) : main_frame.bottom() + px(gap_below_main_twips);
-    resize(width, height);
-    move(left, top);
+    placing_ = true;
+    resize(v.width > 0 ? px(v.width) : main.width(),
+           v.height > 0 ? px(v.height) : default_height_px);
     placing_ = false;
+    follows_main_ = v.left <= 0 || v.top <= 0;
+    if (follows_main_) {
+        place_below_main();
+        return;
+    }
+    placing_ = true;
+    move(px(v.left), px(v.top));
+    placing_ = false;
+}
+
+void VisualiserWindow::place_below_main() {
+    // move() places the outer top left corner, frame included.
+    const QRect main_outer = main_->frameGeometry();
+    main_frame_margins_ = frame_margins(*main_);
+    placing_ = true;
+    move(main_outer.left(), main_outer.top() + main_outer.height() +
+                                static_cast<int>(std::lround(gap_below_main_twips / twips_per_pixel)));
+    placing_ = false;
+}
+
+bool VisualiserWindow::eventFilter(QObject* watched, QEvent* event) {
+    const QEvent::Type type = event->type();
+    if (watched == main_ && follows_main_ &&
+        (type == QEvent::Move || type == QEvent::Resize || type == QEvent::Show) &&
+        frame_margins(*main_) != main_frame_margins_) {
+        place_below_main();
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void VisualiserWindow::refresh() {

@@ -25,9 +25,6 @@ sys.path.insert(0, HERE)
 # Faults the drive finds that are not mended yet. Each still runs and is reported
 # as XFAIL with its reason; one that passes is reported as XPASS.
 KNOWN_FAULTS = {
-    "visualiser_placement": "the visualiser is placed before the window manager adds its "
-                            "title bar, which then lies over the main window's bottom edge",
-    "minimise_and_restore": "a restore gives the focus to the visualiser",
     "lobes_abort_and_switch_away": "activating the lobes window from the desktop starts a new "
                                    "run, which clears an aborted drawing",
     "window_keys": "the scorecard and the polar response window close neither with Escape nor "
