@@ -1,5 +1,7 @@
 #include "forms/lobes_form.h"
 
+#include <utility>
+
 #include "lobes/lobe_inputs.h"
 #include "units/numtext.h"
 
@@ -49,31 +51,35 @@ void LobesForm::start_run() {
                                   .point_size = point_size()};
     run_.emplace(lobe_inputs(design_), options, steep_memory_);
     running_ = true;
+    announce_refusal_ = true;
+}
+
+void LobesForm::redraw() {
+    const bool refused_before = last_run_refused_;
+    start_run();
+    announce_refusal_ = !refused_before;
 }
 
 void LobesForm::abort() {
     if (run_) run_->request_abort();
 }
 
-void LobesForm::activated() {
-    if (skip_activation_) {
-        skip_activation_ = false;
-        return;
-    }
-    start_run();
-}
-
 RunPause LobesForm::advance(Canvas& canvas, std::int64_t max_hertz) {
     if (!run_ || !running_) return RunPause::finished;
+    if (refusal_) {
+        // The window has shown the cleared picture by now.
+        const std::string message = *std::exchange(refusal_, std::nullopt);
+        if (announce_refusal_) host_.message_box(message, "");
+    }
     const RunPause pause = run_->advance(canvas, max_hertz);
     if (pause == RunPause::cleared) {
         const Result<LobeAnalysis>& a = run_->analysis();
+        last_run_refused_ = !a;
         if (a) {
             texts_ = result_texts(*a);
             found_lowest_diffusion_(a->lowest_diffusion_hz);
         } else {
-            skip_activation_ = true;
-            host_.message_box(a.message(), "");
+            refusal_ = a.message();
         }
     }
     if (pause == RunPause::finished) end_run();

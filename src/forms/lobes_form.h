@@ -51,12 +51,14 @@ public:
     SliceChoice slices() const { return slices_; }
     // A click on either option selects it and starts a run.
     void select_slices(SliceChoice choice);
-    // Redo, Enter in the angle field, the window's activation.
+    // Redo, Enter in the angle field, the window's showing. The desktop
+    // giving the focus back to the window starts none: that would clear a
+    // drawing the user aborted on purpose.
     void start_run();
+    // The picture changed size: it is drawn again, and an angle that was
+    // refused is not announced a second time.
+    void redraw();
     void abort();
-    // The window was activated; a run starts unless it came back from the
-    // form's own message box, which would otherwise start a run forever.
-    void activated();
 
     bool running() const { return running_; }
     // Redo, Exit, the angle field and both options.
@@ -88,7 +90,11 @@ private:
     SteepAngleMemory steep_memory_{};  // kept for the program's life
     std::optional<LobesRun> run_;
     bool running_ = false;
-    bool skip_activation_ = false;
+    // A refused angle is announced once the cleared picture is on screen,
+    // at the run's next step; a redraw keeps quiet about it.
+    std::optional<std::string> refusal_;
+    bool announce_refusal_ = true;
+    bool last_run_refused_ = false;
     long finished_runs_ = 0;
 };
 

@@ -15,6 +15,11 @@ constexpr int frame_pen = 2;
 constexpr int true_tick_pen = 6;
 constexpr double marker_foot = -104;  // markers start just in front of the lobe floor
 constexpr double text_step_x = 10;
+constexpr double design_marker_end = -520;
+// In the explorer the design frequency's label stands at the end of its
+// marker; an octave below it, the other label would run into it where the
+// axis is long, so that one ends further forward, clear of it.
+constexpr double octave_below_design_end_explorer = -580;
 
 struct LegendLine {
     std::string_view text;
@@ -203,10 +208,11 @@ void draw_markers(Canvas& canvas, const LobeAnalysis& a, double point_size) {
     }
     marker(canvas, axis_x(a, a.hf_angle_hz), -470, hz(a.hf_angle_hz), point_size);
     if (!a.lobes_mode) {
-        marker(canvas, axis_x(a, fd), -520, "Design frequency " + hz(fd), point_size);
+        marker(canvas, axis_x(a, fd), design_marker_end, "Design frequency " + hz(fd), point_size);
     }
     if (fd > a.f_period_hz) {
-        marker(canvas, axis_x(a, int_floor(fd / 2)), -520,
+        marker(canvas, axis_x(a, int_floor(fd / 2)),
+               a.lobes_mode ? design_marker_end : octave_below_design_end_explorer,
                "One octave below design frequency " + hz(int_floor(fd * 0.5)), point_size);
     }
     marker(canvas, 1000, -420, hz(a.hf_zero_hz), point_size);

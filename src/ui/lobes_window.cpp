@@ -13,6 +13,8 @@
 #include <QScreen>
 #include <QSignalBlocker>
 #include <QTimer>
+#include <algorithm>
+#include <utility>
 
 #include "render/qt_canvas.h"
 #include "render/qt_text.h"
@@ -117,7 +119,12 @@ void LobesWindow::build_results() {
 
 void LobesWindow::lay_out() {
     const int w = width();
-    const int picture_height = std::max(1, height() - frame_height - gap_below_frame);
+    // The strip under the frame is taken from the outer height, title bar
+    // and borders included.
+    const int picture_height = std::clamp(
+        frameGeometry().height() - frame_height - gap_below_frame, 1,
+        std::max(1, height() - frame_height));
+    const QSize before = picture_->size();
     picture_->setGeometry(0, 0, w, picture_height);
     frame_->setGeometry(0, picture_height, w, frame_height);
     angle_caption_->setGeometry(8, 8, 80, 24);
@@ -135,11 +142,27 @@ void LobesWindow::lay_out() {
         const int col = static_cast<int>(i / 4);
         results_[i]->setGeometry(8 + col * column, 44 + row * 20, column - 8, 20);
     }
+    if (picture_->size() != before) picture_resized();
 }
 
 void LobesWindow::resizeEvent(QResizeEvent* event) {
     QDialog::resizeEvent(event);
     lay_out();
+}
+
+void LobesWindow::moveEvent(QMoveEvent* event) {
+    QDialog::moveEvent(event);
+    lay_out();
+}
+
+void LobesWindow::picture_resized() {
+    if (!isVisible() || run_on_activation_) return;
+    if (form_.running()) {
+        redraw_after_run_ = true;
+        form_.abort();
+        return;
+    }
+    act([this] { form_.redraw(); });
 }
 
 void LobesWindow::place() {
@@ -199,6 +222,7 @@ void LobesWindow::act(const std::function<void()>& handler) {
         // A new run clears the picture: a fresh image at the picture's size.
         canvas_.reset();
         image_ = QImage(picture_->size(), QImage::Format_RGB32);
+        image_.fill(Qt::white);
         canvas_ = std::make_unique<QtCanvas>(image_);
         canvas_->set_smoothing(false);
         if (!ticking_) {
@@ -216,7 +240,12 @@ void LobesWindow::tick() {
     do {
         pause = form_.advance(*canvas_, hertz_per_check);
     } while (pause == RunPause::sweeping && clock.elapsed() < slice_ms);
-    picture_->update();
+    // The cleared picture is on screen before a refused angle's message.
+    if (pause == RunPause::cleared) {
+        picture_->repaint();
+    } else {
+        picture_->update();
+    }
     if (pause != RunPause::finished) {
         refresh();
         QTimer::singleShot(0, this, [this] { tick(); });
@@ -227,10 +256,22 @@ void LobesWindow::tick() {
     persistent_ = image_;
     refresh();
     angle_field_->setFocus();
+    if (std::exchange(redraw_after_run_, false)) act([this] { form_.redraw(); });
+}
+
+void LobesWindow::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    run_on_activation_ = true;
 }
 
 bool LobesWindow::event(QEvent* event) {
-    if (event->type() == QEvent::WindowActivate) act([this] { form_.activated(); });
+    // Showing the window starts a run once it is active, its frame known;
+    // the desktop giving the focus back later starts none.
+    if (event->type() == QEvent::WindowActivate && run_on_activation_) {
+        lay_out();
+        run_on_activation_ = false;
+        act([this] { form_.start_run(); });
+    }
     return QDialog::event(event);
 }
 

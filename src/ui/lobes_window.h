@@ -38,6 +38,10 @@ public:
 protected:
     bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    // The window manager's frame, known only after showing, changes the
+    // picture's height too.
+    void moveEvent(QMoveEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void reject() override;  // Escape acts as "Exit"
 
@@ -51,6 +55,8 @@ private:
     void act(const std::function<void()>& handler);
     void tick();
     void exit_window();
+    // A picture of a new size is drawn again, after the run in progress.
+    void picture_resized();
 
     MainWindow& main_;
     LobesForm& form_;
@@ -70,6 +76,8 @@ private:
     QImage persistent_;  // what a finished run left
     std::unique_ptr<QtCanvas> canvas_;
     bool ticking_ = false;
+    bool run_on_activation_ = false;  // shown, its first run not yet started
+    bool redraw_after_run_ = false;
     bool placed_ = false;
     LobesSize placed_size_ = LobesSize::full;
 };

@@ -99,16 +99,45 @@ TEST_F(LobesFormTest, BadAngleShowsTheMessageOnceAndKeepsTheLabels) {
     const std::string before = lobes().texts().hf_cutoff_at_angle;
     lobes().set_angle_text("95");
     lobes().start_run();
+    // The message waits for the window to show the cleared picture.
+    ASSERT_EQ(lobes().advance(canvas), RunPause::cleared);
+    EXPECT_TRUE(host.messages.empty());
     run_through();
     ASSERT_EQ(host.messages.size(), 1u);
     EXPECT_EQ(host.messages[0].text, angle_error_text);
     EXPECT_EQ(lobes().texts().hf_cutoff_at_angle, before);
     EXPECT_TRUE(lobes().controls_enabled());
-    // Coming back from the message box starts no run (and so no second box).
-    lobes().activated();
-    EXPECT_FALSE(lobes().running());
-    lobes().activated();
-    EXPECT_TRUE(lobes().running());
+}
+
+// A new size draws the picture again; the refusal of an angle already
+// announced is not announced again, but a newly typed bad angle is.
+TEST_F(LobesFormTest, RedrawAnnouncesOnlyANewRefusal) {
+    struct Row {
+        const char* name;
+        const char* first_angle;
+        const char* typed_before_redraw;
+        std::size_t messages_after_redraw;
+    };
+    for (const Row& row : {Row{"good angle kept", "30", "30", 0},
+                           Row{"refused angle kept", "95", "95", 0},
+                           Row{"bad angle typed since", "30", "95", 1}}) {
+        FakeHost own_host;
+        MainForm own{own_host};
+        start_up(own);
+        LobesForm& l = own.lobes_form();
+        l.open(LobesOpening::lobes);
+        l.set_angle_text(row.first_angle);
+        l.start_run();
+        while (l.advance(canvas) != RunPause::finished) {
+        }
+        own_host.messages.clear();
+        l.set_angle_text(row.typed_before_redraw);
+        l.redraw();
+        EXPECT_TRUE(l.running()) << row.name;
+        while (l.advance(canvas) != RunPause::finished) {
+        }
+        EXPECT_EQ(own_host.messages.size(), row.messages_after_redraw) << row.name;
+    }
 }
 
 TEST_F(LobesFormTest, AbortEndsTheRunAtTheNextFrequency) {

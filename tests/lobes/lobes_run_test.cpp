@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cmath>
 #include <string>
+#include <string_view>
 
 #include "canvas/recording_canvas.h"
 #include "lobes/lobes_view.h"
@@ -105,6 +106,36 @@ TEST(LobesRun, InvalidAngleLeavesTheEdges) {
     const Drawn damaged = run(zero, 0);
     EXPECT_EQ(damaged.message, lobe_design_error_text);
     EXPECT_EQ(damaged.canvas.of_kind(OpKind::line).size(), 2u);
+}
+
+// In the explorer the design frequency has a marker of its own; the label an
+// octave below it must not print over its label, even where the frequency
+// axis is long and the two markers stand close together.
+TEST(LobesRun, ExplorerOctaveLabelStandsClearOfTheDesignFrequency) {
+    struct Row {
+        const char* name;
+        LobeInputs inputs;
+    };
+    LobeInputs long_axis = panel(300, 31);  // f_period 258 Hz, HF cutoff 4300 Hz
+    long_axis.well_width_mm = 40;
+    long_axis.period_width_mm = 31 * 43.0;
+    // One text line of the picture: 10 points at 96 dpi on a 480-pixel-high
+    // canvas whose picture is 1200 units high.
+    const double line_height = 10 * 96.0 / 72.0 * 1200.0 / 480.0;
+    for (const Row& row : {Row{"worked example", panel(1000)}, Row{"long axis", long_axis}}) {
+        const Drawn d = run(row.inputs, 0, false);
+        const auto texts = d.canvas.of_kind(OpKind::text);
+        const auto starting = [&](std::string_view start) {
+            return std::find_if(texts.begin(), texts.end(), [&](const CanvasOp& op) {
+                return op.text.starts_with(start);
+            });
+        };
+        const auto design = starting("Design frequency ");
+        const auto octave = starting("One octave below design frequency ");
+        ASSERT_NE(design, texts.end()) << row.name;
+        ASSERT_NE(octave, texts.end()) << row.name;
+        EXPECT_GE(octave->y1 - design->y1, line_height) << row.name;
+    }
 }
 
 }  // namespace

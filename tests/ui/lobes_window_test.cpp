@@ -2,12 +2,16 @@
 // window, Abort during a long run, Escape, and the two modes' controls.
 #include <QElapsedTimer>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <memory>
 
 #include "ui/lobes_window.h"
+#include "ui/window_registry.h"
 #include "window_fixture.h"
 
 namespace welkin {
@@ -41,6 +45,33 @@ void with_lobes_window(const std::function<void()>& open,
     QVERIFY(done);
     QVERIFY(watch.unexpected().isEmpty());
 }
+
+// Pixels of the picture as it is on screen that are neither the cleared
+// background nor its edge lines.
+int drawn_pixels(LobesWindow& lobes) {
+    const QImage shown = child<QWidget>(lobes, QStringLiteral("Picture1"))->grab().toImage();
+    int drawn = 0;
+    for (int y = 0; y < shown.height(); ++y) {
+        for (int x = 0; x < shown.width(); ++x) {
+            const QColor c = shown.pixelColor(x, y);
+            drawn += c != QColor(255, 255, 255) && c != QColor(230, 230, 230);
+        }
+    }
+    return drawn;
+}
+
+// Counts the paints a widget receives.
+class PaintCount final : public QObject {
+public:
+    explicit PaintCount(QWidget& widget) { widget.installEventFilter(this); }
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        paints += event->type() == QEvent::Paint;
+        return false;
+    }
+};
 
 }  // namespace
 
@@ -92,6 +123,86 @@ private slots:
                               QVERIFY(!lobes.isVisible());
                           });
         QVERIFY(!app.form.lobes_open());
+    }
+
+    // The desktop handing the focus back (the user was in another program)
+    // starts no run: a drawing aborted on purpose stays as it was.
+    void focus_back_from_the_desktop_starts_no_run() {
+        LiveStarted app;
+        with_lobes_window([&] { menu_item(app.window, "mnu_lobescurrent")->trigger(); },
+                          [&](LobesWindow& lobes) {
+                              const long runs = lobes.form().finished_runs();
+                              const QImage before = lobes.persistent_image();
+                              QEvent away(QEvent::WindowDeactivate);
+                              QEvent back(QEvent::WindowActivate);
+                              QApplication::sendEvent(&lobes, &away);
+                              QApplication::sendEvent(&lobes, &back);
+                              settle();
+                              QVERIFY(!lobes.form().running());
+                              QCOMPARE(lobes.form().finished_runs(), runs);
+                              QCOMPARE(lobes.persistent_image(), before);
+                          });
+    }
+
+    // A refused angle's message comes over the cleared picture, not over the
+    // last run's drawing, which no longer matches the angle in the field.
+    void a_refused_angle_clears_the_picture_before_its_message() {
+        LiveStarted app;
+        int drawn_before = -1;
+        int drawn_under_message = -1;
+        int paints_before_message = -1;
+        std::unique_ptr<PaintCount> picture_paints;
+        const DialogWatch watch([&](QWidget& modal) {
+            auto* lobes = dynamic_cast<LobesWindow*>(&modal);
+            if (lobes != nullptr) {
+                if (lobes->form().running()) return true;
+                if (!picture_paints) {
+                    drawn_before = drawn_pixels(*lobes);
+                    picture_paints = std::make_unique<PaintCount>(
+                        *child<QWidget>(*lobes, QStringLiteral("Picture1")));
+                    auto* angle = child<QLineEdit>(*lobes, QStringLiteral("txt_incident"));
+                    type_into(angle, QStringLiteral("95"));
+                    QTest::keyClick(angle, Qt::Key_Return);
+                } else if (drawn_under_message >= 0) {
+                    child<QPushButton>(*lobes, QStringLiteral("Command2"))->click();
+                }
+                return true;
+            }
+            auto* box = qobject_cast<QMessageBox*>(&modal);
+            if (box == nullptr || drawn_under_message >= 0) return false;
+            // What the screen shows: the paints the picture had before the box
+            // came up, and what they drew.
+            paints_before_message = picture_paints->paints;
+            auto* shown = dynamic_cast<LobesWindow*>(app.host.windows().find(Window::lobes));
+            drawn_under_message = drawn_pixels(*shown);
+            box->accept();
+            return true;
+        });
+        menu_item(app.window, "mnu_lobescurrent")->trigger();
+        QVERIFY(drawn_before > 1000);  // the first run drew a picture
+        QVERIFY(paints_before_message > 0);
+        QCOMPARE(drawn_under_message, 0);
+        QVERIFY(watch.unexpected().isEmpty());
+    }
+
+    // A new size draws the picture again at that size, rather than showing
+    // the old drawing cropped or with a blank margin.
+    void a_resized_window_draws_its_picture_again() {
+        LiveStarted app;
+        with_lobes_window([&] { menu_item(app.window, "mnu_lobescurrent")->trigger(); },
+                          [&](LobesWindow& lobes) {
+                              const long runs = lobes.form().finished_runs();
+                              const QSize old_picture = lobes.persistent_image().size();
+                              lobes.resize(lobes.width() - 200, lobes.height() - 100);
+                              QTRY_VERIFY_WITH_TIMEOUT(
+                                  lobes.form().finished_runs() == runs + 1 &&
+                                      !lobes.form().running(),
+                                  20000);
+                              const QSize picture =
+                                  child<QWidget>(lobes, QStringLiteral("Picture1"))->size();
+                              QVERIFY(picture != old_picture);
+                              QCOMPARE(lobes.persistent_image().size(), picture);
+                          });
     }
 
     void the_modes_show_and_hide_the_lobes_controls() {
