@@ -22,6 +22,7 @@
 #include "render/qt_text.h"
 #include "ui/object_names.h"
 #include "ui/picture_view.h"
+#include "ui/window_keys.h"
 
 namespace welkin {
 
@@ -84,6 +85,7 @@ CompareWindow::CompareWindow(MainForm& main, std::string store, std::function<vo
     layout->addWidget(build_column_commands());
     resize(window_size);
     compare_.restore();
+    leave_on_keys(*this, {Qt::Key_Escape}, [this] { close(); });
 }
 
 QWidget* CompareWindow::build_commands() {

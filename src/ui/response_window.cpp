@@ -24,6 +24,7 @@
 #include "ui/bem_worker.h"
 #include "ui/object_names.h"
 #include "ui/picture_view.h"
+#include "ui/window_keys.h"
 
 namespace welkin {
 
@@ -236,6 +237,8 @@ void ResponseWindow::build_inputs(QWidget* row) {
         cancel_run();
         close_response(main_);
     });
+    // Escape does what Close does.
+    leave_on_keys(*this, {Qt::Key_Escape}, [close] { close->click(); });
 }
 
 void ResponseWindow::inputs_changed() {

@@ -17,6 +17,7 @@
 #include "ui/accessibility.h"
 #include "ui/object_names.h"
 #include "ui/picture_view.h"
+#include "ui/window_keys.h"
 
 namespace welkin {
 
@@ -72,6 +73,9 @@ ScorecardWindow::ScorecardWindow(MainForm& form, std::filesystem::path guide_fol
     auto* ok = new QPushButton(QStringLiteral("&OK"), this);
     name_control(*ok, Control::scorecard_ok);
     connect(ok, &QPushButton::clicked, this, [this] { close_scorecard(form_); });
+    // OK is the window's one button: Enter presses it, Escape leaves as it does.
+    leave_on_keys(*this, {Qt::Key_Escape, Qt::Key_Return, Qt::Key_Enter},
+                  [this] { close_scorecard(form_); });
     column->addWidget(ok, 0, Qt::AlignRight);
     adjustSize();
     place_on_screen();

@@ -25,8 +25,6 @@ sys.path.insert(0, HERE)
 # Faults the drive finds that are not mended yet. Each still runs and is reported
 # as XFAIL with its reason; one that passes is reported as XPASS.
 KNOWN_FAULTS = {
-    "window_keys": "the scorecard and the polar response window close neither with Escape nor "
-                   "(the scorecard) with Enter on its OK",
 }
 
 

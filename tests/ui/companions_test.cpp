@@ -3,6 +3,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <filesystem>
+#include <functional>
 #include <fstream>
 
 #include "fake_host.h"
@@ -64,6 +65,49 @@ private slots:
         p.window.showNormal();
         settle();
         QVERIFY(!scorecard(p).isVisible());
+    }
+
+    // Each modeless window leaves on the keys a dialog would leave on, with
+    // the focus wherever the user left it: Escape, and Enter where the one
+    // button is OK. The form's flag goes too, so a restore leaves it hidden.
+    void keys_leave_the_modeless_windows() {
+        struct Row {
+            const char* name;
+            const char* menu;
+            std::function<QWidget&(Program&)> window;
+            const char* focused;  // the control the key is pressed in
+            Qt::Key key;
+            std::function<bool(const MainForm&)> still_open;
+        };
+        const auto scorecard_open = [](const MainForm& f) { return f.scorecard_shown(); };
+        const auto response_open = [](const MainForm& f) { return f.response_shown(); };
+        const auto none = [](const MainForm&) { return false; };
+        const Row rows[] = {
+            {"scorecard, Escape", "mnu_analyse", scorecard, "Command1", Qt::Key_Escape,
+             scorecard_open},
+            {"scorecard, Enter on OK", "mnu_analyse", scorecard, "Command1", Qt::Key_Return,
+             scorecard_open},
+            {"scorecard, keypad Enter", "mnu_analyse", scorecard, "Command1", Qt::Key_Enter,
+             scorecard_open},
+            {"polar response, Escape in the frequency", "mnu_response",
+             [](Program& p) -> QWidget& { return p.companions->response(); }, "spn_frequency",
+             Qt::Key_Escape, response_open},
+            {"comparison, Escape", "mnu_compare",
+             [](Program& p) -> QWidget& { return p.companions->compare(); }, "cmd_pin",
+             Qt::Key_Escape, none},
+        };
+        for (const Row& row : rows) {
+            Program p;
+            menu_item(p.window, row.menu)->trigger();
+            settle();
+            QWidget& window = row.window(p);
+            QVERIFY2(window.isVisible(), row.name);
+            QWidget* focused = child<QWidget>(window, QString::fromLatin1(row.focused));
+            QTest::keyClick(focused, row.key);
+            settle();
+            QVERIFY2(!window.isVisible(), row.name);
+            QVERIFY2(!row.still_open(p.form), row.name);
+        }
     }
 
     void visualiser_close_unchecks_the_menu_item() {
