@@ -73,9 +73,9 @@ private slots:
     void keys_leave_the_modeless_windows() {
         struct Row {
             const char* name;
-            const char* menu;
+            Control menu;
             std::function<QWidget&(Program&)> window;
-            const char* focused;  // the control the key is pressed in
+            Control focused;  // the control the key is pressed in
             Qt::Key key;
             std::function<bool(const MainForm&)> still_open;
         };
@@ -83,17 +83,17 @@ private slots:
         const auto response_open = [](const MainForm& f) { return f.response_shown(); };
         const auto none = [](const MainForm&) { return false; };
         const Row rows[] = {
-            {"scorecard, Escape", "mnu_analyse", scorecard, "Command1", Qt::Key_Escape,
+            {"scorecard, Escape", Control::scorecard_item, scorecard, Control::scorecard_ok, Qt::Key_Escape,
              scorecard_open},
-            {"scorecard, Enter on OK", "mnu_analyse", scorecard, "Command1", Qt::Key_Return,
+            {"scorecard, Enter on OK", Control::scorecard_item, scorecard, Control::scorecard_ok, Qt::Key_Return,
              scorecard_open},
-            {"scorecard, keypad Enter", "mnu_analyse", scorecard, "Command1", Qt::Key_Enter,
+            {"scorecard, keypad Enter", Control::scorecard_item, scorecard, Control::scorecard_ok, Qt::Key_Enter,
              scorecard_open},
-            {"polar response, Escape in the frequency", "mnu_response",
-             [](Program& p) -> QWidget& { return p.companions->response(); }, "spn_frequency",
+            {"polar response, Escape in the frequency", Control::response_item,
+             [](Program& p) -> QWidget& { return p.companions->response(); }, Control::response_frequency,
              Qt::Key_Escape, response_open},
-            {"comparison, Escape", "mnu_compare",
-             [](Program& p) -> QWidget& { return p.companions->compare(); }, "cmd_pin",
+            {"comparison, Escape", Control::compare_item,
+             [](Program& p) -> QWidget& { return p.companions->compare(); }, Control::compare_pin_button,
              Qt::Key_Escape, none},
         };
         for (const Row& row : rows) {
@@ -102,7 +102,7 @@ private slots:
             settle();
             QWidget& window = row.window(p);
             QVERIFY2(window.isVisible(), row.name);
-            QWidget* focused = child<QWidget>(window, QString::fromLatin1(row.focused));
+            QWidget* focused = child<QWidget>(window, row.focused);
             QTest::keyClick(focused, row.key);
             settle();
             QVERIFY2(!window.isVisible(), row.name);

@@ -49,7 +49,7 @@ void with_lobes_window(const std::function<void()>& open,
 // Pixels of the picture as it is on screen that are neither the cleared
 // background nor its edge lines.
 int drawn_pixels(LobesWindow& lobes) {
-    const QImage shown = child<QWidget>(lobes, QStringLiteral("Picture1"))->grab().toImage();
+    const QImage shown = child<QWidget>(lobes, Control::lobes_picture)->grab().toImage();
     int drawn = 0;
     for (int y = 0; y < shown.height(); ++y) {
         for (int x = 0; x < shown.width(); ++x) {
@@ -129,7 +129,7 @@ private slots:
     // starts no run: a drawing aborted on purpose stays as it was.
     void focus_back_from_the_desktop_starts_no_run() {
         LiveStarted app;
-        with_lobes_window([&] { menu_item(app.window, "mnu_lobescurrent")->trigger(); },
+        with_lobes_window([&] { menu_item(app.window, Control::show_lobes_item)->trigger(); },
                           [&](LobesWindow& lobes) {
                               const long runs = lobes.form().finished_runs();
                               const QImage before = lobes.persistent_image();
@@ -159,12 +159,12 @@ private slots:
                 if (!picture_paints) {
                     drawn_before = drawn_pixels(*lobes);
                     picture_paints = std::make_unique<PaintCount>(
-                        *child<QWidget>(*lobes, QStringLiteral("Picture1")));
-                    auto* angle = child<QLineEdit>(*lobes, QStringLiteral("txt_incident"));
+                        *child<QWidget>(*lobes, Control::lobes_picture));
+                    auto* angle = child<QLineEdit>(*lobes, Control::lobes_angle_field);
                     type_into(angle, QStringLiteral("95"));
                     QTest::keyClick(angle, Qt::Key_Return);
                 } else if (drawn_under_message >= 0) {
-                    child<QPushButton>(*lobes, QStringLiteral("Command2"))->click();
+                    child<QPushButton>(*lobes, Control::lobes_exit_button)->click();
                 }
                 return true;
             }
@@ -178,7 +178,7 @@ private slots:
             box->accept();
             return true;
         });
-        menu_item(app.window, "mnu_lobescurrent")->trigger();
+        menu_item(app.window, Control::show_lobes_item)->trigger();
         QVERIFY(drawn_before > 1000);  // the first run drew a picture
         QVERIFY(paints_before_message > 0);
         QCOMPARE(drawn_under_message, 0);
@@ -189,7 +189,7 @@ private slots:
     // the old drawing cropped or with a blank margin.
     void a_resized_window_draws_its_picture_again() {
         LiveStarted app;
-        with_lobes_window([&] { menu_item(app.window, "mnu_lobescurrent")->trigger(); },
+        with_lobes_window([&] { menu_item(app.window, Control::show_lobes_item)->trigger(); },
                           [&](LobesWindow& lobes) {
                               const long runs = lobes.form().finished_runs();
                               const QSize old_picture = lobes.persistent_image().size();
@@ -199,7 +199,7 @@ private slots:
                                       !lobes.form().running(),
                                   20000);
                               const QSize picture =
-                                  child<QWidget>(lobes, QStringLiteral("Picture1"))->size();
+                                  child<QWidget>(lobes, Control::lobes_picture)->size();
                               QVERIFY(picture != old_picture);
                               QCOMPARE(lobes.persistent_image().size(), picture);
                           });
