@@ -90,8 +90,8 @@ def lobes_abort_and_switch_away(run):
     program and back: no new run starts."""
     w = run.start()
     # Enough wells for a run that lasts a few seconds.
-    w.set_text(w.field("Number of wells"), "43")
-    wait_for(lambda: "N43" in w.status(), "the status line to name N43")
+    w.set_text(w.field("Number of wells"), "101")
+    wait_for(lambda: "N101" in w.status(), "the status line to name N101")
     w.choose("Lobes", SHOW_LOBES)
     lobes = w.window(LOBES)
     wait_for(lambda: run_state(lobes) == "idle", "the first run to end", timeout=60)
