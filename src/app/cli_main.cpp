@@ -1,6 +1,7 @@
 // welkin-cli: Welkin without a window, for scripts and headless machines.
 #include <QGuiApplication>
 #include <QJsonDocument>
+#include <initializer_list>
 #include <iostream>
 #include <optional>
 #include <string>
@@ -31,8 +32,8 @@ namespace {
 
 using welkin::Cli;
 using welkin::exit_refused;
-using welkin::read_offsets;
 using welkin::Picture;
+using welkin::read_offsets;
 using welkin::requested_size;
 using welkin::start_with;
 using welkin::strict_number;
@@ -200,9 +201,8 @@ int run_render_lobes(const Cli& cli, const QStringList& args) {
                                           .slices = slices == QLatin1String("trues")
                                                         ? welkin::SliceChoice::true_diffusion
                                                         : welkin::SliceChoice::working_range_ends};
-    const welkin::Result<QString> written =
-        welkin::export_lobes(welkin::lobe_inputs(form.snapshot()), options, size,
-                             cli.parser.value(cli.output));
+    const welkin::Result<QString> written = welkin::export_lobes(
+        welkin::lobe_inputs(form.snapshot()), options, size, cli.parser.value(cli.output));
     if (!written) {
         std::cerr << written.message() << '\n';
         return exit_refused;
@@ -218,8 +218,8 @@ int run_lobes(const Cli& cli, const QString& project) {
     welkin::ConsoleHost host;
     welkin::MainForm form(host);
     if (!start_with(form, project)) return exit_refused;
-    const welkin::Result<welkin::LobeAnalysis> analysis =
-        welkin::analyse_lobes(welkin::lobe_inputs(form.snapshot()), *angle, !cli.parser.isSet(cli.explorer));
+    const welkin::Result<welkin::LobeAnalysis> analysis = welkin::analyse_lobes(
+        welkin::lobe_inputs(form.snapshot()), *angle, !cli.parser.isSet(cli.explorer));
     if (!analysis) {
         std::cerr << analysis.message() << '\n';
         return exit_refused;
@@ -240,6 +240,129 @@ void quiet_qt_messages(QtMsgType type, const QMessageLogContext&, const QString&
     }
 }
 
+// One command of the batch program: how its arguments and options must look,
+// and what runs it. The first whose shape fits the command line runs; the
+// renders are tried from the most particular picture to the plain ones.
+struct CliCommand {
+    const char* name;
+    bool (*fits)(const Cli& cli, const QStringList& args);
+    int (*run)(const Cli& cli, const QStringList& args);
+};
+
+bool renders(const QStringList& args, std::initializer_list<const char*> pictures) {
+    if (args.size() < 2 || args.size() > 3) return false;
+    if (pictures.size() == 0) return true;
+    for (const char* picture : pictures) {
+        if (args[1] == QLatin1String(picture)) return true;
+    }
+    return false;
+}
+
+const CliCommand cli_commands[] = {
+    {"summary",
+     [](const Cli& cli, const QStringList& args) {
+         return args.size() <= 2 && cli.only({&cli.json});
+     },
+     [](const Cli& cli, const QStringList& args) { return run_summary(cli, args.value(1)); }},
+    {"convert",
+     [](const Cli& cli, const QStringList& args) { return args.size() == 2 && cli.only({}); },
+     [](const Cli&, const QStringList& args) { return run_convert(args[1]); }},
+    {"format",
+     [](const Cli& cli, const QStringList& args) { return args.size() == 2 && cli.only({}); },
+     [](const Cli&, const QStringList& args) { return run_format(args[1]); }},
+    {"render",
+     [](const Cli& cli, const QStringList& args) {
+         return renders(args, {"panel2d", "crossword"}) &&
+                cli.only({&cli.output, &cli.size, &cli.left, &cli.pull, &cli.well_depths,
+                          &cli.invert, &cli.no_color, &cli.no_numbers, &cli.dimensions,
+                          &cli.no_depth_lines});
+     },
+     run_render_2d},
+    {"render",
+     [](const Cli& cli, const QStringList& args) {
+         return renders(args, {"lobes", "explorer"}) &&
+                cli.only({&cli.output, &cli.size, &cli.angle, &cli.slices});
+     },
+     run_render_lobes},
+    {"render",
+     [](const Cli& cli, const QStringList& args) {
+         return renders(args, {"response"}) &&
+                cli.only({&cli.output, &cli.size, &cli.freq, &cli.source_angle, &cli.panels,
+                          &cli.speed});
+     },
+     [](const Cli& cli, const QStringList& args) {
+         return welkin::run_render_response(cli, args.value(2));
+     }},
+    {"render",
+     [](const Cli& cli, const QStringList& args) {
+         return renders(args, {}) && cli.only({&cli.output, &cli.size});
+     },
+     run_render},
+    {"report1d",
+     [](const Cli& cli, const QStringList& args) {
+         return args.size() <= 2 && cli.only({&cli.output});
+     },
+     [](const Cli& cli, const QStringList& args) { return run_report1d(cli, args.value(1)); }},
+    {"report2d",
+     [](const Cli& cli, const QStringList& args) {
+         return args.size() <= 2 && cli.only({&cli.output, &cli.left, &cli.pull});
+     },
+     [](const Cli& cli, const QStringList& args) { return run_report2d(cli, args.value(1)); }},
+    {"lobes",
+     [](const Cli& cli, const QStringList& args) {
+         return args.size() <= 2 && cli.only({&cli.angle, &cli.explorer, &cli.json});
+     },
+     [](const Cli& cli, const QStringList& args) { return run_lobes(cli, args.value(1)); }},
+    {"response",
+     [](const Cli& cli, const QStringList& args) {
+         return args.size() <= 2 &&
+                cli.only({&cli.freq, &cli.source_angle, &cli.panels, &cli.speed, &cli.bands,
+                          &cli.json, &cli.csv, &cli.depths, &cli.well_width, &cli.fin_width,
+                          &cli.model, &cli.source_distance, &cli.receiver_distance});
+     },
+     [](const Cli& cli, const QStringList& args) {
+         return welkin::run_response(cli, args.value(1));
+     }},
+    {"compare",
+     [](const Cli& cli, const QStringList&) {
+         return cli.only({&cli.source_angle, &cli.freq, &cli.bands, &cli.json, &cli.csv});
+     },
+     [](const Cli& cli, const QStringList& args) { return welkin::run_compare(cli, args.mid(1)); }},
+    {"build",
+     [](const Cli& cli, const QStringList& args) {
+         return args.size() <= 2 && welkin::only_build_options(cli);
+     },
+     [](const Cli& cli, const QStringList& args) { return welkin::run_build(cli, args.value(1)); }},
+};
+
+// The command line's command run, or the usage when none fits it.
+int run_command(const Cli& cli) {
+    const QStringList args = cli.parser.positionalArguments();
+    const QString command = args.value(0);
+    for (const CliCommand& c : cli_commands) {
+        if (command == QLatin1String(c.name) && c.fits(cli, args)) return c.run(cli, args);
+    }
+    return cli.usage_error(command.isEmpty() ? QString()
+                                             : QStringLiteral("wrong use of \"%1\"").arg(command));
+}
+
+// --help, --version and a bad -o are answered before any command; nothing
+// when the command line goes on to its command.
+std::optional<int> answer_before_command(const Cli& cli) {
+    if (cli.parser.isSet(QStringLiteral("help"))) {
+        std::cout << cli.parser.helpText().toStdString();
+        return 0;
+    }
+    if (cli.parser.isSet(QStringLiteral("version"))) {
+        std::cout << welkin::program_version << "\n";
+        return 0;
+    }
+    if (cli.parser.isSet(cli.output) && cli.parser.value(cli.output).isEmpty()) {
+        return cli.usage_error(QStringLiteral("-o needs a file name, or - for standard output"));
+    }
+    return std::nullopt;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -254,74 +377,6 @@ int main(int argc, char** argv) {
     Cli cli;
     if (!cli.parser.parse(QGuiApplication::arguments()))
         return cli.usage_error(cli.parser.errorText());
-    if (cli.parser.isSet(QStringLiteral("help"))) {
-        std::cout << cli.parser.helpText().toStdString();
-        return 0;
-    }
-    if (cli.parser.isSet(QStringLiteral("version"))) {
-        std::cout << welkin::program_version << "\n";
-        return 0;
-    }
-    if (cli.parser.isSet(cli.output) && cli.parser.value(cli.output).isEmpty()) {
-        return cli.usage_error(QStringLiteral("-o needs a file name, or - for standard output"));
-    }
-
-    const QStringList args = cli.parser.positionalArguments();
-    const QString command = args.value(0);
-    if (command == QLatin1String("summary") && args.size() <= 2 && cli.only({&cli.json})) {
-        return run_summary(cli, args.value(1));
-    }
-    if (command == QLatin1String("convert") && args.size() == 2 && cli.only({})) {
-        return run_convert(args[1]);
-    }
-    if (command == QLatin1String("format") && args.size() == 2 && cli.only({})) {
-        return run_format(args[1]);
-    }
-    if (command == QLatin1String("render") && args.size() >= 2 && args.size() <= 3 &&
-        (args[1] == QLatin1String("panel2d") || args[1] == QLatin1String("crossword")) &&
-        cli.only({&cli.output, &cli.size, &cli.left, &cli.pull, &cli.well_depths, &cli.invert,
-                  &cli.no_color, &cli.no_numbers, &cli.dimensions, &cli.no_depth_lines})) {
-        return run_render_2d(cli, args);
-    }
-    if (command == QLatin1String("render") && args.size() >= 2 && args.size() <= 3 &&
-        (args[1] == QLatin1String("lobes") || args[1] == QLatin1String("explorer")) &&
-        cli.only({&cli.output, &cli.size, &cli.angle, &cli.slices})) {
-        return run_render_lobes(cli, args);
-    }
-    if (command == QLatin1String("render") && args.size() >= 2 && args.size() <= 3 &&
-        args[1] == QLatin1String("response") &&
-        cli.only({&cli.output, &cli.size, &cli.freq, &cli.source_angle, &cli.panels,
-                  &cli.speed})) {
-        return welkin::run_render_response(cli, args.value(2));
-    }
-    if (command == QLatin1String("render") && args.size() >= 2 && args.size() <= 3 &&
-        cli.only({&cli.output, &cli.size})) {
-        return run_render(cli, args);
-    }
-    if (command == QLatin1String("report1d") && args.size() <= 2 && cli.only({&cli.output})) {
-        return run_report1d(cli, args.value(1));
-    }
-    if (command == QLatin1String("report2d") && args.size() <= 2 &&
-        cli.only({&cli.output, &cli.left, &cli.pull})) {
-        return run_report2d(cli, args.value(1));
-    }
-    if (command == QLatin1String("lobes") && args.size() <= 2 &&
-        cli.only({&cli.angle, &cli.explorer, &cli.json})) {
-        return run_lobes(cli, args.value(1));
-    }
-    if (command == QLatin1String("response") && args.size() <= 2 &&
-        cli.only({&cli.freq, &cli.source_angle, &cli.panels, &cli.speed, &cli.bands, &cli.json,
-                  &cli.csv, &cli.depths, &cli.well_width, &cli.fin_width, &cli.model,
-                  &cli.source_distance, &cli.receiver_distance})) {
-        return welkin::run_response(cli, args.value(1));
-    }
-    if (command == QLatin1String("compare") &&
-        cli.only({&cli.source_angle, &cli.freq, &cli.bands, &cli.json, &cli.csv})) {
-        return welkin::run_compare(cli, args.mid(1));
-    }
-    if (command == QLatin1String("build") && args.size() <= 2 && welkin::only_build_options(cli)) {
-        return welkin::run_build(cli, args.value(1));
-    }
-    return cli.usage_error(command.isEmpty() ? QString()
-                                             : QStringLiteral("wrong use of \"%1\"").arg(command));
+    if (const std::optional<int> answered = answer_before_command(cli)) return *answered;
+    return run_command(cli);
 }

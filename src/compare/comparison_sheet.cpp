@@ -2,11 +2,11 @@
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 #include <string>
 #include <vector>
 
 #include "response/surface.h"
+#include "units/angles.h"
 #include "units/numtext.h"
 
 namespace welkin {
@@ -48,7 +48,7 @@ void paint_section_slot(const PinnedDesign& p, std::size_t slot, Canvas& c) {
     for (const Well& w : s.wells) {
         const double x = left + (w.centre_mm - w.width_mm / 2) * x_per_mm;
         c.fill_box(x, top, x + w.width_mm * x_per_mm, top + height * w.depth_mm / deepest,
-                   Rgb{255, 255, 255});
+                   rgb_white);
     }
     c.box(left, top, left + width, top + height, axis);
     c.text(left, strip_top, p.name, title_points * text_scale(c), design_colours[slot]);
@@ -106,7 +106,7 @@ Point polar_centre(std::size_t slot) {
 
 Point polar_point(Point centre, double angle_deg, double level_db) {
     const double r = polar_radius * std::max(0.0, 1 + level_db / polar_range);
-    const double a = angle_deg * std::numbers::pi / 180;
+    const double a = angle_deg * radians_per_degree;
     return {centre.x + r * std::sin(a), centre.y - r * std::cos(a)};
 }
 
@@ -139,7 +139,7 @@ void paint_polar(const DesignColumn& column, std::size_t slot, Rgb colour, Canva
 
 void paint_comparison_sheet(const Comparison& comparison, Canvas& canvas) {
     canvas.set_scale(0, 0, comparison_sheet_width, comparison_sheet_height);
-    canvas.clear(Rgb{255, 255, 255});
+    canvas.clear(rgb_white);
     paint_chart_frame(canvas);
     canvas.text(640, chart_top - 24,
                 "Polar response, source at " +

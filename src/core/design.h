@@ -20,9 +20,14 @@ inline constexpr std::array<int, 25> primes = {3,  5,  7,  11, 13, 17, 19, 23, 2
 inline constexpr int min_well_count = 3;
 inline constexpr int max_well_count = 101;
 
-// Half the speed of sound (344 m/s) in mm/s, and the speed itself.
-inline constexpr double half_sound_speed_mm_s = 172000.0;
+// The speed of sound (344 m/s) in mm/s, and half of it, which turns a
+// frequency into a half wavelength.
 inline constexpr double sound_speed_mm_s = 344000.0;
+inline constexpr double half_sound_speed_mm_s = sound_speed_mm_s / 2;
+
+// A listener should sit at least this many wavelengths of the lowest
+// diffused frequency from the panel.
+inline constexpr double seating_wavelengths = 3;
 
 bool is_panel_order(double n);
 

@@ -14,7 +14,6 @@ constexpr double narrowest_viscous_width_mm = 25;
 // A well may be at most this many times deeper than it is wide.
 constexpr double viscous_depth_per_width = 16;
 // Seating is at least three wavelengths of the lowest diffusion frequency away.
-constexpr double seating_wavelengths = 3;
 
 }  // namespace
 

@@ -13,7 +13,6 @@ namespace welkin {
 
 namespace {
 
-// Degrees to radians, as the program has always written it (not pi / 180).
 // An order exists while its sine stays strictly inside this; beyond it, up to
 // the near-grazing bound, it still shows flat on the slices.
 constexpr double sine_bound = 0.9999;
@@ -21,10 +20,9 @@ constexpr double grazing_bound = 1.01;
 constexpr double tip_radius = 100;
 // x of hf_zero on the frequency axis, f_period being at 0.
 constexpr double axis_length = 1000;
-constexpr double seat_wavelengths = 3;
 // hf_zero at the narrowest well (1 mm) over the lowest design frequency
 // (1 Hz): no valid design has more multiples below its cutoff.
-constexpr int max_true_multiples = 172000;
+constexpr int max_true_multiples = static_cast<int>(half_sound_speed_mm_s);
 
 bool at_least(double x, double lo) {
     return std::isfinite(x) && x >= lo;
@@ -107,7 +105,7 @@ Result<LobeAnalysis> analyse_lobes(const LobeInputs& in, double angle_deg, bool 
     a.usable_low_hz =
         a.f_period_hz / 2 < a.half_design_hz ? a.half_design_hz : int_floor(a.f_period_hz / 2);
     a.lowest_diffusion_hz = a.f_period_hz < fd ? fd : a.f_period_hz;
-    a.revised_seat_mm = int_floor(sound_speed_mm_s / a.lowest_diffusion_hz * seat_wavelengths);
+    a.revised_seat_mm = int_floor(sound_speed_mm_s / a.lowest_diffusion_hz * seating_wavelengths);
     a.usable_high_hz = std::min({a.hf_zero_hz, a.hf_angle_hz, a.plate_freq_hz});
     a.usable = a.usable_high_hz > a.usable_low_hz;
     count_true_multiples(a);

@@ -6,6 +6,7 @@
 #include <QPdfWriter>
 
 #include "render/qt_canvas.h"
+#include "units/length_text.h"
 
 namespace welkin {
 
@@ -45,7 +46,6 @@ QImage render_sheet_page(const BuildPlan& plan, const Paper& paper, int page, QS
     QImage image(size, QImage::Format_RGB32);
     // Text is sized in points: the image's resolution makes a point the same
     // share of the page as on paper.
-    constexpr double mm_per_metre = 1000;
     const int dots_per_metre = static_cast<int>(size.width() / paper.width_mm * mm_per_metre);
     image.setDotsPerMeterX(dots_per_metre);
     image.setDotsPerMeterY(dots_per_metre);

@@ -11,7 +11,6 @@ namespace welkin {
 
 namespace {
 
-constexpr double mm_per_m = 1000;
 // Below this |sin(x)| the series over periods takes its limit.
 constexpr double series_pole = 1e-9;
 
@@ -64,7 +63,7 @@ Result<Sound> checked_sound(Sound sound) {
 
 FarField::FarField(const Surface& surface, const Sound& sound)
     : surface_(surface),
-      k_(2 * std::numbers::pi * sound.frequency_hz / (sound.speed_m_s * mm_per_m)),
+      k_(2 * std::numbers::pi * sound.frequency_hz / (sound.speed_m_s * mm_per_metre)),
       sin_source_(std::sin(sound.source_angle_deg * radians_per_degree)),
       cos_source_(std::cos(sound.source_angle_deg * radians_per_degree)) {
     well_terms_.reserve(surface.wells.size());

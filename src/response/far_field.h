@@ -19,11 +19,12 @@
 
 #include "core/design.h"
 #include "response/surface.h"
+#include "units/length_text.h"
 #include "units/result.h"
 
 namespace welkin {
 
-inline constexpr double default_speed_of_sound_m_s = sound_speed_mm_s / 1000;
+inline constexpr double default_speed_of_sound_m_s = sound_speed_mm_s / mm_per_metre;
 
 struct Sound {
     double frequency_hz = 0;

@@ -9,6 +9,8 @@
 
 namespace welkin {
 
+inline constexpr double mm_per_metre = 1000;
+
 // How a length field shows a value: whole millimetres (cut, not rounded)
 // in the metric mode, feet-inches or decimal inches otherwise.
 std::string length_text(double mm, UnitMode mode);

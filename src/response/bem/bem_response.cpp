@@ -8,6 +8,7 @@
 
 #include "response/bem/boundary.h"
 #include "response/bem/helmholtz.h"
+#include "units/angles.h"
 
 namespace welkin::bem {
 
@@ -19,7 +20,7 @@ constexpr std::string_view cancelled_text = "Cancelled";
 using Energies = std::vector<std::vector<double>>;  // per source angle, per receiver
 
 Point on_half_circle(double radius, double angle_deg) {
-    const double a = angle_deg * pi / 180;
+    const double a = angle_deg * radians_per_degree;
     return {radius * std::sin(a), radius * std::cos(a)};
 }
 
