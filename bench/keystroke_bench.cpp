@@ -25,7 +25,7 @@ void BM_FrequencyKeystroke(benchmark::State& state) {
         for (const welkin::Picture p : {welkin::Picture::cross_section,
                                         welkin::Picture::phase_wheel, welkin::Picture::scatter}) {
             const QSize size =
-                welkin::picture_size(p, form.design(), form.results().panel_width_mm);
+                welkin::picture_size(p, form.design(), form.snapshot().results.panel_width_mm);
             const QImage image = welkin::render_picture(p, form.design(), size);
             benchmark::DoNotOptimize(image.constBits());
         }

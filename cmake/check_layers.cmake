@@ -1,5 +1,6 @@
 # Fails when a folder of src/ includes a header from a folder of a higher
-# layer, or when files of one layer include one another in a circle (a file
+# layer, when a file other than the main form's own, ui/ and app/ includes
+# the main form's header, or when files of one layer include one another in a circle (a file
 # and its header count as one: lobes_form.cpp including main_form.h while
 # main_form.h includes lobes_form.h is a circle). Runs at configure time and
 # as the test `layers`:
@@ -21,6 +22,28 @@ set(welkin_layers
     "render"
     "ui"
     "app")
+
+# The main form is the main window's state and handlers. Only the window
+# (ui/), the programs (app/) and the main form's own files include it; the
+# other forms read a ShownDesign or are handed what they need. The files
+# named here still replay a project file or start-up through the form's
+# handlers, and no other may join them.
+set(welkin_main_form_header "forms/main_form.h")
+set(welkin_main_form_users_left
+    "forms/compare_form.cpp"
+    "forms/project_binding.h"
+    "forms/project_commands.h"
+    "forms/startup.h")
+
+function(welkin_may_include_main_form source out)
+  string(REGEX REPLACE "/.*" "" folder "${source}")
+  if(folder STREQUAL "ui" OR folder STREQUAL "app" OR source MATCHES "^forms/main_form"
+     OR source IN_LIST welkin_main_form_users_left)
+    set(${out} TRUE PARENT_SCOPE)
+  else()
+    set(${out} FALSE PARENT_SCOPE)
+  endif()
+endfunction()
 
 function(welkin_layer_of folder out)
   set(rank 0)
@@ -51,6 +74,13 @@ function(welkin_check_layers source_dir)
       welkin_layer_of("${target}" theirs)
       if(theirs GREATER own)
         string(APPEND faults "\n  ${source} includes ${target}/, a higher layer")
+      endif()
+      if(line MATCHES "^#include \"${welkin_main_form_header}\"")
+        welkin_may_include_main_form("${source}" allowed)
+        if(NOT allowed)
+          string(APPEND faults "\n  ${source} includes ${welkin_main_form_header}, which only "
+                               "the main form, ui/ and app/ may")
+        endif()
       endif()
     endforeach()
   endforeach()

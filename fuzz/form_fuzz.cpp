@@ -64,12 +64,12 @@ public:
         // get the time.
         const welkin::Design& d = form_.design();
         if (size_ > 0 && data_[0] % 8 == 0) {
-            (void)welkin::report_2d_text(d, form_.results(), welkin::Offsets2d{3, 5});
+            (void)welkin::report_2d_text(d, form_.snapshot().results, welkin::Offsets2d{3, 5});
         }
-        (void)welkin::analyse_lobes(
-            {d.well_count, d.design_freq_hz, d.well_width_mm, form_.results().period_width_mm,
-             form_.results().plate_freq_hz, d.unit_mode},
-            30, true);
+        (void)welkin::analyse_lobes({d.well_count, d.design_freq_hz, d.well_width_mm,
+                                     form_.snapshot().results.period_width_mm,
+                                     form_.snapshot().results.plate_freq_hz, d.unit_mode},
+                                    30, true);
     }
 
 private:
@@ -82,23 +82,23 @@ private:
             case 1: form_.field_enter(field()); break;
             case 2: form_.field_lost_focus(field()); break;
             case 3: form_.recompute(); break;
-            case 4: form_.reset_wheel(); break;
-            case 5: form_.next_prime_order(); break;
-            case 6: form_.previous_prime_order(); break;
-            case 7: form_.shift_left(); break;
-            case 8: form_.shift_zero_well_left(); break;
-            case 9: form_.rotate_wheel_anticlockwise(); break;
-            case 10: form_.rotate_wheel_clockwise(); break;
-            case 11: form_.reset_side_shift(); break;
-            case 12: form_.shift_right(); break;
-            case 13: form_.toggle_inverse(); break;
-            case 14: form_.toggle_advanced(); break;
-            case 15: form_.toggle_auto_optimise(); break;
-            case 16: form_.toggle_inverse_pairing(); break;
-            case 17: form_.optimise_now(); break;
-            case 18: form_.toggle_auto_well_width(); break;
-            case 19: form_.toggle_optimise_2d(); break;
-            case 20: form_.toggle_half_width(); break;
+            case 4: form_.run(DesignCommand::reset_wheel); break;
+            case 5: form_.run(DesignCommand::next_prime_order); break;
+            case 6: form_.run(DesignCommand::previous_prime_order); break;
+            case 7: form_.run(DesignCommand::shift_left); break;
+            case 8: form_.run(DesignCommand::shift_zero_well_left); break;
+            case 9: form_.run(DesignCommand::rotate_wheel_anticlockwise); break;
+            case 10: form_.run(DesignCommand::rotate_wheel_clockwise); break;
+            case 11: form_.run(DesignCommand::reset_side_shift); break;
+            case 12: form_.run(DesignCommand::shift_right); break;
+            case 13: form_.run(DesignCommand::toggle_inverse); break;
+            case 14: form_.run(DesignCommand::toggle_advanced); break;
+            case 15: form_.run(DesignCommand::toggle_auto_optimise); break;
+            case 16: form_.run(DesignCommand::toggle_inverse_pairing); break;
+            case 17: form_.run(DesignCommand::optimise_now); break;
+            case 18: form_.run(DesignCommand::toggle_auto_well_width); break;
+            case 19: form_.run(DesignCommand::toggle_optimise_2d); break;
+            case 20: form_.run(DesignCommand::toggle_half_width); break;
             case 21:
                 form_.select_vertical_scale(
                     welkin::vertical_scales[next() % welkin::vertical_scales.size()]);

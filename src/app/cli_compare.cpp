@@ -117,8 +117,9 @@ bool add_project(Comparison& comparison, std::vector<Loaded>& loaded, const QStr
         std::cerr << "Cannot compare " << project.toStdString() << '\n';
         return false;
     }
-    const Result<std::size_t> added = comparison.add(
-        {QFileInfo(project).fileName().toStdString(), l.form->design(), l.form->results()});
+    const Result<std::size_t> added =
+        comparison.add({QFileInfo(project).fileName().toStdString(), l.form->design(),
+                        l.form->snapshot().results});
     if (!added) {
         std::cerr << "Cannot compare " << project.toStdString() << ": " << added.message() << '\n';
         return false;

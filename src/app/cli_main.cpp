@@ -49,7 +49,7 @@ int run_summary(const Cli& cli, const QString& project) {
     if (cli.parser.isSet(cli.json)) {
         std::cout << QJsonDocument(welkin::summary_json(form)).toJson().toStdString();
     } else {
-        std::cout << welkin::design_summary(form);
+        std::cout << welkin::design_summary(form.shown(), welkin::summary_window(form));
     }
     return 0;
 }
@@ -97,13 +97,12 @@ int run_render(const Cli& cli, const QStringList& args) {
     if (!start_with(form, args.value(2))) return exit_refused;
     const welkin::Design& d = form.design();
     const welkin::Result<QString> written =
-        visualiser
-            ? welkin::export_front_view(d, size.value_or(visualiser_default_size),
-                                        cli.parser.value(cli.output))
-            : welkin::export_picture(
-                  *which, d,
-                  size.value_or(welkin::picture_size(*which, d, form.results().panel_width_mm)),
-                  cli.parser.value(cli.output));
+        visualiser ? welkin::export_front_view(d, size.value_or(visualiser_default_size),
+                                               cli.parser.value(cli.output))
+                   : welkin::export_picture(*which, d,
+                                            size.value_or(welkin::picture_size(
+                                                *which, d, form.snapshot().results.panel_width_mm)),
+                                            cli.parser.value(cli.output));
     if (!written) {
         std::cerr << written.message() << '\n';
         return exit_refused;
@@ -144,7 +143,8 @@ int run_report2d(const Cli& cli, const QString& project) {
     welkin::Offsets2d offsets;
     if (!read_offsets(cli, form.design().well_count, offsets))
         return cli.usage_error(QStringLiteral("--left and --pull take whole numbers"));
-    return write_output(cli, welkin::report_2d_text(form.design(), form.results(), offsets));
+    return write_output(cli,
+                        welkin::report_2d_text(form.design(), form.snapshot().results, offsets));
 }
 
 int run_render_2d(const Cli& cli, const QStringList& args) {

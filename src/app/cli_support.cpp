@@ -186,8 +186,8 @@ bool start_with(MainForm& form, const QString& project) {
         if (!open_project(form, path->path, path->file_name)) return false;
         form.recompute();
     }
-    if (form.last_refused()) {
-        std::cerr << form.status_text() << '\n';
+    if (form.shown().refused) {
+        std::cerr << form.shown().status_text << '\n';
         return false;
     }
     return true;

@@ -33,10 +33,14 @@ struct JsonOf {
 
 }  // namespace
 
+SummaryWindow summary_window(const MainForm& form) {
+    return {form.busy(), form.field_texts(), form.title()};
+}
+
 QJsonObject summary_json(const MainForm& form) {
     QJsonObject out;
     std::map<std::string_view, QJsonObject> groups;
-    for (const SummaryItem& item : design_summary_items(form)) {
+    for (const SummaryItem& item : design_summary_items(form.shown(), summary_window(form))) {
         const QJsonValue value = std::visit(JsonOf{}, item.value);
         if (item.group.empty()) {
             out.insert(qs(item.key), value);

@@ -57,17 +57,13 @@ enum class Arrangement {
 };
 enum class ColourScheme { kit_kat, arizona_sunset, the_blues, welkin_green };
 
-// The visualiser window's menu choices and its place on screen (window
-// units; 0 until the window has been placed).
+// The visualiser window's menu choices. Its place on screen is the
+// window's, kept with the files (ProjectFiles::visualiser_place).
 struct VisualiserSettings {
     bool shown = false;  // "Show Visualizer"
     Arrangement arrangement = Arrangement::current_panel;
     ColourScheme colours = ColourScheme::the_blues;
     bool highlight_inverse = true;
-    double height = 0;
-    double width = 0;
-    double top = 0;
-    double left = 0;
 };
 
 struct Design {

@@ -24,22 +24,23 @@ const std::vector<BuildOutputKind>& build_output_kinds() {
 
 namespace {
 
-BuildDesign design_of(const MainForm& main, std::optional<Offsets2d> offsets) {
-    return offsets ? build_design_2d(main.design(), main.results(), *offsets)
-                   : build_design_1d(main.design(), main.results());
+BuildDesign design_of(const ShownDesign& shown, std::optional<Offsets2d> offsets) {
+    return offsets ? build_design_2d(shown.design, shown.snapshot.results, *offsets)
+                   : build_design_1d(shown.design, shown.snapshot.results);
 }
 
 }  // namespace
 
-BuildForm::BuildForm(MainForm& main, std::optional<Offsets2d> offsets_2d)
-    : main_(main),
-      design_(design_of(main, offsets_2d)),
-      options_(remembered_choices(main.files().build_choices, design_)),
+BuildForm::BuildForm(const ShownDesign& shown, std::string& remembered_choices,
+                     std::optional<Offsets2d> offsets_2d)
+    : remembered_choices_(remembered_choices),
+      design_(design_of(shown, offsets_2d)),
+      options_(welkin::remembered_choices(remembered_choices, design_)),
       plan_(plan_build(design_, options_)) {}
 
 void BuildForm::replan() {
     plan_ = plan_build(design_, options_);
-    main_.files().build_choices = choices_text(options_);
+    remembered_choices_ = choices_text(options_);
 }
 
 void BuildForm::set_construction(Construction c) {

@@ -3,11 +3,12 @@
 // are remembered in the settings file, never in a project.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "build/build_plan.h"
-#include "forms/main_form.h"
+#include "forms/shown_design.h"
 #include "panel2d/grid.h"
 
 namespace welkin {
@@ -27,7 +28,9 @@ class BuildForm {
 public:
     // The 1D panel as the main window shows it, or the 2D panel at the 2D
     // window's offsets; the remembered choices over the design's defaults.
-    BuildForm(MainForm& main, std::optional<Offsets2d> offsets_2d);
+    // Every change is remembered in `remembered_choices`.
+    BuildForm(const ShownDesign& shown, std::string& remembered_choices,
+              std::optional<Offsets2d> offsets_2d);
 
     const BuildDesign& design() const { return design_; }
     const BuildOptions& options() const { return options_; }
@@ -52,7 +55,7 @@ public:
 private:
     void replan();
 
-    MainForm& main_;
+    std::string& remembered_choices_;
     BuildDesign design_;
     BuildOptions options_;
     Result<BuildPlan> plan_;

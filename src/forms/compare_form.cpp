@@ -56,9 +56,9 @@ Result<PinnedDesign> design_of(const ProjectSettings& settings, std::string name
         load_settings(form, settings);
     }
     form.recompute();
-    if (!form.files().load_ok || form.last_refused())
-        return Result<PinnedDesign>::failure(form.status_text());
-    return PinnedDesign{std::move(name), form.design(), form.results()};
+    if (!form.files().load_ok || form.shown().refused)
+        return Result<PinnedDesign>::failure(form.shown().status_text);
+    return PinnedDesign{std::move(name), form.design(), form.snapshot().results};
 }
 
 CompareForm::CompareForm(std::string store) : store_(std::move(store)), comparison_(planned_build) {
@@ -74,8 +74,8 @@ Result<std::size_t> CompareForm::add(PinnedDesign pinned, ProjectSettings settin
 }
 
 Result<std::size_t> CompareForm::pin(const MainForm& main) {
-    if (main.last_refused()) return Result<std::size_t>::failure(main.status_text());
-    return add({pinned_name(main), main.design(), main.results()}, project_settings(main));
+    if (main.shown().refused) return Result<std::size_t>::failure(main.shown().status_text);
+    return add({pinned_name(main), main.design(), main.snapshot().results}, project_settings(main));
 }
 
 Result<std::size_t> CompareForm::open_project(const std::string& path) {

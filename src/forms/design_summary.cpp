@@ -31,8 +31,9 @@ std::vector<double> sequence_of(const Design& d) {
 constexpr std::string_view field_keys[field_count] = {
     "wells", "design_frequency", "well_width", "fin_width", "deepest_well", "build_depth_2d"};
 
-void add_inputs(const MainForm& form, std::vector<SummaryItem>& out) {
-    const Design& d = form.design();
+void add_inputs(const ShownDesign& shown, const SummaryWindow& window,
+                std::vector<SummaryItem>& out) {
+    const Design& d = shown.design;
     const auto add = [&out](std::string_view key, SummaryValue v) {
         out.push_back({top, key, std::move(v)});
     };
@@ -53,7 +54,7 @@ void add_inputs(const MainForm& form, std::vector<SummaryItem>& out) {
     add("optimise_once", d.optimise_once);
     add("results_page", num(d.results_page));
     add("vertical_scale_mm", num(d.vertical_scale_mm));
-    add("busy", form.busy());
+    add("busy", window.busy);
     add("unit_mode", std::string(unit_mode_text(d.unit_mode)));
     add("lock", std::string(lock_mode_text(d.lock)));
     add("advanced", d.advanced);
@@ -63,18 +64,19 @@ void add_inputs(const MainForm& form, std::vector<SummaryItem>& out) {
     add("auto_well_width", d.auto_well_width);
     add("half_width", d.half_width);
     for (int i = 0; i < field_count; ++i) {
-        out.push_back({"fields", field_keys[i], form.field_text(static_cast<Field>(i))});
+        out.push_back({"fields", field_keys[i], window.fields[static_cast<std::size_t>(i)]});
     }
 }
 
-void add_results(const MainForm& form, std::vector<SummaryItem>& out) {
-    const DesignResults& r = form.results();
-    const DesignTexts& t = form.texts();
+void add_results(const ShownDesign& shown, const SummaryWindow& window,
+                 std::vector<SummaryItem>& out) {
+    const DesignResults& r = shown.snapshot.results;
+    const DesignTexts& t = shown.snapshot.texts;
     const auto add = [&out](std::string_view key, SummaryValue v) {
         out.push_back({top, key, std::move(v)});
     };
-    out.push_back({"status", "text", form.status_text(), "status"});
-    out.push_back({"status", "rgb", form.status_colour(), "status_rgb"});
+    out.push_back({"status", "text", shown.status_text, "status"});
+    out.push_back({"status", "rgb", shown.status_colour, "status_rgb"});
     add("period_fix_width_mm", r.widths.period_fix_width_mm);
     add("viscous_min_width_mm", r.widths.viscous_min_width_mm);
     add("recommended_width_mm", r.widths.recommended_width_mm);
@@ -94,7 +96,7 @@ void add_results(const MainForm& form, std::vector<SummaryItem>& out) {
     add("score_tiles", std::vector<Rgb>(t.tile_colours.begin(), t.tile_colours.end()));
     add("true_diffusion_text", t.true_diffusion_text);
     add("score_summary", t.score_summary);
-    add("title", form.title());
+    add("title", window.title);
 }
 
 std::string rgb_text(Rgb c) {
@@ -128,16 +130,17 @@ struct TextOf {
 
 }  // namespace
 
-std::vector<SummaryItem> design_summary_items(const MainForm& form) {
+std::vector<SummaryItem> design_summary_items(const ShownDesign& shown,
+                                              const SummaryWindow& window) {
     std::vector<SummaryItem> items;
-    add_inputs(form, items);
-    add_results(form, items);
+    add_inputs(shown, window, items);
+    add_results(shown, window, items);
     return items;
 }
 
-std::string design_summary(const MainForm& form) {
+std::string design_summary(const ShownDesign& shown, const SummaryWindow& window) {
     std::string out;
-    for (const SummaryItem& item : design_summary_items(form)) {
+    for (const SummaryItem& item : design_summary_items(shown, window)) {
         if (!item.text_name.empty()) {
             out.append(item.text_name);
         } else {

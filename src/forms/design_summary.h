@@ -9,7 +9,8 @@
 #include <vector>
 
 #include "canvas/rgb.h"
-#include "forms/main_form.h"
+#include "core/design_snapshot.h"
+#include "forms/shown_design.h"
 
 namespace welkin {
 
@@ -23,12 +24,20 @@ struct SummaryItem {
     std::string_view text_name = {};  // the text line's name when not group.key
 };
 
-std::vector<SummaryItem> design_summary_items(const MainForm& form);
+// What the summary reports of the main window beside the design it shows.
+struct SummaryWindow {
+    bool busy = false;
+    FieldTexts fields;
+    std::string title;
+};
+
+std::vector<SummaryItem> design_summary_items(const ShownDesign& shown,
+                                              const SummaryWindow& window);
 
 // One "name: value" line per item; a grouped item is named group.key unless
 // it has a text name of its own (the status line keeps "status"). Lists
 // are comma separated, colours r,g,b, and the score summary's line breaks
 // become "|".
-std::string design_summary(const MainForm& form);
+std::string design_summary(const ShownDesign& shown, const SummaryWindow& window);
 
 }  // namespace welkin

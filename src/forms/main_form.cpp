@@ -74,18 +74,6 @@ void MainForm::set_field_text(Field f, std::string text) {
     if (!busy()) on_field_change(f);
 }
 
-bool MainForm::field_enabled(Field f) const {
-    switch (f) {
-        case Field::design_frequency: return design_.lock == LockMode::freq;
-        case Field::deepest_well: return design_.lock == LockMode::depth;
-        case Field::build_depth_2d: return design_.lock == LockMode::build_2d;
-        case Field::well_width: return !design_.auto_well_width;
-        case Field::well_count:
-        case Field::fin_width: break;
-    }
-    return true;
-}
-
 void MainForm::on_field_change(Field f) {
     switch (f) {
         case Field::well_count: well_count_changed(); break;
@@ -98,19 +86,19 @@ void MainForm::on_field_change(Field f) {
 }
 
 void MainForm::well_count_changed() {
-    design_.wheel_shift = 0;
+    shown_.design.wheel_shift = 0;
     scroll_figures(0);
     if (!busy()) recompute();
 }
 
 void MainForm::length_field_change(Field f) {
-    if (design_.unit_mode != UnitMode::metric) {
+    if (shown_.design.unit_mode != UnitMode::metric) {
         // A half-typed feet-inches text is usually invalid: wait for Enter.
         FieldState& field = fields_[index(f)];
         field.dirty = true;
         field.background = rgb_uncommitted;
-        status_text_ = msg_press_enter;
-        status_colour_ = rgb_dark_red;
+        shown_.status_text = msg_press_enter;
+        shown_.status_colour = rgb_dark_red;
         return;
     }
     // Millimetres are committed as they are typed.
@@ -133,21 +121,21 @@ void MainForm::commit_length_field(Field f) {
 }
 
 bool MainForm::validate_length(Field f) {
-    const Result<double> entry = read_length(field_text(f), design_.unit_mode);
+    const Result<double> entry = read_length(field_text(f), shown_.design.unit_mode);
     // A refused entry reads as nothing at all.
-    design_.*length_field_rules(f).value = round_half_up(entry.value_or(0));
+    shown_.design.*length_field_rules(f).value = round_half_up(entry.value_or(0));
     if (!entry) {
         show_badly_formed(f, entry.message());
         return false;
     }
-    measure_error_.clear();
     fields_[index(f)].background = rgb_white;
-    if (design_.unit_mode != UnitMode::metric) populate_length(f);
+    if (shown_.design.unit_mode != UnitMode::metric) populate_length(f);
     return true;
 }
 
 void MainForm::populate_length(Field f) {
-    set_field_text(f, length_text(design_.*length_field_rules(f).value, design_.unit_mode));
+    set_field_text(
+        f, length_text(shown_.design.*length_field_rules(f).value, shown_.design.unit_mode));
     // Rewriting the field is not an edit: it leaves the field clean, even
     // when the new text ran the change handling.
     FieldState& field = fields_[index(f)];
@@ -156,7 +144,7 @@ void MainForm::populate_length(Field f) {
 }
 
 void MainForm::set_length(Field f, double mm) {
-    design_.*length_field_rules(f).value = mm;
+    shown_.design.*length_field_rules(f).value = mm;
     populate_length(f);
 }
 
@@ -165,19 +153,7 @@ std::string MainForm::committed_length_text(Field f) const {
     if (!is_length_field(f) || !field.dirty) return field.text;
     // A refused entry has already replaced the design's value; the results on
     // screen were computed from the value last committed.
-    return length_text(last_good_.*length_field_rules(f).value, design_.unit_mode);
-}
-
-std::string_view MainForm::length_caption(Field f) const {
-    const bool metric = design_.unit_mode == UnitMode::metric;
-    switch (f) {
-        case Field::fin_width: return metric ? "Fin width in mm" : "Fin width in inches";
-        case Field::deepest_well:
-            return metric ? "Deepest 1D well in mm" : "Deepest 1D well in inches";
-        case Field::build_depth_2d:
-            return metric ? "2D build depth in mm" : "2D build depth in inches";
-        default: return {};  // the well width's label is the analysis's to write
-    }
+    return length_text(last_good_.*length_field_rules(f).value, shown_.design.unit_mode);
 }
 
 // ------------------------------------------------------------------ units
@@ -190,10 +166,10 @@ void MainForm::open_units() {
         // The fields the user types are rewritten in the new unit; the
         // recompute fills the others itself.
         const BusyScope busy(*this);
-        if (!design_.auto_well_width) populate_length(Field::well_width);
+        if (!shown_.design.auto_well_width) populate_length(Field::well_width);
         populate_length(Field::fin_width);
-        if (design_.lock == LockMode::depth) populate_length(Field::deepest_well);
-        if (design_.lock == LockMode::build_2d) populate_length(Field::build_depth_2d);
+        if (shown_.design.lock == LockMode::depth) populate_length(Field::deepest_well);
+        if (shown_.design.lock == LockMode::build_2d) populate_length(Field::build_depth_2d);
     }
     recompute_results();
 }
@@ -204,34 +180,34 @@ void MainForm::recompute() {
     const Result<int> order = panel_order(field_text(Field::well_count));
     if (!order) {
         // well_count keeps the last valid order, so the sequence stays in step with it.
-        status_text_ = order.message();
-        status_colour_ = rgb_dark_red;
+        shown_.status_text = order.message();
+        shown_.status_colour = rgb_dark_red;
         panel_2d_enabled_ = false;
-        last_refused_ = true;
+        shown_.refused = true;
         return;
     }
-    design_.well_count = *order;
+    shown_.design.well_count = *order;
 
     panel_2d_enabled_ = true;
-    if (design_.advanced && (design_.optimise_once || design_.auto_optimise)) {
-        design_.wheel_shift = optimal_wheel_shift(design_);
+    if (shown_.design.advanced && (shown_.design.optimise_once || shown_.design.auto_optimise)) {
+        shown_.design.wheel_shift = optimal_wheel_shift(shown_.design);
     }
-    design_.optimise_once = false;
+    shown_.design.optimise_once = false;
 
     // The recompute generates the sequence afresh; a shift kept from a file
     // or across the inverse toggle is applied to it.
-    if (!design_.keep_side_shift) design_.side_shift = 0;
-    design_.keep_side_shift = false;
+    if (!shown_.design.keep_side_shift) shown_.design.side_shift = 0;
+    shown_.design.keep_side_shift = false;
     recompute_results();
 }
 
 void MainForm::recompute_results() {
     busy_ = true;
     ++recompute_results_runs_;
-    DesignOutcome outcome = compute_design({design_, field_texts()});
+    DesignOutcome outcome = compute_design({shown_.design, field_texts()});
     show_fields(outcome);
-    design_ = outcome.design;
-    last_refused_ = outcome.refusal != Refusal::none;
+    shown_.design = outcome.design;
+    shown_.refused = outcome.refusal != Refusal::none;
     if (outcome.refusal == Refusal::badly_formed) {
         show_badly_formed(outcome.refused_field, outcome.message);
         // The field's own message is up; nothing recomputes until it is fixed.
@@ -255,7 +231,6 @@ FieldTexts MainForm::field_texts() const {
 }
 
 void MainForm::show_fields(const DesignOutcome& outcome) {
-    measure_error_.clear();
     for (std::size_t i = 0; i < fields_.size(); ++i) {
         FieldState& field = fields_[i];
         field.text = outcome.fields[i];
@@ -267,12 +242,11 @@ void MainForm::show_fields(const DesignOutcome& outcome) {
 
 void MainForm::show_badly_formed(Field f, const std::string& why) {
     const LengthFieldRules& rules = length_field_rules(f);
-    measure_error_ = why;
     reporting_format_error_ = true;
     host_.message_box(rules.format_message, "");
     reporting_format_error_ = false;
-    status_text_ = std::string(rules.status_prefix) + why;
-    status_colour_ = rgb_dark_red;
+    shown_.status_text = std::string(rules.status_prefix) + why;
+    shown_.status_colour = rgb_dark_red;
     refused_field_ = f;
     // However the text got here, typed or read from a file, it is now an
     // entry waiting for Enter, so correcting it and pressing Enter recovers.
@@ -286,33 +260,31 @@ void MainForm::show_out_of_range(Field f, const std::string& message) {
     // reading the value the results on screen were computed from.
     if (is_length_field(f)) {
         double Design::*length = length_field_rules(f).value;
-        design_.*length = last_good_.*length;
+        shown_.design.*length = last_good_.*length;
     }
-    status_text_ = message;
-    status_colour_ = rgb_dark_red;
+    shown_.status_text = message;
+    shown_.status_colour = rgb_dark_red;
 }
 
 void MainForm::show_snapshot(DesignSnapshot snapshot) {
-    status_text_ = snapshot.status;
-    status_colour_ = snapshot.scale_warning ? rgb_dark_red : rgb_status_grey;
-    frontview_caption_ = snapshot.frontview_caption;
-    command9_caption_ = number_text_trimmed(design_.side_shift);
-    snapshot_ = std::move(snapshot);
+    shown_.status_text = snapshot.status;
+    shown_.status_colour = snapshot.scale_warning ? rgb_dark_red : rgb_status_grey;
+    shown_.snapshot = std::move(snapshot);
 
-    scroll_max_ = design_.well_count > 10 ? design_.well_count - 11 : 0;
+    scroll_max_ = shown_.design.well_count > 10 ? shown_.design.well_count - 11 : 0;
     if (scroll_value_ > scroll_max_) scroll_figures(scroll_max_);
     show_figures();
-    command2_caption_ = number_text_trimmed(design_.wheel_shift);
-    last_good_ = design_;
-    ++completed_recomputes_;
+    last_good_ = shown_.design;
+    ++shown_.completed_recomputes;
 }
 
 void MainForm::show_figures() {
-    figures_ = figures_table(design_, scroll_value_);
+    figures_ = figures_table(shown_.design, scroll_value_);
 }
 
 void MainForm::next_results_page() {
-    design_.results_page = design_.results_page >= 3 ? 0 : design_.results_page + 1;
+    shown_.design.results_page =
+        shown_.design.results_page >= 3 ? 0 : shown_.design.results_page + 1;
     if (!busy()) show_figures();
 }
 

@@ -17,29 +17,18 @@
 #include "canvas/rgb.h"
 #include "core/design.h"
 #include "core/design_snapshot.h"
+#include "forms/design_controls.h"
 #include "forms/host.h"
 #include "forms/lobes_form.h"
 #include "forms/panel2d_form.h"
 #include "forms/project_dialogs.h"
+#include "forms/shown_companions.h"
+#include "forms/shown_design.h"
 #include "forms/units_form.h"
 #include "panel1d/figures_table.h"
 #include "version.h"
 
 namespace welkin {
-
-// The advanced-mode buttons.
-enum class Button {
-    reset_wheel,
-    shift_left,
-    zero_well_left,
-    rotate_wheel_anticlockwise,
-    rotate_wheel_clockwise,
-    reset_side_shift,
-    shift_right
-};
-
-// Menu items whose enabling changes.
-enum class Menu { panel_2d, auto_optimise, inverse_pairing, optimise, optimise_2d };
 
 inline constexpr std::string_view title_suffix_pending = "    Project:";
 inline constexpr std::string_view title_suffix_default = "    Project: default";
@@ -52,20 +41,21 @@ public:
     MainForm& operator=(const MainForm&) = delete;
 
     Host& host() { return host_; }
-    const Design& design() const { return design_; }
-    // For the loading and reset code, which holds `busy` while it writes.
-    Design& edit_design() { return design_; }
+    const Design& design() const { return shown_.design; }
+    // The design's choices as a file or the factory gives them, for the
+    // loading and reset code, which holds `busy` while it writes.
+    void restore_choices(const Design& choices) { shown_.design = choices; }
 
     // ---- recompute cycle ----
     void recompute();
     void recompute_results();
-    void show_figures();
 
     // ---- fields ----
     const std::string& field_text(Field f) const { return fields_[index(f)].text; }
+    // The six texts, in the order of Field: a recompute's inputs.
+    FieldTexts field_texts() const;
     // The one way to change a field's text, for the user and the program alike.
     void set_field_text(Field f, std::string text);
-    bool field_enabled(Field f) const;
     Rgb field_background(Field f) const { return fields_[index(f)].background; }
 
     // The four length fields take typed millimetres at once; an imperial
@@ -76,12 +66,9 @@ public:
     // The text a file keeps for a field: its own text, or for a length entry
     // still pending or refused, the text of the value last committed.
     std::string committed_length_text(Field f) const;
-    // The caption of a length field's label, which names the unit in force.
-    std::string_view length_caption(Field f) const;
 
     // Sets a length and writes its field in the unit mode, clean.
     void set_length(Field f, double mm);
-    const std::string& measure_error() const { return measure_error_; }
 
     // ---- units ----
     void open_units();
@@ -100,79 +87,44 @@ public:
     LobesForm& lobes_form() { return lobes_; }
     bool lobes_open() const { return lobes_open_; }
 
-    // ---- lock options ----
-    void lock_design_frequency() { select_lock(LockMode::freq); }
-    void lock_deepest_well() { select_lock(LockMode::depth); }
-    void lock_build_depth_2d() { select_lock(LockMode::build_2d); }
-    // Label colour of the field each lock makes the input.
-    Rgb lock_label_colour(LockMode lock) const;
-
-    // ---- buttons (advanced mode, prime steps, inverse toggle) ----
-    void reset_wheel();
-    void next_prime_order();
-    void previous_prime_order();
-    void shift_left();            // one well
-    void shift_zero_well_left();  // the next zero-depth well to the left end
-    void rotate_wheel_anticlockwise();
-    void rotate_wheel_clockwise();
-    void reset_side_shift();
-    void shift_right();     // one well
-    void toggle_inverse();  // normal / inverse panel
-    bool button_visible(Button b) const;
-    bool button_enabled(Button b) const;
-    const std::string& button_caption(Button b) const;
-
-    // ---- menus ----
-    void toggle_advanced();
-    void toggle_auto_optimise();
-    void toggle_inverse_pairing();
-    void optimise_now();
-    void toggle_auto_well_width();
-    void toggle_optimise_2d();
-    void toggle_half_width();
+    // ---- buttons, lock options and menus ----
+    // A button, lock option or check-mark item; each recomputes or redraws
+    // as it needs, unless busy.
+    void run(DesignCommand command);
     // The five drawing-scale items; the chosen one is checked, the rest cleared.
     void select_vertical_scale(int vertical_scale_mm);
     bool menu_enabled(Menu m) const;
-    // The three pictures' copies (also a double-click or click on them) and "&Print".
-    void copy_cross_section();
-    void copy_phase_wheel();
-    void copy_scatter();
+    // "&Print".
     void print_main_window();
     // The visualiser's menu items: each sets its check marks and, while the
     // visualiser is shown, recomputes so that it is redrawn.
     void select_arrangement(Arrangement a);
     void select_colour_scheme(ColourScheme c);
-    void toggle_highlight_inverse();
 
-    // ---- the window itself ----
-    // Minimising hides the companion windows; restoring shows those that were open.
+    // The scorecard and response windows; minimising the main window hides
+    // them and the visualiser, restoring shows those that were open.
+    ShownCompanions& companions() { return companions_; }
+    const ShownCompanions& companions() const { return companions_; }
     void minimised_changed(bool minimised);
-    bool scorecard_shown() const { return scorecard_shown_; }
-    void set_scorecard_shown(bool shown) { scorecard_shown_ = shown; }
-    bool response_shown() const { return response_shown_; }
-    void set_response_shown(bool shown) { response_shown_ = shown; }
-    Rgb well_width_caption_colour() const;
 
     // ---- figures table ----
     void next_results_page();  // "Toggle results"
     void scroll_figures(int value);
     int scroll_value() const { return scroll_value_; }
     int scroll_max() const { return scroll_max_; }
-    bool scroll_visible() const { return design_.well_count > 11; }
+    bool scroll_visible() const { return shown_.design.well_count > 11; }
     const FiguresTable& figures() const { return figures_; }
 
     // ---- analysis results ----
     // What the last complete recompute found, and how the window shows it.
-    const DesignSnapshot& snapshot() const { return snapshot_; }
-    const DesignResults& results() const { return snapshot_.results; }
-    const DesignTexts& texts() const { return snapshot_.texts; }
+    const DesignSnapshot& snapshot() const { return shown_.snapshot; }
+    // The design, the snapshot and the status line together, for the
+    // windows that follow the main one.
+    const ShownDesign& shown() const { return shown_; }
 
     // ---- status line and captions ----
-    const std::string& status_text() const { return status_text_; }
-    Rgb status_colour() const { return status_colour_; }
     const std::string& title() const { return title_; }
     void set_title_suffix(std::string_view suffix);
-    const std::string& frontview_caption() const { return frontview_caption_; }
 
     ProjectFiles& files() { return files_; }
     const ProjectFiles& files() const { return files_; }
@@ -182,17 +134,10 @@ public:
     // load is running, or a recompute stopped at a badly formed length and
     // waits for that field to be corrected.
     bool busy() const { return busy_ || awaiting_correction_.has_value(); }
-    // Sets the running flag and returns what it was.
-    bool set_busy(bool busy) { return std::exchange(busy_, busy); }
     // The length field whose bad entry stopped the last recompute, if any.
     std::optional<Field> awaiting_correction() const { return awaiting_correction_; }
     // How many times recompute_results has started, for callers that count work.
     long recompute_results_runs() const { return recompute_results_runs_; }
-    // Whether the last recompute stopped at an invalid input; the status
-    // line then holds the reason.
-    bool last_refused() const { return last_refused_; }
-    // How many recomputes ran to the end; the pictures are redrawn after each.
-    long completed_recomputes() const { return completed_recomputes_; }
 
 private:
     struct FieldState {
@@ -202,6 +147,11 @@ private:
     };
     static std::size_t index(Field f) { return static_cast<std::size_t>(f); }
 
+    friend class BusyScope;
+    // Sets the running flag and returns what it was.
+    bool set_busy(bool busy) { return std::exchange(busy_, busy); }
+    void show_figures();
+
     void on_field_change(Field f);
     void well_count_changed();
     void length_field_change(Field f);
@@ -209,39 +159,52 @@ private:
     bool validate_length(Field f);
     void populate_length(Field f);
 
-    // recompute_results: the recompute's inputs, then what it found shown.
-    FieldTexts field_texts() const;
+    // recompute_results: what it found shown.
     void show_fields(const DesignOutcome& outcome);
     void show_badly_formed(Field f, const std::string& why);
     void show_out_of_range(Field f, const std::string& message);
     void show_snapshot(DesignSnapshot snapshot);
 
+    // The commands MainForm::run gives.
     void select_lock(LockMode lock);
+    void reset_wheel();
+    void next_prime_order();
+    void previous_prime_order();
+    void shift_left();
+    void shift_zero_well_left();
+    void rotate_wheel_anticlockwise();
+    void rotate_wheel_clockwise();
+    void reset_side_shift();
+    void shift_right();
+    void toggle_inverse();
+    void toggle_advanced();
+    void toggle_auto_optimise();
+    void toggle_inverse_pairing();
+    void optimise_now();
+    void toggle_auto_well_width();
+    void toggle_optimise_2d();
+    void toggle_half_width();
+    void toggle_highlight_inverse();
+    void toggle_show_visualiser();
+
     void recompute_if_idle();  // recompute unless busy
     void redraw_if_idle();     // recompute_results unless busy
 
     Host& host_;
-    Design design_;
+    ShownDesign shown_;
     std::array<FieldState, field_count> fields_{};
-    std::string measure_error_;
     bool reporting_format_error_ = false;  // a field's message box is up
-    UnitsForm units_{design_.unit_mode};
-    DesignSnapshot snapshot_;  // what the last complete recompute found
-    LobesForm lobes_{host_, snapshot_,
-                     [this](double hz) { snapshot_.results.lowest_diffusion_hz = hz; }};
+    UnitsForm units_{shown_.design.unit_mode};
+    LobesForm lobes_{host_, shown_.snapshot,
+                     [this](double hz) { shown_.snapshot.results.lowest_diffusion_hz = hz; }};
     bool lobes_open_ = false;
-    Panel2dForm panel_2d_{host_, snapshot_, [this] { return busy(); }, panel_2d_picture_size};
+    Panel2dForm panel_2d_{host_, shown_.snapshot, [this] { return busy(); }, panel_2d_picture_size};
     bool note_2d_shown_ = false;
     Design last_good_;  // the design as the last complete recompute left it
 
-    std::string status_text_;
-    Rgb status_colour_ = rgb_black;
     std::string title_;
-    std::string frontview_caption_;
 
     bool panel_2d_enabled_ = true;
-    std::string command2_caption_ = "0";
-    std::string command9_caption_ = "0";
 
     int scroll_value_ = 0;
     int scroll_max_ = 0;
@@ -252,11 +215,8 @@ private:
     bool busy_ = false;
     std::optional<Field> awaiting_correction_;
     Field refused_field_ = Field::fin_width;  // the last length field refused
-    bool scorecard_shown_ = false;
-    bool response_shown_ = false;
+    ShownCompanions companions_{host_};
     long recompute_results_runs_ = 0;
-    long completed_recomputes_ = 0;
-    bool last_refused_ = false;
 };
 
 // Holds `busy` for the lifetime of the scope, as loading and resetting do

@@ -16,47 +16,72 @@ void MainForm::redraw_if_idle() {
     if (!busy()) recompute_results();
 }
 
+void MainForm::run(DesignCommand command) {
+    using C = DesignCommand;
+    switch (command) {
+        case C::reset_wheel: return reset_wheel();
+        case C::next_prime_order: return next_prime_order();
+        case C::previous_prime_order: return previous_prime_order();
+        case C::shift_left: return shift_left();
+        case C::shift_zero_well_left: return shift_zero_well_left();
+        case C::rotate_wheel_anticlockwise: return rotate_wheel_anticlockwise();
+        case C::rotate_wheel_clockwise: return rotate_wheel_clockwise();
+        case C::reset_side_shift: return reset_side_shift();
+        case C::shift_right: return shift_right();
+        case C::toggle_inverse: return toggle_inverse();
+        case C::toggle_advanced: return toggle_advanced();
+        case C::toggle_auto_optimise: return toggle_auto_optimise();
+        case C::toggle_inverse_pairing: return toggle_inverse_pairing();
+        case C::optimise_now: return optimise_now();
+        case C::toggle_auto_well_width: return toggle_auto_well_width();
+        case C::toggle_optimise_2d: return toggle_optimise_2d();
+        case C::toggle_half_width: return toggle_half_width();
+        case C::toggle_highlight_inverse: return toggle_highlight_inverse();
+        case C::lock_design_frequency: return select_lock(LockMode::freq);
+        case C::lock_deepest_well: return select_lock(LockMode::depth);
+        case C::lock_build_depth_2d: return select_lock(LockMode::build_2d);
+        case C::toggle_show_visualiser: return toggle_show_visualiser();
+        case C::hide_visualiser: shown_.design.visualiser.shown = false; return;
+    }
+}
+
 // ---------------------------------------------------------- lock options
 
 void MainForm::select_lock(LockMode lock) {
     // Only the enabling and label colours follow; the next input recomputes.
-    design_.lock = lock;
-}
-
-Rgb MainForm::lock_label_colour(LockMode lock) const {
-    return lock == design_.lock ? rgb_black : rgb_locked_label;
+    shown_.design.lock = lock;
 }
 
 // -------------------------------------------------------------- buttons
 
 void MainForm::reset_wheel() {
-    design_.wheel_shift = 0;
+    shown_.design.wheel_shift = 0;
     recompute_if_idle();
 }
 
 void MainForm::rotate_wheel_clockwise() {
-    const int n = design_.well_count;
-    design_.wheel_shift = (design_.wheel_shift + 1) % n;
+    const int n = shown_.design.well_count;
+    shown_.design.wheel_shift = (shown_.design.wheel_shift + 1) % n;
     recompute_if_idle();
 }
 
 void MainForm::rotate_wheel_anticlockwise() {
-    const int n = design_.well_count;
-    design_.wheel_shift = (n + design_.wheel_shift - 1) % n;
+    const int n = shown_.design.well_count;
+    shown_.design.wheel_shift = (n + shown_.design.wheel_shift - 1) % n;
     recompute_if_idle();
 }
 
 void MainForm::shift_left() {
-    const int n = design_.well_count;
-    rotate_left(design_, 1);
-    design_.side_shift = (design_.side_shift + 1) % n;
+    const int n = shown_.design.well_count;
+    rotate_left(shown_.design, 1);
+    shown_.design.side_shift = (shown_.design.side_shift + 1) % n;
     redraw_if_idle();
 }
 
 void MainForm::shift_right() {
-    const int n = design_.well_count;
-    rotate_right(design_, 1);
-    design_.side_shift = (n + design_.side_shift - 1) % n;
+    const int n = shown_.design.well_count;
+    rotate_right(shown_.design, 1);
+    shown_.design.side_shift = (n + shown_.design.side_shift - 1) % n;
     redraw_if_idle();
 }
 
@@ -65,119 +90,87 @@ void MainForm::reset_side_shift() {
 }
 
 void MainForm::shift_zero_well_left() {
-    if (const auto j = next_zero_well(design_)) {
-        rotate_left(design_, *j);
-        design_.side_shift = (design_.side_shift + *j) % design_.well_count;
+    if (const auto j = next_zero_well(shown_.design)) {
+        rotate_left(shown_.design, *j);
+        shown_.design.side_shift = (shown_.design.side_shift + *j) % shown_.design.well_count;
     }
     redraw_if_idle();
 }
 
 void MainForm::toggle_inverse() {
-    if (const auto refusal = inverse_toggle_refusal(design_)) {
+    if (const auto refusal = inverse_toggle_refusal(shown_.design)) {
         host_.message_box(refusal->text, refusal->title);
         return;
     }
-    design_.inverse_panel = !design_.inverse_panel;
-    design_.keep_side_shift = true;
+    shown_.design.inverse_panel = !shown_.design.inverse_panel;
+    shown_.design.keep_side_shift = true;
     recompute_if_idle();
 }
 
 void MainForm::next_prime_order() {
-    if (const auto p = next_prime(design_.well_count)) {
+    if (const auto p = next_prime(shown_.design.well_count)) {
         set_field_text(Field::well_count, number_text(*p));
     }
 }
 
 void MainForm::previous_prime_order() {
-    if (const auto p = previous_prime(design_.well_count)) {
+    if (const auto p = previous_prime(shown_.design.well_count)) {
         set_field_text(Field::well_count, number_text(*p));
     }
-}
-
-bool MainForm::button_visible(Button b) const {
-    if (!design_.advanced) return false;
-    if (b == Button::rotate_wheel_anticlockwise || b == Button::rotate_wheel_clockwise)
-        return !design_.auto_optimise;
-    return true;
-}
-
-bool MainForm::button_enabled(Button b) const {
-    return b != Button::reset_wheel || !design_.auto_optimise;
-}
-
-const std::string& MainForm::button_caption(Button b) const {
-    static const std::string none;
-    static const std::string left = "<";
-    static const std::string right = ">";
-    static const std::string zero_well = "<<";
-    switch (b) {
-        case Button::reset_wheel: return command2_caption_;
-        case Button::reset_side_shift: return command9_caption_;
-        case Button::shift_left: return left;
-        case Button::shift_right: return right;
-        case Button::zero_well_left: return zero_well;
-        case Button::rotate_wheel_anticlockwise:
-        case Button::rotate_wheel_clockwise: break;
-    }
-    return none;
 }
 
 // ---------------------------------------------------------------- menus
 
 void MainForm::toggle_advanced() {
-    design_.advanced = !design_.advanced;
+    shown_.design.advanced = !shown_.design.advanced;
     // Either way the wheel goes back to its rest position.
     if (!busy()) reset_wheel();
 }
 
 void MainForm::toggle_auto_optimise() {
-    design_.auto_optimise = !design_.auto_optimise;
+    shown_.design.auto_optimise = !shown_.design.auto_optimise;
     recompute_if_idle();
 }
 
 void MainForm::toggle_inverse_pairing() {
-    design_.inverse_pairing = !design_.inverse_pairing;
+    shown_.design.inverse_pairing = !shown_.design.inverse_pairing;
     recompute_if_idle();
 }
 
 void MainForm::optimise_now() {
-    design_.optimise_once = true;
+    shown_.design.optimise_once = true;
     recompute_if_idle();
 }
 
 void MainForm::toggle_auto_well_width() {
-    design_.auto_well_width = !design_.auto_well_width;
+    shown_.design.auto_well_width = !shown_.design.auto_well_width;
     recompute_if_idle();
 }
 
 void MainForm::toggle_optimise_2d() {
-    design_.optimise_2d = !design_.optimise_2d;
+    shown_.design.optimise_2d = !shown_.design.optimise_2d;
     redraw_if_idle();
 }
 
 void MainForm::toggle_half_width() {
-    design_.half_width = !design_.half_width;
+    shown_.design.half_width = !shown_.design.half_width;
     redraw_if_idle();
 }
 
 void MainForm::select_vertical_scale(int vertical_scale_mm) {
-    design_.vertical_scale_mm = vertical_scale_mm;
+    shown_.design.vertical_scale_mm = vertical_scale_mm;
     redraw_if_idle();
 }
 
 bool MainForm::menu_enabled(Menu m) const {
     switch (m) {
         case Menu::panel_2d: return panel_2d_enabled_;
-        case Menu::optimise: return design_.advanced && !design_.auto_optimise;
+        case Menu::optimise: return shown_.design.advanced && !shown_.design.auto_optimise;
         case Menu::auto_optimise:
         case Menu::inverse_pairing:
         case Menu::optimise_2d: break;
     }
-    return design_.advanced;
-}
-
-Rgb MainForm::well_width_caption_colour() const {
-    return design_.auto_well_width ? rgb_locked_label : rgb_black;
+    return shown_.design.advanced;
 }
 
 // ------------------------------------------------- clipboard and printing
@@ -197,16 +190,6 @@ void MainForm::open_lobes(LobesOpening how) {
     lobes_open_ = false;
 }
 
-void MainForm::copy_cross_section() {
-    host_.copy_picture(Picture::cross_section);
-}
-void MainForm::copy_phase_wheel() {
-    host_.copy_picture(Picture::phase_wheel);
-}
-void MainForm::copy_scatter() {
-    host_.copy_picture(Picture::scatter);
-}
-
 void MainForm::print_main_window() {
     if (host_.ask_yes_no("Print this form using current printer settings?",
                          "Would you like me to ...")) {
@@ -216,31 +199,30 @@ void MainForm::print_main_window() {
 
 // ------------------------------------------------------------- visualiser
 
+void MainForm::toggle_show_visualiser() {
+    bool& shown = shown_.design.visualiser.shown;
+    shown = !shown;
+    host_.show_window(Window::frontview, shown);
+    if (shown && !busy()) recompute();
+}
+
 void MainForm::select_arrangement(Arrangement a) {
-    design_.visualiser.arrangement = a;
-    if (design_.visualiser.shown) recompute_if_idle();
+    shown_.design.visualiser.arrangement = a;
+    if (shown_.design.visualiser.shown) recompute_if_idle();
 }
 
 void MainForm::select_colour_scheme(ColourScheme c) {
-    design_.visualiser.colours = c;
-    if (design_.visualiser.shown) recompute_if_idle();
+    shown_.design.visualiser.colours = c;
+    if (shown_.design.visualiser.shown) recompute_if_idle();
 }
 
 void MainForm::toggle_highlight_inverse() {
-    design_.visualiser.highlight_inverse = !design_.visualiser.highlight_inverse;
-    if (design_.visualiser.shown) recompute_if_idle();
+    shown_.design.visualiser.highlight_inverse = !shown_.design.visualiser.highlight_inverse;
+    if (shown_.design.visualiser.shown) recompute_if_idle();
 }
 
 void MainForm::minimised_changed(bool minimised) {
-    if (minimised) {
-        host_.show_window(Window::scorecard, false);
-        host_.show_window(Window::frontview, false);
-        host_.show_window(Window::response, false);
-        return;
-    }
-    if (scorecard_shown_) host_.show_window(Window::scorecard, true);
-    if (response_shown_) host_.show_window(Window::response, true);
-    if (design_.visualiser.shown) host_.show_window(Window::frontview, true);
+    companions_.minimised_changed(minimised, shown_.design.visualiser.shown);
 }
 
 }  // namespace welkin

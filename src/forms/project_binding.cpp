@@ -11,6 +11,14 @@ namespace welkin {
 
 namespace {
 
+// Writes one of the file's choices into the form's design.
+template <typename Change>
+void restore(MainForm& form, Change change) {
+    Design d = form.design();
+    change(d);
+    form.restore_choices(d);
+}
+
 // Runs a check mark's menu command only when the line says otherwise, as if
 // the user had chosen the item.
 template <typename Command>
@@ -44,52 +52,55 @@ constexpr RequiredLine required_lines[] = {
     {project_line::lock,
      [](const ProjectSettings& s, MainForm& f) {
          switch (s.lock) {
-             case LockMode::depth: f.lock_deepest_well(); break;
-             case LockMode::build_2d: f.lock_build_depth_2d(); break;
-             case LockMode::freq: f.lock_design_frequency(); break;
+             case LockMode::depth: f.run(DesignCommand::lock_deepest_well); break;
+             case LockMode::build_2d: f.run(DesignCommand::lock_build_depth_2d); break;
+             case LockMode::freq: f.run(DesignCommand::lock_design_frequency); break;
          }
      }},
     {project_line::auto_well_width,
      [](const ProjectSettings& s, MainForm& f) {
          toggle_to(s.auto_well_width, f.design().auto_well_width,
-                   [&] { f.toggle_auto_well_width(); });
+                   [&] { f.run(DesignCommand::toggle_auto_well_width); });
      }},
     {project_line::advanced,
      [](const ProjectSettings& s, MainForm& f) {
-         toggle_to(s.advanced, f.design().advanced, [&] { f.toggle_advanced(); });
+         toggle_to(s.advanced, f.design().advanced, [&] { f.run(DesignCommand::toggle_advanced); });
      }},
     {project_line::inverse_pairing,
      [](const ProjectSettings& s, MainForm& f) {
-         f.edit_design().inverse_pairing = s.inverse_pairing;
+         restore(f, [&](Design& d) { d.inverse_pairing = s.inverse_pairing; });
      }},
     {project_line::half_width,
-     [](const ProjectSettings& s, MainForm& f) { f.edit_design().half_width = s.half_width; }},
+     [](const ProjectSettings& s, MainForm& f) {
+         restore(f, [&](Design& d) { d.half_width = s.half_width; });
+     }},
     {project_line::vertical_scale,
      [](const ProjectSettings& s, MainForm& f) {
          if (s.vertical_scale_mm) f.select_vertical_scale(*s.vertical_scale_mm);
      }},
     {project_line::inverse_panel,
      [](const ProjectSettings& s, MainForm& f) {
-         f.edit_design().inverse_panel = s.inverse_panel;
+         restore(f, [&](Design& d) { d.inverse_panel = s.inverse_panel; });
      }},
     {project_line::unit_mode,
      [](const ProjectSettings& s, MainForm& f) {
-         if (s.unit_mode) f.edit_design().unit_mode = *s.unit_mode;
+         if (s.unit_mode) restore(f, [&](Design& d) { d.unit_mode = *s.unit_mode; });
      }},
     {project_line::results_page,
      [](const ProjectSettings& s, MainForm& f) {
-         if (s.results_page) f.edit_design().results_page = *s.results_page;
+         if (s.results_page) restore(f, [&](Design& d) { d.results_page = *s.results_page; });
      }},
     {project_line::wheel_shift,
      [](const ProjectSettings& s, MainForm& f) {
-         if (s.wheel_shift) f.edit_design().wheel_shift = *s.wheel_shift;
+         if (s.wheel_shift) restore(f, [&](Design& d) { d.wheel_shift = *s.wheel_shift; });
      }},
     {project_line::side_shift,
      [](const ProjectSettings& s, MainForm& f) {
-         Design& d = f.edit_design();
-         if (s.side_shift) d.side_shift = *s.side_shift;
-         // The recompute regenerates the sequence; a shifted panel keeps its shift.
-         if (d.side_shift > 0) d.keep_side_shift = true;
+         restore(f, [&](Design& d) {
+             if (s.side_shift) d.side_shift = *s.side_shift;
+             // The recompute regenerates the sequence; a shifted panel keeps its shift.
+             if (d.side_shift > 0) d.keep_side_shift = true;
+         });
      }},
     {project_line::last_folder,
      [](const ProjectSettings& s, MainForm& f) { f.files().last_folder = s.last_folder; }},
@@ -110,8 +121,10 @@ bool apply_required(const ProjectSettings& s, MainForm& form) {
 
 void apply_optional(const ProjectSettings& s, MainForm& form) {
     const Design& d = form.design();
-    toggle_to(s.auto_optimise, d.auto_optimise, [&] { form.toggle_auto_optimise(); });
-    if (s.optimise_2d) form.edit_design().optimise_2d = *s.optimise_2d;
+    toggle_to(s.auto_optimise, d.auto_optimise,
+              [&] { form.run(DesignCommand::toggle_auto_optimise); });
+    if (s.optimise_2d)
+        restore(form, [&](Design& choices) { choices.optimise_2d = *s.optimise_2d; });
 
     for (std::size_t i = 0; i < s.arrangements.size(); ++i) {
         const auto a = static_cast<Arrangement>(i);
@@ -124,9 +137,9 @@ void apply_optional(const ProjectSettings& s, MainForm& form) {
                   [&] { form.select_colour_scheme(c); });
     }
     toggle_to(s.highlight_inverse, d.visualiser.highlight_inverse,
-              [&] { form.toggle_highlight_inverse(); });
+              [&] { form.run(DesignCommand::toggle_highlight_inverse); });
 
-    VisualiserSettings& v = form.edit_design().visualiser;
+    WindowPlace& v = form.files().visualiser_place;
     if (s.visualiser.height > 0) v.height = s.visualiser.height;
     if (s.visualiser.width > 0) v.width = s.visualiser.width;
     if (s.visualiser.top > 0) v.top = s.visualiser.top;
@@ -161,15 +174,15 @@ void default_settings(MainForm& form) {
     form.set_field_text(Field::well_count, "7");
     form.set_field_text(Field::design_frequency, "600");
     form.set_field_text(Field::fin_width, "3");
-    form.lock_design_frequency();
+    form.run(DesignCommand::lock_design_frequency);
 
-    Design& d = form.edit_design();
     // These two go through their menu commands so that what depends on them follows.
-    if (!d.auto_well_width) form.toggle_auto_well_width();
-    if (d.advanced) form.toggle_advanced();
+    if (!form.design().auto_well_width) form.run(DesignCommand::toggle_auto_well_width);
+    if (form.design().advanced) form.run(DesignCommand::toggle_advanced);
+    form.select_vertical_scale(0);
+    Design d = form.design();
     d.inverse_pairing = false;
     d.half_width = false;
-    form.select_vertical_scale(0);
     d.auto_optimise = false;
     d.optimise_2d = true;
     d.inverse_panel = false;
@@ -177,6 +190,7 @@ void default_settings(MainForm& form) {
     d.results_page = 1;
     d.wheel_shift = 0;
     d.side_shift = 0;
+    form.restore_choices(d);
     form.panel_2d_form().reset_options();
 }
 
@@ -218,7 +232,7 @@ ProjectSettings project_settings(const MainForm& form) {
         s.colour_schemes[i] = d.visualiser.colours == colour_scheme_lines[i];
     }
     s.highlight_inverse = d.visualiser.highlight_inverse;
-    s.visualiser = {d.visualiser.height, d.visualiser.width, d.visualiser.top, d.visualiser.left};
+    s.visualiser = form.files().visualiser_place;
     return s;
 }
 

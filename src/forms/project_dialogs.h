@@ -10,6 +10,8 @@
 #include <string_view>
 #include <vector>
 
+#include "persist/project_file.h"
+
 namespace welkin {
 
 class Host;
@@ -23,6 +25,7 @@ struct ProjectFiles {
     std::string last_folder;  // where the project dialogs start
     std::string project_file_name;
     std::string build_choices;  // the Build window's, kept in welkin.ini only
+    WindowPlace visualiser_place;  // 0 until the window has been placed
 };
 
 inline constexpr std::string_view open_dialog_caption = "Open Project";

@@ -5,7 +5,6 @@
 
 #include "forms/help_links.h"
 #include "forms/lobes_form.h"
-#include "forms/main_form.h"
 #include "response/design_far_field.h"
 #include "units/length_text.h"
 #include "units/numtext.h"
@@ -54,22 +53,12 @@ std::string response_design_caption(const Design& d) {
            length_with_unit(d.fin_width_mm, d.unit_mode);
 }
 
-void open_response(MainForm& form) {
-    form.set_response_shown(true);
-    form.host().show_window(Window::response, true);
-}
-
-void close_response(MainForm& form) {
-    form.set_response_shown(false);
-    form.host().show_window(Window::response, false);
-}
-
-void open_response_help(MainForm& form, const std::filesystem::path& guide_folder) {
-    open_help(form.host(), HelpPage::polar_response, guide_folder);
+void open_response_help(Host& host, const std::filesystem::path& guide_folder) {
+    open_help(host, HelpPage::polar_response, guide_folder);
 }
 
 double ResponseForm::frequency_hz() const {
-    return own_frequency_.value_or(main_.design().design_freq_hz);
+    return own_frequency_.value_or(shown_.design.design_freq_hz);
 }
 
 void ResponseForm::set_frequency(double hz) {
@@ -104,7 +93,7 @@ bool ResponseForm::shown_current() const {
 void ResponseForm::refresh() {
     ResponseRequest request{frequency_hz(), source_angle_deg_, panels_};
     request.common_reference = common_reference_;
-    const Key key{main_.completed_recomputes(), main_.last_refused(), request, source_distance_m_,
+    const Key key{shown_.completed_recomputes, shown_.refused, request, source_distance_m_,
                   receiver_distance_m_};
     if (computed_ == key) return;
     computed_ = key;
@@ -117,16 +106,16 @@ void ResponseForm::refresh() {
         bem_.set_inputs(Result<BemJob>::failure(""));
         return;
     }
-    Result<ResponseView> r = design_response(main_.snapshot(), key.request);
+    Result<ResponseView> r = design_response(shown_.snapshot, key.request);
     if (r) view_ = *r;
     if (key.refused) {
         stale_ = true;
-        message_ = main_.status_text();
+        message_ = shown_.status_text;
         bem_.set_inputs(Result<BemJob>::failure(message_));
     } else {
         if (!r) message_ = r.message();
-        bem_.set_inputs(bem_job_for(main_.snapshot(), key.request, source_distance_m_,
-                                    receiver_distance_m_));
+        bem_.set_inputs(
+            bem_job_for(shown_.snapshot, key.request, source_distance_m_, receiver_distance_m_));
     }
 }
 

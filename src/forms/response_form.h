@@ -10,12 +10,13 @@
 
 #include "core/design_snapshot.h"
 #include "forms/bem_run_form.h"
+#include "forms/host.h"
+#include "forms/shown_design.h"
 #include "response/response_view.h"
 #include "units/result.h"
 
 namespace welkin {
 
-class MainForm;
 struct Design;
 
 // What the window and the batch program ask of the design.
@@ -44,16 +45,12 @@ Result<BemJob> bem_job_for(const DesignSnapshot& design, const ResponseRequest& 
 // "N 7 for 600 Hz, wells 80 mm, fins 3 mm": the design in the unit mode in force.
 std::string response_design_caption(const Design& design);
 
-// "Polar response and diffusion coefficient" in the Lobes menu, and the
-// window's Close (or its frame's close).
-void open_response(MainForm& form);
-void close_response(MainForm& form);
 // The window's Help: the guide's page on the response and its model.
-void open_response_help(MainForm& form, const std::filesystem::path& guide_folder);
+void open_response_help(Host& host, const std::filesystem::path& guide_folder);
 
 class ResponseForm {
 public:
-    explicit ResponseForm(const MainForm& main) : main_(main) {}
+    explicit ResponseForm(const ShownDesign& shown) : shown_(shown) {}
 
     // The frequency is the design frequency until another is set, and follows
     // it through every recompute meanwhile.
@@ -113,7 +110,7 @@ private:
         }
     };
 
-    const MainForm& main_;
+    const ShownDesign& shown_;
     std::optional<double> own_frequency_;
     double source_angle_deg_ = 0;
     int panels_ = 1;

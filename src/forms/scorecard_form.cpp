@@ -31,14 +31,4 @@ ScorecardView scorecard_view(const DesignTexts& texts) {
     return v;
 }
 
-void open_scorecard(MainForm& form) {
-    form.set_scorecard_shown(true);
-    form.host().show_window(Window::scorecard, true);
-}
-
-void close_scorecard(MainForm& form) {
-    form.set_scorecard_shown(false);
-    form.host().show_window(Window::scorecard, false);
-}
-
 }  // namespace welkin

@@ -10,7 +10,6 @@
 
 #include "core/design_texts.h"
 #include "forms/help_links.h"
-#include "forms/main_form.h"
 #include "panel1d/scorecard_pictures.h"
 
 namespace welkin {
@@ -36,10 +35,5 @@ struct ScorecardView {
 };
 
 ScorecardView scorecard_view(const DesignTexts& texts);
-
-// "&Scorecard" and a click on a score tile.
-void open_scorecard(MainForm& form);
-// "&OK".
-void close_scorecard(MainForm& form);
 
 }  // namespace welkin

@@ -65,12 +65,13 @@ void load_command_line_project(MainForm& form, const std::string& argument) {
 
 void start_up(MainForm& form, const StartOptions& options) {
     form.set_title_suffix(title_suffix_pending);
-    Design& d = form.edit_design();
+    Design d = form.design();
     d.results_page = 1;
-    form.set_scorecard_shown(false);
     d.vertical_scale_mm = 0;
     d.inverse_panel = false;
     d.unit_mode = UnitMode::metric;
+    form.restore_choices(d);
+    form.companions().forget(Window::scorecard);
 
     ProjectFiles& files = form.files();
     files.last_folder = options.app_folder;

@@ -1,30 +1,23 @@
-// The visualiser window's handlers and caption. Its drawing is
-// paint_front_view; its settings are the design's, kept with the project.
+// The visualiser window's caption and its showing at start-up. Its drawing
+// is paint_front_view; its settings are the design's, kept with the project,
+// and its menu item and close are the main form's commands
+// (DesignCommand::toggle_show_visualiser, DesignCommand::hide_visualiser).
 #pragma once
 
 #include <string>
 
-#include "forms/main_form.h"
+#include "forms/host.h"
+#include "forms/shown_design.h"
 
 namespace welkin {
 
 // The caption until the first recompute names the panel.
 inline constexpr std::string_view frontview_first_caption = "Frontview";
 
-// "Show Visualizer": checking it shows the window and recomputes, so that
-// it is drawn; unchecking hides it, and its picture is left empty.
-void toggle_show_visualiser(MainForm& form);
-
-// Closing the window unchecks "Show Visualizer".
-void visualiser_closed(MainForm& form);
-
-// A new size redraws it through the main window's "Go".
-void visualiser_resized(MainForm& form);
-
 // The panel's name, then the arrangement, total width and version.
-std::string visualiser_caption(const MainForm& form);
+std::string visualiser_caption(const ShownDesign& shown);
 
 // Start-up shows the window when the settings say so.
-void show_visualiser_if_checked(MainForm& form);
+void show_visualiser_if_checked(const Design& design, Host& host);
 
 }  // namespace welkin

@@ -34,7 +34,9 @@ QString qs(const std::string& text) {
 }  // namespace
 
 BuildWindow::BuildWindow(MainForm& main, std::optional<Offsets2d> offsets_2d, QWidget* parent)
-    : QDialog(parent), form_(main, offsets_2d), start_folder_(qs(main.files().last_folder)) {
+    : QDialog(parent),
+      form_(main.shown(), main.files().build_choices, offsets_2d),
+      start_folder_(qs(main.files().last_folder)) {
     name_control(*this, Control::build_window);
     setWindowTitle(QStringLiteral("Build"));
     // Choices and buttons stay put on the left; the summary, as long as the

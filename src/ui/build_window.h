@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "forms/build_form.h"
+#include "forms/main_form.h"
 
 class QComboBox;
 class QDoubleSpinBox;

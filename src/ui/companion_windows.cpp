@@ -28,7 +28,7 @@ CompanionWindows::CompanionWindows(MainWindow& main, QtHost& host)
 
 void CompanionWindows::place_and_show() {
     visualiser_.place_under(main_);
-    show_visualiser_if_checked(main_.form());
+    show_visualiser_if_checked(main_.form().design(), main_.form().host());
 }
 
 }  // namespace welkin

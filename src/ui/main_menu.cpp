@@ -141,35 +141,36 @@ const auto entries = std::to_array<MenuEntry>({
     menu("&Options"),
     check(
         "Auto-minimise well width", C::auto_well_width_item,
-        [](MainForm& f) { f.toggle_auto_well_width(); },
+        [](MainForm& f) { f.run(DesignCommand::toggle_auto_well_width); },
         [](const Design& d) { return d.auto_well_width; }),
     separator(),
     check(
         "Advanced mode - allow rotation of phase wheel and side-shifting of panel",
-        C::advanced_item, [](MainForm& f) { f.toggle_advanced(); },
+        C::advanced_item, [](MainForm& f) { f.run(DesignCommand::toggle_advanced); },
         [](const Design& d) { return d.advanced; }),
     check(
         "   Auto-optimise phase wheel rotation for shallowest 1D panel in advanced mode",
-        C::auto_optimise_item, [](MainForm& f) { f.toggle_auto_optimise(); },
+        C::auto_optimise_item, [](MainForm& f) { f.run(DesignCommand::toggle_auto_optimise); },
         [](const Design& d) { return d.auto_optimise; }, menu_enabled<Menu::auto_optimise>),
     check(
         "   1D panel will be used in a sequence that includes its inverse", C::inverse_pairing_item,
-        [](MainForm& f) { f.toggle_inverse_pairing(); },
+        [](MainForm& f) { f.run(DesignCommand::toggle_inverse_pairing); },
         [](const Design& d) { return d.inverse_pairing; }, menu_enabled<Menu::inverse_pairing>),
     check(
         "   For 2D inverse panels, convert N-depth well to zero-depth for shallower build",
-        C::optimise_2d_item, [](MainForm& f) { f.toggle_optimise_2d(); },
+        C::optimise_2d_item, [](MainForm& f) { f.run(DesignCommand::toggle_optimise_2d); },
         [](const Design& d) { return d.optimise_2d; }, menu_enabled<Menu::optimise_2d>),
 
-    bar("&Scorecard", C::scorecard_item, [](MainForm& f) { open_scorecard(f); }),
+    bar("&Scorecard", C::scorecard_item,
+        [](MainForm& f) { f.companions().open(Window::scorecard); }),
     bar(
-        "Opti&mise", C::optimise_item, [](MainForm& f) { f.optimise_now(); },
+        "Opti&mise", C::optimise_item, [](MainForm& f) { f.run(DesignCommand::optimise_now); },
         menu_enabled<Menu::optimise>),
 
     menu("&Display"),
     check(
         "When 1st well is zero-depth, show panel moved left half a well for symmetrical build",
-        C::half_width_item, [](MainForm& f) { f.toggle_half_width(); },
+        C::half_width_item, [](MainForm& f) { f.run(DesignCommand::toggle_half_width); },
         [](const Design& d) { return d.half_width; }),
     separator(),
     item("These options are handy when pasting pictures of different panels into a paint program",
@@ -184,7 +185,8 @@ const auto entries = std::to_array<MenuEntry>({
 
     menu("&Visualizer"),
     check(
-        "Show Visualizer", C::show_visualiser_item, [](MainForm& f) { toggle_show_visualiser(f); },
+        "Show Visualizer", C::show_visualiser_item,
+        [](MainForm& f) { f.run(DesignCommand::toggle_show_visualiser); },
         [](const Design& d) { return d.visualiser.shown; }),
     separator(),
     arrangement<Arrangement::current_panel>(C::one_panel_item),
@@ -201,7 +203,7 @@ const auto entries = std::to_array<MenuEntry>({
     separator(),
     check(
         "Highlight true Inverse panels  in light brown", C::highlight_inverse_item,
-        [](MainForm& f) { f.toggle_highlight_inverse(); },
+        [](MainForm& f) { f.run(DesignCommand::toggle_highlight_inverse); },
         [](const Design& d) { return d.visualiser.highlight_inverse; }),
 
     menu("&Export"),
@@ -211,11 +213,11 @@ const auto entries = std::to_array<MenuEntry>({
          [](MainForm& f) { f.host().show_modal(Window::build); }),
     separator(),
     item("Copy panel picture to clipboard. (Shortcut: Double-click picture)", C::copy_panel_item,
-         [](MainForm& f) { f.copy_cross_section(); }),
+         [](MainForm& f) { f.host().copy_picture(Picture::cross_section); }),
     item("Copy phase wheel picture to clipboard.  (Shortcut: Double-click phase wheel)",
-         C::copy_wheel_item, [](MainForm& f) { f.copy_phase_wheel(); }),
+         C::copy_wheel_item, [](MainForm& f) { f.host().copy_picture(Picture::phase_wheel); }),
     item("Copy scatter drawing to clipboard. (Shortcut: Double-click drawing)",
-         C::copy_scatter_item, [](MainForm& f) { f.copy_scatter(); }),
+         C::copy_scatter_item, [](MainForm& f) { f.host().copy_picture(Picture::scatter); }),
 
     bar("&Print", C::print_item, [](MainForm& f) { f.print_main_window(); }),
 
@@ -227,7 +229,7 @@ const auto entries = std::to_array<MenuEntry>({
     lobes_size<LobesOpening::lobes_three_quarter>("75%", C::lobes_three_quarter_item, false),
     separator(),
     item("Polar response and diffusion coefficient", C::response_item,
-         [](MainForm& f) { open_response(f); }),
+         [](MainForm& f) { f.companions().open(Window::response); }),
 
     bar(
         "&2D", C::panel_2d_item, [](MainForm& f) { f.open_panel_2d(); },

@@ -48,22 +48,22 @@ struct AdvancedButton {
 // rotation buttons carry rotation symbols.
 constexpr std::array<AdvancedButton, 7> advanced_button_rows = {{
     {Button::reset_wheel, Control::reset_wheel_button, "", "Reset phase wheel",
-     [](MainForm& f) { f.reset_wheel(); }},
+     [](MainForm& f) { f.run(DesignCommand::reset_wheel); }},
     {Button::shift_left, Control::shift_left_button, "", "Shift panel one well to the left",
-     [](MainForm& f) { f.shift_left(); }},
+     [](MainForm& f) { f.run(DesignCommand::shift_left); }},
     {Button::zero_well_left, Control::zero_well_left_button, "",
      "Left-shift panel so next zero-depth well sits at left end",
-     [](MainForm& f) { f.shift_zero_well_left(); }},
+     [](MainForm& f) { f.run(DesignCommand::shift_zero_well_left); }},
     {Button::rotate_wheel_anticlockwise, Control::rotate_anticlockwise_button, "\u21BA",
      "Rotate phase wheel anti-clockwise one step. Acts in opposite direction for inverse panel",
-     [](MainForm& f) { f.rotate_wheel_anticlockwise(); }},
+     [](MainForm& f) { f.run(DesignCommand::rotate_wheel_anticlockwise); }},
     {Button::rotate_wheel_clockwise, Control::rotate_clockwise_button, "\u21BB",
      "Rotate phase wheel clockwise one step. Acts in opposite direction for inverse panel",
-     [](MainForm& f) { f.rotate_wheel_clockwise(); }},
+     [](MainForm& f) { f.run(DesignCommand::rotate_wheel_clockwise); }},
     {Button::reset_side_shift, Control::reset_side_shift_button, "", "Reset sideways shift",
-     [](MainForm& f) { f.reset_side_shift(); }},
+     [](MainForm& f) { f.run(DesignCommand::reset_side_shift); }},
     {Button::shift_right, Control::shift_right_button, "", "Shift panel  one well to the right",
-     [](MainForm& f) { f.shift_right(); }},
+     [](MainForm& f) { f.run(DesignCommand::shift_right); }},
 }};
 
 QLabel* label(QWidget* parent, std::string_view text) {
@@ -126,11 +126,11 @@ void MainWindow::build_fields() {
     depth_lock_ = named(new QRadioButton(central_), Control::depth_lock);
     build_depth_2d_lock_ = named(new QRadioButton(central_), Control::build_depth_2d_lock);
     connect(frequency_lock_, &QRadioButton::clicked, this,
-            [this] { act([&] { form_.lock_design_frequency(); }); });
+            [this] { act([&] { form_.run(DesignCommand::lock_design_frequency); }); });
     connect(depth_lock_, &QRadioButton::clicked, this,
-            [this] { act([&] { form_.lock_deepest_well(); }); });
+            [this] { act([&] { form_.run(DesignCommand::lock_deepest_well); }); });
     connect(build_depth_2d_lock_, &QRadioButton::clicked, this,
-            [this] { act([&] { form_.lock_build_depth_2d(); }); });
+            [this] { act([&] { form_.run(DesignCommand::lock_build_depth_2d); }); });
 }
 
 void MainWindow::build_buttons() {
@@ -143,11 +143,12 @@ void MainWindow::build_buttons() {
     };
     go_button_ = button(Control::go_button, "Go", [](MainForm& f) { f.recompute(); });
     next_prime_button_ = button(Control::next_prime_button, "Next prime number",
-                                [](MainForm& f) { f.next_prime_order(); });
-    previous_prime_button_ = button(Control::previous_prime_button, "Previous prime number",
-                                    [](MainForm& f) { f.previous_prime_order(); });
+                                [](MainForm& f) { f.run(DesignCommand::next_prime_order); });
+    previous_prime_button_ =
+        button(Control::previous_prime_button, "Previous prime number",
+               [](MainForm& f) { f.run(DesignCommand::previous_prime_order); });
     inverse_button_ = button(Control::inverse_button, "Normal / Inverse Panel",
-                             [](MainForm& f) { f.toggle_inverse(); });
+                             [](MainForm& f) { f.run(DesignCommand::toggle_inverse); });
     for (const AdvancedButton& row : advanced_button_rows) {
         QPushButton* b = button(row.name, row.caption, row.handler);
         b->setToolTip(qs(row.tip));
@@ -213,9 +214,13 @@ void MainWindow::build_pictures() {
     cross_section_view_->setToolTip(qs(cross_section_tip));
     phase_wheel_view_->setToolTip(qs(phase_wheel_tip));
     scatter_view_->setToolTip(qs(scatter_tip));
-    cross_section_view_->on_double_click = [this] { act([&] { form_.copy_cross_section(); }); };
-    phase_wheel_view_->on_double_click = [this] { act([&] { form_.copy_phase_wheel(); }); };
-    scatter_view_->on_click = [this] { act([&] { form_.copy_scatter(); }); };
+    cross_section_view_->on_double_click = [this] {
+        act([&] { form_.host().copy_picture(Picture::cross_section); });
+    };
+    phase_wheel_view_->on_double_click = [this] {
+        act([&] { form_.host().copy_picture(Picture::phase_wheel); });
+    };
+    scatter_view_->on_click = [this] { act([&] { form_.host().copy_picture(Picture::scatter); }); };
     cross_section_view_->on_pointer_move = [this](int x) { show_pointer_tip(x); };
     picture_pan_bar_ = named(new QScrollBar(Qt::Horizontal, central_), Control::picture_pan_bar);
     picture_pan_bar_->hide();  // until a drawing is wider than its place

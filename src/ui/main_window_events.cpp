@@ -49,7 +49,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     }
     if (event->type() == QEvent::MouseButtonPress &&
         std::find(score_tiles_.begin(), score_tiles_.end(), watched) != score_tiles_.end()) {
-        act([&] { open_scorecard(form_); });
+        act([&] { form_.companions().open(Window::scorecard); });
         return true;
     }
     if (watched == explore_label_ && activates(event)) {

@@ -42,7 +42,7 @@ void MainWindow::refresh() {
     refresh_results();
     refresh_figures();
     refresh_menus();
-    if (form_.completed_recomputes() != pictures_drawn_for_) repaint_pictures();
+    if (form_.shown().completed_recomputes != pictures_drawn_for_) repaint_pictures();
     for (const Companion& c : companions_) c.refresh();
 }
 
@@ -57,7 +57,7 @@ void MainWindow::refresh_fields() {
         const QSignalBlocker block(field);
         const QString text = qs(form_.field_text(f));
         if (field->text() != text) field->setText(text);  // keeps the cursor while typing
-        field->setEnabled(form_.field_enabled(f));
+        field->setEnabled(field_enabled(form_.design(), f));
         set_colour(field, "background-color", form_.field_background(f));
     }
     // The well width's caption is a result, written once a recompute completes.
@@ -65,16 +65,16 @@ void MainWindow::refresh_fields() {
         const std::size_t i = static_cast<std::size_t>(f);
         field_labels_[i]->setText(with_access_key(field_label_names[i], qs(text)));
     };
-    if (form_.completed_recomputes() > 0)
-        caption(Field::well_width, form_.texts().well_width_caption);
+    if (form_.shown().completed_recomputes > 0)
+        caption(Field::well_width, form_.snapshot().texts.well_width_caption);
     set_colour(field_labels_[static_cast<std::size_t>(Field::well_width)], "color",
-               form_.well_width_caption_colour());
+               well_width_caption_colour(form_.design()));
     for (const Field f : {Field::fin_width, Field::deepest_well, Field::build_depth_2d}) {
-        caption(f, form_.length_caption(f));
+        caption(f, length_caption(form_.design(), f));
     }
     const auto lock_label = [this](Field f, LockMode lock) {
         set_colour(field_labels_[static_cast<std::size_t>(f)], "color",
-                   form_.lock_label_colour(lock));
+                   lock_label_colour(form_.design(), lock));
     };
     lock_label(Field::design_frequency, LockMode::freq);
     lock_label(Field::deepest_well, LockMode::depth);
@@ -93,22 +93,22 @@ void MainWindow::refresh_buttons() {
     for (std::size_t i = 0; i < advanced_buttons_.size(); ++i) {
         const auto b = static_cast<Button>(i);
         QPushButton* button = advanced_buttons_[i];
-        button->setVisible(form_.button_visible(b));
-        button->setEnabled(form_.button_enabled(b));
+        button->setVisible(button_visible(form_.design(), b));
+        button->setEnabled(button_enabled(form_.design(), b));
         if (b != Button::rotate_wheel_anticlockwise && b != Button::rotate_wheel_clockwise) {
-            button->setText(qs(form_.button_caption(b)));
+            button->setText(qs(button_caption(form_.snapshot().design, b)));
         }
     }
 }
 
 void MainWindow::refresh_results() {
-    status_line_->setText(qs(form_.status_text()));
+    status_line_->setText(qs(form_.shown().status_text));
     note_2d_frame_->setVisible(form_.note_2d_shown());
-    set_colour(status_line_, "color", form_.status_colour());
+    set_colour(status_line_, "color", form_.shown().status_colour);
     // Until a recompute completes there are no results: the labels keep
     // their design-time captions and the tiles their neutral colour.
-    if (form_.completed_recomputes() == 0) return;
-    const DesignTexts& r = form_.texts();
+    if (form_.shown().completed_recomputes == 0) return;
+    const DesignTexts& r = form_.snapshot().texts;
     cutoffs_label_->setText(qs(r.cutoffs));
     period_width_label_->setText(qs(r.period_width));
     seating_distance_label_->setText(qs(r.seating_distance));
@@ -140,12 +140,12 @@ void MainWindow::refresh_menus() {
 }
 
 void MainWindow::repaint_pictures() {
-    pictures_drawn_for_ = form_.completed_recomputes();
+    pictures_drawn_for_ = form_.shown().completed_recomputes;
     const Design& d = form_.design();
     for (auto [view, which] : {std::pair{cross_section_view_, Picture::cross_section},
                                std::pair{phase_wheel_view_, Picture::phase_wheel},
                                std::pair{scatter_view_, Picture::scatter}}) {
-        const QSize size = picture_size(which, d, form_.results().panel_width_mm);
+        const QSize size = picture_size(which, d, form_.snapshot().results.panel_width_mm);
         // A drawing to scale may be wider than its place; the view shows
         // what fits and the pan bar moves along the rest.
         view->resize(std::min(size.width(), layout::picture_full_width), size.height());

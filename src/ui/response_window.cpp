@@ -58,7 +58,7 @@ ResponseWindow::ResponseWindow(MainForm& main, std::filesystem::path guide_folde
     : QWidget(nullptr, Qt::Window),
       main_(main),
       guide_folder_(std::move(guide_folder)),
-      response_(main) {
+      response_(main.shown()) {
     name_control(*this, Control::response_window);
     setWindowTitle(qs(response_title));
     auto* layout = new QVBoxLayout(this);
@@ -232,10 +232,10 @@ void ResponseWindow::build_inputs(QWidget* row) {
     connect(copy_, &QPushButton::clicked, this, [this] { copy_to_clipboard(); });
     connect(export_, &QPushButton::clicked, this, [this] { export_to_file(); });
     connect(help, &QPushButton::clicked, this,
-            [this] { open_response_help(main_, guide_folder_); });
+            [this] { open_response_help(main_.host(), guide_folder_); });
     connect(close, &QPushButton::clicked, this, [this] {
         cancel_run();
-        close_response(main_);
+        main_.companions().close(Window::response);
     });
     // Escape does what Close does.
     leave_on_keys(*this, {Qt::Key_Escape}, [close] { close->click(); });
@@ -348,7 +348,7 @@ void ResponseWindow::resizeEvent(QResizeEvent* event) {
 // Closing stops a run: nobody is left to watch it.
 void ResponseWindow::closeEvent(QCloseEvent* event) {
     cancel_run();
-    close_response(main_);
+    main_.companions().close(Window::response);
     event->accept();
 }
 

@@ -72,10 +72,11 @@ ScorecardWindow::ScorecardWindow(MainForm& form, std::filesystem::path guide_fol
     column->addWidget(strategy_line_);
     auto* ok = new QPushButton(QStringLiteral("&OK"), this);
     name_control(*ok, Control::scorecard_ok);
-    connect(ok, &QPushButton::clicked, this, [this] { close_scorecard(form_); });
+    connect(ok, &QPushButton::clicked, this,
+            [this] { form_.companions().close(Window::scorecard); });
     // OK is the window's one button: Enter presses it, Escape leaves as it does.
     leave_on_keys(*this, {Qt::Key_Escape, Qt::Key_Return, Qt::Key_Enter},
-                  [this] { close_scorecard(form_); });
+                  [this] { form_.companions().close(Window::scorecard); });
     column->addWidget(ok, 0, Qt::AlignRight);
     adjustSize();
     place_on_screen();
@@ -84,7 +85,7 @@ ScorecardWindow::ScorecardWindow(MainForm& form, std::filesystem::path guide_fol
 void ScorecardWindow::build_row(std::size_t index, QWidget* body) {
     auto* grid = static_cast<QGridLayout*>(body->layout());
     const RowNames& names = row_names[index];
-    const ScorecardRow model = scorecard_view(form_.texts()).rows[index];
+    const ScorecardRow model = scorecard_view(form_.snapshot().texts).rows[index];
     Row& row = rows_[index];
     row.picture = new PictureView(body);
     name_control(*row.picture, names.picture);
@@ -119,13 +120,13 @@ void ScorecardWindow::place_on_screen() {
 }
 
 void ScorecardWindow::closeEvent(QCloseEvent* event) {
-    close_scorecard(form_);
+    form_.companions().close(Window::scorecard);
     event->accept();
 }
 
 void ScorecardWindow::refresh() {
-    if (form_.completed_recomputes() == 0) return;
-    const ScorecardView view = scorecard_view(form_.texts());
+    if (form_.shown().completed_recomputes == 0) return;
+    const ScorecardView view = scorecard_view(form_.snapshot().texts);
     heading_->setText(qs(view.heading));
     for (std::size_t i = 0; i < rows_.size(); ++i) {
         const ScorecardRow& model = view.rows[i];

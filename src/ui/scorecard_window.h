@@ -1,5 +1,5 @@
 // The scorecard window: the four tests in sentences beside their icons and
-// illustrations. A passive view over scorecard_view(form.texts()).
+// illustrations. A passive view over scorecard_view(form.snapshot().texts).
 #pragma once
 
 #include <QWidget>

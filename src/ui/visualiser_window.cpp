@@ -57,7 +57,7 @@ void VisualiserWindow::place_under(QWidget& main) {
         main_ = &main;
         main.installEventFilter(this);
     }
-    const VisualiserSettings& v = form_.design().visualiser;
+    const WindowPlace& v = form_.files().visualiser_place;
     placing_ = true;
     resize(v.width > 0 ? px(v.width) : main.width(),
            v.height > 0 ? px(v.height) : default_height_px);
@@ -93,7 +93,7 @@ bool VisualiserWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void VisualiserWindow::refresh() {
-    setWindowTitle(qs(visualiser_caption(form_)));
+    setWindowTitle(qs(visualiser_caption(form_.shown())));
     const Design& d = form_.design();
     if (!d.visualiser.shown) {
         // Unchecked, the picture is left empty and nothing is drawn in it.
@@ -101,9 +101,10 @@ void VisualiserWindow::refresh() {
         drawn_for_ = 0;
         return;
     }
-    if (form_.completed_recomputes() == drawn_for_ && picture_->image().size() == picture_->size())
+    if (form_.shown().completed_recomputes == drawn_for_ &&
+        picture_->image().size() == picture_->size())
         return;
-    drawn_for_ = form_.completed_recomputes();
+    drawn_for_ = form_.shown().completed_recomputes;
     picture_->set_image(render_front_view(d, picture_->size()));
 }
 
@@ -113,7 +114,7 @@ void VisualiserWindow::resizeEvent(QResizeEvent* event) {
     remember_place();
     // The picture is redrawn at its new size by the main window's "Go".
     if (isVisible() && form_.design().visualiser.shown) {
-        visualiser_resized(form_);
+        form_.recompute();
         after_handler_();
     }
 }
@@ -124,14 +125,14 @@ void VisualiserWindow::moveEvent(QMoveEvent* event) {
 }
 
 void VisualiserWindow::closeEvent(QCloseEvent* event) {
-    visualiser_closed(form_);
+    form_.run(DesignCommand::hide_visualiser);
     event->accept();
     after_handler_();
 }
 
 void VisualiserWindow::remember_place() {
     if (placing_ || !isVisible()) return;
-    VisualiserSettings& v = form_.edit_design().visualiser;
+    WindowPlace& v = form_.files().visualiser_place;
     const QRect frame = frameGeometry();
     v.left = frame.left() * twips_per_pixel;
     v.top = frame.top() * twips_per_pixel;

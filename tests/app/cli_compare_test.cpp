@@ -33,7 +33,7 @@ const CorpusDesign corpus[] = {
     {"n101", [](MainForm& f) { f.set_field_text(Field::well_count, "101"); }},
     {"typed widths",
      [](MainForm& f) {
-         f.toggle_auto_well_width();
+         f.run(DesignCommand::toggle_auto_well_width);
          f.set_field_text(Field::design_frequency, "500");
          f.set_field_text(Field::well_width, "50");
          f.set_field_text(Field::fin_width, "5");
@@ -41,11 +41,11 @@ const CorpusDesign corpus[] = {
     {"inverse n17",
      [](MainForm& f) {
          f.set_field_text(Field::well_count, "17");
-         f.toggle_inverse();
+         f.run(DesignCommand::toggle_inverse);
      }},
     {"depth lock",
      [](MainForm& f) {
-         f.lock_deepest_well();
+         f.run(DesignCommand::lock_deepest_well);
          f.set_field_text(Field::deepest_well, "180");
      }},
 };

@@ -90,10 +90,12 @@ TEST_F(CliTest, SummaryJsonAgreesWithTheModel) {
         EXPECT_EQ(json["deepest_well_mm"].toDouble(), d.deepest_well_mm);
         EXPECT_EQ(json["build_depth_2d_mm"].toDouble(), d.build_depth_2d_mm);
         EXPECT_EQ(json["well_width_mm"].toDouble(), d.well_width_mm);
-        EXPECT_EQ(json["lowest_diffusion_hz"].toDouble(), form.results().lowest_diffusion_hz);
+        EXPECT_EQ(json["lowest_diffusion_hz"].toDouble(),
+                  form.snapshot().results.lowest_diffusion_hz);
         EXPECT_EQ(text(json["fields"]["fin_width"]), form.field_text(Field::fin_width));
-        EXPECT_EQ(text(json["labels"]["cutoffs"]), form.texts().cutoffs);
-        EXPECT_EQ(text(json["labels"]["well_width_caption"]), form.texts().well_width_caption);
+        EXPECT_EQ(text(json["labels"]["cutoffs"]), form.snapshot().texts.cutoffs);
+        EXPECT_EQ(text(json["labels"]["well_width_caption"]),
+                  form.snapshot().texts.well_width_caption);
         EXPECT_EQ(text(json["title"]), form.title());
         EXPECT_EQ(json["score_tiles"].toArray().size(), 4);
         EXPECT_EQ(json["well_seq"].toArray().size(), 14);

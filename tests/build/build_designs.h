@@ -26,14 +26,15 @@ public:
         start_up(form_);
         form_.set_field_text(Field::well_count, std::to_string(c.n));
         form_.set_field_text(Field::fin_width, c.fin_width);
-        if (c.inverse) form_.toggle_inverse();
-        if (form_.design().optimise_2d != c.optimise_2d) form_.toggle_optimise_2d();
+        if (c.inverse) form_.run(DesignCommand::toggle_inverse);
+        if (form_.design().optimise_2d != c.optimise_2d)
+            form_.run(DesignCommand::toggle_optimise_2d);
         offsets_ = centred_offsets(c.n);
-        design_ = c.two_d ? build_design_2d(form_.design(), form_.results(), offsets_)
-                          : build_design_1d(form_.design(), form_.results());
+        design_ = c.two_d ? build_design_2d(form_.design(), form_.snapshot().results, offsets_)
+                          : build_design_1d(form_.design(), form_.snapshot().results);
     }
     const Design& design() const { return form_.design(); }
-    const DesignResults& results() const { return form_.results(); }
+    const DesignResults& results() const { return form_.snapshot().results; }
     const Offsets2d& offsets() const { return offsets_; }
     const BuildDesign& build() const { return design_; }
 

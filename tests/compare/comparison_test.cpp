@@ -27,7 +27,7 @@ PinnedDesign pinned(std::string name, std::vector<std::pair<Field, std::string>>
     MainForm form(host);
     start_up(form);
     for (auto& [field, text] : typed) form.set_field_text(field, text);
-    return {std::move(name), form.design(), form.results()};
+    return {std::move(name), form.design(), form.snapshot().results};
 }
 
 ComparisonSettings heard(double source_angle_deg, std::optional<double> frequency_hz = {}) {
@@ -83,7 +83,7 @@ TEST(Comparison, AColumnIsWhatTheWindowsComputeForTheDesign) {
     form.set_field_text(Field::well_count, "13");
     Comparison c;
     ASSERT_TRUE(c.set_settings(heard(30, 900)));
-    ASSERT_TRUE(c.add({"N 13", form.design(), form.results()}));
+    ASSERT_TRUE(c.add({"N 13", form.design(), form.snapshot().results}));
     ASSERT_TRUE(c.add(pinned("default")));
 
     const DesignColumn& column = c.columns()[0];

@@ -275,7 +275,7 @@ protected:
 
     FakeHost host;
     MainForm form{host};
-    ResponseForm response{form};
+    ResponseForm response{form.shown()};
 };
 
 TEST_F(ResponseModelTest, AChangedDesignIsNeverShownAsCurrent) {

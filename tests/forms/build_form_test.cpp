@@ -22,10 +22,11 @@ TEST(BuildForm, ChoicesOutliveTheWindowAndTheProgramButStayOutOfProjects) {
         FakeHost host;
         MainForm main(host);
         start_up(main, {dir.path().string(), ini, ""});
-        BuildForm first(main, std::nullopt);
+        BuildForm first(main.shown(), main.files().build_choices, std::nullopt);
         first.set_kerf(1.5);
         first.set_material(*material_named("Oak"));
-        const BuildForm second(main, std::nullopt);  // opened again in the same run
+        const BuildForm second(main.shown(), main.files().build_choices,
+                               std::nullopt);  // opened again in the same run
         EXPECT_EQ(second.options().kerf_mm, 1.5);
         main.files().pending_path = dir.file("project.qrd");
         ASSERT_TRUE(save_settings(main));  // Save As
@@ -34,7 +35,7 @@ TEST(BuildForm, ChoicesOutliveTheWindowAndTheProgramButStayOutOfProjects) {
     FakeHost host;
     MainForm main(host);
     start_up(main, {dir.path().string(), ini, ""});
-    const BuildForm reopened(main, std::nullopt);
+    const BuildForm reopened(main.shown(), main.files().build_choices, std::nullopt);
     EXPECT_EQ(reopened.options().kerf_mm, 1.5);
     EXPECT_EQ(reopened.options().material.name, "Oak");
     const std::optional<std::string> project = read_file(dir.file("project.qrd"));
@@ -47,7 +48,7 @@ TEST(BuildForm, ARefusedChoiceReplacesThePlanWithTheReason) {
     FakeHost host;
     MainForm main(host);
     start_up(main);
-    BuildForm form(main, std::nullopt);
+    BuildForm form(main.shown(), main.files().build_choices, std::nullopt);
     form.set_kerf(form.options().board.length_mm);
     ASSERT_FALSE(form.plan());
     EXPECT_EQ(form.summary(), std::vector<std::string>{form.plan().message()});
@@ -62,7 +63,7 @@ TEST(BuildForm, TwoDimensionalOpeningTakesTheWindowsOffsets) {
     start_up(main);
     // Standard N 7 with no offsets: the front-left cell has residue 0, so its
     // well is 0 deep and its bottom lies in the panel's face.
-    const BuildForm form(main, Offsets2d{0, 0});
+    const BuildForm form(main.shown(), main.files().build_choices, Offsets2d{0, 0});
     ASSERT_TRUE(form.plan());
     bool found = false;
     for (const Part& p : form.plan()->parts) {
@@ -87,7 +88,7 @@ TEST(BuildChoices, AMalformedOrUnknownEntryLeavesItsChoiceAlone) {
     MainForm main(host);
     start_up(main);
     main.set_field_text(Field::fin_width, "0");
-    const BuildDesign finless = build_design_1d(main.design(), main.results());
+    const BuildDesign finless = build_design_1d(main.design(), main.snapshot().results);
     const BuildOptions defaults = default_build_options(finless);
     const ChoicesCase cases[] = {
         {"taken", "kerf=1.25;construction=blocks", 1.25, Construction::blocks},
@@ -111,7 +112,7 @@ TEST(BuildChoices, StockTooSmallForThisDesignGivesWayToItsDefault) {
     FakeHost host;
     MainForm main(host);
     start_up(main);
-    const BuildDesign design = build_design_1d(main.design(), main.results());
+    const BuildDesign design = build_design_1d(main.design(), main.snapshot().results);
     // Remembered from a 2D panel of small blocks: the 1D blocks are taller.
     const BuildOptions o = remembered_choices("kerf=2;stick=2400x40x40;board=1200x300x3", design);
     EXPECT_EQ(o.kerf_mm, 2);

@@ -29,7 +29,8 @@ TEST(DesignSummary, FactoryDesignByHand) {
     FakeHost host;
     MainForm form(host);
     start_up(form);
-    const auto lines = lines_of(design_summary(form));
+    const auto lines =
+        lines_of(design_summary(form.shown(), {form.busy(), form.field_texts(), form.title()}));
     // N = 7, 600 Hz: half wavelength 172000 / 600 = 287 mm; wells i^2 mod 7.
     // Auto-wells: Int(1 + 2 x 287 / 7 - 3 fin) = 80 mm; panel 7 x (3 + 80) = 581 mm.
     // Cutoff Int(172000 / 80) = 2150 Hz; 344000 / 581 = 592 Hz is below 600 Hz,
@@ -68,7 +69,8 @@ TEST(DesignSummary, OneLinePerItem) {
     FakeHost host;
     MainForm form(host);
     start_up(form);
-    const auto items = design_summary_items(form);
+    const auto items =
+        design_summary_items(form.shown(), {form.busy(), form.field_texts(), form.title()});
     std::set<std::string> names;
     for (const SummaryItem& item : items) {
         const std::string name = !item.text_name.empty() ? std::string(item.text_name)
@@ -77,7 +79,10 @@ TEST(DesignSummary, OneLinePerItem) {
                                      : std::string(item.group) + "." + std::string(item.key);
         EXPECT_TRUE(names.insert(name).second) << name;
     }
-    EXPECT_EQ(lines_of(design_summary(form)).size(), items.size());
+    EXPECT_EQ(
+        lines_of(design_summary(form.shown(), {form.busy(), form.field_texts(), form.title()}))
+            .size(),
+        items.size());
 }
 
 }  // namespace

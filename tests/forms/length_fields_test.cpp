@@ -40,8 +40,8 @@ TEST_F(LengthFieldsTest, ImperialEntryWaitsForEnterAndIsShownInItsNormalForm) {
     choose_units(UnitMode::inches);
     // Auto wells write their 80 mm in the unit in force; the analysis uses the width shown.
     EXPECT_EQ(form.field_text(Field::well_width), "3 1/8");
-    EXPECT_DOUBLE_EQ(form.results().well_width_shown_mm, 79.375);
-    EXPECT_EQ(form.texts().well_width_caption, "Auto Well width in inches");
+    EXPECT_DOUBLE_EQ(form.snapshot().results.well_width_shown_mm, 79.375);
+    EXPECT_EQ(form.snapshot().texts.well_width_caption, "Auto Well width in inches");
 
     const long before = runs();
     form.field_enter(Field::fin_width);  // Enter or leaving an unedited field does nothing
@@ -49,15 +49,15 @@ TEST_F(LengthFieldsTest, ImperialEntryWaitsForEnterAndIsShownInItsNormalForm) {
     for (const char* keys : {"1", "1/", "1/8"}) type(Field::fin_width, keys);
     EXPECT_TRUE(form.field_dirty(Field::fin_width));
     EXPECT_EQ(form.field_background(Field::fin_width), rgb_uncommitted);
-    EXPECT_EQ(form.status_text(), "Press Enter or select another field to update results");
-    EXPECT_EQ(form.status_colour(), rgb_dark_red);
+    EXPECT_EQ(form.shown().status_text, "Press Enter or select another field to update results");
+    EXPECT_EQ(form.shown().status_colour, rgb_dark_red);
     EXPECT_EQ(runs(), before);
 
     enter(Field::fin_width, "1/4");
     EXPECT_EQ(d().fin_width_mm, 6);  // 6.35 rounded
     EXPECT_EQ(form.field_text(Field::fin_width), "1/4");
     EXPECT_FALSE(form.field_dirty(Field::fin_width));
-    EXPECT_EQ(form.status_text(), "Standard N7+0,0 Panel");
+    EXPECT_EQ(form.shown().status_text, "Standard N7+0,0 Panel");
     EXPECT_EQ(runs(), before + 1);
 }
 
@@ -67,16 +67,16 @@ TEST_F(LengthFieldsTest, BadImperialEntryIsReportedAndKeepsTheFocus) {
     enter(Field::fin_width, "5''");
     EXPECT_EQ(host.messages.at(0).text,
               "Fin width field contains incorrect format - see Units screen for rules");
-    EXPECT_EQ(form.status_text(), "Fin width: More than one ' (foot) symbol");
+    EXPECT_EQ(form.shown().status_text, "Fin width: More than one ' (foot) symbol");
     EXPECT_EQ(host.focused, std::vector<Field>{Field::fin_width});
     EXPECT_TRUE(form.field_dirty(Field::fin_width));
 
     // A recompute meeting the faulty text holds busy until the field is fixed.
-    form.next_prime_order();
+    form.run(DesignCommand::next_prime_order);
     EXPECT_TRUE(form.busy());
     EXPECT_EQ(form.awaiting_correction(), Field::fin_width);
     EXPECT_EQ(host.messages.size(), 2u);
-    form.next_prime_order();
+    form.run(DesignCommand::next_prime_order);
     type(Field::well_count, "13");
     choose_units(UnitMode::metric);
     EXPECT_EQ(runs(), before + 1);               // nothing recomputes meanwhile,
@@ -100,7 +100,7 @@ TEST_F(LengthFieldsTest, BadImperialEntryIsReportedAndKeepsTheFocus) {
         form.field_lost_focus(f);
         EXPECT_EQ(host.messages.back().text,
                   name + " field contains incorrect format - see Units screen for rules");
-        EXPECT_EQ(form.status_text(), prefix + "Invalid Character");
+        EXPECT_EQ(form.shown().status_text, prefix + "Invalid Character");
     };
     expect_named(Field::well_width, "Block width", "Block width: ");
     expect_named(Field::deepest_well, "1D Build depth", "builddepth: ");
@@ -111,8 +111,8 @@ TEST_F(LengthFieldsTest, ChangingUnitsRewritesTheFieldsFromTheStoredMillimetres)
     type(Field::fin_width, "600");
     choose_units(UnitMode::decimalinches);
     EXPECT_EQ(form.field_text(Field::fin_width), " 23.62");
-    EXPECT_EQ(form.length_caption(Field::fin_width), "Fin width in inches");
-    EXPECT_EQ(form.length_caption(Field::deepest_well), "Deepest 1D well in inches");
+    EXPECT_EQ(length_caption(form.design(), Field::fin_width), "Fin width in inches");
+    EXPECT_EQ(length_caption(form.design(), Field::deepest_well), "Deepest 1D well in inches");
 
     choose_units(UnitMode::inches);
     EXPECT_EQ(form.field_text(Field::fin_width), "1' 11 5/8");
@@ -121,7 +121,7 @@ TEST_F(LengthFieldsTest, ChangingUnitsRewritesTheFieldsFromTheStoredMillimetres)
 
     choose_units(UnitMode::metric);
     EXPECT_EQ(form.field_text(Field::fin_width), " 600");
-    EXPECT_EQ(form.length_caption(Field::build_depth_2d), "2D build depth in mm");
+    EXPECT_EQ(length_caption(form.design(), Field::build_depth_2d), "2D build depth in mm");
 
     // The units window greys its rules while metric is chosen.
     UnitsForm& units = form.units_form();

@@ -19,7 +19,7 @@ class LobesFormTest : public ::testing::Test {
 protected:
     void SetUp() override {
         start_up(form);
-        form.toggle_auto_well_width();  // off: the well width is typed
+        form.run(DesignCommand::toggle_auto_well_width);  // off: the well width is typed
         form.set_field_text(Field::design_frequency, "500");
         form.set_field_text(Field::well_width, "50");
         form.set_field_text(Field::fin_width, "5");
@@ -87,7 +87,7 @@ TEST_F(LobesFormTest, RunDisablesControlsFillsLabelsAndStoresLowestDiffusion) {
     run_through();
     EXPECT_TRUE(lobes().controls_enabled());
     EXPECT_FALSE(lobes().abort_enabled());
-    EXPECT_EQ(form.results().lowest_diffusion_hz, 893);
+    EXPECT_EQ(form.snapshot().results.lowest_diffusion_hz, 893);
     EXPECT_EQ(lobes().texts().first_lobes, "First lobes for signal at  30 degrees  595 Hz");
     EXPECT_EQ(lobes().finished_runs(), 1);
 }

@@ -18,7 +18,7 @@ constexpr Rgb dark_red = rgb_dark_red, grey = rgb_status_grey, blue = rgb_locked
               black = rgb_black;
 using Wells = std::vector<int>;
 using Texts = std::vector<std::string>;
-using Click = void (MainForm::*)();
+using Click = DesignCommand;
 const Wells n7{0, 1, 4, 2, 2, 4, 1, 0};
 const std::string standard_n7 = "Standard N7+0,0 Panel";
 
@@ -32,8 +32,8 @@ protected:
         return {d().well_seq.begin(), d().well_seq.begin() + d().well_count + 1};
     }
     void expect_status(const std::string& text, Rgb colour) const {
-        EXPECT_EQ(form.status_text(), text);
-        EXPECT_EQ(form.status_colour(), colour);
+        EXPECT_EQ(form.shown().status_text, text);
+        EXPECT_EQ(form.shown().status_colour, colour);
     }
 
     FakeHost host;
@@ -64,19 +64,20 @@ TEST_F(MainFormTest, PanelOrdersOutOfRangeAreRefusedAndPrimeStepsStopAtTheEnds) 
 
     // The prime steps stop at the ends.
     const long before = runs();
-    form.next_prime_order();  // writes the well count, whose change handler recomputes once
+    form.run(DesignCommand::next_prime_order);  // writes the well count, whose change handler
+                                                // recomputes once
     EXPECT_EQ(runs(), before + 1);
     EXPECT_EQ(d().well_count, 11);
     EXPECT_EQ(form.field_text(Field::well_count), " 11");  // number text, as the program writes
-    form.previous_prime_order();
+    form.run(DesignCommand::previous_prime_order);
     EXPECT_EQ(form.field_text(Field::well_count), " 7");
     type(Field::well_count, "101");
-    form.next_prime_order();
+    form.run(DesignCommand::next_prime_order);
     EXPECT_EQ(form.field_text(Field::well_count), "101");
-    form.previous_prime_order();
+    form.run(DesignCommand::previous_prime_order);
     EXPECT_EQ(d().well_count, 97);
     type(Field::well_count, "3");
-    form.previous_prime_order();
+    form.run(DesignCommand::previous_prime_order);
     EXPECT_EQ(form.field_text(Field::well_count), "3");
     EXPECT_EQ(sequence(), (Wells{0, 1, 1, 0}));
 }
@@ -90,12 +91,12 @@ TEST_F(MainFormTest, RangeChecksTheirBoundariesAndMetricRounding) {
             for (const std::string& text : *texts) {
                 SCOPED_TRACE(text);
                 reset_to_defaults(form);
-                (form.*setup)();
+                form.run(setup);
                 const double before = d().*value;
                 type(field, text);
                 EXPECT_FALSE(form.busy());
                 if (texts == &accepted) {
-                    EXPECT_EQ(form.status_colour(), grey) << form.status_text();
+                    EXPECT_EQ(form.shown().status_colour, grey) << form.shown().status_text;
                 } else {
                     expect_status(message, dark_red);
                     EXPECT_EQ(d().*value, before);
@@ -103,17 +104,17 @@ TEST_F(MainFormTest, RangeChecksTheirBoundariesAndMetricRounding) {
             }
         }
     };
-    const Click freq = &MainForm::lock_design_frequency;
+    const Click freq = DesignCommand::lock_design_frequency;
     expect_range(freq, Field::fin_width, &Design::fin_width_mm, {"1000", "1000.4", "0"},
                  {"1000.5", "1001"}, "Fin width must be between 0 and 1000mm");
     expect_range(freq, Field::design_frequency, &Design::design_freq_hz, {"1", "20000", "1e5"},
                  {".99", "20000.01", "-600"}, "Design frequency must be between 1 and 20000hz");
-    expect_range(&MainForm::lock_deepest_well, Field::deepest_well, &Design::deepest_well_mm,
+    expect_range(DesignCommand::lock_deepest_well, Field::deepest_well, &Design::deepest_well_mm,
                  {"5", "9000"}, {"4", "9001"}, "Deepest well must be between 5 and 9000mm");
-    expect_range(&MainForm::lock_build_depth_2d, Field::build_depth_2d, &Design::build_depth_2d_mm,
-                 {"5", "9000"}, {"4.4", "99999999999999999999"},
+    expect_range(DesignCommand::lock_build_depth_2d, Field::build_depth_2d,
+                 &Design::build_depth_2d_mm, {"5", "9000"}, {"4.4", "99999999999999999999"},
                  "2D build depth must be between 5 and 9000mm");
-    expect_range(&MainForm::toggle_auto_well_width, Field::well_width, &Design::well_width_mm,
+    expect_range(DesignCommand::toggle_auto_well_width, Field::well_width, &Design::well_width_mm,
                  {"1", "-50000"}, {"0", ".4", "50001"}, "Well width must be between 1 and 50000mm");
     // With auto wells the typed width is not checked.
     expect_range(freq, Field::well_width, &Design::well_width_mm, {"0", "50001"}, {}, "");
@@ -136,13 +137,13 @@ TEST_F(MainFormTest, LocksDeriveTheOtherQuantitiesWithoutRoundTripping) {
     EXPECT_EQ(form.field_text(Field::build_depth_2d), " 296");
 
     before = runs();
-    form.lock_deepest_well();  // changes enabling and colours only
+    form.run(DesignCommand::lock_deepest_well);  // changes enabling and colours only
     EXPECT_EQ(runs(), before);
-    EXPECT_FALSE(form.field_enabled(Field::design_frequency));
-    EXPECT_TRUE(form.field_enabled(Field::deepest_well));
-    EXPECT_FALSE(form.field_enabled(Field::build_depth_2d));
-    EXPECT_EQ(form.lock_label_colour(LockMode::depth), black);
-    EXPECT_EQ(form.lock_label_colour(LockMode::freq), blue);
+    EXPECT_FALSE(field_enabled(form.design(), Field::design_frequency));
+    EXPECT_TRUE(field_enabled(form.design(), Field::deepest_well));
+    EXPECT_FALSE(field_enabled(form.design(), Field::build_depth_2d));
+    EXPECT_EQ(lock_label_colour(form.design(), LockMode::depth), black);
+    EXPECT_EQ(lock_label_colour(form.design(), LockMode::freq), blue);
     type(Field::deepest_well, "250");  // rewrites Text2 and Text6 while busy
     type(Field::deepest_well, "250");  // unchanged text: no change event at all
     EXPECT_EQ(runs(), before + 1);
@@ -153,27 +154,27 @@ TEST_F(MainFormTest, LocksDeriveTheOtherQuantitiesWithoutRoundTripping) {
     EXPECT_EQ(form.field_text(Field::design_frequency), " 499");
     EXPECT_EQ(form.field_text(Field::build_depth_2d), " 296");
 
-    form.lock_build_depth_2d();
+    form.run(DesignCommand::lock_build_depth_2d);
     type(Field::build_depth_2d, "296");
     EXPECT_DOUBLE_EQ(d().design_half_wavelength_mm, 296.0 * 7 / 6);
     EXPECT_EQ(form.field_text(Field::deepest_well), " 197");
-    EXPECT_EQ(form.frontview_caption(),
+    EXPECT_EQ(form.snapshot().frontview_caption,
               "Standard N7+0,0 QRD Diffuser     Design Frequency 499Hz  ");
 
-    EXPECT_FALSE(form.field_enabled(Field::well_width));  // auto wells
-    EXPECT_EQ(form.well_width_caption_colour(), blue);
-    form.toggle_auto_well_width();
-    EXPECT_TRUE(form.field_enabled(Field::well_width));
-    EXPECT_EQ(form.well_width_caption_colour(), black);
+    EXPECT_FALSE(field_enabled(form.design(), Field::well_width));  // auto wells
+    EXPECT_EQ(well_width_caption_colour(form.design()), blue);
+    form.run(DesignCommand::toggle_auto_well_width);
+    EXPECT_TRUE(field_enabled(form.design(), Field::well_width));
+    EXPECT_EQ(well_width_caption_colour(form.design()), black);
 
     // While busy, handlers change state but do not recompute.
     before = runs();
     {
         const BusyScope busy(form);
         type(Field::well_count, "11");
-        form.rotate_wheel_clockwise();
-        form.toggle_advanced();  // leaves the wheel alone
-        form.toggle_half_width();
+        form.run(DesignCommand::rotate_wheel_clockwise);
+        form.run(DesignCommand::toggle_advanced);  // leaves the wheel alone
+        form.run(DesignCommand::toggle_half_width);
         { const BusyScope nested(form); }
         EXPECT_TRUE(form.busy()) << "a nested guard puts back what it found";
     }
@@ -199,13 +200,13 @@ TEST_F(MainFormTest, FiguresTableAndOptimiseOnceOnALargerPanel) {
     EXPECT_EQ(form.figures().wellnum[0], " 2");
 
     // Optimise applies once, and only in advanced mode.
-    form.optimise_now();
+    form.run(DesignCommand::optimise_now);
     EXPECT_EQ(d().wheel_shift, 0);
     EXPECT_FALSE(d().optimise_once);
-    form.toggle_advanced();
-    form.optimise_now();
+    form.run(DesignCommand::toggle_advanced);
+    form.run(DesignCommand::optimise_now);
     EXPECT_EQ(d().wheel_shift, 4);
-    form.rotate_wheel_clockwise();  // a later recompute does not optimise again
+    form.run(DesignCommand::rotate_wheel_clockwise);  // a later recompute does not optimise again
     EXPECT_EQ(d().wheel_shift, 5);
 
     type(Field::well_count, "17");  // a new panel order resets the wheel and the scroll
@@ -222,67 +223,69 @@ TEST_F(MainFormTest, AdvancedModeControlsAndTheWheel) {
                           Button::rotate_wheel_clockwise,
                           Button::reset_side_shift,
                           Button::shift_right};
-    for (const Button b : all) EXPECT_FALSE(form.button_visible(b));
+    for (const Button b : all) EXPECT_FALSE(button_visible(form.design(), b));
     EXPECT_FALSE(form.menu_enabled(Menu::inverse_pairing));
     EXPECT_FALSE(form.menu_enabled(Menu::optimise));
-    form.toggle_advanced();
-    for (const Button b : all) EXPECT_TRUE(form.button_visible(b));
+    form.run(DesignCommand::toggle_advanced);
+    for (const Button b : all) EXPECT_TRUE(button_visible(form.design(), b));
     EXPECT_TRUE(form.menu_enabled(Menu::optimise));
     EXPECT_TRUE(form.menu_enabled(Menu::optimise_2d));
 
-    form.rotate_wheel_anticlockwise();  // the wheel wraps
+    form.run(DesignCommand::rotate_wheel_anticlockwise);  // the wheel wraps
     EXPECT_EQ(d().wheel_shift, 6);
-    EXPECT_EQ(form.button_caption(Button::reset_wheel), "6");
-    for (int i = 0; i < 3; ++i) form.rotate_wheel_clockwise();
+    EXPECT_EQ(button_caption(form.snapshot().design, Button::reset_wheel), "6");
+    for (int i = 0; i < 3; ++i) form.run(DesignCommand::rotate_wheel_clockwise);
     EXPECT_EQ(sequence(), (Wells{2, 3, 6, 4, 4, 6, 3, 2}));
-    form.toggle_advanced();  // leaving advanced mode resets it
+    form.run(DesignCommand::toggle_advanced);  // leaving advanced mode resets it
     EXPECT_EQ(d().wheel_shift, 0);
 
     // Auto-optimise: no turning by hand, and the wheel follows the panel kind.
-    form.toggle_advanced();
-    form.rotate_wheel_clockwise();
-    form.toggle_auto_optimise();
+    form.run(DesignCommand::toggle_advanced);
+    form.run(DesignCommand::rotate_wheel_clockwise);
+    form.run(DesignCommand::toggle_auto_optimise);
     for (const Button b : all) {
-        EXPECT_EQ(form.button_visible(b),
+        EXPECT_EQ(button_visible(form.design(), b),
                   b != Button::rotate_wheel_anticlockwise && b != Button::rotate_wheel_clockwise);
     }
-    EXPECT_FALSE(form.button_enabled(Button::reset_wheel));
+    EXPECT_FALSE(button_enabled(form.design(), Button::reset_wheel));
     EXPECT_FALSE(form.menu_enabled(Menu::optimise));
     EXPECT_EQ(d().wheel_shift, 0);  // standard N 7
-    form.toggle_inverse();          // refused: pairing is not ticked
+    form.run(DesignCommand::toggle_inverse);  // refused: pairing is not ticked
     EXPECT_EQ(host.messages.at(0).title, "Auto-optimise active");
-    form.toggle_inverse_pairing();
+    form.run(DesignCommand::toggle_inverse_pairing);
     EXPECT_EQ(d().wheel_shift, 1);
-    form.toggle_inverse();
-    form.toggle_inverse_pairing();
+    form.run(DesignCommand::toggle_inverse);
+    form.run(DesignCommand::toggle_inverse_pairing);
     EXPECT_EQ(d().wheel_shift, 2);
 }
 
 TEST_F(MainFormTest, SideShiftsAndTheInversePanel) {
-    form.toggle_advanced();
+    form.run(DesignCommand::toggle_advanced);
     const auto shift = [&](Click click, const Wells& wells, int side_shift) {
         const long before = runs();
-        (form.*click)();
+        form.run(click);
         EXPECT_EQ(runs(), before + 1);
         EXPECT_EQ(sequence(), wells);
         EXPECT_EQ(d().side_shift, side_shift);
-        EXPECT_EQ(form.button_caption(Button::reset_side_shift), std::to_string(side_shift));
+        EXPECT_EQ(button_caption(form.snapshot().design, Button::reset_side_shift),
+                  std::to_string(side_shift));
     };
-    shift(&MainForm::shift_zero_well_left, n7, 0);  // no zero in wells 1..6: only redraws
-    shift(&MainForm::shift_left, {1, 4, 2, 2, 4, 1, 0, 0}, 1);
-    shift(&MainForm::shift_zero_well_left, n7, 0);
-    shift(&MainForm::shift_right, {1, 0, 1, 4, 2, 2, 4, 0}, 6);
-    shift(&MainForm::reset_side_shift, n7, 0);
+    shift(DesignCommand::shift_zero_well_left, n7, 0);  // no zero in wells 1..6: only redraws
+    shift(DesignCommand::shift_left, {1, 4, 2, 2, 4, 1, 0, 0}, 1);
+    shift(DesignCommand::shift_zero_well_left, n7, 0);
+    shift(DesignCommand::shift_right, {1, 0, 1, 4, 2, 2, 4, 0}, 6);
+    shift(DesignCommand::reset_side_shift, n7, 0);
 
     // The inverse toggle keeps the side shift; a finned inverse panel is built to the
     // full 2D depth unless depth optimisation is off.
-    for (int i = 0; i < 2; ++i) form.shift_left();
-    form.toggle_inverse();
+    for (int i = 0; i < 2; ++i) form.run(DesignCommand::shift_left);
+    form.run(DesignCommand::toggle_inverse);
     const Wells inverse{3, 5, 5, 3, 6, 7, 6, 7};  // 7,6,3,5,5,3,6 two wells left
     EXPECT_EQ(sequence(), inverse);
-    shift(&MainForm::shift_zero_well_left, inverse, 2);  // an inverse panel has no zero-depth well
+    shift(DesignCommand::shift_zero_well_left, inverse,
+          2);  // an inverse panel has no zero-depth well
     EXPECT_EQ(d().build_depth_2d_mm, 246);
-    form.toggle_optimise_2d();
+    form.run(DesignCommand::toggle_optimise_2d);
     EXPECT_EQ(d().build_depth_2d_mm, 287);
     type(Field::fin_width, "0");
     EXPECT_EQ(d().build_depth_2d_mm, 246);

@@ -111,7 +111,7 @@ TEST(Panel2dForm, ReportAndCopies) {
     o.p2d.move(OffsetMove::left);
     ASSERT_TRUE(o.p2d.generate_report(dir.path()));
     EXPECT_EQ(read_file(dir.file("welkin_2d.txt")),
-              report_2d_text(o.form.design(), o.form.results(), Offsets2d{5, 4}));
+              report_2d_text(o.form.design(), o.form.snapshot().results, Offsets2d{5, 4}));
     o.p2d.copy_picture(Picture2d::crossword);
     o.p2d.print();  // answered No
     EXPECT_EQ(o.host.copied_2d, (std::vector<Picture2d>{Picture2d::crossword}));

@@ -78,7 +78,11 @@ protected:
 
 // 17 lines load, 16 do not; an older file under the 2D lock rebuilds its 2D depth.
 TEST_F(ProjectBindingTest, FilesOfEarlierVersions) {
-    form.edit_design().visualiser.colours = ColourScheme::kit_kat;
+    {
+        Design d = form.design();
+        d.visualiser.colours = ColourScheme::kit_kat;
+        form.restore_choices(d);
+    }
     load(file_of());
     EXPECT_TRUE(form.files().load_ok);
     EXPECT_EQ(d().well_count, 11);
@@ -99,7 +103,7 @@ TEST_F(ProjectBindingTest, FilesOfEarlierVersions) {
 
 // Each line as written, then the setting taken as the form would save it.
 TEST_F(ProjectBindingTest, TokensAreTakenOnlyWhenValid) {
-    form.edit_design().visualiser.height = 4000;
+    form.files().visualiser_place.height = 4000;
     const struct {
         int line;
         std::string text, taken;
@@ -122,15 +126,19 @@ TEST_F(ProjectBindingTest, EveryUnitModeAndLockReopens) {
             expect_reopens([&](MainForm& f) {
                 f.set_field_text(Field::well_count, "13");
                 f.set_field_text(Field::design_frequency, "450");
-                f.toggle_auto_well_width();
+                f.run(DesignCommand::toggle_auto_well_width);
                 f.set_field_text(Field::well_width, "61");
-                f.toggle_advanced();
-                f.rotate_wheel_clockwise();
-                f.shift_left();
-                f.edit_design().unit_mode = mode;
+                f.run(DesignCommand::toggle_advanced);
+                f.run(DesignCommand::rotate_wheel_clockwise);
+                f.run(DesignCommand::shift_left);
+                {
+                    Design d = f.design();
+                    d.unit_mode = mode;
+                    f.restore_choices(d);
+                }
                 f.open_units();  // rewrites the fields in the mode
-                if (lock == LockMode::depth) f.lock_deepest_well();
-                if (lock == LockMode::build_2d) f.lock_build_depth_2d();
+                if (lock == LockMode::depth) f.run(DesignCommand::lock_deepest_well);
+                if (lock == LockMode::build_2d) f.run(DesignCommand::lock_build_depth_2d);
                 f.recompute();
             });
         }
@@ -147,9 +155,9 @@ TEST_F(ProjectBindingTest, BuildLockDesignsReopen) {
             SCOPED_TRACE(std::to_string(depth) + (inverse ? " inverse" : ""));
             expect_reopens([&](MainForm& f) {
                 f.set_field_text(Field::fin_width, fin);
-                if (inverse) f.toggle_inverse();
-                if (f.design().optimise_2d != optimise_2d) f.toggle_optimise_2d();
-                f.lock_build_depth_2d();
+                if (inverse) f.run(DesignCommand::toggle_inverse);
+                if (f.design().optimise_2d != optimise_2d) f.run(DesignCommand::toggle_optimise_2d);
+                f.run(DesignCommand::lock_build_depth_2d);
                 f.set_field_text(Field::build_depth_2d, std::to_string(depth));
             });
         }
@@ -188,19 +196,23 @@ TEST_F(ProjectBindingTest, APendingOrRefusedLengthIsSavedAsItsLastCommittedValue
     } rows[] = {
         {"fin width", Field::fin_width, project_line::fin_width, [](MainForm&) {}, "1/4"},
         {"well width", Field::well_width, project_line::well_width,
-         [](MainForm& f) { f.toggle_auto_well_width(); },
+         [](MainForm& f) { f.run(DesignCommand::toggle_auto_well_width); },
          "2 1/2"},  // 63.5 mm taken as 64 mm, which is 2.51 inches
         {"deepest well", Field::deepest_well, project_line::deepest_well,
-         [](MainForm& f) { f.lock_deepest_well(); }, "11 13/16"},  // 300 mm
+         [](MainForm& f) { f.run(DesignCommand::lock_deepest_well); }, "11 13/16"},  // 300 mm
         {"2D build depth", Field::build_depth_2d, project_line::build_depth_2d,
-         [](MainForm& f) { f.lock_build_depth_2d(); }, "9 11/16"},  // 246 mm
+         [](MainForm& f) { f.run(DesignCommand::lock_build_depth_2d); }, "9 11/16"},  // 246 mm
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         FakeHost h;
         MainForm f(h);
         start_up(f);
-        f.edit_design().unit_mode = UnitMode::inches;
+        {
+            Design d = f.design();
+            d.unit_mode = UnitMode::inches;
+            f.restore_choices(d);
+        }
         f.open_units();
         row.set_up(f);
         f.set_field_text(row.field, row.committed);

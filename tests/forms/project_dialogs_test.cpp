@@ -133,7 +133,7 @@ TEST_F(ProjectDialogsTest, ARootFolderTakesNoSecondSeparator) {
 
 TEST_F(ProjectDialogsTest, CancelAfterBrowsingReturnsToTheOpeningFolderAndLoadsNothing) {
     const std::string before = form.title();
-    const long recomputes = form.completed_recomputes();
+    const long recomputes = form.shown().completed_recomputes;
     host.in_dialog = [this](Window) {
         EXPECT_EQ(dialogs().dialog_folder(), dir.path().string());
         dialogs().choose_folder(FileDialog::open, folder("studio"));
@@ -144,7 +144,7 @@ TEST_F(ProjectDialogsTest, CancelAfterBrowsingReturnsToTheOpeningFolderAndLoadsN
     EXPECT_EQ(dialogs().folder(FileDialog::open), dir.path().string());
     EXPECT_EQ(dialogs().chosen_path(), "");
     EXPECT_EQ(form.title(), before);
-    EXPECT_EQ(form.completed_recomputes(), recomputes);
+    EXPECT_EQ(form.shown().completed_recomputes, recomputes);
     EXPECT_TRUE(host.messages.empty());
 }
 
@@ -205,7 +205,7 @@ TEST_F(ProjectDialogsTest, AnOpenThatCannotReadTheFileKeepsTheDesign) {
         row.make(path);
         host.messages.clear();
         const std::string title_before = form.title();
-        const long recomputes = form.completed_recomputes();
+        const long recomputes = form.shown().completed_recomputes;
         bool closed = true;
         host.in_dialog = [&](Window) {
             dialogs().set_file_name(FileDialog::open, row.typed);
@@ -220,7 +220,7 @@ TEST_F(ProjectDialogsTest, AnOpenThatCannotReadTheFileKeepsTheDesign) {
         EXPECT_EQ(form.design().well_count, 13) << row.name;
         EXPECT_EQ(form.title(), title_before) << row.name;
         EXPECT_EQ(form.files().project_file_name, "kept.qrd") << row.name;
-        EXPECT_EQ(form.completed_recomputes(), recomputes) << row.name;
+        EXPECT_EQ(form.shown().completed_recomputes, recomputes) << row.name;
     }
 }
 

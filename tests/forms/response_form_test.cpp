@@ -22,7 +22,7 @@ class ResponseFormTest : public ::testing::Test {
 protected:
     void SetUp() override {
         start_up(form);
-        form.toggle_auto_well_width();  // off: the well width is typed
+        form.run(DesignCommand::toggle_auto_well_width);  // off: the well width is typed
         form.set_field_text(Field::design_frequency, "500");
         form.set_field_text(Field::well_width, "50");
         form.set_field_text(Field::fin_width, "5");
@@ -31,7 +31,7 @@ protected:
 
     FakeHost host;
     MainForm form{host};
-    ResponseForm response{form};
+    ResponseForm response{form.shown()};
 };
 
 TEST_F(ResponseFormTest, TheFrequencyFollowsTheDesignUntilAnotherIsSet) {
@@ -100,7 +100,7 @@ TEST_F(ResponseFormTest, InputsAreHeldToWhatTheWindowOffers) {
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        ResponseForm r{form};
+        ResponseForm r{form.shown()};
         row.set(r);
         EXPECT_EQ(r.frequency_hz(), row.frequency);
         EXPECT_EQ(r.source_angle_deg(), row.angle);
@@ -144,8 +144,8 @@ TEST_F(ResponseFormTest, AnInputTheMainWindowRefusesMakesTheSheetStaleWithItsRea
         form.set_field_text(row.field, row.refused);
         response.refresh();
         EXPECT_TRUE(response.stale());
-        ASSERT_FALSE(form.status_text().empty());
-        EXPECT_EQ(response.message(), form.status_text());
+        ASSERT_FALSE(form.shown().status_text.empty());
+        EXPECT_EQ(response.message(), form.shown().status_text);
         if (row.reason != nullptr) {
             EXPECT_EQ(response.message(), row.reason);
         }
@@ -189,7 +189,7 @@ TEST_F(ResponseFormTest, TheSheetNamesTheDesignInTheUnitsInForce) {
 }
 
 TEST_F(ResponseFormTest, HelpOpensTheGuidePageOnTheResponse) {
-    open_response_help(form, "/opt/welkin/guide");
+    open_response_help(form.host(), "/opt/welkin/guide");
     EXPECT_EQ(host.opened, std::vector<std::string>{"/opt/welkin/guide/polar-response.html"});
     EXPECT_TRUE(std::filesystem::exists(std::filesystem::path(WELKIN_GUIDE_SOURCE) /
                                         "polar-response.html"));
@@ -198,7 +198,7 @@ TEST_F(ResponseFormTest, HelpOpensTheGuidePageOnTheResponse) {
 TEST(ResponseFormBeforeAnyRecompute, ShowsNothing) {
     FakeHost host;
     MainForm form{host};
-    ResponseForm response{form};
+    ResponseForm response{form.shown()};
     response.refresh();
     EXPECT_EQ(response.view(), nullptr);
     EXPECT_EQ(response.message(), "");

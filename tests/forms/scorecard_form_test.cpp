@@ -27,7 +27,7 @@ protected:
     void SetUp() override { start_up(form); }
 
     const ScorecardRow& period_row() {
-        view = scorecard_view(form.texts());
+        view = scorecard_view(form.snapshot().texts);
         return view.rows[0];
     }
     ScorecardView view;
@@ -49,7 +49,7 @@ TEST(ScorecardIcons, FollowTheTileColours) {
 }
 
 TEST_F(ScorecardFormTest, PoorToGoodChangesTheIconAndEmptiesTheConsequence) {
-    form.toggle_auto_well_width();
+    form.run(DesignCommand::toggle_auto_well_width);
     // 7 x (3 + 50) = 371 mm is narrower than the 574 mm design wavelength.
     form.set_field_text(Field::well_width, "50");
     EXPECT_EQ(period_row().icon, ScoreIcon::bad);
@@ -62,10 +62,10 @@ TEST_F(ScorecardFormTest, PoorToGoodChangesTheIconAndEmptiesTheConsequence) {
 }
 
 TEST_F(ScorecardFormTest, RecomputeWhileHiddenUpdatesIt) {
-    ASSERT_FALSE(form.scorecard_shown());
-    form.toggle_auto_well_width();
+    ASSERT_FALSE(form.companions().shown(Window::scorecard));
+    form.run(DesignCommand::toggle_auto_well_width);
     form.set_field_text(Field::well_width, "120");
-    const ScorecardView v = scorecard_view(form.texts());
+    const ScorecardView v = scorecard_view(form.snapshot().texts);
     EXPECT_EQ(v.heading, "The current well width of  120mm produces the following consequences...");
     // The cutoff Int(172000 / 120) = 1433 Hz is 2.3 times 600 Hz: questionable.
     EXPECT_EQ(v.rows[3].icon, ScoreIcon::doubtful);
@@ -73,7 +73,7 @@ TEST_F(ScorecardFormTest, RecomputeWhileHiddenUpdatesIt) {
 
 TEST_F(ScorecardFormTest, FollowsMinimiseAndRestoreUntilOk) {
     using Shown = std::pair<Window, bool>;
-    open_scorecard(form);
+    form.companions().open(Window::scorecard);
     form.minimised_changed(true);
     form.minimised_changed(false);
     EXPECT_EQ(host.shown, (std::vector<Shown>{{Window::scorecard, true},
@@ -82,7 +82,7 @@ TEST_F(ScorecardFormTest, FollowsMinimiseAndRestoreUntilOk) {
                                               {Window::response, false},
                                               {Window::scorecard, true}}));
     host.shown.clear();
-    close_scorecard(form);
+    form.companions().close(Window::scorecard);
     form.minimised_changed(true);
     form.minimised_changed(false);
     EXPECT_EQ(host.shown, (std::vector<Shown>{{Window::scorecard, false},
@@ -92,20 +92,21 @@ TEST_F(ScorecardFormTest, FollowsMinimiseAndRestoreUntilOk) {
 }
 
 TEST_F(ScorecardFormTest, ShowVisualizerShowsRedrawsAndHides) {
-    const long before = form.completed_recomputes();
-    toggle_show_visualiser(form);
+    const long before = form.shown().completed_recomputes;
+    form.run(DesignCommand::toggle_show_visualiser);
     EXPECT_TRUE(form.design().visualiser.shown);
-    EXPECT_EQ(form.completed_recomputes(), before + 1);
+    EXPECT_EQ(form.shown().completed_recomputes, before + 1);
     EXPECT_EQ(host.shown.back(), (std::pair{Window::frontview, true}));
-    EXPECT_NE(visualiser_caption(form).find("One Panel: As shown on main form       Total width:  "
-                                            "584 mm plus Borders"),
+    EXPECT_NE(visualiser_caption(form.shown())
+                  .find("One Panel: As shown on main form       Total width:  "
+                        "584 mm plus Borders"),
               std::string::npos)
-        << visualiser_caption(form);
-    toggle_show_visualiser(form);
+        << visualiser_caption(form.shown());
+    form.run(DesignCommand::toggle_show_visualiser);
     EXPECT_FALSE(form.design().visualiser.shown);
     EXPECT_EQ(host.shown.back(), (std::pair{Window::frontview, false}));
-    toggle_show_visualiser(form);
-    visualiser_closed(form);
+    form.run(DesignCommand::toggle_show_visualiser);
+    form.run(DesignCommand::hide_visualiser);
     EXPECT_FALSE(form.design().visualiser.shown);
 }
 

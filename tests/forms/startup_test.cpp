@@ -45,9 +45,13 @@ TEST_F(StartupTest, FirstStartUsesTheDefaultsAndASecondRestoresTheLastState) {
     EXPECT_EQ(form.design().design_freq_hz, 600);
 
     form.set_field_text(Field::well_count, "13");
-    form.toggle_advanced();
-    form.rotate_wheel_clockwise();
-    form.edit_design().unit_mode = UnitMode::inches;
+    form.run(DesignCommand::toggle_advanced);
+    form.run(DesignCommand::rotate_wheel_clockwise);
+    {
+        Design d = form.design();
+        d.unit_mode = UnitMode::inches;
+        form.restore_choices(d);
+    }
     form.open_units();
     shut_down(form);
 
@@ -91,7 +95,11 @@ TEST_F(StartupTest, CommandLineOpensOnlyQrdProjectsAndReportsAMissingOne) {
 // value last committed, and the next start asks nothing.
 TEST_F(StartupTest, ARefusedEntryIsSavedAsTheValueLastCommitted) {
     start(form);
-    form.edit_design().unit_mode = UnitMode::inches;
+    {
+        Design d = form.design();
+        d.unit_mode = UnitMode::inches;
+        form.restore_choices(d);
+    }
     form.open_units();
     form.set_field_text(Field::fin_width, "1/4");
     form.field_enter(Field::fin_width);
@@ -124,16 +132,16 @@ TEST_F(StartupTest, ABadLengthInTheFileWaitsForACorrection) {
     EXPECT_EQ(form.field_background(Field::fin_width), rgb_uncommitted);
     EXPECT_TRUE(form.field_dirty(Field::fin_width));
     EXPECT_EQ(host.focused, std::vector<Field>{Field::fin_width});
-    EXPECT_EQ(form.completed_recomputes(), 0);
+    EXPECT_EQ(form.shown().completed_recomputes, 0);
 
     form.set_field_text(Field::fin_width, "1/4");
     form.field_enter(Field::fin_width);
-    EXPECT_EQ(form.completed_recomputes(), 1);
+    EXPECT_EQ(form.shown().completed_recomputes, 1);
     EXPECT_FALSE(form.busy());
     EXPECT_FALSE(form.field_dirty(Field::fin_width));
     EXPECT_EQ(form.field_background(Field::fin_width), rgb_white);
     EXPECT_EQ(form.design().fin_width_mm, 6);
-    EXPECT_EQ(form.status_text(), "Standard N7+0,0 Panel");
+    EXPECT_EQ(form.shown().status_text, "Standard N7+0,0 Panel");
     EXPECT_EQ(host.messages.size(), 1u);
 }
 
@@ -162,16 +170,18 @@ TEST_F(StartupTest, ShutdownNeverReplacesASettingsFileItCouldNotRead) {
 
 TEST_F(StartupTest, MinimisingHidesTheCompanionsThatRestoringShowsAgain) {
     start(form);
-    form.set_scorecard_shown(true);
+    form.companions().open(Window::scorecard);
+    host.shown.clear();
     form.minimised_changed(true);
     form.minimised_changed(false);
-    form.set_scorecard_shown(false);
-    form.set_response_shown(true);
+    form.companions().forget(Window::scorecard);
+    form.companions().open(Window::response);
     form.minimised_changed(false);
     EXPECT_EQ(host.shown, (std::vector<std::pair<Window, bool>>{{Window::scorecard, false},
                                                                 {Window::frontview, false},
                                                                 {Window::response, false},
                                                                 {Window::scorecard, true},
+                                                                {Window::response, true},
                                                                 {Window::response, true}}));
 }
 

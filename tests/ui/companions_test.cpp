@@ -38,7 +38,7 @@ private slots:
         QTest::mouseClick(child<QLabel>(p.window, Control::score_tile, 2), Qt::LeftButton);
         settle();
         QVERIFY(scorecard(p).isVisible());
-        QVERIFY(p.form.scorecard_shown());
+        QVERIFY(p.form.companions().shown(Window::scorecard));
         QCOMPARE(child<QLabel>(scorecard(p), Control::scorecard_heading)->text(),
                  QStringLiteral("The current well width of  80mm produces the following "
                                 "consequences..."));
@@ -79,8 +79,12 @@ private slots:
             Qt::Key key;
             std::function<bool(const MainForm&)> still_open;
         };
-        const auto scorecard_open = [](const MainForm& f) { return f.scorecard_shown(); };
-        const auto response_open = [](const MainForm& f) { return f.response_shown(); };
+        const auto scorecard_open = [](const MainForm& f) {
+            return f.companions().shown(Window::scorecard);
+        };
+        const auto response_open = [](const MainForm& f) {
+            return f.companions().shown(Window::response);
+        };
         const auto none = [](const MainForm&) { return false; };
         const Row rows[] = {
             {"scorecard, Escape", Control::scorecard_item, scorecard, Control::scorecard_ok, Qt::Key_Escape,

@@ -100,7 +100,11 @@ private slots:
 
     void imperial_entry_commits_on_enter() {
         Started s;
-        s.form.edit_design().unit_mode = UnitMode::inches;
+        {
+            Design d = s.form.design();
+            d.unit_mode = UnitMode::inches;
+            s.form.restore_choices(d);
+        }
         QLineEdit* fin = field(s.window, Control::fin_width_field);
         fin->setFocus();
         fin->selectAll();

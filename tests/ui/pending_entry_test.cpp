@@ -33,7 +33,11 @@ QMenu* options_menu(QWidget& window) {
 
 // Feet-inches in force and `text` typed into the fin width without Enter.
 QLineEdit* pending_fin_width(LiveStarted& s, const QString& text) {
-    s.form.edit_design().unit_mode = UnitMode::inches;
+    {
+        Design d = s.form.design();
+        d.unit_mode = UnitMode::inches;
+        s.form.restore_choices(d);
+    }
     QLineEdit* fin = field(s.window, Control::fin_width_field);
     type_into(fin, text);
     if (!s.form.field_dirty(Field::fin_width)) qFatal("the entry is not pending");

@@ -89,7 +89,7 @@ private slots:
         std::filesystem::create_directory(dir.path() / "studio");
         LiveStarted s(options("welkin.ini"));
         const QString before = s.window.windowTitle();
-        const long recomputes = s.form.completed_recomputes();
+        const long recomputes = s.form.shown().completed_recomputes;
         const DialogWatch watch([&](QWidget& modal) {
             if (!is(modal, Control::open_project_window)) return false;
             s.form.project_dialogs().choose_folder(FileDialog::open, dir.file("studio"));
@@ -102,7 +102,7 @@ private slots:
         QCOMPARE(s.form.project_dialogs().folder(FileDialog::open), dir.path().string());
         QCOMPARE(s.form.project_dialogs().chosen_path(), std::string());
         QCOMPARE(s.window.windowTitle(), before);
-        QCOMPARE(s.form.completed_recomputes(), recomputes);
+        QCOMPARE(s.form.shown().completed_recomputes, recomputes);
     }
 
     // A name that is all extension saves as ".qrd", which the file list shows.

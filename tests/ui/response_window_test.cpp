@@ -148,7 +148,7 @@ private slots:
         QTest::mouseClick(child<QPushButton>(response(p), Control::response_close_button), Qt::LeftButton);
         settle();
         QVERIFY(!response(p).isVisible());
-        QVERIFY(!p.form.response_shown());
+        QVERIFY(!p.form.companions().shown(Window::response));
         p.window.showMinimized();
         settle();
         p.window.showNormal();
@@ -160,7 +160,7 @@ private slots:
         QVERIFY(response(p).isVisible());
         response(p).close();
         settle();
-        QVERIFY(!p.form.response_shown());
+        QVERIFY(!p.form.companions().shown(Window::response));
     }
 };
 

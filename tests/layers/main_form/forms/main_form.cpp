@@ -1,0 +1,1 @@
+#include "forms/main_form.h"

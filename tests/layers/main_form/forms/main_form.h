@@ -1,0 +1,2 @@
+// The main form: its own source may include its header.
+#pragma once
