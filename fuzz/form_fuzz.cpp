@@ -24,6 +24,7 @@
 
 namespace {
 
+using welkin::DesignCommand;
 using welkin::Field;
 
 // Answers the units window with whichever mode the input asks for next.
