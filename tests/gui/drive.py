@@ -111,6 +111,18 @@ def report(name, error, seconds, run):
     return "fail", text
 
 
+def run_twice_if_failed(function, options, work_dir, shots_dir):
+    """A scenario that fails runs once more: a fault fails both times, while a click that
+    lost a race with a busy machine passes the second time, and the output says it did."""
+    outcome, text = report(function.__name__, *run_one(function, options, work_dir, shots_dir))
+    if outcome != "fail":
+        return outcome, text
+    again, second = report(function.__name__, *run_one(function, options, work_dir, shots_dir))
+    if again == "pass":
+        return "pass", f"{second}, on a second try; the first failed:\n      {text}"
+    return again, second
+
+
 def run_share(options, names, work_dir, shots_dir, display):
     """Runs the named scenarios on a screen of their own; returns [(outcome, text)]."""
     import a11y
@@ -122,8 +134,7 @@ def run_share(options, names, work_dir, shots_dir, display):
     try:
         for function in SCENARIOS:
             if function.__name__ in names:
-                results.append(report(function.__name__, *run_one(function, options, work_dir,
-                                                                  shots_dir)))
+                results.append(run_twice_if_failed(function, options, work_dir, shots_dir))
     finally:
         session.close()
     return results
