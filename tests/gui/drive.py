@@ -13,6 +13,7 @@ its own too.
 import argparse
 import json
 import os
+import shutil
 import subprocess
 import sys
 import tempfile
@@ -117,10 +118,12 @@ def run_twice_if_failed(function, options, work_dir, shots_dir):
     outcome, text = report(function.__name__, *run_one(function, options, work_dir, shots_dir))
     if outcome != "fail":
         return outcome, text
+    # The second try starts from a clean folder, as the first did.
+    shutil.rmtree(os.path.join(work_dir, function.__name__), ignore_errors=True)
     again, second = report(function.__name__, *run_one(function, options, work_dir, shots_dir))
     if again == "pass":
         return "pass", f"{second}, on a second try; the first failed:\n      {text}"
-    return again, second
+    return again, f"{second}\n      the first try failed too:\n      {text}"
 
 
 def run_share(options, names, work_dir, shots_dir, display):
