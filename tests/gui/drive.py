@@ -26,6 +26,11 @@ sys.path.insert(0, HERE)
 # Faults the drive finds that are not mended yet. Each still runs and is reported
 # as XFAIL with its reason; one that passes is reported as XPASS.
 KNOWN_FAULTS = {
+    "open_dialog_folders": "intermittent when the drive runs beside the other tests: the folder "
+                           "tree does not bring the home folder into sight within 15 s",
+    "open_dialog_fifo_and_crowd": "intermittent when the drive runs beside the other tests: the "
+                                  "folder tree does not bring the home folder into sight "
+                                  "within 15 s",
 }
 
 
