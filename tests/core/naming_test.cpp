@@ -16,42 +16,44 @@ Design named(int n, int a, int s, bool inverse, bool advanced) {
 }
 
 TEST(PanelName, StatusAndCaptionForEveryKindOfPanel) {
-    struct Case {
+    struct Row {
+        const char* name;
         Design d;
         const char* status;
         const char* caption;
     };
-    const Case cases[] = {
-        {named(7, 2, 3, false, true),
+    const Row rows[] = {
+        {"advanced, both shifts", named(7, 2, 3, false, true),
          "Advanced N7+2,3 panel:    Shifted down 2 depth units and left 3 wells",
          "Advanced N7+2,3 QRD Diffuser"},
-        {named(7, 2, 3, true, true),
+        {"advanced inverse, both shifts", named(7, 2, 3, true, true),
          "Advanced Inverse N7-2,3 panel:    Shifted up 2 depth units and left 3 wells",
          "Advanced Inverse N7-2,3 QRD Diffuser"},
-        {named(7, 2, 0, false, true), "Advanced N7+2,0 panel:    Shifted down 2 depth units",
-         "Advanced N7+2,0 QRD Diffuser"},
-        {named(7, 2, 0, true, true), "Advanced Inverse N7-2,0 panel:    Shifted up 2 depth units",
+        {"advanced, wheel only", named(7, 2, 0, false, true),
+         "Advanced N7+2,0 panel:    Shifted down 2 depth units", "Advanced N7+2,0 QRD Diffuser"},
+        {"advanced inverse, wheel only", named(7, 2, 0, true, true),
+         "Advanced Inverse N7-2,0 panel:    Shifted up 2 depth units",
          "Advanced Inverse N7-2,0 QRD Diffuser"},
-        {named(7, 0, 3, false, false), "Standard N7+0,3 panel:    Shifted left 3 wells",
-         "Standard N7+0,3 QRD Diffuser"},
-        {named(7, 0, 3, true, false), "Inverse N7-0,3 panel:    shifted left 3 wells",
-         "Inverse N7-0,3 QRD Diffuser"},
-        {named(7, 0, 0, false, false), "Standard N7+0,0 Panel", "Standard N7+0,0 QRD Diffuser"},
-        {named(7, 0, 0, true, false), "Inverse N7-0,0 Panel", "Inverse N7-0,0 QRD Diffuser"},
-        // Advanced mode without a wheel shift names the panel as usual.
-        {named(7, 0, 3, false, true), "Standard N7+0,3 panel:    Shifted left 3 wells",
-         "Standard N7+0,3 QRD Diffuser"},
-        // A wheel shift outside advanced mode still shows in the code.
-        {named(7, 2, 0, false, false), "Standard N7+2,0 Panel", "Standard N7+2,0 QRD Diffuser"},
-        // Numbers of several digits carry no padding.
-        {named(101, 37, 12, false, true),
+        {"standard, side shift only", named(7, 0, 3, false, false),
+         "Standard N7+0,3 panel:    Shifted left 3 wells", "Standard N7+0,3 QRD Diffuser"},
+        {"inverse, side shift only", named(7, 0, 3, true, false),
+         "Inverse N7-0,3 panel:    shifted left 3 wells", "Inverse N7-0,3 QRD Diffuser"},
+        {"standard, no shift", named(7, 0, 0, false, false), "Standard N7+0,0 Panel",
+         "Standard N7+0,0 QRD Diffuser"},
+        {"inverse, no shift", named(7, 0, 0, true, false), "Inverse N7-0,0 Panel",
+         "Inverse N7-0,0 QRD Diffuser"},
+        {"advanced without a wheel shift names it as usual", named(7, 0, 3, false, true),
+         "Standard N7+0,3 panel:    Shifted left 3 wells", "Standard N7+0,3 QRD Diffuser"},
+        {"a wheel shift outside advanced mode shows in the code", named(7, 2, 0, false, false),
+         "Standard N7+2,0 Panel", "Standard N7+2,0 QRD Diffuser"},
+        {"numbers of several digits carry no padding", named(101, 37, 12, false, true),
          "Advanced N101+37,12 panel:    Shifted down 37 depth units and left 12 wells",
          "Advanced N101+37,12 QRD Diffuser"}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.status);
-        const PanelName name = panel_name(c.d);
-        EXPECT_EQ(name.status, c.status);
-        EXPECT_EQ(name.caption_start, c.caption);
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const PanelName name = panel_name(row.d);
+        EXPECT_EQ(name.status, row.status);
+        EXPECT_EQ(name.caption_start, row.caption);
     }
 }
 

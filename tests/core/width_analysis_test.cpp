@@ -107,66 +107,88 @@ TEST(RateDesign, RatingsAtTheirBoundaries) {
     };
     const std::string limited = " - Panel frequency range is limited\r\nTrue";
     const std::string below = " - HF cutoff is less than design frequency\r\nTrue";
-    // N, f0, fin, well, unit mode, the tiles, and lines of the summary with their endings.
-    const std::tuple<int, double, double, double, UnitMode, std::string, std::string> rows[] = {
-        // N 5 at 500 Hz: the design wavelength is 690 mm = 5 x (10 + 128).
-        {5, 500, 10, 128, metric, "ggdg",
+    // N 5 at 500 Hz: the design wavelength is 690 mm = 5 x (10 + 128), the viscous minimum
+    // 25 mm. N 7 at 500 Hz: plate 3500 Hz, cutoff Int(172000 / well); a note ends with one
+    // CR LF. N 5 at 860 Hz: plate 4300 Hz, which a 40 mm well reaches exactly.
+    struct Row {
+        const char* name;
+        int n;
+        double f0, fin, well;
+        UnitMode mode;
+        std::string tiles, lines;  // the tiles and lines of the summary with their endings
+    };
+    const Row rows[] = {
+        {"period just wide enough", 5, 500, 10, 128, metric, "ggdg",
          "Good result: Period width of  690mm is not less than the design wavelength of  690 "
          "mm\r\n\r\n"},
-        {5, 500, 10, 127, metric, "bgdg",
+        {"period a millimetre short", 5, 500, 10, 127, metric, "bgdg",
          "Poor result: Period width of  685mm is less than the design wavelength of  690 mm - "
          "Lowest diffusion frequency will be higher than design frequency. Well width to fix is  "
          "129 mm\r\n\r\n"},
-        // The viscous minimum is 25 mm.
-        {5, 500, 0, 25, metric, "bgdd",
+        {"wells at the viscous minimum", 5, 500, 0, 25, metric, "bgdd",
          "Good result: The well width is large enough to avoid viscous losses\r\n\r\n"},
-        {5, 500, 0, 24, metric, "bbdd",
+        {"wells under the viscous minimum", 5, 500, 0, 24, metric, "bbdd",
          "Poor result: The well width less than the minimum 25mm to avoid viscous losses - Serious "
          "viscous losses may be encountered\r\n\r\n"},
-        {5, 500, 0, 24, inches, "bbdd",
+        {"viscous minimum in inches", 5, 500, 0, 24, inches, "bbdd",
          "Poor result: The well width less than the minimum 1inch to avoid viscous losses - "
          "Serious viscous losses may be encountered\r\n\r\n"},
-        // N 7 at 500 Hz: plate 3500 Hz, cutoff Int(172000 / well); a note ends with one CR LF.
-        {7, 500, 0, 114, metric, "gggg", range("Good", "1508 hz is  3", "500", crlf2)},
-        {7, 500, 0, 115, metric, "ggdg", range("Questionable", "1495 hz is  2.9", "500", limited)},
-        {7, 500, 0, 344, metric, "ggdg", range("Questionable", "500 hz is  1", "500", limited)},
-        {7, 500, 0, 345, metric, "ggbg", range("CRITICAL", "498 hz is  .9", "500", below)},
-        // N 5 at 860 Hz: plate 4300 Hz, which a 40 mm well reaches exactly.
-        {5, 860, 0, 39, metric, "bgdd", range("Questionable", "4300 hz is  5", "860", crlf2)},
+        {"cutoff three times the design", 7, 500, 0, 114, metric, "gggg",
+         range("Good", "1508 hz is  3", "500", crlf2)},
+        {"cutoff just under three times", 7, 500, 0, 115, metric, "ggdg",
+         range("Questionable", "1495 hz is  2.9", "500", limited)},
+        {"cutoff at the design frequency", 7, 500, 0, 344, metric, "ggdg",
+         range("Questionable", "500 hz is  1", "500", limited)},
+        {"cutoff below the design frequency", 7, 500, 0, 345, metric, "ggbg",
+         range("CRITICAL", "498 hz is  .9", "500", below)},
+        {"plate above the cutoff", 5, 860, 0, 39, metric, "bgdd",
+         range("Questionable", "4300 hz is  5", "860", crlf2)},
         // True diffusion counts both ends: 1720 Hz, whose wavelength is the period, and the cutoff.
-        {5, 860, 0, 40, metric, "bgdd",
+        {"plate equal to the cutoff", 5, 860, 0, 40, metric, "bgdd",
          "Questionable result: Plate frequency of  4300 hz is less than theoretical HF cutoff of  "
          "4300 hz, so becomes the new upper limit\r\n\r\n" +
              range("Questionable", "4300 hz is  5", "860", crlf2) +
              "True diffusion frequencies:   1720   2580   3440   4300 hz\r\n"},
-        {5, 860, 0, 41, metric, "bggg", range("Good", "4195 hz is  4.8", "860", crlf2)},
-        // No width at all: the plate frequency stands in for the cutoff.
-        {7, 500, 0, 0, metric, "bbdd", range("Questionable", "3500 hz is  7", "500", crlf2)}};
-    for (const auto& [n, f0, fin, well, mode, expected, lines] : rows) {
-        const auto [d, res, r] = analysed(n, f0, fin, well, mode);
-        EXPECT_EQ(tiles(r), expected) << lines;
-        EXPECT_THAT(r.score_summary, testing::HasSubstr(lines));
+        {"plate below the cutoff", 5, 860, 0, 41, metric, "bggg",
+         range("Good", "4195 hz is  4.8", "860", crlf2)},
+        {"no width: the plate stands in for the cutoff", 7, 500, 0, 0, metric, "bbdd",
+         range("Questionable", "3500 hz is  7", "500", crlf2)}};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const auto [d, res, r] = analysed(row.n, row.f0, row.fin, row.well, row.mode);
+        EXPECT_EQ(tiles(r), row.tiles);
+        EXPECT_THAT(r.score_summary, testing::HasSubstr(row.lines));
     }
 }
 
 TEST(AnalyseWidths, TheWiderRuleWinsAndNamesTheStrategy) {
     // 200 Hz: the viscous minimum is Int(861 / 16 + 1) = 54, the period fix 247 - fin; a tie
     // goes to the period.
-    const std::tuple<double, UnitMode, bool, std::string, std::string, std::string> rows[] = {
-        {193, metric, false, "Recommended well width  54mm",
+    struct Row {
+        const char* name;
+        double fin;
+        UnitMode mode;
+        bool autowells;
+        std::string caption, heading, line;
+    };
+    const Row rows[] = {
+        {"a tie goes to the period", 193, metric, false, "Recommended well width  54mm",
          "Current strategy for recommending well width of  54mm:",
          "Recommend well width so that period width is greater than design wavelength"},
-        {194, metric, true, "Auto Well width in mm", "Current auto-well strategy:",
+        {"viscous wins, auto wells", 194, metric, true, "Auto Well width in mm",
+         "Current auto-well strategy:",
          "Auto-adjust well width so that wells are at least 54mm wide to minimise viscous losses "},
-        {194, inches, true, "Auto Well width in inches", "Current auto-well strategy:",
+        {"viscous wins, in inches", 194, inches, true, "Auto Well width in inches",
+         "Current auto-well strategy:",
          "Auto-adjust well width so that wells are at least 2 1/8 inches wide to minimise viscous "
          "losses "}};
-    for (const auto& [fin, mode, autowells, label14, heading, line] : rows) {
-        const auto [d, res, r] = analysed(7, 200, fin, 60, mode, autowells);
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const auto [d, res, r] = analysed(7, 200, row.fin, 60, row.mode, row.autowells);
         EXPECT_EQ(res.widths.recommended_width_mm, 54);
         EXPECT_EQ((std::array{r.well_width_caption, r.scorecard.strategy_heading,
                               r.scorecard.strategy_line}),
-                  (std::array{label14, heading, line}));
+                  (std::array{row.caption, row.heading, row.line}));
     }
 }
 

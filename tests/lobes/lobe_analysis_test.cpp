@@ -8,7 +8,6 @@
 #include <limits>
 #include <string>
 #include <tuple>
-#include <type_traits>
 
 #include "core/design.h"
 
@@ -92,13 +91,20 @@ TEST(LobeAnalysis, WorkedExample) {
 TEST(LobeAnalysis, GrazingSignalLeavesNoUsableRange) {
     // sin(theta) rounds to exactly +-1, so first-order lobes need f_period / f < 2.
     // With 4 mm fins f_period is 910, and at 455 Hz a lobe would graze exactly.
-    const std::tuple<const char*, double, double> rows[] = {
-        {"90", 5, 446}, {"-90", 5, 446}, {"90", 4, 455}, {"-90", 4, 455}};
-    for (const auto& [angle, fin, lobe_start] : rows) {
-        const LobeAnalysis a = analysed(design(7, 50, fin), angle);
+    struct Row {
+        const char* name;
+        const char* angle;
+        double fin, lobe_start;
+    };
+    const Row rows[] = {{"from the right", "90", 5, 446},
+                        {"from the left", "-90", 5, 446},
+                        {"a lobe grazing exactly, right", "90", 4, 455},
+                        {"a lobe grazing exactly, left", "-90", 4, 455}};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const LobeAnalysis a = analysed(design(7, 50, row.fin), row.angle);
         EXPECT_EQ((std::array{a.lobe_start_hz, a.hf_angle_hz, a.usable_high_hz}),
-                  (std::array{lobe_start, 0.0, 0.0}))
-            << angle << ' ' << fin;
+                  (std::array{row.lobe_start, 0.0, 0.0}));
         EXPECT_EQ(result_texts(a).usable_range, "There is no usable working range");
         EXPECT_TRUE(true_multiples(a).empty());
     }
@@ -116,53 +122,67 @@ TEST(LobeAnalysis, OppositeAnglesMirrorTheLobes) {
 }
 
 TEST(LobeAnalysis, RangeEndsForOtherDesigns) {
-    // Design, seating distance, true multiples, usable range, lowest diffusion, f_period.
-    const std::tuple<LobeInputs, double, std::string, std::string, std::string, std::string>
-        rows[] = {
-            // N 3: the 1500 Hz plate is below both cutoffs, and f_period above every multiple.
-            {design(3), 495, "000000", "Usable frequency range  1042 Hz to  1500 Hz",
-             "Diffusion @ 2084 Hz Revised seating distance .49m", "f_period  2084 Hz"},
-            // 100 mm wells, a 735 mm period: f_period is below the design frequency.
-            {design(7, 100), 2064, "111", "Usable frequency range  250 Hz to  1720 Hz",
-             "Diffusion @ 500 Hz Revised seating distance 2.06m", "f_period  468 Hz"},
-        };
-    for (const auto& [d, seat, flags, usable, revised_seating, f_period] : rows) {
-        const LobeAnalysis a = analysed(d, "0");
+    struct Row {
+        const char* name;
+        LobeInputs d;
+        double seat;
+        std::string flags, usable, revised_seating, f_period;
+    };
+    const Row rows[] = {
+        {"N 3: the plate below both cutoffs, f_period above every multiple", design(3), 495,
+         "000000", "Usable frequency range  1042 Hz to  1500 Hz",
+         "Diffusion @ 2084 Hz Revised seating distance .49m", "f_period  2084 Hz"},
+        {"100 mm wells: f_period below the design frequency", design(7, 100), 2064, "111",
+         "Usable frequency range  250 Hz to  1720 Hz",
+         "Diffusion @ 500 Hz Revised seating distance 2.06m", "f_period  468 Hz"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const LobeAnalysis a = analysed(row.d, "0");
         const LobeTexts t = result_texts(a);
         EXPECT_EQ((std::array{t.usable_range, t.revised_seating, t.f_period}),
-                  (std::array{usable, revised_seating, f_period}));
-        EXPECT_EQ(a.revised_seat_mm, seat);
-        EXPECT_EQ(active(a), flags);
+                  (std::array{row.usable, row.revised_seating, row.f_period}));
+        EXPECT_EQ(a.revised_seat_mm, row.seat);
+        EXPECT_EQ(active(a), row.flags);
     }
 }
 
 TEST(LobeDirection, OrdersAtTheSineBounds) {
     using enum LobeState;
     const double g = 1.57079633;
-    // Angle, f_period, f, order, state, phi, y, z; each is checked mirrored as well. At 0
-    // degrees s = m x f_period / f, chosen to land exactly on each bound.
-    const std::tuple<double, double, double, int, LobeState, double, double, double> rows[] = {
-        {0, 9998, 10000, 1, exists, std::asin(0.9998), -99.98, 1.9999},
-        {0, 9999, 10000, 1, near_grazing, g, 0, 0},
-        {0, 9999, 20000, 2, near_grazing, g, 0, 0},
-        {0, 101, 100, 1, near_grazing, g, 0, 0},
-        {0, 1011, 1000, 1, absent, g, 0, 0},
-        {0, 1, 0, 1, absent, g, 0, 0},
-        // At 30 degrees, f_period sends the first order out at sin(phi) = 1 - sin 30.
-        {30, 893, 893, 1, exists, 0.5235987756, -50, 86.6025404},
-        {30, 893, 893, -1, absent, -g, 0, 0},
-        // The stored angle keeps the order's sign even where the sine is positive.
-        {-90, 1, 100000, -1, near_grazing, -g, 0, 0},
-        {90, 893, 500, 0, exists, -1.570796325, 100, 0},
+    // Each is checked mirrored as well. At 0 degrees s = m x f_period / f, chosen to land
+    // exactly on each bound; at 30 degrees f_period sends the first order out at
+    // sin(phi) = 1 - sin 30.
+    struct Row {
+        const char* name;
+        double angle, f_period, f;
+        int m;
+        LobeState state;
+        double phi, y, z;
     };
-    for (const auto& [angle, f_period, f, m, state, phi, y, z] : rows) {
+    const Row rows[] = {
+        {"just inside", 0, 9998, 10000, 1, exists, std::asin(0.9998), -99.98, 1.9999},
+        {"on the bound", 0, 9999, 10000, 1, near_grazing, g, 0, 0},
+        {"second order on the bound", 0, 9999, 20000, 2, near_grazing, g, 0, 0},
+        {"just beyond, within the margin", 0, 101, 100, 1, near_grazing, g, 0, 0},
+        {"beyond the margin", 0, 1011, 1000, 1, absent, g, 0, 0},
+        {"no frequency", 0, 1, 0, 1, absent, g, 0, 0},
+        {"oblique, first order", 30, 893, 893, 1, exists, 0.5235987756, -50, 86.6025404},
+        {"oblique, the other side", 30, 893, 893, -1, absent, -g, 0, 0},
+        {"the order's sign kept where the sine is positive", -90, 1, 100000, -1, near_grazing, -g,
+         0, 0},
+        {"grazing, specular", 90, 893, 500, 0, exists, -1.570796325, 100, 0},
+    };
+    for (const Row& row : rows) {
         for (const int sign : {1, -1}) {
-            SCOPED_TRACE(testing::Message() << sign * angle << ' ' << f << ' ' << sign * m);
+            SCOPED_TRACE(testing::Message() << row.name << (sign < 0 ? ", mirrored" : ""));
             const LobeDirection dir = lobe_direction(
-                {.theta = sign * angle * 0.0174532925, .f_period_hz = f_period}, f, sign * m);
-            EXPECT_EQ(dir.state, state);
+                {.theta = sign * row.angle * 0.0174532925, .f_period_hz = row.f_period}, row.f,
+                sign * row.m);
+            EXPECT_EQ(dir.state, row.state);
             EXPECT_THAT((std::array{dir.phi, dir.y, dir.z}),
-                        testing::Pointwise(testing::DoubleNear(1e-6), {sign * phi, sign * y, z}));
+                        testing::Pointwise(testing::DoubleNear(1e-6),
+                                           {sign * row.phi, sign * row.y, row.z}));
         }
     }
 }
@@ -203,26 +223,26 @@ TEST(LobeAnalysis, RefusalsAreFailuresWithTheirMessages) {
     EXPECT_TRUE(true_multiples({.hf_angle_hz = 1e300}).empty());
 }
 
-// The analysis reads const inputs and no Design; what the lobes window keeps
-// (the lowest diffusion frequency) comes back in the result for its caller to store.
-static_assert(std::is_invocable_r_v<Result<LobeAnalysis>, decltype(&analyse_lobes),
-                                    const LobeInputs&, double, bool>);
-static_assert(!std::is_invocable_v<decltype(&analyse_lobes), Design&, double, bool>);
-
 TEST(LobeAnalysis, ReadsTheAngleFieldAsItsTextValue) {
-    // Field text, angle read, and whether the analysis accepts it.
-    const std::tuple<const char*, double, bool> rows[] = {
-        {"30", 30, true}, {"- 3 0", -30, true},  // blanks inside are ignored
-        {"abc", 0, true},                        // not a number: 0, accepted
-        {"1e2", 1, true},                        // no exponent
-        {"90", 90, true}, {"-90", -90, true},   {"9 5", 95, false},
+    struct Row {
+        const char* name;
+        const char* text;
+        double angle;
+        bool accepted;
     };
-    for (const auto& [text, angle, accepted] : rows) {
-        SCOPED_TRACE(text);
-        EXPECT_EQ(read_signal_angle(text), angle);
-        const Result<LobeAnalysis> out = analyse(design(), text);
-        EXPECT_EQ(out.ok(), accepted);
-        EXPECT_EQ(out.value_or(LobeAnalysis{.angle_deg = 999}).angle_deg, accepted ? angle : 999);
+    const Row rows[] = {
+        {"plain", "30", 30, true},          {"blanks inside are ignored", "- 3 0", -30, true},
+        {"not a number reads 0", "abc", 0, true}, {"no exponent", "1e2", 1, true},
+        {"grazing right", "90", 90, true},  {"grazing left", "-90", -90, true},
+        {"blanks make it too steep", "9 5", 95, false},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(read_signal_angle(row.text), row.angle);
+        const Result<LobeAnalysis> out = analyse(design(), row.text);
+        EXPECT_EQ(out.ok(), row.accepted);
+        EXPECT_EQ(out.value_or(LobeAnalysis{.angle_deg = 999}).angle_deg,
+                  row.accepted ? row.angle : 999);
     }
 }
 

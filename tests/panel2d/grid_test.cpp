@@ -5,7 +5,6 @@
 #include <array>
 #include <climits>
 #include <string>
-#include <tuple>
 #include <vector>
 
 #include "core/sequence.h"
@@ -22,13 +21,17 @@ TEST(Grid2d, CellsAtZeroOffsets) {
     for (std::size_t c = 0; c < front.size(); ++c)
         EXPECT_EQ(cell_2d({7, standard, true}, {}, 0, static_cast<int>(c)), front[c]) << c;
     // The inverse variants differ in the residue-0 cell (0,0); (0,1) has residue 1.
-    const std::tuple<Grid2d, Cell2d, Cell2d> cases[] = {
-        {{7, legacy_inverse, true}, {0, 0, 7}, {1, 1, 6}},
-        {{7, legacy_inverse, false}, {0, 0, 6}, {1, 1, 5}},
-        {{7, optimised_inverse, true}, {0, 6, 0}, {1, 0, 6}}};
-    for (const auto& [g, at_0_0, at_0_1] : cases) {
-        EXPECT_EQ((std::array{cell_2d(g, {}, 0, 0), cell_2d(g, {}, 0, 1)}),
-                  (std::array{at_0_0, at_0_1}));
+    const struct {
+        const char* name;
+        Grid2d g;
+        Cell2d at_0_0, at_0_1;
+    } rows[] = {{"legacy, finned", {7, legacy_inverse, true}, {0, 0, 7}, {1, 1, 6}},
+                {"legacy, finless", {7, legacy_inverse, false}, {0, 0, 6}, {1, 1, 5}},
+                {"optimised", {7, optimised_inverse, true}, {0, 6, 0}, {1, 0, 6}}};
+    for (const auto& row : rows) {
+        EXPECT_EQ((std::array{cell_2d(row.g, {}, 0, 0), cell_2d(row.g, {}, 0, 1)}),
+                  (std::array{row.at_0_0, row.at_0_1}))
+            << row.name;
     }
 }
 
@@ -72,17 +75,26 @@ TEST(Grid2d, RowsAreRotatedAndShifted1dPanels) {
 
 TEST(Grid2d, OffsetsWrapAroundModuloN) {
     using enum OffsetMove;
-    // N, offsets (left, pull) before, the move, offsets after. Offsets out of range (a stale
-    // value after N changed) are reduced first; no grid has only zero offsets.
-    const std::tuple<int, Offsets2d, OffsetMove, Offsets2d> cases[] = {
-        {7, {3, 0}, push, {3, 6}},       {7, {3, 6}, pull, {3, 0}},
-        {7, {6, 2}, left, {0, 2}},       {7, {0, 2}, right, {6, 2}},
-        {3, {0, 1}, centre, {2, 2}},     {7, {0, 0}, centre, {4, 4}},
-        {101, {7, 9}, centre, {51, 51}}, {7, {4, 4}, no_shift, {0, 0}},
-        {7, {-1, 12}, push, {6, 4}},     {7, {INT_MIN, INT_MAX}, right, {4, 1}},
-        {0, {3, 3}, pull, {0, 0}}};
-    for (const auto& [n, from, move, to] : cases)
-        EXPECT_EQ(move_offsets(from, move, n), to) << n << ' ' << static_cast<int>(move);
+    // Offsets (left, pull) out of range, a stale value after N changed, are reduced first.
+    const struct {
+        const char* name;
+        int n;
+        Offsets2d from;
+        OffsetMove move;
+        Offsets2d to;
+    } rows[] = {{"push wraps to the back", 7, {3, 0}, push, {3, 6}},
+                {"pull wraps to the front", 7, {3, 6}, pull, {3, 0}},
+                {"left wraps", 7, {6, 2}, left, {0, 2}},
+                {"right wraps", 7, {0, 2}, right, {6, 2}},
+                {"centre of N 3", 3, {0, 1}, centre, {2, 2}},
+                {"centre of N 7", 7, {0, 0}, centre, {4, 4}},
+                {"centre of N 101", 101, {7, 9}, centre, {51, 51}},
+                {"no shift", 7, {4, 4}, no_shift, {0, 0}},
+                {"stale offsets reduced", 7, {-1, 12}, push, {6, 4}},
+                {"extreme offsets reduced", 7, {INT_MIN, INT_MAX}, right, {4, 1}},
+                {"no grid: only zero offsets", 0, {3, 3}, pull, {0, 0}}};
+    for (const auto& row : rows)
+        EXPECT_EQ(move_offsets(row.from, row.move, row.n), row.to) << row.name;
     const Grid2d g{101, standard, false};  // large offsets and order do not overflow
     // 200^2 + 200^2 with 200 = -2 mod 101.
     EXPECT_EQ(cell_2d(g, {100, 100}, 100, 100).residue, 8);
@@ -97,22 +109,27 @@ TEST(Grid2d, TheDesignChoosesTheVariantItsCaptionAndColours) {
     // Inverse panel, 2D optimise check mark, fin width; the caption's start, the variant colour
     // and the back row's shade. N 7 back row: g = 600 / 7 = 85.71, so 240 - g = 154.29 and
     // 240 - 2g = 68.57. A row beyond the grid takes the back row's shade.
-    const std::tuple<bool, bool, double, std::string, Rgb, Rgb> cases[] = {
-        {false, true, 3, "Finned Standard", {69, 154, 69}, {69, 154, 69}},
-        {false, false, 0, "Finless Standard", {69, 154, 69}, {69, 154, 69}},
-        {true, true, 3, "Optimised Finned Inverse", {169, 97, 169}, {154, 69, 154}},
-        {true, true, 0, "Optimised Finless Inverse", {169, 97, 169}, {154, 69, 154}},
-        {true, false, 3, "Legacy Finned Inverse", {164, 149, 110}, {154, 154, 69}},
-        {true, false, 0, "Legacy Finless Inverse", {212, 212, 0}, {154, 154, 96}}};
-    for (const auto& [inverse, optimise, fin, caption, colour, back] : cases) {
+    const struct {
+        bool inverse, optimise;
+        double fin;
+        std::string caption;  // names the row too
+        Rgb colour, back;
+    } rows[] = {{false, true, 3, "Finned Standard", {69, 154, 69}, {69, 154, 69}},
+                {false, false, 0, "Finless Standard", {69, 154, 69}, {69, 154, 69}},
+                {true, true, 3, "Optimised Finned Inverse", {169, 97, 169}, {154, 69, 154}},
+                {true, true, 0, "Optimised Finless Inverse", {169, 97, 169}, {154, 69, 154}},
+                {true, false, 3, "Legacy Finned Inverse", {164, 149, 110}, {154, 154, 69}},
+                {true, false, 0, "Legacy Finless Inverse", {212, 212, 0}, {154, 154, 96}}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.caption);
         Design d;  // N 7
-        d.inverse_panel = inverse;
-        d.optimise_2d = optimise;
-        d.fin_width_mm = fin;
+        d.inverse_panel = row.inverse;
+        d.optimise_2d = row.optimise;
+        d.fin_width_mm = row.fin;
         const Grid2d g = grid_2d(d);
-        EXPECT_EQ(panel_caption_2d(g, {2, 5}), caption + "   N:7  Left:2  Pull:5");
+        EXPECT_EQ(panel_caption_2d(g, {2, 5}), row.caption + "   N:7  Left:2  Pull:5");
         EXPECT_EQ((std::array{variant_colour(g), row_shade(g, 6), row_shade(g, 99)}),
-                  (std::array{colour, back, back}));
+                  (std::array{row.colour, row.back, row.back}));
     }
     // The front row is the lightest; half to even: N 8, row 3 gives 240 - 37.5 = 202.5.
     EXPECT_EQ(row_shade({7, legacy_inverse, false}, 0), (Rgb{240, 240, 96}));

@@ -2,11 +2,9 @@
 // platform: each case checks that a widget event reaches the form and that
 // the window shows what the form then holds.
 #include <QAction>
-#include <QActionGroup>
 #include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QTest>
 
 #include "persist/app_folder.h"
@@ -31,27 +29,6 @@ private slots:
         QCOMPARE(field(s.window, Control::deepest_well_field)->text(), QStringLiteral(" 197"));
         QVERIFY(picture->image().cacheKey() != before);
         QVERIFY(!picture->image().isNull());
-    }
-
-    void radio_groups_keep_one_item_checked() {
-        Started s;
-        QAction* large = menu_item(s.window, Control::large_scale_item);
-        const QList<QAction*> scales = large->actionGroup()->actions();
-        QCOMPARE(scales.size(), 5);
-        for (QAction* chosen : scales) {
-            chosen->trigger();
-            for (QAction* other : scales) QCOMPARE(other->isChecked(), other == chosen);
-        }
-        QCOMPARE(s.form.design().vertical_scale_mm, 2500);  // the last, very small
-
-        const QList<QRadioButton*> locks = {child<QRadioButton>(s.window, Control::depth_lock),
-                                            child<QRadioButton>(s.window, Control::build_depth_2d_lock),
-                                            child<QRadioButton>(s.window, Control::frequency_lock)};
-        for (QRadioButton* chosen : locks) {
-            QTest::mouseClick(chosen, Qt::LeftButton);
-            for (QRadioButton* other : locks) QCOMPARE(other->isChecked(), other == chosen);
-        }
-        QCOMPARE(s.form.design().lock, LockMode::freq);
     }
 
     void printing_asks_first_and_picture_clicks_copy() {
@@ -96,25 +73,6 @@ private slots:
         QCOMPARE(field(next.window, Control::well_count_field)->text(), QStringLiteral("71"));
         QVERIFY(next.window.windowTitle().endsWith("    Project: most recent"));
         qunsetenv("WELKIN_HOME");
-    }
-
-    void imperial_entry_commits_on_enter() {
-        Started s;
-        {
-            Design d = s.form.design();
-            d.unit_mode = UnitMode::inches;
-            s.form.restore_choices(d);
-        }
-        QLineEdit* fin = field(s.window, Control::fin_width_field);
-        fin->setFocus();
-        fin->selectAll();
-        QTest::keyClicks(fin, "1/8");
-        QVERIFY(s.form.field_dirty(Field::fin_width));
-        QVERIFY(fin->styleSheet().contains("#ffc0c0"));
-        QTest::keyClick(fin, Qt::Key_Return);
-        QCOMPARE(s.form.design().fin_width_mm, 3.0);
-        QCOMPARE(fin->text(), QStringLiteral("1/8"));
-        QVERIFY(fin->styleSheet().contains("#ffffff"));
     }
 };
 

@@ -80,12 +80,15 @@ private slots:
         QTest::keyClicks(frequency, QStringLiteral("1500"));
         child<QSpinBox>(response(p), Control::response_panels)->setValue(4);
         child<QDoubleSpinBox>(response(p), Control::response_source_angle)->setValue(-30);
+        QTest::mouseClick(child<QCheckBox>(response(p), Control::response_common_reference),
+                          Qt::LeftButton);
         settle();
         const ResponseView* v = response(p).form().view();
         QVERIFY(v != nullptr);
         QCOMPARE(v->sound.frequency_hz, 1500.0);
         QCOMPARE(v->panels, 4);
         QCOMPARE(v->sound.source_angle_deg, -30.0);
+        QVERIFY(v->common_reference);
 
         // The design frequency button brings the frequency back under the design.
         auto* follow = child<QPushButton>(response(p), Control::response_design_frequency_button);
@@ -122,40 +125,15 @@ private slots:
         QCOMPARE(watch.unexpected(), QStringList());
     }
 
-    void common_reference_and_help_are_offered() {
+    // Close, and the frame's close, leave the window closed, and the form's
+    // flag with it, so that restoring the main window leaves it hidden.
+    void close_stays_closed() {
         Program p;
         open_response(p);
-        auto* common = child<QCheckBox>(response(p), Control::response_common_reference);
-        QVERIFY(!common->isChecked());
-        QVERIFY(!response(p).form().view()->common_reference);
-        QTest::mouseClick(common, Qt::LeftButton);
-        settle();
-        QVERIFY(response(p).form().view()->common_reference);
-        auto* help = child<QPushButton>(response(p), Control::response_help_button);
-        QVERIFY(help->isVisible() && help->isEnabled());
-    }
-
-    void close_stays_closed_through_minimise_and_restore() {
-        Program p;
-        open_response(p);
-        p.window.showMinimized();
-        settle();
-        QVERIFY(!response(p).isVisible());
-        p.window.showNormal();
-        settle();
-        QVERIFY(response(p).isVisible());
-
         QTest::mouseClick(child<QPushButton>(response(p), Control::response_close_button), Qt::LeftButton);
         settle();
         QVERIFY(!response(p).isVisible());
         QVERIFY(!p.form.companions().shown(Window::response));
-        p.window.showMinimized();
-        settle();
-        p.window.showNormal();
-        settle();
-        QVERIFY(!response(p).isVisible());
-
-        // The frame's close does the same.
         open_response(p);
         QVERIFY(response(p).isVisible());
         response(p).close();
