@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QFileSystemModel>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -11,6 +12,7 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QScreen>
 #include <QStyle>
 #include <QStorageInfo>
@@ -99,9 +101,16 @@ void ProjectFileWindow::build_lists() {
     // Enter in the tree goes into the folder and no further: passed on, it
     // would also press "&Open" with whatever name is in the field.
     folder_tree_->installEventFilter(this);
-    // The tree fills in the background; the shown folder comes into view once it is there.
-    connect(folders_.get(), &QFileSystemModel::directoryLoaded, this,
-            [this] { folder_tree_->scrollTo(folder_tree_->currentIndex()); });
+    folder_tree_->viewport()->installEventFilter(this);
+    // The tree fills in the background: as the shown folder's parents are read
+    // its row moves down, so the tree follows it until they all are, or until
+    // the user takes the tree in hand. Another folder read later (one the user
+    // opens, or one that changes on disk) moves the view no more.
+    connect(folders_.get(), &QFileSystemModel::directoryLoaded, this, [this](const QString& path) {
+        if (parents_to_follow_.removeAll(path) > 0) folder_tree_->scrollTo(folder_tree_->currentIndex());
+    });
+    connect(folder_tree_->verticalScrollBar(), &QScrollBar::actionTriggered, this,
+            [this] { parents_to_follow_.clear(); });
 
     files_ = new ProjectFileList(style()->standardIcon(QStyle::SP_FileIcon));
     files_->setParent(this);
@@ -190,6 +199,8 @@ void ProjectFileWindow::show_folder() {
     const QModelIndex in_tree = folders_->index(folder);
     folder_tree_->setCurrentIndex(in_tree);
     folder_tree_->scrollTo(in_tree);
+    parents_to_follow_.clear();
+    for (QDir up(folder); up.cdUp();) parents_to_follow_ << up.absolutePath();
     // Once laid out, so that a tree already read also scrolls to it.
     QTimer::singleShot(0, this, [this] { folder_tree_->scrollTo(folder_tree_->currentIndex()); });
     files_->show_folder(folder);
@@ -202,7 +213,13 @@ void ProjectFileWindow::enter_folder(const QModelIndex& index) {
 }
 
 bool ProjectFileWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == folder_tree_ && event->type() == QEvent::KeyPress) {
+    const QEvent::Type type = event->type();
+    if (type == QEvent::KeyPress ||
+        (watched == folder_tree_->viewport() &&
+         (type == QEvent::Wheel || type == QEvent::MouseButtonPress))) {
+        parents_to_follow_.clear();
+    }
+    if (watched == folder_tree_ && type == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
             enter_folder(folder_tree_->currentIndex());

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QStringList>
 #include <memory>
 
 #include "forms/host.h"
@@ -52,6 +53,8 @@ private:
     std::unique_ptr<PlainFileIcons> icons_;
     std::unique_ptr<QFileSystemModel> folders_;
     ProjectFileList* files_ = nullptr;
+    // The shown folder's parents not read yet, which the tree follows it through.
+    QStringList parents_to_follow_;
 };
 
 // Shows the project dialog that plays `role` modally and returns true, or

@@ -5,6 +5,8 @@
 #include <QElapsedTimer>
 #include <QFileSystemModel>
 #include <QListView>
+#include <QScrollBar>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 #include <QTreeView>
@@ -224,6 +226,33 @@ private slots:
         QVERIFY(open.wait_for(QStringLiteral("b.qrd")));
         QVERIFY(open.host.messages.empty());
         QVERIFY(open.window->isVisible());
+    }
+
+    // The tree follows the shown folder while its parents are read; once the
+    // user has scrolled it, a folder read later does not pull the view back.
+    void the_tree_stays_where_the_user_scrolled_it() {
+        TempDir dir;
+        for (int i = 10; i < 70; ++i) fs::create_directory(dir.path() / ("d" + std::to_string(i)));
+        fs::create_directory(dir.path() / "d69" / "inner");
+        const QString shown = QString::fromStdString(dir.file("d40"));
+        OpenWindow open(shown.toStdString());
+        auto* model = qobject_cast<QFileSystemModel*>(open.tree->model());
+        const QModelIndex top = model->index(QString::fromStdString(dir.path().string()));
+        const auto shown_in_view = [&] {
+            return open.tree->viewport()->rect().contains(open.tree->visualRect(model->index(shown)));
+        };
+        QVERIFY(QTest::qWaitFor([&] { return model->rowCount(top) == 60 && shown_in_view(); },
+                                10000));
+
+        QScrollBar& bar = *open.tree->verticalScrollBar();
+        bar.triggerAction(QAbstractSlider::SliderToMinimum);
+        QVERIFY(!shown_in_view());
+        const int scrolled = bar.value();
+        QSignalSpy read(model, &QFileSystemModel::directoryLoaded);
+        open.tree->expand(model->index(QString::fromStdString(dir.file("d69"))));
+        QVERIFY(QTest::qWaitFor([&] { return !read.isEmpty(); }, 10000));
+        QTest::qWait(50);
+        QCOMPARE(bar.value(), scrolled);
     }
 
     // Each place is browsed as a user would: opened, left for a folder
