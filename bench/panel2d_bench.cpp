@@ -9,6 +9,7 @@
 
 #include "canvas/recording_canvas.h"
 #include "oracle/panel2d_replay.h"
+#include "panel2d/panel2d_scene.h"
 #include "render/panel2d_render.h"
 
 namespace {
@@ -31,6 +32,31 @@ void BM_Panel2dPicturesRedraw(benchmark::State& state) {
             benchmark::DoNotOptimize(image.constBits());
         }
     }
+}
+
+// Each picture on its own, and the panel's scene without its drawing.
+void BM_Panel2dOnePicture(benchmark::State& state) {
+    const welkin::Panel2dDrawing d = drawing(static_cast<int>(state.range(0)));
+    const auto p = static_cast<Picture2d>(state.range(1));
+    for (auto _ : state) {
+        const QImage image = welkin::render_picture_2d(p, d, welkin::picture_2d_size(p));
+        benchmark::DoNotOptimize(image.constBits());
+    }
+}
+
+void BM_Panel2dScene(benchmark::State& state) {
+    const welkin::Panel2dDrawing d = drawing(static_cast<int>(state.range(0)));
+    const QSize size = welkin::picture_2d_size(Picture2d::panel);
+    const welkin::Point pixel{welkin::panel_picture_width(d.grid.n) / size.width(),
+                              welkin::panel_picture_height(d.grid.n) / size.height()};
+    for (auto _ : state) {
+        const welkin::PanelScene scene = welkin::panel_scene(d.grid, d.offsets, d.panel, pixel);
+        benchmark::DoNotOptimize(scene.fills.data());
+    }
+    const welkin::PanelScene scene = welkin::panel_scene(d.grid, d.offsets, d.panel, pixel);
+    state.counters["fills"] = static_cast<double>(scene.fills.size());
+    state.counters["lines"] = static_cast<double>(scene.wall_lines.size() + scene.frame_lines.size() +
+                                                  scene.depth_lines.size() + scene.edges.size());
 }
 
 QColor colour(welkin::Rgb c) {
@@ -111,6 +137,8 @@ void BM_Panel2dOldStrokesWithQPainter(benchmark::State& state) {
 }
 
 BENCHMARK(BM_Panel2dPicturesRedraw)->Arg(7)->Arg(31)->Arg(101)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Panel2dOnePicture)->Args({31, 0})->Args({31, 1})->Args({101, 0})->Args({101, 1})->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Panel2dScene)->Arg(31)->Arg(101)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Panel2dOldStrokesWithQPainter)->Arg(7)->Arg(31)->Arg(101)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include "panel2d/crossword.h"
 
+#include <cstddef>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -33,6 +35,41 @@ Rgb shade(double r, double g, double b) {
 double depth_scale(const Grid2d& g) {
     return g.finned && g.variant != Variant2d::standard ? g.n : g.n - 1;
 }
+
+struct CellLook {
+    Rgb fill;
+    std::string text;  // empty when the cells are not written on
+};
+
+// Cells of one block height look alike: each look is worked out once per
+// height instead of once per cell.
+class CellLooks {
+public:
+    CellLooks(const Grid2d& g, const CrosswordOptions& options, bool write)
+        : g_(g), options_(options), write_(write) {
+        for (int h = 0; h <= g.n; ++h) looks_.push_back(look({.block_height = h}));
+    }
+    const CellLook& of(const Cell2d& cell) {
+        const int h = cell.block_height;
+        if (h >= 0 && h < static_cast<int>(looks_.size())) return looks_[static_cast<std::size_t>(h)];
+        other_ = look(cell);
+        return other_;
+    }
+
+private:
+    CellLook look(const Cell2d& cell) const {
+        const Rgb fill = options_.full_screen
+                             ? highlighted_cell_colour(g_, options_, cell.block_height)
+                             : crossword_cell_colour(g_, options_, cell.block_height);
+        return {fill, write_ ? crossword_cell_text(g_, options_, cell) : std::string()};
+    }
+
+    const Grid2d& g_;
+    const CrosswordOptions& options_;
+    bool write_;
+    std::vector<CellLook> looks_;
+    CellLook other_;
+};
 
 }  // namespace
 
@@ -115,18 +152,14 @@ void paint_crossword(const Grid2d& g, const Offsets2d& o, const CrosswordOptions
     if (g.n < 1) return;
     const int font = crossword_font_size(g.n, options.full_screen);
     const bool write = options.numbers || options.dimensions;
+    CellLooks looks(g, options, write);
     for (int r = g.n - 1; r >= 0; --r) {
         for (int c = 0; c < g.n; ++c) {
             const Cell2d cell = cell_2d(g, o, r, c);
             const double top = g.n - 1 - r;
-            const Rgb fill = options.full_screen
-                                 ? highlighted_cell_colour(g, options, cell.block_height)
-                                 : crossword_cell_colour(g, options, cell.block_height);
-            canvas.fill_box(c, top, c + 1, top + 1, fill);
-            if (write) {
-                canvas.text(c + 0.1, g.n - r - 0.7, crossword_cell_text(g, options, cell), font,
-                            rgb_black);
-            }
+            const CellLook& look = looks.of(cell);
+            canvas.fill_box(c, top, c + 1, top + 1, look.fill);
+            if (write) canvas.text(c + 0.1, g.n - r - 0.7, look.text, font, rgb_black);
         }
     }
     std::vector<Segment> grid;

@@ -2,7 +2,8 @@
 
 #include <algorithm>
 #include <climits>
-#include <map>
+#include <array>
+#include <cstddef>
 #include <utility>
 
 #include "panel2d/panel2d_look.h"
@@ -34,13 +35,15 @@ public:
         raise(u0, top, 1, recede);
         raise(u0 + recede, top + recede, 0, fifths);
     }
-    // Whether a line through (u, v) rising `slope` per unit passes below the
-    // edge anywhere inside cell u, or with `on_edge` runs along it.
-    bool hides_cell(int u, int v, int slope, bool on_edge) const {
-        if (!inside(u)) return false;
-        const int at_start = v - start(u);
-        const int at_end = v + slope - end(u);
-        return at_start < 0 || at_end < 0 || (on_edge && at_start == 0 && at_end == 0);
+    // The lowest height at which a line entering cell u there and rising
+    // `slope` per unit stays clear of the edge across the whole cell: above
+    // it, or with `on_edge` also along it. Lower, the edge hides it
+    // somewhere in the cell.
+    int seen_from(int u, int slope, bool on_edge) const {
+        if (!inside(u)) return nothing;
+        const int at_start = start(u);
+        const int at_end = end(u) - slope;
+        return std::max(at_start, at_end) + (on_edge && at_start == at_end ? 1 : 0);
     }
     // The height below which an upright line at u is hidden on both sides.
     int upright_cover(int u) const {
@@ -77,25 +80,61 @@ public:
     // outline, which is drawn over them. Depth lines end on outlines: a pixel
     // short at both ends, they never show past one whichever way it rounds.
     enum class Kind { outline, under_outlines, depth };
-    explicit LineSet(Kind kind) : kind_(kind) {}
+    // `n`: the panel's order, which bounds the lines' places.
+    LineSet(Kind kind, int n) : kind_(kind) {
+        const int reach = (fifths + recede) * (n + 2);
+        for (ByLine& lines : by_direction_) {
+            lines.first = -reach;
+            lines.runs.resize(static_cast<std::size_t>(2 * reach + 1));
+        }
+    }
     // across: at height `on`, from u to u; slanted: v - u = `on`, from u to u;
     // upright: at u = `on`, from v to v.
     void add(Direction d, int on, int from, int to, bool cut_from = false, bool cut_to = false) {
-        if (from < to) runs_[{d, on}].push_back({from, to, cut_from, cut_to});
+        if (from < to) runs_on(d, on).push_back({from, to, cut_from, cut_to});
     }
     // The parts of the line from `u, v` rising `slope` per unit along `cells`
     // that the skyline leaves in view.
     void add_visible(const Skyline& sky, int u, int v, int slope, int cells) {
+        add_visible_stack(sky, u, {v, 1, 1}, slope, cells);
+    }
+    // The same for parallel lines stacked one above another: what hides
+    // them is worked out once for the stack, and most lines are then seen
+    // either whole or not at all.
+    struct Stack {
+        int v_first;
+        int step;
+        int count;
+    };
+    void add_visible_stack(const Skyline& sky, int u, Stack stack, int slope, int cells) {
+        // Where the line from u at height v first shows in each cell, as
+        // that height v.
+        seen_from_.resize(static_cast<std::size_t>(std::max(cells, 0)));
+        int lowest = INT_MAX;
+        int highest = INT_MIN;
+        for (int i = 0; i < cells; ++i) {
+            const int from = sky.seen_from(u + i, slope, kind_ != Kind::outline) - slope * i;
+            seen_from_[static_cast<std::size_t>(i)] = from;
+            lowest = std::min(lowest, from);
+            highest = std::max(highest, from);
+        }
         const Direction d = slope == 0 ? Direction::across : Direction::slanted;
-        const int on = slope == 0 ? v : v - u;
-        int run = -1;
-        for (int i = 0; i <= cells; ++i) {
-            const bool seen = i < cells && !sky.hides_cell(u + i, v + slope * i, slope,
-                                                           kind_ != Kind::outline);
-            if (seen && run < 0) run = i;
-            if (!seen && run >= 0) {
-                add(d, on, u + run, u + i, run > 0, i < cells);
-                run = -1;
+        for (int k = 0; k < stack.count; ++k) {
+            const int v = stack.v_first + stack.step * k;
+            const int on = slope == 0 ? v : v - u;
+            if (v < lowest) continue;
+            if (v >= highest) {
+                add(d, on, u, u + cells);
+                continue;
+            }
+            int run = -1;
+            for (int i = 0; i <= cells; ++i) {
+                const bool seen = i < cells && v >= seen_from_[static_cast<std::size_t>(i)];
+                if (seen && run < 0) run = i;
+                if (!seen && run >= 0) {
+                    add(d, on, u + run, u + i, run > 0, i < cells);
+                    run = -1;
+                }
             }
         }
     }
@@ -104,7 +143,7 @@ public:
         add(Direction::upright, u, from, v_high, from > v_low, false);
     }
     // `pixel`: one device pixel in the picture's units.
-    std::vector<Segment> segments(int n, Point pixel) const;
+    std::vector<Segment> segments(int n, Point pixel);
 
 private:
     struct Run {
@@ -113,56 +152,88 @@ private:
         bool cut_from;
         bool cut_to;
     };
+    // The runs of one direction, by the line they lie on from `first` up.
+    struct ByLine {
+        int first = 0;
+        std::vector<std::vector<Run>> runs;
+    };
+    std::vector<Run>& runs_on(Direction d, int on) {
+        ByLine& lines = by_direction_[static_cast<std::size_t>(d)];
+        if (on < lines.first) {
+            lines.runs.insert(lines.runs.begin(), static_cast<std::size_t>(lines.first - on), {});
+            lines.first = on;
+        }
+        const auto at = static_cast<std::size_t>(on - lines.first);
+        if (at >= lines.runs.size()) lines.runs.resize(at + 1);
+        return lines.runs[at];
+    }
+    void join(Direction d, int on, std::vector<Run>& runs, int n, Point pixel,
+              std::vector<Segment>& out) const;
+
     Kind kind_;
-    std::map<std::pair<Direction, int>, std::vector<Run>> runs_;
+    std::array<ByLine, 3> by_direction_;
+    std::vector<int> seen_from_;  // scratch for add_visible_stack
 };
 
 Point place(double n, double u, double v) {
     return {2 + u / fifths, 1.5 * n - v / fifths};
 }
 
-std::vector<Segment> LineSet::segments(int n, Point pixel) const {
+std::vector<Segment> LineSet::segments(int n, Point pixel) {
     std::vector<Segment> out;
-    for (auto [key, runs] : runs_) {
-        std::sort(runs.begin(), runs.end(), [](const Run& a, const Run& b) { return a.from < b.from; });
-        const Direction d = key.first;
-        const int on = key.second;
-        // Half a pixel along the line, in fifths; a whole one for short ends.
-        const double half = 0.5 * fifths * (d == Direction::upright ? pixel.y : pixel.x);
-        const auto trim = [&](bool cut) { return cut ? half : 0; };
-        const auto emit = [&](const Run& r) {
-            const double from = r.from + trim(r.cut_from);
-            const double to = r.to - trim(r.cut_to);
-            if (from >= to) return;
-            switch (d) {
-                case Direction::across: out.push_back({place(n, from, on), place(n, to, on)}); break;
-                case Direction::slanted:
-                    out.push_back({place(n, from, from + on), place(n, to, to + on)});
-                    break;
-                case Direction::upright: out.push_back({place(n, on, from), place(n, on, to)}); break;
-            }
-        };
-        Run joined = runs.front();
-        for (const Run& r : runs) {
-            if (r.from > joined.to) {
-                emit(joined);
-                joined = r;
-                continue;
-            }
-            if (r.to > joined.to || (r.to == joined.to && !r.cut_to)) joined.cut_to = r.cut_to;
-            joined.to = std::max(joined.to, r.to);
-            joined.cut_from = joined.cut_from && (r.from > joined.from || r.cut_from);
+    for (const Direction d : {Direction::across, Direction::slanted, Direction::upright}) {
+        ByLine& lines = by_direction_[static_cast<std::size_t>(d)];
+        for (std::size_t i = 0; i < lines.runs.size(); ++i) {
+            if (lines.runs[i].empty()) continue;
+            join(d, lines.first + static_cast<int>(i), lines.runs[i], n, pixel, out);
         }
-        emit(joined);
     }
     return out;
 }
 
-struct Lines {
-    LineSet walls{LineSet::Kind::under_outlines};
-    LineSet frame{LineSet::Kind::under_outlines};
-    LineSet depth{LineSet::Kind::depth};
-    LineSet edges{LineSet::Kind::outline};
+// The runs on one line as segments, those that touch or overlap joined.
+void LineSet::join(Direction d, int on, std::vector<Run>& runs, int n, Point pixel,
+                   std::vector<Segment>& out) const {
+    std::sort(runs.begin(), runs.end(), [](const Run& a, const Run& b) { return a.from < b.from; });
+    // Half a pixel along the line, in fifths; a whole one for short ends.
+    const double half = 0.5 * fifths * (d == Direction::upright ? pixel.y : pixel.x);
+    const auto trim = [&](bool cut) { return cut ? half : 0; };
+    const auto emit = [&](const Run& r) {
+        const double from = r.from + trim(r.cut_from);
+        const double to = r.to - trim(r.cut_to);
+        if (from >= to) return;
+        switch (d) {
+            case Direction::across: out.push_back({place(n, from, on), place(n, to, on)}); break;
+            case Direction::slanted:
+                out.push_back({place(n, from, from + on), place(n, to, to + on)});
+                break;
+            case Direction::upright: out.push_back({place(n, on, from), place(n, on, to)}); break;
+        }
+    };
+    Run joined = runs.front();
+    for (const Run& r : runs) {
+        if (r.from > joined.to) {
+            emit(joined);
+            joined = r;
+            continue;
+        }
+        if (r.to > joined.to || (r.to == joined.to && !r.cut_to)) joined.cut_to = r.cut_to;
+        joined.to = std::max(joined.to, r.to);
+        joined.cut_from = joined.cut_from && (r.from > joined.from || r.cut_from);
+    }
+    emit(joined);
+}
+
+struct SceneLines {
+    explicit SceneLines(int n)
+        : walls(LineSet::Kind::under_outlines, n),
+          frame(LineSet::Kind::under_outlines, n),
+          depth(LineSet::Kind::depth, n),
+          edges(LineSet::Kind::outline, n) {}
+    LineSet walls;
+    LineSet frame;
+    LineSet depth;
+    LineSet edges;
 };
 
 struct BlockAt {
@@ -171,13 +242,12 @@ struct BlockAt {
     int height;
 };
 
-void add_block_lines(const BlockAt& b, bool depth_lines, const Skyline& sky, Lines& lines) {
+void add_block_lines(const BlockAt& b, bool depth_lines, const Skyline& sky, SceneLines& lines) {
     const int top = b.v0 + fifths * b.height;
-    if (depth_lines) {
-        for (int k = 1; k < b.height; ++k) {
-            lines.depth.add_visible(sky, b.u0, b.v0 + fifths * k, 0, fifths);
-            lines.depth.add_visible(sky, b.u0 + fifths, b.v0 + fifths * k, 1, recede);
-        }
+    if (depth_lines && b.height > 1) {
+        const LineSet::Stack stack{b.v0 + fifths, fifths, b.height - 1};
+        lines.depth.add_visible_stack(sky, b.u0, stack, 0, fifths);
+        lines.depth.add_visible_stack(sky, b.u0 + fifths, stack, 1, recede);
     }
     LineSet& e = lines.edges;
     e.add_visible(sky, b.u0, top, 0, fifths);
@@ -252,7 +322,7 @@ std::vector<Point> empty_top(int n, const BlockAt& b, bool next_stands) {
 
 // The row's fills, its outlines first; its lines go into `lines`.
 std::vector<SceneFill> add_row(const Grid2d& g, const Offsets2d& o, int r, bool depth_lines,
-                               Skyline& in_front, Lines& lines, PanelScene& scene) {
+                               Skyline& in_front, SceneLines& lines, PanelScene& scene) {
     Skyline row(7 * g.n);
     const Skyline front = in_front;
     std::vector<SceneFill> fills;
@@ -282,7 +352,7 @@ std::vector<SceneFill> add_row(const Grid2d& g, const Offsets2d& o, int r, bool 
 
 // The walls and the box's edges, behind every block. A legacy inverse
 // panel's deepest well is N units deep, so its walls are a unit taller.
-void add_box(const Grid2d& g, bool depth_lines, const Skyline& sky, Lines& lines) {
+void add_box(const Grid2d& g, bool depth_lines, const Skyline& sky, SceneLines& lines) {
     const int n = g.n;
     const int back = recede * n;
     const int right = (fifths + recede) * n;
@@ -311,7 +381,7 @@ PanelScene panel_scene(const Grid2d& g, const Offsets2d& o, const PanelPictureOp
     if (g.n < 1) return scene;
     const int n = g.n;
     Skyline in_front((fifths + recede) * n);
-    Lines lines;
+    SceneLines lines(n);
     // Front row first, so that each line meets only what stands in front of it.
     std::vector<std::vector<SceneFill>> rows;
     for (int r = 0; r < n; ++r) rows.push_back(add_row(g, o, r, options.depth_lines, in_front, lines, scene));

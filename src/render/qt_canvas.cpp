@@ -63,6 +63,7 @@ void QtCanvas::line(double x1, double y1, double x2, double y2, Rgb colour) {
     // Long runs of lines share a pen; changing it costs more than the line.
     if (!line_pen_ || line_pen_->colour != colour || line_pen_->width != pen_width_) {
         painter_.setPen(pen(colour));
+        forget_pen();
         line_pen_ = LinePen{colour, pen_width_};
     }
     painter_.drawLine(a, b);
@@ -74,7 +75,7 @@ void QtCanvas::polyline(std::span<const Point> points, Rgb colour) {
     for (const Point& p : points) device_points << to_device_.map(QPointF(p.x, p.y));
     painter_.setRenderHint(QPainter::Antialiasing, smoothing_);
     painter_.setPen(pen(colour));
-    line_pen_.reset();
+    forget_pen();
     painter_.setBrush(Qt::NoBrush);
     painter_.drawPolyline(device_points);
 }
@@ -85,7 +86,7 @@ void QtCanvas::lines(std::span<const Segment> segments, Rgb colour) {
     if (segments.empty()) return;
     painter_.setRenderHint(QPainter::Antialiasing, smoothing_);
     painter_.setPen(pen(colour));
-    line_pen_.reset();
+    forget_pen();
     painter_.setBrush(Qt::NoBrush);
     if (painter_.paintEngine()->type() == QPaintEngine::Raster) {
         QVector<QLineF> device_lines;
@@ -110,7 +111,7 @@ void QtCanvas::fill_polygon(std::span<const Point> points, Rgb colour) {
     for (const Point& p : points) device_points << device_point(p);
     painter_.setRenderHint(QPainter::Antialiasing, false);
     painter_.setPen(Qt::NoPen);
-    line_pen_.reset();
+    forget_pen();
     painter_.setBrush(to_qcolor(colour));
     painter_.drawPolygon(device_points, Qt::WindingFill);
 }
@@ -121,7 +122,7 @@ void QtCanvas::fill_polygon_edged(std::span<const Point> points, Rgb colour) {
     for (const Point& p : points) device_points << device_point(p);
     painter_.setRenderHint(QPainter::Antialiasing, smoothing_);
     painter_.setPen(pen(colour));
-    line_pen_.reset();
+    forget_pen();
     painter_.setBrush(to_qcolor(colour));
     painter_.drawPolygon(device_points, Qt::WindingFill);
 }
@@ -138,7 +139,7 @@ void QtCanvas::box(double x1, double y1, double x2, double y2, Rgb colour) {
         QRectF(to_device_.map(QPointF(x1, y1)), to_device_.map(QPointF(x2, y2))).normalized();
     painter_.setRenderHint(QPainter::Antialiasing, false);
     painter_.setPen(pen(colour));
-    line_pen_.reset();
+    forget_pen();
     painter_.setBrush(Qt::NoBrush);
     painter_.drawRect(r);
 }
@@ -148,7 +149,7 @@ void QtCanvas::circle(double cx, double cy, double radius, Rgb colour) {
     const double r = radius * to_device_.m11();
     painter_.setRenderHint(QPainter::Antialiasing, smoothing_);
     painter_.setPen(pen(colour));
-    line_pen_.reset();
+    forget_pen();
     painter_.setBrush(Qt::NoBrush);
     painter_.drawEllipse(c, r, r);
 }
@@ -161,21 +162,24 @@ void QtCanvas::text(double x, double y, std::string_view text, double point_size
         font.setPointSizeF(point_size);
         painter_.setFont(font);
     }
-    painter_.setPen(to_qcolor(colour));
-    line_pen_.reset();
+    if (text_pen_ != colour) {
+        painter_.setPen(to_qcolor(colour));
+        forget_pen();
+        text_pen_ = colour;
+    }
     const QPointF p = to_device_.map(QPointF(x, y));
-    const QString s = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-    if (s.contains(QLatin1Char('\n'))) {
-        painter_.drawText(QRectF(p, QSizeF(width_, height_)), Qt::AlignLeft | Qt::AlignTop, s);
+    if (text.find('\n') != std::string_view::npos) {
+        painter_.drawText(QRectF(p, QSizeF(width_, height_)), Qt::AlignLeft | Qt::AlignTop,
+                          QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
         return;
     }
-    const QString key = QString::number(painter_.font().pointSizeF()) + QLatin1Char(' ') + s;
+    auto key = std::make_pair(painter_.font().pointSizeF(), std::string(text));
     auto laid_out = laid_out_.find(key);
     if (laid_out == laid_out_.end()) {
-        QStaticText fixed(s);
+        QStaticText fixed(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
         fixed.setTextFormat(Qt::PlainText);
         fixed.prepare(QTransform(), painter_.font());
-        laid_out = laid_out_.emplace(key, fixed).first;
+        laid_out = laid_out_.emplace(std::move(key), fixed).first;
     }
     painter_.drawStaticText(p, laid_out->second);
 }

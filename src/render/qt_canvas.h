@@ -7,6 +7,8 @@
 #include <QStaticText>
 #include <QString>
 #include <map>
+#include <string>
+#include <utility>
 #include <QTransform>
 #include <optional>
 
@@ -52,8 +54,14 @@ private:
         Rgb colour;
         int width;
     };
-    std::optional<LinePen> line_pen_;  // the pen the painter holds, when a line set it
-    std::map<QString, QStaticText> laid_out_;  // texts by point size and text
+    // The pen the painter holds, when a line or a text set it.
+    std::optional<LinePen> line_pen_;
+    std::optional<Rgb> text_pen_;
+    void forget_pen() {
+        line_pen_.reset();
+        text_pen_.reset();
+    }
+    std::map<std::pair<double, std::string>, QStaticText> laid_out_;  // texts by point size and text
 };
 
 QColor to_qcolor(Rgb colour);

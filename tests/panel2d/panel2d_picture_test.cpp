@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
 
@@ -84,6 +85,65 @@ TEST(PanelScene, LinesShowOnlyWhereNothingStandsInFront) {
             EXPECT_FALSE(last_block_over(row.grid, row.offsets, mid).has_value())
                 << row.name << " wall at " << mid.x << ", " << mid.y;
         }
+    }
+}
+
+bool on_segment(const Segment& s, Point p) {
+    const double cross = (s.b.x - s.a.x) * (p.y - s.a.y) - (s.b.y - s.a.y) * (p.x - s.a.x);
+    const double along = (p.x - s.a.x) * (s.b.x - s.a.x) + (p.y - s.a.y) * (s.b.y - s.a.y);
+    const double length2 = (s.b.x - s.a.x) * (s.b.x - s.a.x) + (s.b.y - s.a.y) * (s.b.y - s.a.y);
+    return std::fabs(cross) < 1e-9 && along >= 0 && along <= length2;
+}
+
+// Whether the block is on top at the point and all around it: a depth line
+// that runs along another block's outline is covered by the outline.
+bool alone_on_top(const Grid2d& g, const Offsets2d& o, const Block& b, Point p) {
+    constexpr double near = 1e-6;
+    for (const Point q : {Point{p.x - near, p.y}, Point{p.x + near, p.y}, Point{p.x, p.y - near},
+                          Point{p.x, p.y + near}}) {
+        const std::optional<Block> over = last_block_over(g, o, q);
+        if (!over || over->x != b.x || over->base != b.base) return false;
+    }
+    return true;
+}
+
+// And no depth line is missing: wherever the old drawing left a block's
+// depth line on top, a piece of the scene's depth lines passes.
+TEST(PanelScene, EveryDepthLineInViewIsDrawn) {
+    struct Row {
+        const char* name;
+        Grid2d grid;
+        Offsets2d offsets;
+    };
+    const Row rows[] = {
+        {"standard 13 centred", {13, standard, true}, move_offsets({}, OffsetMove::centre, 13)},
+        {"optimised 11 shifted", {11, optimised_inverse, true}, {3, 5}},
+        {"legacy 7", {7, legacy_inverse, false}, {}},
+    };
+    for (const Row& row : rows) {
+        const Grid2d& g = row.grid;
+        const PanelScene scene = panel_scene(g, row.offsets, {}, exact);
+        int seen = 0;
+        for (int r = 0; r < g.n; ++r) {
+            for (int c = 0; c < g.n; ++c) {
+                const Block b{2 + 0.4 * r + c, 1.5 * g.n - 0.4 * r, cell_2d(g, row.offsets, r, c).block_height};
+                for (int k = 1; k < b.height; ++k) {
+                    for (const double t : {0.2371, 0.5113, 0.7919}) {
+                        for (const Point p : {Point{b.x + t, b.base - k},
+                                              Point{b.x + 1 + 0.4 * t, b.base - k - 0.4 * t}}) {
+                            if (!alone_on_top(g, row.offsets, b, p)) continue;
+                            ++seen;
+                            const bool drawn = std::any_of(
+                                scene.depth_lines.begin(), scene.depth_lines.end(),
+                                [&](const Segment& s) { return on_segment(s, p); });
+                            EXPECT_TRUE(drawn) << row.name << " row " << r << " column " << c
+                                               << " line " << k << " at " << p.x << ", " << p.y;
+                        }
+                    }
+                }
+            }
+        }
+        EXPECT_GT(seen, g.n * g.n) << row.name;
     }
 }
 
