@@ -25,20 +25,13 @@ set(welkin_layers
 
 # The main form is the main window's state and handlers. Only the window
 # (ui/), the programs (app/) and the main form's own files include it; the
-# other forms read a ShownDesign or are handed what they need. The files
-# named here still replay a project file or start-up through the form's
-# handlers, and no other may join them.
+# other forms read a ShownDesign, are handed what they need, or drive the
+# design through the DesignEditor the main form implements.
 set(welkin_main_form_header "forms/main_form.h")
-set(welkin_main_form_users_left
-    "forms/compare_form.cpp"
-    "forms/project_binding.h"
-    "forms/project_commands.h"
-    "forms/startup.h")
 
 function(welkin_may_include_main_form source out)
   string(REGEX REPLACE "/.*" "" folder "${source}")
-  if(folder STREQUAL "ui" OR folder STREQUAL "app" OR source MATCHES "^forms/main_form"
-     OR source IN_LIST welkin_main_form_users_left)
+  if(folder STREQUAL "ui" OR folder STREQUAL "app" OR source MATCHES "^forms/main_form")
     set(${out} TRUE PARENT_SCOPE)
   else()
     set(${out} FALSE PARENT_SCOPE)

@@ -5,6 +5,7 @@
 #include <string>
 #include <utility>
 
+#include "forms/main_form.h"
 #include "forms/report_files.h"
 #include "forms/startup.h"
 #include "persist/project_file.h"

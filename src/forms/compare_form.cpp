@@ -3,8 +3,7 @@
 #include <utility>
 
 #include "build/build_plan.h"
-#include "forms/host.h"
-#include "forms/main_form.h"
+#include "forms/design_editor.h"
 #include "forms/project_binding.h"
 #include "forms/startup.h"
 #include "persist/file_io.h"
@@ -15,7 +14,7 @@ namespace welkin {
 namespace {
 
 // "N 13, 450 Hz": what tells one pinned design from another at a glance.
-std::string pinned_name(const MainForm& main) {
+std::string pinned_name(const DesignEditor& main) {
     const Design& d = main.design();
     return "N " + std::to_string(d.well_count) + ", " + number_text_trimmed(d.design_freq_hz) +
            " Hz";
@@ -26,8 +25,6 @@ std::string file_stem(const std::string& path) {
     const std::size_t dot = name.rfind('.');
     return dot == std::string::npos || dot == 0 ? name : name.substr(0, dot);
 }
-
-constexpr std::string_view incomplete_text = "not a whole project file";
 
 std::string replace_text(std::string_view name) {
     std::string q(replace_question);
@@ -46,22 +43,8 @@ std::optional<BuildFigures> planned_build(const PinnedDesign& pinned) {
     return figures;
 }
 
-Result<PinnedDesign> design_of(const ProjectSettings& settings, std::string name) {
-    if (!settings.complete()) return Result<PinnedDesign>::failure(std::string(incomplete_text));
-    QuietHost host;
-    MainForm form(host);
-    start_up(form);
-    {
-        const BusyScope busy(form);
-        load_settings(form, settings);
-    }
-    form.recompute();
-    if (!form.files().load_ok || form.shown().refused)
-        return Result<PinnedDesign>::failure(form.shown().status_text);
-    return PinnedDesign{std::move(name), form.design(), form.snapshot().results};
-}
-
-CompareForm::CompareForm(std::string store) : store_(std::move(store)), comparison_(planned_build) {
+CompareForm::CompareForm(DesignReader read, std::string store)
+    : read_(std::move(read)), store_(std::move(store)), comparison_(planned_build) {
     rows_ = comparison_rows(comparison_, true);
 }
 
@@ -73,15 +56,16 @@ Result<std::size_t> CompareForm::add(PinnedDesign pinned, ProjectSettings settin
     return added;
 }
 
-Result<std::size_t> CompareForm::pin(const MainForm& main) {
+Result<std::size_t> CompareForm::pin(const DesignEditor& main) {
     if (main.shown().refused) return Result<std::size_t>::failure(main.shown().status_text);
-    return add({pinned_name(main), main.design(), main.snapshot().results}, project_settings(main));
+    return add({pinned_name(main), main.design(), main.shown().snapshot.results},
+               project_settings(main));
 }
 
 Result<std::size_t> CompareForm::open_project(const std::string& path) {
     const Result<ProjectSettings> settings = read_project_file(path);
     if (!settings) return Result<std::size_t>::failure(path + ": " + settings.message());
-    const Result<PinnedDesign> pinned = design_of(*settings, file_stem(path));
+    const Result<PinnedDesign> pinned = read_(*settings, file_stem(path));
     if (!pinned) return Result<std::size_t>::failure(path + ": " + pinned.message());
     return add(*pinned, *settings);
 }
@@ -119,7 +103,7 @@ Result<ComparisonSettings> CompareForm::set_sound(double source_angle_deg,
     return set;
 }
 
-bool CompareForm::open_in_main(std::size_t index, MainForm& main) const {
+bool CompareForm::open_in_main(std::size_t index, DesignEditor& main) const {
     if (index >= sources_.size()) return false;
     const ProjectSettings& chosen = sources_[index];
     const std::string& name = comparison_.designs()[index].name;
@@ -153,7 +137,7 @@ void CompareForm::restore() {
         s.frequency_hz = kept->frequency_hz;
         if (!comparison_.set_settings(s)) comparison_ = Comparison(planned_build);
         for (const KeptDesign& d : kept->designs) {
-            const Result<PinnedDesign> pinned = design_of(d.settings, d.name);
+            const Result<PinnedDesign> pinned = read_(d.settings, d.name);
             if (pinned && comparison_.add(*pinned)) sources_.push_back(d.settings);
         }
     }

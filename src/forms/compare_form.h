@@ -1,10 +1,11 @@
 // The Compare window's model: the comparison, where each compared design
 // came from (its settings, as a project file holds them), and the file that
-// keeps the comparison between runs. Takes the main form only for the
-// moment of a pin or an "Open in main window", and keeps no hold on it.
+// keeps the comparison between runs. Takes the main window's design only for
+// the moment of a pin or an "Open in main window", and keeps no hold on it.
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -18,7 +19,7 @@
 
 namespace welkin {
 
-class MainForm;
+class DesignEditor;
 
 inline constexpr std::string_view compare_title = "Welkin: Compare designs";
 inline constexpr std::string_view comparison_file_name = "welkin-compare.txt";
@@ -29,13 +30,19 @@ inline constexpr std::string_view replace_question =
     "Replace the design in the main window with \"%1\"? Changes not saved in a project are "
     "lost.";
 
+// What a kept or opened project's settings make, computed as the main
+// window would compute them, under the name given.
+using DesignReader =
+    std::function<Result<PinnedDesign>(const ProjectSettings& settings, std::string name)>;
+
 class CompareForm {
 public:
-    // `store` is the file the comparison is kept in; empty keeps nothing.
-    explicit CompareForm(std::string store = {});
+    // `read` computes each design a project or the store holds; `store` is
+    // the file the comparison is kept in, and empty keeps nothing.
+    explicit CompareForm(DesignReader read, std::string store = {});
 
     // "Pin this design": the main window's design as it stands.
-    Result<std::size_t> pin(const MainForm& main);
+    Result<std::size_t> pin(const DesignEditor& main);
     // A project file opened into the comparison, named by its file name.
     Result<std::size_t> open_project(const std::string& path);
     void remove(std::size_t index);
@@ -49,7 +56,7 @@ public:
     // Makes the design the main window's current one, after asking through
     // the main form's host when that would replace a different design.
     // Returns whether it did.
-    bool open_in_main(std::size_t index, MainForm& main) const;
+    bool open_in_main(std::size_t index, DesignEditor& main) const;
 
     const Comparison& comparison() const { return comparison_; }
     const std::vector<ComparisonRow>& rows() const { return rows_; }
@@ -66,6 +73,7 @@ private:
     Result<std::size_t> add(PinnedDesign pinned, ProjectSettings settings);
     void changed();
 
+    DesignReader read_;
     std::string store_;
     Comparison comparison_;
     std::vector<ProjectSettings> sources_;  // in column order
@@ -77,9 +85,5 @@ private:
 // chooses by default: its parts, lengths to buy and weight; nothing when
 // the planner refuses it.
 std::optional<BuildFigures> planned_build(const PinnedDesign& pinned);
-
-// The design a project file's settings make, computed as the main window
-// would, without showing anything; the program's message when refused.
-Result<PinnedDesign> design_of(const ProjectSettings& settings, std::string name);
 
 }  // namespace welkin

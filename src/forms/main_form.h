@@ -18,6 +18,7 @@
 #include "core/design.h"
 #include "core/design_snapshot.h"
 #include "forms/design_controls.h"
+#include "forms/design_editor.h"
 #include "forms/host.h"
 #include "forms/lobes_form.h"
 #include "forms/panel2d_form.h"
@@ -30,32 +31,26 @@
 
 namespace welkin {
 
-inline constexpr std::string_view title_suffix_pending = "    Project:";
-inline constexpr std::string_view title_suffix_default = "    Project: default";
-
-class MainForm {
+class MainForm final : public DesignEditor {
 public:
     explicit MainForm(Host& host);
 
-    MainForm(const MainForm&) = delete;
-    MainForm& operator=(const MainForm&) = delete;
-
-    Host& host() { return host_; }
-    const Design& design() const { return shown_.design; }
+    Host& host() override { return host_; }
+    const Design& design() const override { return shown_.design; }
     // The design's choices as a file or the factory gives them, for the
     // loading and reset code, which holds `busy` while it writes.
-    void restore_choices(const Design& choices) { shown_.design = choices; }
+    void restore_choices(const Design& choices) override { shown_.design = choices; }
 
     // ---- recompute cycle ----
-    void recompute();
+    void recompute() override;
     void recompute_results();
 
     // ---- fields ----
-    const std::string& field_text(Field f) const { return fields_[index(f)].text; }
+    const std::string& field_text(Field f) const override { return fields_[index(f)].text; }
     // The six texts, in the order of Field: a recompute's inputs.
     FieldTexts field_texts() const;
     // The one way to change a field's text, for the user and the program alike.
-    void set_field_text(Field f, std::string text);
+    void set_field_text(Field f, std::string text) override;
     Rgb field_background(Field f) const { return fields_[index(f)].background; }
 
     // The four length fields take typed millimetres at once; an imperial
@@ -65,10 +60,10 @@ public:
     void field_lost_focus(Field f);
     // The text a file keeps for a field: its own text, or for a length entry
     // still pending or refused, the text of the value last committed.
-    std::string committed_length_text(Field f) const;
+    std::string committed_length_text(Field f) const override;
 
     // Sets a length and writes its field in the unit mode, clean.
-    void set_length(Field f, double mm);
+    void set_length(Field f, double mm) override;
 
     // ---- units ----
     void open_units();
@@ -77,7 +72,7 @@ public:
     // ---- the 2D window ----
     // "&2D": the note shows while the 2D window is open.
     void open_panel_2d();
-    Panel2dForm& panel_2d_form() { return panel_2d_; }
+    Panel2dForm& panel_2d_form() override { return panel_2d_; }
     bool note_2d_shown() const { return note_2d_shown_; }
 
     // ---- the lobes window ----
@@ -90,20 +85,20 @@ public:
     // ---- buttons, lock options and menus ----
     // A button, lock option or check-mark item; each recomputes or redraws
     // as it needs, unless busy.
-    void run(DesignCommand command);
+    void run(DesignCommand command) override;
     // The five drawing-scale items; the chosen one is checked, the rest cleared.
-    void select_vertical_scale(int vertical_scale_mm);
+    void select_vertical_scale(int vertical_scale_mm) override;
     bool menu_enabled(Menu m) const;
     // "&Print".
     void print_main_window();
     // The visualiser's menu items: each sets its check marks and, while the
     // visualiser is shown, recomputes so that it is redrawn.
-    void select_arrangement(Arrangement a);
-    void select_colour_scheme(ColourScheme c);
+    void select_arrangement(Arrangement a) override;
+    void select_colour_scheme(ColourScheme c) override;
 
     // The scorecard and response windows; minimising the main window hides
     // them and the visualiser, restoring shows those that were open.
-    ShownCompanions& companions() { return companions_; }
+    ShownCompanions& companions() override { return companions_; }
     const ShownCompanions& companions() const { return companions_; }
     void minimised_changed(bool minimised);
 
@@ -120,15 +115,15 @@ public:
     const DesignSnapshot& snapshot() const { return shown_.snapshot; }
     // The design, the snapshot and the status line together, for the
     // windows that follow the main one.
-    const ShownDesign& shown() const { return shown_; }
+    const ShownDesign& shown() const override { return shown_; }
 
     // ---- status line and captions ----
     const std::string& title() const { return title_; }
-    void set_title_suffix(std::string_view suffix);
+    void set_title_suffix(std::string_view suffix) override;
 
-    ProjectFiles& files() { return files_; }
-    const ProjectFiles& files() const { return files_; }
-    ProjectDialogs& project_dialogs() { return project_dialogs_; }
+    ProjectFiles& files() override { return files_; }
+    const ProjectFiles& files() const override { return files_; }
+    ProjectDialogs& project_dialogs() override { return project_dialogs_; }
 
     // While busy, a field's change starts no recompute: a recompute or a
     // load is running, or a recompute stopped at a badly formed length and
@@ -147,9 +142,7 @@ private:
     };
     static std::size_t index(Field f) { return static_cast<std::size_t>(f); }
 
-    friend class BusyScope;
-    // Sets the running flag and returns what it was.
-    bool set_busy(bool busy) { return std::exchange(busy_, busy); }
+    bool set_busy(bool busy) override { return std::exchange(busy_, busy); }
     void show_figures();
 
     void on_field_change(Field f);
@@ -217,21 +210,6 @@ private:
     Field refused_field_ = Field::fin_width;  // the last length field refused
     ShownCompanions companions_{host_};
     long recompute_results_runs_ = 0;
-};
-
-// Holds `busy` for the lifetime of the scope, as loading and resetting do
-// while they fill the fields, and puts back what it found however the scope
-// is left.
-class BusyScope {
-public:
-    explicit BusyScope(MainForm& form) : form_(form), previous_(form.set_busy(true)) {}
-    ~BusyScope() { form_.set_busy(previous_); }
-    BusyScope(const BusyScope&) = delete;
-    BusyScope& operator=(const BusyScope&) = delete;
-
-private:
-    MainForm& form_;
-    bool previous_;
 };
 
 }  // namespace welkin

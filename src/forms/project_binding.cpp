@@ -4,6 +4,7 @@
 #include <string>
 
 #include "core/sequence.h"
+#include "forms/panel2d_form.h"
 #include "units/length_text.h"
 #include "units/numtext.h"
 
@@ -13,7 +14,7 @@ namespace {
 
 // Writes one of the file's choices into the form's design.
 template <typename Change>
-void restore(MainForm& form, Change change) {
+void restore(DesignEditor& form, Change change) {
     Design d = form.design();
     change(d);
     form.restore_choices(d);
@@ -44,13 +45,13 @@ constexpr FieldLine field_lines[] = {
 // One of the other required lines: where it is and what reading it does.
 struct RequiredLine {
     int line;
-    void (*apply)(const ProjectSettings&, MainForm&);
+    void (*apply)(const ProjectSettings&, DesignEditor&);
 };
 
 // In file order; the unit mode only reinterprets the field texts at the recompute.
 constexpr RequiredLine required_lines[] = {
     {project_line::lock,
-     [](const ProjectSettings& s, MainForm& f) {
+     [](const ProjectSettings& s, DesignEditor& f) {
          switch (s.lock) {
              case LockMode::depth: f.run(DesignCommand::lock_deepest_well); break;
              case LockMode::build_2d: f.run(DesignCommand::lock_build_depth_2d); break;
@@ -58,44 +59,44 @@ constexpr RequiredLine required_lines[] = {
          }
      }},
     {project_line::auto_well_width,
-     [](const ProjectSettings& s, MainForm& f) {
+     [](const ProjectSettings& s, DesignEditor& f) {
          toggle_to(s.auto_well_width, f.design().auto_well_width,
                    [&] { f.run(DesignCommand::toggle_auto_well_width); });
      }},
     {project_line::advanced,
-     [](const ProjectSettings& s, MainForm& f) {
+     [](const ProjectSettings& s, DesignEditor& f) {
          toggle_to(s.advanced, f.design().advanced, [&] { f.run(DesignCommand::toggle_advanced); });
      }},
     {project_line::inverse_pairing,
-     [](const ProjectSettings& s, MainForm& f) {
+     [](const ProjectSettings& s, DesignEditor& f) {
          restore(f, [&](Design& d) { d.inverse_pairing = s.inverse_pairing; });
      }},
     {project_line::half_width,
-     [](const ProjectSettings& s, MainForm& f) {
+     [](const ProjectSettings& s, DesignEditor& f) {
          restore(f, [&](Design& d) { d.half_width = s.half_width; });
      }},
     {project_line::vertical_scale,
-     [](const ProjectSettings& s, MainForm& f) {
+     [](const ProjectSettings& s, DesignEditor& f) {
          if (s.vertical_scale_mm) f.select_vertical_scale(*s.vertical_scale_mm);
      }},
     {project_line::inverse_panel,
-     [](const ProjectSettings& s, MainForm& f) {
+     [](const ProjectSettings& s, DesignEditor& f) {
          restore(f, [&](Design& d) { d.inverse_panel = s.inverse_panel; });
      }},
     {project_line::unit_mode,
-     [](const ProjectSettings& s, MainForm& f) {
+     [](const ProjectSettings& s, DesignEditor& f) {
          if (s.unit_mode) restore(f, [&](Design& d) { d.unit_mode = *s.unit_mode; });
      }},
     {project_line::results_page,
-     [](const ProjectSettings& s, MainForm& f) {
+     [](const ProjectSettings& s, DesignEditor& f) {
          if (s.results_page) restore(f, [&](Design& d) { d.results_page = *s.results_page; });
      }},
     {project_line::wheel_shift,
-     [](const ProjectSettings& s, MainForm& f) {
+     [](const ProjectSettings& s, DesignEditor& f) {
          if (s.wheel_shift) restore(f, [&](Design& d) { d.wheel_shift = *s.wheel_shift; });
      }},
     {project_line::side_shift,
-     [](const ProjectSettings& s, MainForm& f) {
+     [](const ProjectSettings& s, DesignEditor& f) {
          restore(f, [&](Design& d) {
              if (s.side_shift) d.side_shift = *s.side_shift;
              // The recompute regenerates the sequence; a shifted panel keeps its shift.
@@ -103,11 +104,11 @@ constexpr RequiredLine required_lines[] = {
          });
      }},
     {project_line::last_folder,
-     [](const ProjectSettings& s, MainForm& f) { f.files().last_folder = s.last_folder; }},
+     [](const ProjectSettings& s, DesignEditor& f) { f.files().last_folder = s.last_folder; }},
 };
 
 // Stops at the first missing line; returns whether none was missing.
-bool apply_required(const ProjectSettings& s, MainForm& form) {
+bool apply_required(const ProjectSettings& s, DesignEditor& form) {
     for (const FieldLine& line : field_lines) {
         if (!s.has(line.line)) return false;
         form.set_field_text(line.field, s.*line.text);
@@ -119,7 +120,7 @@ bool apply_required(const ProjectSettings& s, MainForm& form) {
     return true;
 }
 
-void apply_optional(const ProjectSettings& s, MainForm& form) {
+void apply_optional(const ProjectSettings& s, DesignEditor& form) {
     const Design& d = form.design();
     toggle_to(s.auto_optimise, d.auto_optimise,
               [&] { form.run(DesignCommand::toggle_auto_optimise); });
@@ -152,7 +153,7 @@ void apply_optional(const ProjectSettings& s, MainForm& form) {
 
 // An older file has no 2D build depth line: the depth is rebuilt from the
 // frequency for the panel as the file describes it.
-void derive_build_depth_2d(MainForm& form) {
+void derive_build_depth_2d(DesignEditor& form) {
     const double n = text_value(form.field_text(Field::well_count));
     const double f = text_value(form.field_text(Field::design_frequency));
     const Design& d = form.design();
@@ -170,7 +171,7 @@ void derive_build_depth_2d(MainForm& form) {
 
 }  // namespace
 
-void default_settings(MainForm& form) {
+void default_settings(DesignEditor& form) {
     form.set_field_text(Field::well_count, "7");
     form.set_field_text(Field::design_frequency, "600");
     form.set_field_text(Field::fin_width, "3");
@@ -194,7 +195,7 @@ void default_settings(MainForm& form) {
     form.panel_2d_form().reset_options();
 }
 
-void apply(const ProjectSettings& settings, MainForm& form) {
+void apply(const ProjectSettings& settings, DesignEditor& form) {
     if (apply_required(settings, form)) apply_optional(settings, form);
     if (settings.has(project_line::unit_mode) && !settings.has(project_line::build_depth_2d) &&
         form.design().lock == LockMode::build_2d) {
@@ -202,7 +203,7 @@ void apply(const ProjectSettings& settings, MainForm& form) {
     }
 }
 
-ProjectSettings project_settings(const MainForm& form) {
+ProjectSettings project_settings(const DesignEditor& form) {
     const Design& d = form.design();
     ProjectSettings s;
     s.well_count = form.field_text(Field::well_count);
@@ -236,18 +237,18 @@ ProjectSettings project_settings(const MainForm& form) {
     return s;
 }
 
-void load_settings(MainForm& form, const Result<ProjectSettings>& file) {
+void load_settings(DesignEditor& form, const Result<ProjectSettings>& file) {
     default_settings(form);
     form.set_title_suffix(title_suffix_default);
     form.files().load_ok = file.ok() && file->complete();
     if (file) apply(*file, form);
 }
 
-void load_settings(MainForm& form) {
+void load_settings(DesignEditor& form) {
     load_settings(form, read_project_file(form.files().pending_path));
 }
 
-bool save_settings(const MainForm& form) {
+bool save_settings(const DesignEditor& form) {
     return write_project_file(form.files().pending_path, project_settings(form)).ok();
 }
 

@@ -10,7 +10,7 @@ std::string save_problem_message(const std::string& path) {
     return "There was a problem saving project " + path;
 }
 
-void open_project_from_dialog(MainForm& form) {
+void open_project_from_dialog(DesignEditor& form) {
     ProjectDialogs& dialogs = form.project_dialogs();
     dialogs.begin(FileDialog::open);
     form.host().show_modal(Window::open_project);
@@ -25,7 +25,7 @@ void open_project_from_dialog(MainForm& form) {
     form.recompute();
 }
 
-void save_project_from_dialog(MainForm& form) {
+void save_project_from_dialog(DesignEditor& form) {
     ProjectDialogs& dialogs = form.project_dialogs();
     ProjectFiles& files = form.files();
     const std::string previous_name = files.project_file_name;

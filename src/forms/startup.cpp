@@ -11,7 +11,7 @@
 
 namespace welkin {
 
-void reset_to_defaults(MainForm& form) {
+void reset_to_defaults(DesignEditor& form) {
     {
         const BusyScope busy(form);
         default_settings(form);
@@ -24,7 +24,7 @@ std::string open_problem_message(const std::string& path) {
     return "There was a problem opening project " + path + " - resetting Welkin to default values";
 }
 
-bool open_project(MainForm& form, const std::string& path, const std::string& file_name) {
+bool open_project(DesignEditor& form, const std::string& path, const std::string& file_name) {
     form.files().pending_path = path;
     {
         const BusyScope busy(form);
@@ -49,7 +49,7 @@ std::optional<ProjectPath> project_path(const std::string& argument) {
     return ProjectPath{path, path.substr(0, slash), path.substr(slash + 1)};
 }
 
-void load_command_line_project(MainForm& form, const std::string& argument) {
+void load_command_line_project(DesignEditor& form, const std::string& argument) {
     const std::optional<ProjectPath> project = project_path(argument);
     if (!project) return;
     std::string extension =
@@ -63,7 +63,7 @@ void load_command_line_project(MainForm& form, const std::string& argument) {
     open_project(form, project->path, project->file_name);
 }
 
-void start_up(MainForm& form, const StartOptions& options) {
+void start_up(DesignEditor& form, const StartOptions& options) {
     form.set_title_suffix(title_suffix_pending);
     Design d = form.design();
     d.results_page = 1;
@@ -98,7 +98,7 @@ void start_up(MainForm& form, const StartOptions& options) {
     form.recompute();
 }
 
-void shut_down(MainForm& form) {
+void shut_down(DesignEditor& form) {
     ProjectFiles& files = form.files();
     if (files.settings_unreadable || files.settings_path.empty()) return;
     files.pending_path = files.settings_path;

@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "forms/main_form.h"
+#include "forms/design_editor.h"
 
 namespace welkin {
 
@@ -14,7 +14,7 @@ inline constexpr std::string_view title_suffix_project = "    Project: ";
 
 // "Reset to default values and settings": the defaults under busy, the
 // default title and one full recompute.
-void reset_to_defaults(MainForm& form);
+void reset_to_defaults(DesignEditor& form);
 
 struct StartOptions {
     std::string app_folder;     // where the dialogs start before any file is read
@@ -24,7 +24,7 @@ struct StartOptions {
 
 // Everything start-up does to the design: the settings file or the
 // defaults, the command line's project, and the first recompute.
-void start_up(MainForm& form, const StartOptions& options = {});
+void start_up(DesignEditor& form, const StartOptions& options = {});
 
 struct ProjectPath {
     std::string path;  // absolute
@@ -38,15 +38,15 @@ std::optional<ProjectPath> project_path(const std::string& argument);
 
 // Opens the project named on the command line. The path is made absolute
 // and must end in .qrd (any letter case); anything else is ignored.
-void load_command_line_project(MainForm& form, const std::string& argument);
+void load_command_line_project(DesignEditor& form, const std::string& argument);
 
 // Loads a project file as the command line does: under busy, then the
 // title, or the problem message and the defaults. Returns whether it loaded.
 // The caller runs the recompute.
-bool open_project(MainForm& form, const std::string& path, const std::string& file_name);
+bool open_project(DesignEditor& form, const std::string& path, const std::string& file_name);
 
 // Closing the main window: the state goes to the settings file, silently.
-void shut_down(MainForm& form);
+void shut_down(DesignEditor& form);
 
 // "There was a problem opening project <path> - resetting Welkin to default values"
 std::string open_problem_message(const std::string& path);

@@ -17,6 +17,7 @@
 
 #include "compare/comparison_table.h"
 #include "forms/main_form.h"
+#include "forms/main_form_offscreen.h"
 #include "persist/file_io.h"
 #include "render/compare_render.h"
 #include "render/qt_text.h"
@@ -58,7 +59,7 @@ CompareWindow::CompareWindow(MainForm& main, std::string store, std::function<vo
     : QWidget(nullptr, Qt::Window),
       main_(main),
       main_changed_(std::move(main_changed)),
-      compare_(std::move(store)) {
+      compare_(design_of, std::move(store)) {
     name_control(*this, Control::compare_window);
     setWindowTitle(qs(compare_title));
     auto* layout = new QVBoxLayout(this);

@@ -129,8 +129,10 @@ bool menu_enabled(const MainForm& f) {
 
 const auto entries = std::to_array<MenuEntry>({
     menu("&File"),
-    shortcut(item("Open", C::open_item, open_project_from_dialog), "Ctrl+O"),
-    shortcut(item("Save As", C::save_as_item, save_project_from_dialog), "Ctrl+Shift+S"),
+    shortcut(item("Open", C::open_item, [](MainForm& f) { open_project_from_dialog(f); }),
+             "Ctrl+O"),
+    shortcut(item("Save As", C::save_as_item, [](MainForm& f) { save_project_from_dialog(f); }),
+             "Ctrl+Shift+S"),
     shortcut(item("Compare designs", C::compare_item,
                   [](MainForm& f) { f.host().show_window(Window::compare, true); }),
              "Ctrl+Shift+C"),

@@ -20,6 +20,7 @@
 #include "cli_process.h"
 #include "fake_host.h"
 #include "forms/design_summary.h"
+#include "forms/main_form.h"
 #include "forms/report_files.h"
 #include "forms/startup.h"
 #include "panel1d/cross_section.h"

@@ -6,6 +6,7 @@
 
 #include "build/build_choices.h"
 #include "fake_host.h"
+#include "forms/main_form.h"
 #include "forms/project_binding.h"
 #include "forms/startup.h"
 #include "persist/file_io.h"

@@ -11,6 +11,7 @@
 #include "compare/comparison_table.h"
 #include "fake_host.h"
 #include "forms/main_form.h"
+#include "forms/main_form_offscreen.h"
 #include "forms/project_binding.h"
 #include "forms/startup.h"
 #include "persist/comparison_file.h"
@@ -41,13 +42,13 @@ TEST_F(CompareFormTest, TheComparisonSurvivesARestart) {
     const std::string n13 = saved("thirteen.qrd", "13");
     main.set_field_text(Field::well_count, "7");
     {
-        CompareForm before(store());
+        CompareForm before(design_of, store());
         ASSERT_TRUE(before.pin(main));
         ASSERT_TRUE(before.open_project(n13));
         before.rename(0, "first, pinned");
         ASSERT_TRUE(before.set_sound(20, 800));
     }
-    CompareForm after(store());
+    CompareForm after(design_of, store());
     after.restore();
     const Comparison& c = after.comparison();
     EXPECT_EQ(design_names(c), (std::vector<std::string>{"first, pinned", "thirteen"}));
@@ -77,7 +78,7 @@ TEST_F(CompareFormTest, ADamagedStoreGivesAnEmptyComparison) {
     ASSERT_TRUE(parse_comparison_file(whole));
     for (const auto& d : damaged) {
         std::ofstream(store(), std::ios::binary) << d.text;
-        CompareForm form(store());
+        CompareForm form(design_of, store());
         form.restore();
         EXPECT_EQ(form.comparison().size(), 0U) << d.name;
         EXPECT_EQ(form.comparison().settings().source_angle_deg, 0) << d.name;
@@ -95,14 +96,14 @@ TEST_F(CompareFormTest, AKeptDesignThatIsRefusedIsLeftOutAndTheOthersKept) {
                                           {"nine", nine},
                                           {"two\nlines", project_settings(main)}}};
     std::ofstream(store(), std::ios::binary) << comparison_file_text(kept);
-    CompareForm form(store());
+    CompareForm form(design_of, store());
     form.restore();
     EXPECT_EQ(design_names(form.comparison()), (std::vector<std::string>{"first", "two lines"}));
     EXPECT_EQ(form.comparison().settings().frequency_hz, 700);
 }
 
 TEST_F(CompareFormTest, ARefusedProjectIsNamedAndChangesNothing) {
-    CompareForm form;
+    CompareForm form(design_of);
     ASSERT_TRUE(form.pin(main));
     ProjectSettings nine = project_settings(main);
     nine.well_count = "9";
@@ -119,7 +120,7 @@ TEST_F(CompareFormTest, ARefusedProjectIsNamedAndChangesNothing) {
 TEST_F(CompareFormTest, OpeningInTheMainWindowAsksFirst) {
     const std::string n13 = saved("thirteen.qrd", "13");
     main.set_field_text(Field::well_count, "7");
-    CompareForm form;
+    CompareForm form(design_of);
     ASSERT_TRUE(form.open_project(n13));
 
     host.answer_yes = false;

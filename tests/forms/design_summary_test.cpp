@@ -9,6 +9,7 @@
 #include <string>
 
 #include "fake_host.h"
+#include "forms/main_form.h"
 #include "forms/startup.h"
 
 namespace welkin {

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "fake_host.h"
+#include "forms/main_form.h"
 #include "forms/startup.h"
 
 namespace welkin {

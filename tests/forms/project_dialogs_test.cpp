@@ -18,6 +18,7 @@
 
 #include "fake_host.h"
 #include "file_size_limit.h"
+#include "forms/main_form.h"
 #include "forms/project_commands.h"
 #include "forms/startup.h"
 #include "persist/file_io.h"

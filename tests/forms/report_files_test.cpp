@@ -7,6 +7,7 @@
 #include <string>
 
 #include "fake_host.h"
+#include "forms/main_form.h"
 #include "forms/startup.h"
 #include "persist/file_io.h"
 #include "reports/report_1d.h"

@@ -13,6 +13,7 @@
 #include "fake_host.h"
 #include "forms/about_form.h"
 #include "forms/help_links.h"
+#include "forms/main_form.h"
 #include "forms/startup.h"
 #include "forms/visualiser_form.h"
 #include "persist/guide_folder.h"

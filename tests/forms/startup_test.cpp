@@ -12,6 +12,7 @@
 #include <string>
 
 #include "fake_host.h"
+#include "forms/main_form.h"
 #include "forms/project_binding.h"
 #include "persist/file_io.h"
 #include "temp_dir.h"

@@ -7,6 +7,7 @@
 #include <QTest>
 #include <filesystem>
 
+#include "forms/main_form.h"
 #include "forms/project_binding.h"
 #include "temp_dir.h"
 #include "window_fixture.h"

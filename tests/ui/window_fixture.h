@@ -15,6 +15,7 @@
 #include <memory>
 
 #include "fake_host.h"
+#include "forms/main_form.h"
 #include "forms/startup.h"
 #include "ui/companion_windows.h"
 #include "ui/main_window.h"
