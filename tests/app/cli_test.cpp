@@ -1,7 +1,5 @@
 // welkin-cli run as a process on project files written here, its output
 // compared with the model loading the same files.
-#include <sys/stat.h>
-
 #include <gtest/gtest.h>
 
 #include <QFile>
@@ -240,28 +238,6 @@ TEST_F(CliTest, OutputsAreWholeOrUntouched) {
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()),
                             std::filesystem::directory_iterator()),
               2);
-}
-
-TEST_F(CliTest, ProjectsAreReadOnlyWhenSmallAndRegular) {
-    // A byte-order mark from a Windows editor is no reason to refuse a project.
-    // (The same file name in another folder, so that the titles agree.)
-    const QString plain = project("plain.qrd", {});
-    std::filesystem::create_directory(dir.file("bom"));
-    std::ofstream(dir.file("bom/plain.qrd"), std::ios::binary)
-        << "\xEF\xBB\xBF" << contents("plain.qrd").toStdString();
-    EXPECT_EQ(cli({"summary", file("bom/plain.qrd")}).out, cli({"summary", plain}).out);
-
-    ASSERT_EQ(::mkfifo(dir.file("pipe.qrd").c_str(), 0600), 0);
-    std::ofstream(dir.file("huge.qrd")) << std::string(10 * 1024 * 1024, '7');
-    const struct {
-        const char* name;
-        std::string why;
-    } refused[] = {{"pipe.qrd", ": not a regular file\n"}, {"huge.qrd", ": too large\n"}};
-    for (const auto& r : refused) {
-        const CliRun run = cli({"summary", file(r.name)});  // a FIFO must not block
-        EXPECT_EQ(run.exit_code, 1) << r.name;
-        EXPECT_TRUE(run.err.endsWith(QByteArray::fromStdString(r.why))) << run.err.data();
-    }
 }
 
 }  // namespace

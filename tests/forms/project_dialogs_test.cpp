@@ -194,9 +194,6 @@ TEST_F(ProjectDialogsTest, AnOpenThatCannotReadTheFileKeepsTheDesign) {
          "not a regular file"},
         {"a FIFO", "pipe", [](const std::string& p) { ::mkfifo(p.c_str(), 0644); },
          "not a regular file"},
-        {"far too large for a project", "huge",
-         [](const std::string& p) { write_text(p, std::string(small_file_limit + 1, '7')); },
-         "too large"},
     };
     form.set_field_text(Field::well_count, "13");
     answer_with(folder("rooms"), "kept");
@@ -321,16 +318,6 @@ TEST_F(ProjectDialogsTest, NewFolderNamesWithRefusedCharactersAreSilentlyIgnored
         dialogs().choose_folder(FileDialog::open, dir.path().string());
     }
     EXPECT_TRUE(host.messages.empty());
-}
-
-TEST_F(ProjectDialogsTest, TheQuestionNamesTheFolderInCapitals) {
-    dialogs().choose_folder(FileDialog::save_as, folder("rooms"));
-    host.in_dialog = [this](Window) { dialogs().cancel_new_folder(); };
-    dialogs().create_folder();
-    std::string upper = folder("rooms");
-    for (char& c : upper) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    EXPECT_EQ(dialogs().new_folder_question(), "Create new folder below " + upper + " ?");
-    EXPECT_EQ(dialogs().new_folder_name(), "");
 }
 
 TEST_F(ProjectDialogsTest, AFolderThatCannotBeMadeIsReportedWithItsPath) {

@@ -34,21 +34,6 @@ protected:
     ScorecardView view;
 };
 
-TEST(ScorecardIcons, FollowTheTileColours) {
-    struct Row {
-        const char* name;
-        Rgb tile;
-        std::optional<ScoreIcon> icon;
-    };
-    const Row rows[] = {
-        {"good", rgb_score_good, ScoreIcon::good},
-        {"bad", rgb_score_bad, ScoreIcon::bad},
-        {"doubtful", rgb_score_doubtful, ScoreIcon::doubtful},
-        {"no colour yet", {0, 0, 0}, std::nullopt},
-    };
-    for (const Row& row : rows) EXPECT_EQ(icon_for_tile(row.tile), row.icon) << row.name;
-}
-
 TEST_F(ScorecardFormTest, PoorToGoodChangesTheIconAndEmptiesTheConsequence) {
     form.run(DesignCommand::toggle_auto_well_width);
     // 7 x (3 + 50) = 371 mm is narrower than the 574 mm design wavelength.
@@ -60,36 +45,6 @@ TEST_F(ScorecardFormTest, PoorToGoodChangesTheIconAndEmptiesTheConsequence) {
     form.set_field_text(Field::well_width, "80");
     EXPECT_EQ(period_row().icon, ScoreIcon::good);
     EXPECT_EQ(period_row().consequence, "");
-}
-
-TEST_F(ScorecardFormTest, RecomputeWhileHiddenUpdatesIt) {
-    ASSERT_FALSE(form.companions().shown(Window::scorecard));
-    form.run(DesignCommand::toggle_auto_well_width);
-    form.set_field_text(Field::well_width, "120");
-    const ScorecardView v = scorecard_view(form.snapshot().texts);
-    EXPECT_EQ(v.heading, "The current well width of  120mm produces the following consequences...");
-    // The cutoff Int(172000 / 120) = 1433 Hz is 2.3 times 600 Hz: questionable.
-    EXPECT_EQ(v.rows[3].icon, ScoreIcon::doubtful);
-}
-
-TEST_F(ScorecardFormTest, FollowsMinimiseAndRestoreUntilOk) {
-    using Shown = std::pair<Window, bool>;
-    form.companions().open(Window::scorecard);
-    form.minimised_changed(true);
-    form.minimised_changed(false);
-    EXPECT_EQ(host.shown, (std::vector<Shown>{{Window::scorecard, true},
-                                              {Window::scorecard, false},
-                                              {Window::frontview, false},
-                                              {Window::response, false},
-                                              {Window::scorecard, true}}));
-    host.shown.clear();
-    form.companions().close(Window::scorecard);
-    form.minimised_changed(true);
-    form.minimised_changed(false);
-    EXPECT_EQ(host.shown, (std::vector<Shown>{{Window::scorecard, false},
-                                              {Window::scorecard, false},
-                                              {Window::frontview, false},
-                                              {Window::response, false}}));
 }
 
 TEST_F(ScorecardFormTest, ShowVisualizerShowsRedrawsAndHides) {

@@ -27,6 +27,7 @@
 #include "forms/main_form.h"
 #include "forms/project_dialogs.h"
 #include "temp_dir.h"
+#include "ui/object_names.h"
 #include "ui/project_file_models.h"
 #include "ui/project_file_window.h"
 
@@ -131,8 +132,8 @@ struct OpenWindow {
         dialogs.choose_folder(FileDialog::open, folder);
         window = std::make_unique<ProjectFileWindow>(FileDialog::open, dialogs, nullptr);
         window->show();
-        tree = window->findChild<QTreeView*>(QStringLiteral("Dir1"));
-        list = window->findChild<QListView*>(QStringLiteral("File1"));
+        tree = window->findChild<QTreeView*>(control_name(Control::project_folder_tree));
+        list = window->findChild<QListView*>(control_name(Control::project_file_list));
     }
     // Waits until the list shows `name` (the reader fills it in the background).
     bool wait_for(const QString& name) {
