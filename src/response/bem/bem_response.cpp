@@ -7,6 +7,8 @@
 #include <thread>
 
 #include "response/bem/boundary.h"
+#include "response/bem/entry_cache.h"
+#include "response/bem/panel_galerkin.h"
 #include "response/bem/helmholtz.h"
 #include "units/angles.h"
 
@@ -16,6 +18,8 @@ namespace {
 
 constexpr double pi = std::numbers::pi;
 constexpr std::string_view cancelled_text = "Cancelled";
+// Beyond this the end elements would be far below any size that matters.
+constexpr int most_edge_layers = 8;
 
 using Energies = std::vector<std::vector<double>>;  // per source angle, per receiver
 
@@ -42,7 +46,8 @@ double geometric_limit(const Surface& surface, const Setup& setup) {
 
 Mesh mesh_for(const Boundary& boundary, double limit_m, double frequency_hz, const Setup& setup) {
     return mesh_of(boundary,
-                   std::min(limit_m, setup.speed_m_s / frequency_hz / setup.elements_per_wavelength));
+                   std::min(limit_m, setup.speed_m_s / frequency_hz / setup.elements_per_wavelength),
+                   std::clamp(setup.edge_layers, 0, most_edge_layers));
 }
 
 // Each energy divided by the largest of its own arc.
@@ -248,8 +253,8 @@ Result<ArcResponse> arc_response(const Surface& surface, const Sound& sound,
 
 double solve_bytes(std::size_t elements) {
     const auto n = static_cast<double>(elements);
-    // An entry table slot: two hashes, a value and its flag.
-    constexpr double slot_bytes = 40;
+    // An entry table slot: two hashes, a pair's block and its flag.
+    constexpr double slot_bytes = sizeof(EntryCache<panels::Block>::Slot);
     const double slots = std::min(std::pow(2.0, std::ceil(std::log2(n * n / 2 + 1))), 1048576.0);
     // Eleven sources' right-hand sides and densities, the 37 receivers'
     // kernels and the plot's 758.

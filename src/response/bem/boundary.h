@@ -4,6 +4,7 @@
 // profile with its rear open) or one closed rigid body.
 #pragma once
 
+#include <array>
 #include <complex>
 #include <vector>
 
@@ -56,14 +57,38 @@ struct Element {
     int second_node = 0;
 };
 
+// On thin panels the pressure jump is continuous and linear along each
+// element. An unknown is its value at a node: at a node inside a panel, the
+// hat of the two elements meeting there. Where panels meet, the pressure
+// around the joint is one value per air space between them, so the jumps
+// ending there sum to zero (each counted + where its panel ends, - where it
+// starts): m panels give m - 1 unknowns, and a free edge, where the jump
+// vanishes, none.
+struct Share {
+    int unknown = 0;
+    double weight = 0;
+};
+
+// The unknowns an element's two ends (first node, second node) take part in.
+struct ElementShares {
+    std::array<std::vector<Share>, 2> ends;
+};
+
 struct Mesh {
     BoundaryKind kind = BoundaryKind::thin_panels;
     std::vector<Point> nodes;
     std::vector<Element> elements;
+    // Thin panels: per element, and how many unknowns; a closed body has one
+    // unknown per element and no shares.
+    std::vector<ElementShares> shares;
+    int unknowns = 0;
 };
 
 // Each segment cut into equal elements no longer than max_length_m (at
-// least one each).
-Mesh mesh_of(const Boundary& boundary, double max_length_m);
+// least one each), with the unknowns of its kind. With edge_layers, the
+// element at each end of a segment is cut that many times toward the end,
+// each piece a quarter of the one before, where the field of thin panels
+// changes fastest (free edges, corners, joints).
+Mesh mesh_of(const Boundary& boundary, double max_length_m, int edge_layers = 0);
 
 }  // namespace welkin::bem

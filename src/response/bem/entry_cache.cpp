@@ -22,44 +22,21 @@ std::uint64_t mix(std::uint64_t h, std::int64_t v, std::uint64_t salt) {
     return z ^ (z >> 31);
 }
 
-constexpr std::size_t max_slots = std::size_t{1} << 20;
-
 }  // namespace
 
 EntryKey key_of(const Mesh& mesh, std::size_t i, std::size_t j) {
     const Element& a = mesh.elements[i];
     const Element& b = mesh.elements[j];
-    const std::array<std::int64_t, 7> fields = {
-        quantised(a.direction.x),     quantised(a.direction.y), quantised(b.direction.x),
-        quantised(b.direction.y),     quantised(b.length),      quantised(a.centre.x - b.centre.x),
-        quantised(a.centre.y - b.centre.y)};
+    const std::array<std::int64_t, 8> fields = {
+        quantised(a.direction.x), quantised(a.direction.y),       quantised(a.length),
+        quantised(b.direction.x), quantised(b.direction.y),       quantised(b.length),
+        quantised(a.centre.x - b.centre.x), quantised(a.centre.y - b.centre.y)};
     EntryKey key{0x243f6a8885a308d3ULL, 0x13198a2e03707344ULL};
     for (std::int64_t f : fields) {
         key.first = mix(key.first, f, 0x9e3779b97f4a7c15ULL);
         key.second = mix(key.second, f, 0xc2b2ae3d27d4eb4fULL);
     }
     return key;
-}
-
-EntryCache::EntryCache(std::size_t elements)
-    : slots_(std::clamp<std::size_t>(std::bit_ceil(elements * elements / 2 + 1), 16, max_slots)) {}
-
-const std::complex<double>* EntryCache::find(const EntryKey& key) const {
-    const std::size_t mask = slots_.size() - 1;
-    for (std::size_t s = home(key);; s = (s + 1) & mask) {
-        const Slot& slot = slots_[s];
-        if (!slot.used) return nullptr;
-        if (slot.key == key) return &slot.value;
-    }
-}
-
-void EntryCache::insert(const EntryKey& key, std::complex<double> value) {
-    if (4 * (used_ + 1) > 3 * slots_.size()) return;
-    const std::size_t mask = slots_.size() - 1;
-    std::size_t s = home(key);
-    while (slots_[s].used) s = (s + 1) & mask;
-    slots_[s] = {key, value, true};
-    ++used_;
 }
 
 }  // namespace welkin::bem

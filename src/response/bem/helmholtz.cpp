@@ -2,54 +2,30 @@
 
 #include <algorithm>
 #include <array>
-#include <boost/math/special_functions/bessel.hpp>
 #include <cmath>
 #include <numbers>
 #include <optional>
 #include <thread>
 
 #include "response/bem/entry_cache.h"
+#include "response/bem/kernel.h"
+#include "response/bem/panel_galerkin.h"
 
 namespace welkin::bem {
 
 namespace {
 
-constexpr Complex i_unit{0, 1};
+using kernel::green;
+using kernel::green_slope;
+using kernel::i_unit;
+using kernel::bessel_j;
+using kernel::bessel_y;
+using kernel::coincident_m;
+
 constexpr double pi = std::numbers::pi;
 
-// Bessel functions evaluated in double precision: Boost.Math promotes a
-// double to long double by default, whose argument reduction then takes
-// most of an assembly's time for digits the solution never uses.
-using in_double = boost::math::policies::policy<boost::math::policies::promote_double<false>>;
-
-double bessel_j(int order, double z) {
-    return boost::math::cyl_bessel_j(order, z, in_double());
-}
-double bessel_y(int order, double z) {
-    return boost::math::cyl_neumann(order, z, in_double());
-}
-
-// H0(z) and H1(z) of the first kind.
-Complex hankel0(double z) {
-    return {bessel_j(0, z), bessel_y(0, z)};
-}
-Complex hankel1(double z) {
-    return {bessel_j(1, z), bessel_y(1, z)};
-}
-
-// Points closer than this are taken as one; a well-formed mesh never asks
-// for the field at a node, and the guard keeps a degenerate one finite.
-constexpr double coincident_m = 1e-12;
-
-Complex green(double k, double r) {
-    return r > coincident_m ? i_unit / 4.0 * hankel0(k * r) : Complex{};
-}
-// dG/dr.
-Complex green_slope(double k, double r) {
-    return r > coincident_m ? -i_unit * k / 4.0 * hankel1(k * r) : Complex{};
-}
-
-// Gauss-Legendre points and weights on [-1, 1].
+// The classic Gauss-Legendre rules on [-1, 1] that the closed body's
+// collocation uses.
 struct Rule {
     std::vector<double> x;
     std::vector<double> w;
@@ -147,35 +123,18 @@ Complex coupling(double k) {
     return i_unit / k;
 }
 
-// The system's entry: the hypersingular operator on thin panels; on a
-// closed body its own equation p/2 - D p plus the coupling times it.
+// The closed body's entry: its own equation p/2 - D p plus the coupling
+// times the hypersingular one.
 Complex system_entry(const Mesh& mesh, double k, std::size_t i, std::size_t j) {
-    if (mesh.kind == BoundaryKind::thin_panels) return hypersingular_entry(mesh, k, i, j);
     // A straight element sees no double layer at its own centre.
     const Complex own =
         i == j ? Complex{0.5} : -double_layer(mesh.elements[j], k, mesh.elements[i].centre);
     return own + coupling(k) * hypersingular_entry(mesh, k, i, j);
 }
 
-// Weighted by element lengths, the hypersingular operator's matrix is
-// symmetric as the operator is; collocation leaves it so only to within
-// the discretisation, and evening out the two halves restores reciprocity
-// exactly.
-void symmetrise(const Mesh& mesh, Eigen::MatrixXcd& a) {
-    const auto n = static_cast<Eigen::Index>(mesh.elements.size());
-    for (Eigen::Index i = 0; i < n; ++i) {
-        const double hi = mesh.elements[static_cast<std::size_t>(i)].length;
-        for (Eigen::Index j = i + 1; j < n; ++j) {
-            const double hj = mesh.elements[static_cast<std::size_t>(j)].length;
-            const Complex mean = (hi * a(i, j) + hj * a(j, i)) / 2.0;
-            a(i, j) = mean / hi;
-            a(j, i) = mean / hj;
-        }
-    }
-}
-
 // Fills row i, looking each entry up by the pair's shape and offset first.
-void fill_row(const Mesh& mesh, double k, std::size_t i, EntryCache* cache, Eigen::MatrixXcd& a) {
+void fill_row(const Mesh& mesh, double k, std::size_t i, EntryCache<Complex>* cache,
+              Eigen::MatrixXcd& a) {
     const auto row = static_cast<Eigen::Index>(i);
     for (std::size_t j = 0; j < mesh.elements.size(); ++j) {
         const auto col = static_cast<Eigen::Index>(j);
@@ -212,11 +171,12 @@ Complex incident_pressure(const Incidence& inc, double k, Point x) {
 }
 
 Eigen::MatrixXcd system_matrix(const Mesh& mesh, double k, const Assembly& how) {
+    if (mesh.kind == BoundaryKind::thin_panels) return panels::panel_matrix(mesh, k, how);
     const auto n = static_cast<Eigen::Index>(mesh.elements.size());
     Eigen::MatrixXcd a(n, n);
     std::atomic<std::size_t> next{0};
     auto work = [&] {
-        std::optional<EntryCache> cache;
+        std::optional<EntryCache<Complex>> cache;
         if (how.reuse) cache.emplace(mesh.elements.size());
         for (std::size_t i = next++; i < mesh.elements.size(); i = next++) {
             if (how.cancel && how.cancel->load(std::memory_order_relaxed)) return;
@@ -228,38 +188,73 @@ Eigen::MatrixXcd system_matrix(const Mesh& mesh, double k, const Assembly& how) 
         for (int t = 1; t < how.threads; ++t) helpers.emplace_back(work);
         work();
     }
-    if (mesh.kind == BoundaryKind::thin_panels) symmetrise(mesh, a);
     return a;
 }
 
+namespace {
+
+// Each element's two moments added into its unknowns' entries of a row.
+template <typename Moments>
+void add_panel_row(const Mesh& mesh, Eigen::Index row, Eigen::MatrixXcd& out, double sign,
+                   Moments moments) {
+    for (std::size_t e = 0; e < mesh.elements.size(); ++e) {
+        const std::array<Complex, 2> m = moments(mesh.elements[e]);
+        for (std::size_t end = 0; end < 2; ++end) {
+            for (const Share& u : mesh.shares[e].ends[end]) {
+                out(row, u.unknown) += sign * u.weight * m[end];
+            }
+        }
+    }
+}
+
+Eigen::MatrixXcd panel_right_hand_sides(const Mesh& mesh, double k,
+                                        const std::vector<Incidence>& incidences) {
+    // Built as rows, one per incidence, then turned.
+    Eigen::MatrixXcd rows = Eigen::MatrixXcd::Zero(static_cast<Eigen::Index>(incidences.size()),
+                                                   mesh.unknowns);
+    for (std::size_t c = 0; c < incidences.size(); ++c) {
+        const Incidence& inc = incidences[c];
+        const auto row = static_cast<Eigen::Index>(c);
+        // A line source's pull on an element is the same integral that
+        // carries the element's sound to a receiver there, so that source
+        // and receiver may trade places.
+        add_panel_row(mesh, row, rows, -1, [&](const Element& e) {
+            return inc.plane_wave ? panels::plane_wave_moments(e, k, inc.where)
+                                  : panels::double_layer_moments(e, k, inc.where);
+        });
+    }
+    return rows.transpose();
+}
+
+}  // namespace
+
 Eigen::MatrixXcd right_hand_sides(const Mesh& mesh, double k,
                                   const std::vector<Incidence>& incidences) {
+    if (mesh.kind == BoundaryKind::thin_panels) return panel_right_hand_sides(mesh, k, incidences);
     const auto n = static_cast<Eigen::Index>(mesh.elements.size());
     Eigen::MatrixXcd b(n, static_cast<Eigen::Index>(incidences.size()));
-    const bool closed = mesh.kind == BoundaryKind::closed_body;
     for (Eigen::Index c = 0; c < b.cols(); ++c) {
         const Incidence& inc = incidences[static_cast<std::size_t>(c)];
         for (Eigen::Index i = 0; i < n; ++i) {
             const Element& e = mesh.elements[static_cast<std::size_t>(i)];
-            // A line source's pull on a thin panel is taken as the element's
-            // mean, the same integral that carries the element's sound to a
-            // receiver, so that source and receiver may trade places.
-            const Complex dn = !closed && !inc.plane_wave
-                                   ? double_layer(e, k, inc.where) / e.length
-                                   : incident_normal_derivative(inc, k, e.centre, e.normal);
-            b(i, c) = closed ? incident_pressure(inc, k, e.centre) - coupling(k) * dn : -dn;
+            const Complex dn = incident_normal_derivative(inc, k, e.centre, e.normal);
+            b(i, c) = incident_pressure(inc, k, e.centre) - coupling(k) * dn;
         }
     }
     return b;
 }
 
 Eigen::MatrixXcd receiver_matrix(const Mesh& mesh, double k, const std::vector<Point>& at) {
-    Eigen::MatrixXcd r(static_cast<Eigen::Index>(at.size()),
-                       static_cast<Eigen::Index>(mesh.elements.size()));
+    Eigen::MatrixXcd r = Eigen::MatrixXcd::Zero(static_cast<Eigen::Index>(at.size()), mesh.unknowns);
     for (Eigen::Index p = 0; p < r.rows(); ++p) {
+        const Point x = at[static_cast<std::size_t>(p)];
+        if (mesh.kind == BoundaryKind::thin_panels) {
+            add_panel_row(mesh, p, r, 1,
+                          [&](const Element& e) { return panels::double_layer_moments(e, k, x); });
+            continue;
+        }
         for (Eigen::Index j = 0; j < r.cols(); ++j) {
-            r(p, j) = double_layer(mesh.elements[static_cast<std::size_t>(j)], k,
-                                   at[static_cast<std::size_t>(p)]);
+            r(p, j) = double_layer(mesh.elements[static_cast<std::size_t>(j)], k, x);
         }
     }
     return r;
@@ -267,16 +262,8 @@ Eigen::MatrixXcd receiver_matrix(const Mesh& mesh, double k, const std::vector<P
 
 std::vector<Complex> scattered_pressure(const Mesh& mesh, double k, const Eigen::VectorXcd& mu,
                                         const std::vector<Point>& at) {
-    std::vector<Complex> out;
-    out.reserve(at.size());
-    for (const Point& x : at) {
-        Complex sum = 0;
-        for (std::size_t j = 0; j < mesh.elements.size(); ++j) {
-            sum += mu(static_cast<Eigen::Index>(j)) * double_layer(mesh.elements[j], k, x);
-        }
-        out.push_back(sum);
-    }
-    return out;
+    const Eigen::VectorXcd p = receiver_matrix(mesh, k, at) * mu;
+    return {p.data(), p.data() + p.size()};
 }
 
 }  // namespace welkin::bem

@@ -8,11 +8,13 @@
 // the surface pressure and the Burton-Miller combination of that equation
 // with the surface's own integral equation has no spurious resonances.
 //
-// mu is constant on each element and the equations hold at element centres.
-// The hypersingular operator is taken in its regularised form: k^2 n_x.n_y G
-// integrated over each element plus the tangential pull of G at the
-// element's two ends, which neighbouring elements of one panel share, so the
-// jump's differences act at the nodes and a free edge carries its own.
+// On thin panels mu is continuous and linear along each element, the
+// equation tested in Galerkin form (panel_galerkin.h), so the unknowns are
+// the jump's values at the nodes (Mesh::shares) and the matrix is symmetric
+// as the operator is. On a closed body mu is constant on each element and
+// the equations hold at element centres, the hypersingular operator taken
+// as k^2 n_x.n_y G integrated over each element plus the tangential pull of
+// G at the element's two ends.
 #pragma once
 
 #include <Eigen/Dense>
@@ -20,11 +22,10 @@
 #include <complex>
 #include <vector>
 
+#include "response/bem/assembly.h"
 #include "response/bem/boundary.h"
 
 namespace welkin::bem {
-
-using Complex = std::complex<double>;
 
 // Where the sound comes from: a line source at a point, or a plane wave
 // travelling along a unit direction.
@@ -35,23 +36,14 @@ struct Incidence {
 
 Complex incident_pressure(const Incidence& inc, double k, Point x);
 
-struct Assembly {
-    int threads = 1;
-    // Pairs of elements of one shape at one offset (the periods of a
-    // diffuser, its equal wells, a flat strip) share their entry.
-    bool reuse = true;
-    // Stops early, the matrix then meaningless, when it becomes true.
-    const std::atomic<bool>* cancel = nullptr;
-};
-
 Eigen::MatrixXcd system_matrix(const Mesh& mesh, double k, const Assembly& how);
 
-// One column per incidence.
+// One column per incidence, one row per unknown.
 Eigen::MatrixXcd right_hand_sides(const Mesh& mesh, double k,
                                   const std::vector<Incidence>& incidences);
 
 // What each element's unit density sends to each point off the boundary:
-// one row per point, one column per element, so that the product with the
+// one row per point, one column per unknown, so that the product with the
 // solved densities (one column per incidence) gives every scattered
 // pressure at once.
 Eigen::MatrixXcd receiver_matrix(const Mesh& mesh, double k, const std::vector<Point>& at);

@@ -1,0 +1,237 @@
+#include "response/bem/panel_galerkin.h"
+
+#include <cmath>
+#include <mutex>
+#include <optional>
+#include <thread>
+
+#include "response/bem/entry_cache.h"
+#include "response/bem/kernel.h"
+
+namespace welkin::bem::panels {
+
+namespace {
+
+using kernel::gauss_on_unit;
+using kernel::green;
+using kernel::green_slope;
+using kernel::green_without_log;
+
+constexpr double two_pi = 2 * std::numbers::pi;
+
+Point start_of(const Element& e) {
+    return {e.centre.x - e.length / 2 * e.direction.x, e.centre.y - e.length / 2 * e.direction.y};
+}
+
+// The point a fraction t of the way along the element.
+Point at_fraction(const Element& e, Point start, double t) {
+    return {start.x + t * e.length * e.direction.x, start.y + t * e.length * e.direction.y};
+}
+
+double distance(Point p, Point q) {
+    return std::hypot(p.x - q.x, p.y - q.y);
+}
+
+// The antiderivatives of ln(u^2 + d^2) / 2 and of u times it.
+double log_antiderivative(double u, double d) {
+    const double q = u * u + d * d;
+    const double l = q > 0 ? std::log(q) : 0;
+    return 0.5 * (u * l - 2 * u) + (d > 0 ? d * std::atan(u / d) : 0);
+}
+double log_first_moment_antiderivative(double u, double d) {
+    const double q = u * u + d * d;
+    const double l = q > 0 ? std::log(q) : 0;
+    return 0.25 * (q * l - u * u);
+}
+
+// Exactly, the integrals over s in [0, 1] of ln|x - y(s)| and of s ln|x - y(s)|,
+// y(s) running along the element.
+std::array<double, 2> log_moments(const Element& e, Point start, Point x) {
+    const double rx = x.x - start.x;
+    const double ry = x.y - start.y;
+    const double s0 = (rx * e.direction.x + ry * e.direction.y) / e.length;
+    const double d = std::abs(rx * e.direction.y - ry * e.direction.x) / e.length;
+    const double f0 = log_antiderivative(1 - s0, d) - log_antiderivative(-s0, d);
+    const double f1 = log_first_moment_antiderivative(1 - s0, d) -
+                      log_first_moment_antiderivative(-s0, d);
+    const double lh = std::log(e.length);
+    return {lh + f0, lh / 2 + f1 + s0 * f0};
+}
+
+struct Orders {
+    int outer = 2;
+    int inner = 2;
+    bool near = false;  // the logarithm taken out and integrated exactly
+};
+
+// Enough points for a pair: more the nearer the elements are.
+Orders orders_for(const Element& test, const Element& trial) {
+    const double h = std::max(test.length, trial.length);
+    const double d = distance(test.centre, trial.centre);
+    if (d < 1.5 * h) return {16, 12, true};
+    if (d < 3 * h) return {6, 6, false};
+    if (d < 6 * h) return {4, 4, false};
+    if (d < 15 * h) return {3, 3, false};
+    return {2, 2, false};
+}
+
+// Over the trial element from x: the integrals of G and of s G.
+std::array<Complex, 2> inner_integrals(const Element& trial, Point start, double k, Point x,
+                                       const Orders& o) {
+    const kernel::Rule& rule = gauss_on_unit(o.inner);
+    Complex whole = 0;
+    Complex first = 0;
+    for (std::size_t p = 0; p < rule.x.size(); ++p) {
+        const double r = distance(x, at_fraction(trial, start, rule.x[p]));
+        const Complex g = o.near ? green_without_log(k, r) : green(k, r);
+        whole += rule.w[p] * g;
+        first += rule.w[p] * rule.x[p] * g;
+    }
+    if (o.near) {
+        const std::array<double, 2> logs = log_moments(trial, start, x);
+        whole -= logs[0] / two_pi;
+        first -= logs[1] / two_pi;
+    }
+    return {whole, first};
+}
+
+}  // namespace
+
+Block pair_block(const Element& test, const Element& trial, double k) {
+    const Orders o = orders_for(test, trial);
+    const kernel::Rule& outer = gauss_on_unit(o.outer);
+    const Point test_start = start_of(test);
+    const Point trial_start = start_of(trial);
+    Block hats{};      // int int G phi_a(t) phi_b(s), in unit lengths
+    Complex plain = 0; // int int G, in unit lengths
+    for (std::size_t q = 0; q < outer.x.size(); ++q) {
+        const double t = outer.x[q];
+        const auto [whole, first] =
+            inner_integrals(trial, trial_start, k, at_fraction(test, test_start, t), o);
+        const std::array<Complex, 2> by_trial_end = {whole - first, first};
+        const std::array<double, 2> test_hat = {1 - t, t};
+        for (std::size_t a = 0; a < 2; ++a) {
+            for (std::size_t b = 0; b < 2; ++b) {
+                hats[2 * a + b] += outer.w[q] * test_hat[a] * by_trial_end[b];
+            }
+        }
+        plain += outer.w[q] * whole;
+    }
+    const double nn = test.normal.x * trial.normal.x + test.normal.y * trial.normal.y;
+    const double scale = k * k * nn * test.length * trial.length;
+    // The hats' slopes along the elements are -1/h and +1/h.
+    const std::array<double, 2> slope_sign = {-1, 1};
+    Block out{};
+    for (std::size_t a = 0; a < 2; ++a) {
+        for (std::size_t b = 0; b < 2; ++b) {
+            out[2 * a + b] = scale * hats[2 * a + b] - slope_sign[a] * slope_sign[b] * plain;
+        }
+    }
+    return out;
+}
+
+std::array<Complex, 2> double_layer_moments(const Element& e, double k, Point x) {
+    const double d = distance(e.centre, x);
+    const kernel::Rule& rule = gauss_on_unit(d < 3 * e.length ? 16 : d < 15 * e.length ? 6 : 4);
+    const Point start = start_of(e);
+    std::array<Complex, 2> out{};
+    for (std::size_t q = 0; q < rule.x.size(); ++q) {
+        const Point y = at_fraction(e, start, rule.x[q]);
+        const double r = std::max(distance(x, y), kernel::coincident_m);
+        const double reach = e.normal.x * (y.x - x.x) + e.normal.y * (y.y - x.y);
+        const Complex value = rule.w[q] * e.length * green_slope(k, r) * (reach / r);
+        out[0] += (1 - rule.x[q]) * value;
+        out[1] += rule.x[q] * value;
+    }
+    return out;
+}
+
+std::array<Complex, 2> plane_wave_moments(const Element& e, double k, Point direction) {
+    const kernel::Rule& rule = gauss_on_unit(6);
+    const Point start = start_of(e);
+    const double along_normal = direction.x * e.normal.x + direction.y * e.normal.y;
+    std::array<Complex, 2> out{};
+    for (std::size_t q = 0; q < rule.x.size(); ++q) {
+        const Point y = at_fraction(e, start, rule.x[q]);
+        const Complex value = rule.w[q] * e.length * kernel::i_unit * k * along_normal *
+                              std::polar(1.0, k * (direction.x * y.x + direction.y * y.y));
+        out[0] += (1 - rule.x[q]) * value;
+        out[1] += rule.x[q] * value;
+    }
+    return out;
+}
+
+namespace {
+
+// Adds a pair's block to the unknowns its two elements share in, and, for
+// two different elements, its transpose where the pair trades places.
+void scatter(const Mesh& mesh, std::size_t test, std::size_t trial, const Block& b,
+             Eigen::MatrixXcd& a) {
+    for (std::size_t ea = 0; ea < 2; ++ea) {
+        for (const Share& u : mesh.shares[test].ends[ea]) {
+            for (std::size_t eb = 0; eb < 2; ++eb) {
+                for (const Share& v : mesh.shares[trial].ends[eb]) {
+                    const Complex value = u.weight * v.weight * b[2 * ea + eb];
+                    a(u.unknown, v.unknown) += value;
+                    if (test != trial) a(v.unknown, u.unknown) += value;
+                }
+            }
+        }
+    }
+}
+
+// A pair with itself, made exactly symmetric as the operator is.
+Block self_block(const Element& e, double k) {
+    Block b = pair_block(e, e, k);
+    b[1] = b[2] = (b[1] + b[2]) / 2.0;
+    return b;
+}
+
+// The blocks of one element with every element after it, looked up by the
+// pair's shape and offset first.
+void fill_blocks(const Mesh& mesh, double k, std::size_t test, EntryCache<Block>* cache,
+                 std::vector<Block>& out) {
+    out.clear();
+    out.push_back(self_block(mesh.elements[test], k));
+    for (std::size_t trial = test + 1; trial < mesh.elements.size(); ++trial) {
+        auto compute = [&] { return pair_block(mesh.elements[test], mesh.elements[trial], k); };
+        if (!cache) {
+            out.push_back(compute());
+            continue;
+        }
+        const EntryKey key = key_of(mesh, test, trial);
+        if (const Block* known = cache->find(key)) {
+            out.push_back(*known);
+        } else {
+            out.push_back(compute());
+            cache->insert(key, out.back());
+        }
+    }
+}
+
+}  // namespace
+
+Eigen::MatrixXcd panel_matrix(const Mesh& mesh, double k, const Assembly& how) {
+    Eigen::MatrixXcd a = Eigen::MatrixXcd::Zero(mesh.unknowns, mesh.unknowns);
+    std::atomic<std::size_t> next{0};
+    std::mutex scattering;
+    auto work = [&] {
+        std::optional<EntryCache<Block>> cache;
+        if (how.reuse) cache.emplace(mesh.elements.size());
+        std::vector<Block> row;
+        for (std::size_t e = next++; e < mesh.elements.size(); e = next++) {
+            if (how.cancel && how.cancel->load(std::memory_order_relaxed)) return;
+            fill_blocks(mesh, k, e, cache ? &*cache : nullptr, row);
+            const std::lock_guard lock(scattering);
+            for (std::size_t j = 0; j < row.size(); ++j) scatter(mesh, e, e + j, row[j], a);
+        }
+    };
+    {
+        std::vector<std::jthread> helpers;
+        for (int t = 1; t < how.threads; ++t) helpers.emplace_back(work);
+        work();
+    }
+    return a;
+}
+
+}  // namespace welkin::bem::panels
