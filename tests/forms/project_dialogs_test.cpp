@@ -132,23 +132,6 @@ TEST_F(ProjectDialogsTest, ARootFolderTakesNoSecondSeparator) {
     EXPECT_EQ(dialogs().chosen_path(), "/test.qrd");
 }
 
-TEST_F(ProjectDialogsTest, CancelAfterBrowsingReturnsToTheOpeningFolderAndLoadsNothing) {
-    const std::string before = form.title();
-    const long recomputes = form.shown().completed_recomputes;
-    host.in_dialog = [this](Window) {
-        EXPECT_EQ(dialogs().dialog_folder(), dir.path().string());
-        dialogs().choose_folder(FileDialog::open, folder("studio"));
-        dialogs().set_file_name(FileDialog::open, "anything");
-        dialogs().cancel(FileDialog::open);
-    };
-    open_project_from_dialog(form);
-    EXPECT_EQ(dialogs().folder(FileDialog::open), dir.path().string());
-    EXPECT_EQ(dialogs().chosen_path(), "");
-    EXPECT_EQ(form.title(), before);
-    EXPECT_EQ(form.shown().completed_recomputes, recomputes);
-    EXPECT_TRUE(host.messages.empty());
-}
-
 TEST_F(ProjectDialogsTest, OpenStartsWhereTheLastSaveWentAlsoAfterARestart) {
     answer_with(folder("rooms"), "hall");
     save_project_from_dialog(form);
@@ -160,22 +143,6 @@ TEST_F(ProjectDialogsTest, OpenStartsWhereTheLastSaveWentAlsoAfterARestart) {
     start(next);
     EXPECT_EQ(next.project_dialogs().folder(FileDialog::open), folder("rooms"));
     EXPECT_EQ(next.project_dialogs().folder(FileDialog::save_as), folder("rooms"));
-}
-
-TEST_F(ProjectDialogsTest, OpenRestoresTheSavedDesign) {
-    form.set_field_text(Field::well_count, "13");
-    form.set_field_text(Field::design_frequency, "450");
-    answer_with(folder("rooms"), "hall");
-    save_project_from_dialog(form);
-
-    MainForm next(host);
-    start(next);
-    answer_with(next, folder("rooms"), "hall.qrd");
-    open_project_from_dialog(next);
-    EXPECT_EQ(next.title(), title("hall.qrd"));
-    EXPECT_EQ(next.design().well_count, 13);
-    EXPECT_EQ(next.design().design_freq_hz, 450);
-    EXPECT_TRUE(host.messages.empty());
 }
 
 // What the open dialog is given that is not a project it can read is

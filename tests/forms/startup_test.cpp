@@ -92,32 +92,6 @@ TEST_F(StartupTest, CommandLineOpensOnlyQrdProjectsAndReportsAMissingOne) {
     EXPECT_EQ(form.design().well_count, 7);
 }
 
-// A refused entry is not carried into the next start: the file keeps the
-// value last committed, and the next start asks nothing.
-TEST_F(StartupTest, ARefusedEntryIsSavedAsTheValueLastCommitted) {
-    start(form);
-    {
-        Design d = form.design();
-        d.unit_mode = UnitMode::inches;
-        form.restore_choices(d);
-    }
-    form.open_units();
-    form.set_field_text(Field::fin_width, "1/4");
-    form.field_enter(Field::fin_width);
-    form.set_field_text(Field::fin_width, "5''");
-    form.field_enter(Field::fin_width);
-    ASSERT_EQ(host.messages.size(), 1u);
-    shut_down(form);
-
-    FakeHost next_host;
-    MainForm next(next_host);
-    start(next);
-    EXPECT_TRUE(next_host.messages.empty());
-    EXPECT_EQ(next.field_text(Field::fin_width), "1/4");
-    EXPECT_EQ(next.design().fin_width_mm, 6);  // 6.35 mm rounded
-    EXPECT_FALSE(next.busy());
-}
-
 // A bad length in a file, written by hand or elsewhere, is met as a bad entry
 // typed live: the field's message, the field pink and focused, and correcting
 // it with Enter completes the recompute.

@@ -7,8 +7,6 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "persist/app_folder.h"
-#include "temp_dir.h"
 #include "ui/picture_view.h"
 #include "window_fixture.h"
 
@@ -57,22 +55,6 @@ private slots:
         QCOMPARE(child<QPushButton>(s.window, Control::reset_wheel_button)->text(), QStringLiteral("1"));
         advanced->trigger();
         QVERIFY(!shift_left->isVisible() && !rotate->isVisible());
-    }
-
-    void closing_saves_the_state_for_the_next_start() {
-        const TempDir home;
-        qputenv("WELKIN_HOME", home.path().string().c_str());
-        const StartOptions options{app_folder().string(), settings_path().string(), ""};
-        {
-            Started s(options);
-            QTest::keyClicks(field(s.window, Control::well_count_field), "1");  // 71 wells
-            s.window.close();
-        }
-        QVERIFY(std::filesystem::exists(home.file("welkin.ini")));
-        Started next(options);
-        QCOMPARE(field(next.window, Control::well_count_field)->text(), QStringLiteral("71"));
-        QVERIFY(next.window.windowTitle().endsWith("    Project: most recent"));
-        qunsetenv("WELKIN_HOME");
     }
 };
 
