@@ -153,9 +153,10 @@ void paint_crossword(const Grid2d& g, const Offsets2d& o, const CrosswordOptions
     const int font = crossword_font_size(g.n, options.full_screen);
     const bool write = options.numbers || options.dimensions;
     CellLooks looks(g, options, write);
+    const GridCells cells(g, o);
     for (int r = g.n - 1; r >= 0; --r) {
         for (int c = 0; c < g.n; ++c) {
-            const Cell2d cell = cell_2d(g, o, r, c);
+            const Cell2d cell = cells.at(r, c);
             const double top = g.n - 1 - r;
             const CellLook& look = looks.of(cell);
             canvas.fill_box(c, top, c + 1, top + 1, look.fill);

@@ -1,6 +1,7 @@
 #include "panel2d/grid.h"
 
 #include <algorithm>
+#include <cstddef>
 #include <cstdint>
 
 #include "units/numtext.h"
@@ -37,10 +38,10 @@ int reduced_offset(int x, int n) {
 
 }  // namespace
 
-Cell2d cell_2d(const Grid2d& g, const Offsets2d& o, int r, int c) {
+namespace {
+
+Cell2d cell_of_residue(const Grid2d& g, int s) {
     const int n = g.n;
-    if (n < 1) return {};
-    const int s = (square_mod(o.pull, r, n) + square_mod(o.left_shift, c, n)) % n;
     Cell2d cell;
     cell.residue = s;
     switch (g.variant) {
@@ -61,6 +62,28 @@ Cell2d cell_2d(const Grid2d& g, const Offsets2d& o, int r, int c) {
             break;
     }
     return cell;
+}
+
+}  // namespace
+
+Cell2d cell_2d(const Grid2d& g, const Offsets2d& o, int r, int c) {
+    const int n = g.n;
+    if (n < 1) return {};
+    return cell_of_residue(g, (square_mod(o.pull, r, n) + square_mod(o.left_shift, c, n)) % n);
+}
+
+GridCells::GridCells(const Grid2d& g, const Offsets2d& o) : g_(g), o_(o) {
+    for (int k = 0; k < g.n; ++k) {
+        row_squares_.push_back(square_mod(o.pull, k, g.n));
+        column_squares_.push_back(square_mod(o.left_shift, k, g.n));
+    }
+}
+
+Cell2d GridCells::at(int r, int c) const {
+    if (r < 0 || r >= g_.n || c < 0 || c >= g_.n) return cell_2d(g_, o_, r, c);
+    const int s = row_squares_[static_cast<std::size_t>(r)] +
+                  column_squares_[static_cast<std::size_t>(c)];
+    return cell_of_residue(g_, s < g_.n ? s : s - g_.n);
 }
 
 int row_equivalence(const Grid2d& g, const Offsets2d& o, int r) {

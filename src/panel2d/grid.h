@@ -8,6 +8,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "canvas/rgb.h"
 #include "core/design.h"
@@ -43,6 +44,20 @@ struct Cell2d {
 };
 
 Cell2d cell_2d(const Grid2d& g, const Offsets2d& o, int r, int c);
+
+// The same cells for drawings that visit all of them: each row's and each
+// column's square is worked out once instead of once per cell.
+class GridCells {
+public:
+    GridCells(const Grid2d& g, const Offsets2d& o);
+    Cell2d at(int r, int c) const;
+
+private:
+    Grid2d g_;
+    Offsets2d o_;
+    std::vector<int> row_squares_;
+    std::vector<int> column_squares_;
+};
 
 // Row r equals the 1D panel rotated on the phase wheel by k(r) = (pull + r)^2 mod N.
 int row_equivalence(const Grid2d& g, const Offsets2d& o, int r);

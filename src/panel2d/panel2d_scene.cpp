@@ -119,20 +119,25 @@ public:
             highest = std::max(highest, from);
         }
         const Direction d = slope == 0 ? Direction::across : Direction::slanted;
-        for (int k = 0; k < stack.count; ++k) {
+        // The first line at or above a height.
+        const auto first_at = [&](int height) {
+            if (height <= stack.v_first) return 0;
+            return std::min((height - stack.v_first + stack.step - 1) / stack.step, stack.count);
+        };
+        const int first_seen = first_at(lowest);
+        const int first_whole = std::max(first_at(highest), first_seen);
+        const auto on = [&](int v) { return slope == 0 ? v : v - u; };
+        for (int k = first_whole; k < stack.count; ++k) {
+            add(d, on(stack.v_first + stack.step * k), u, u + cells);
+        }
+        for (int k = first_seen; k < first_whole; ++k) {
             const int v = stack.v_first + stack.step * k;
-            const int on = slope == 0 ? v : v - u;
-            if (v < lowest) continue;
-            if (v >= highest) {
-                add(d, on, u, u + cells);
-                continue;
-            }
             int run = -1;
             for (int i = 0; i <= cells; ++i) {
                 const bool seen = i < cells && v >= seen_from_[static_cast<std::size_t>(i)];
                 if (seen && run < 0) run = i;
                 if (!seen && run >= 0) {
-                    add(d, on, u + run, u + i, run > 0, i < cells);
+                    add(d, on(v), u + run, u + i, run > 0, i < cells);
                     run = -1;
                 }
             }
@@ -321,19 +326,19 @@ std::vector<Point> empty_top(int n, const BlockAt& b, bool next_stands) {
 }
 
 // The row's fills, its outlines first; its lines go into `lines`.
-std::vector<SceneFill> add_row(const Grid2d& g, const Offsets2d& o, int r, bool depth_lines,
+std::vector<SceneFill> add_row(const Grid2d& g, const GridCells& cells, int r, bool depth_lines,
                                Skyline& in_front, SceneLines& lines, PanelScene& scene) {
     Skyline row(7 * g.n);
     const Skyline front = in_front;
     std::vector<SceneFill> fills;
     // Right to left: a block's right face lies behind its right neighbour.
     for (int c = g.n - 1; c >= 0; --c) {
-        const BlockAt b{fifths * c + recede * r, recede * r, cell_2d(g, o, r, c).block_height};
+        const BlockAt b{fifths * c + recede * r, recede * r, cells.at(r, c).block_height};
         add_block_lines(b, depth_lines, in_front, lines);
         in_front.add_block(b.u0, b.v0, b.height);
         row.add_block(b.u0, b.v0, b.height);
         if (b.height == 0) {
-            const bool next_stands = c + 1 < g.n && cell_2d(g, o, r, c + 1).block_height > 0;
+            const bool next_stands = c + 1 < g.n && cells.at(r, c + 1).block_height > 0;
             fills.push_back({empty_top(g.n, b, next_stands), empty_block_top_colour});
             if (c == g.n - 1) {
                 const Segment face{place(g.n, b.u0 + fifths, b.v0),
@@ -384,7 +389,10 @@ PanelScene panel_scene(const Grid2d& g, const Offsets2d& o, const PanelPictureOp
     SceneLines lines(n);
     // Front row first, so that each line meets only what stands in front of it.
     std::vector<std::vector<SceneFill>> rows;
-    for (int r = 0; r < n; ++r) rows.push_back(add_row(g, o, r, options.depth_lines, in_front, lines, scene));
+    const GridCells cells(g, o);
+    for (int r = 0; r < n; ++r) {
+        rows.push_back(add_row(g, cells, r, options.depth_lines, in_front, lines, scene));
+    }
     for (auto row = rows.rbegin(); row != rows.rend(); ++row) {
         scene.fills.insert(scene.fills.end(), row->begin(), row->end());
     }

@@ -105,6 +105,32 @@ TEST(Grid2d, OffsetsWrapAroundModuloN) {
     EXPECT_EQ(row_equivalence({-5, standard, false}, {1, 1}, 1), 0);
 }
 
+// Visiting every cell at once gives each cell as asking for it alone does,
+// whatever the offsets hold; outside the grid too.
+TEST(Grid2d, AllCellsAtOnceAreTheCellsOneByOne) {
+    const struct {
+        const char* name;
+        Grid2d g;
+        Offsets2d o;
+    } rows[] = {
+        {"standard 7 unshifted", {7, standard, true}, {}},
+        {"optimised 11 shifted", {11, optimised_inverse, true}, {3, 9}},
+        {"legacy 13 finless", {13, legacy_inverse, false}, {12, 12}},
+        {"negative offsets", {5, standard, false}, {-3, -7}},
+        {"offsets past N", {3, optimised_inverse, false}, {8, 4}},
+        {"huge offsets", {31, standard, true}, {INT_MAX, INT_MIN}},
+    };
+    for (const auto& row : rows) {
+        const GridCells cells(row.g, row.o);
+        for (int r = -1; r <= row.g.n; ++r) {
+            for (int c = -1; c <= row.g.n; ++c) {
+                EXPECT_EQ(cells.at(r, c), cell_2d(row.g, row.o, r, c))
+                    << row.name << " row " << r << " column " << c;
+            }
+        }
+    }
+}
+
 TEST(Grid2d, TheDesignChoosesTheVariantItsCaptionAndColours) {
     // Inverse panel, 2D optimise check mark, fin width; the caption's start, the variant colour
     // and the back row's shade. N 7 back row: g = 600 / 7 = 85.71, so 240 - g = 154.29 and
