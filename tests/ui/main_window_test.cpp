@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
 
 #include "ui/picture_view.h"
@@ -27,6 +28,36 @@ private slots:
         QCOMPARE(field(s.window, Control::deepest_well_field)->text(), QStringLiteral(" 197"));
         QVERIFY(picture->image().cacheKey() != before);
         QVERIFY(!picture->image().isNull());
+    }
+
+    // Each scale item and each lock button reaches its own choice; the last
+    // of each group is chosen first so that every row changes something.
+    void scales_and_locks_reach_the_form() {
+        Started s;
+        const struct {
+            const char* name;
+            Control item;
+            int scale_mm;
+        } scales[] = {{"very small", Control::very_small_scale_item, 2500},
+                      {"small", Control::small_scale_item, 1500},
+                      {"medium", Control::medium_scale_item, 800},
+                      {"large", Control::large_scale_item, 350},
+                      {"stretched", Control::stretch_scale_item, 0}};
+        for (const auto& row : scales) {
+            menu_item(s.window, row.item)->trigger();
+            QVERIFY2(s.form.design().vertical_scale_mm == row.scale_mm, row.name);
+        }
+        const struct {
+            const char* name;
+            Control button;
+            LockMode lock;
+        } locks[] = {{"deepest well", Control::depth_lock, LockMode::depth},
+                     {"2D build depth", Control::build_depth_2d_lock, LockMode::build_2d},
+                     {"design frequency", Control::frequency_lock, LockMode::freq}};
+        for (const auto& row : locks) {
+            QTest::mouseClick(child<QRadioButton>(s.window, row.button), Qt::LeftButton);
+            QVERIFY2(s.form.design().lock == row.lock, row.name);
+        }
     }
 
     void printing_asks_first_and_picture_clicks_copy() {
