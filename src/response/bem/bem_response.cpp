@@ -7,6 +7,7 @@
 #include <thread>
 
 #include "response/bem/boundary.h"
+#include "response/bem/dense_solve.h"
 #include "response/bem/entry_cache.h"
 #include "response/bem/panel_galerkin.h"
 #include "response/bem/helmholtz.h"
@@ -71,9 +72,11 @@ Energies solve_energies(const Boundary& boundary, double limit_m, double frequen
     for (double s : sources_deg) {
         incidences.push_back({false, on_half_circle(setup.source_distance_m, s)});
     }
-    // Factorised in place: one matrix's memory, reused for every source.
-    const Eigen::PartialPivLU<Eigen::Ref<Eigen::MatrixXcd>> lu(a);
-    const Eigen::MatrixXcd mu = lu.solve(right_hand_sides(mesh, k, incidences));
+    // Factorised in place: one matrix's memory, reused for every source. A
+    // singular system (no well-formed mesh gives one) hears nothing rather
+    // than noise.
+    Eigen::MatrixXcd mu = right_hand_sides(mesh, k, incidences);
+    if (!solve_in_place(a, mu)) mu.setZero();
     if (stopped(control)) return {};
     std::vector<Point> receivers;
     for (double r : receivers_deg) receivers.push_back(on_half_circle(setup.receiver_distance_m, r));

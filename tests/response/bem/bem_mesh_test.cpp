@@ -129,3 +129,56 @@ INSTANTIATE_TEST_SUITE_P(
 
 }  // namespace
 }  // namespace welkin::bem
+
+#include "response/bem/dense_solve.h"
+
+namespace welkin::bem {
+namespace {
+
+struct SolveRow {
+    const char* name;
+    Eigen::MatrixXcd a;
+    bool solvable;
+};
+
+Eigen::MatrixXcd from_rows(std::initializer_list<std::initializer_list<Complex>> rows) {
+    Eigen::MatrixXcd m(static_cast<Eigen::Index>(rows.size()),
+                       static_cast<Eigen::Index>(rows.begin()->size()));
+    Eigen::Index r = 0;
+    for (const auto& row : rows) {
+        Eigen::Index c = 0;
+        for (const Complex& v : row) m(r, c++) = v;
+        ++r;
+    }
+    return m;
+}
+
+class DenseSolve : public ::testing::TestWithParam<SolveRow> {};
+
+// Two right-hand sides at once; the solutions must satisfy the original
+// system, and a singular one is refused with the right-hand sides kept.
+TEST_P(DenseSolve, SolvesEveryColumnOrRefusesASingularSystem) {
+    const SolveRow& row = GetParam();
+    Eigen::MatrixXcd a = row.a;
+    const Eigen::MatrixXcd b = from_rows({{{1, 2}, {0, 1}}, {{-3, 0}, {2, 2}}, {{0, 1}, {5, 0}}});
+    Eigen::MatrixXcd x = b;
+    ASSERT_EQ(solve_in_place(a, x), row.solvable);
+    if (row.solvable) {
+        EXPECT_LT((row.a * x - b).norm(), 1e-12 * b.norm());
+    } else {
+        EXPECT_EQ(x, b);
+    }
+}
+
+// The first needs a row exchange (a zero where the first pivot would be).
+INSTANTIATE_TEST_SUITE_P(
+    Bem, DenseSolve,
+    ::testing::Values(
+        SolveRow{"needs_pivoting", from_rows({{0, {1, 1}, 2}, {{3, -1}, 1, 0}, {1, 0, {0, 4}}}), true},
+        SolveRow{"complex_symmetric",
+                 from_rows({{{2, 1}, {0, 1}, 1}, {{0, 1}, {4, -1}, {0, 2}}, {1, {0, 2}, {3, 3}}}), true},
+        SolveRow{"singular", from_rows({{1, 2, 3}, {2, 4, 6}, {0, 1, {0, 1}}}), false}),
+    [](const auto& row_info) { return std::string(row_info.param.name); });
+
+}  // namespace
+}  // namespace welkin::bem

@@ -1,0 +1,15 @@
+// The dense complex solve, by the system's LAPACK (OpenBLAS): its blocked,
+// vectorised factorisation is several times faster than Eigen's own in a
+// portable build, and the factorisation is most of a band table's time.
+#pragma once
+
+#include <Eigen/Dense>
+
+namespace welkin::bem {
+
+// Solves a x = b for every column of b, overwriting a with its factors and
+// b with the solutions. False, with b unchanged, when a is singular or the
+// sizes do not fit.
+bool solve_in_place(Eigen::MatrixXcd& a, Eigen::MatrixXcd& b);
+
+}  // namespace welkin::bem
