@@ -6,8 +6,13 @@
 
 #include <QImage>
 #include <QPainter>
+#include <QPixmap>
+#include <string>
 
 #include "canvas/recording_canvas.h"
+#include "fake_host.h"
+#include "forms/main_form.h"
+#include "forms/startup.h"
 #include "oracle/panel2d_replay.h"
 #include "panel2d/panel2d_scene.h"
 #include "render/panel2d_render.h"
@@ -57,6 +62,29 @@ void BM_Panel2dScene(benchmark::State& state) {
     state.counters["fills"] = static_cast<double>(scene.fills.size());
     state.counters["lines"] = static_cast<double>(scene.wall_lines.size() + scene.frame_lines.size() +
                                                   scene.depth_lines.size() + scene.edges.size());
+}
+
+// A click on "<" in the 2D window at N: the form moves the grid, then the
+// window draws both pictures again and hands them to its labels as pixmaps.
+void BM_Panel2dWindowLeftClick(benchmark::State& state) {
+    welkin::FakeHost host;
+    welkin::MainForm main(host);
+    welkin::start_up(main);
+    main.set_field_text(welkin::Field::well_count, std::to_string(state.range(0)));
+    welkin::Panel2dForm& form = main.panel_2d_form();
+    form.initial_draw();
+    const welkin::PictureSize panel = form.panel_picture();
+    const QSize panel_px(static_cast<int>(panel.width), static_cast<int>(panel.height));
+    for (auto _ : state) {
+        form.move(welkin::OffsetMove::left);
+        const welkin::Panel2dDrawing d{form.grid(), form.offsets(), form.panel_options(),
+                                       form.crossword_options(false)};
+        const QPixmap panel_pixmap =
+            QPixmap::fromImage(welkin::render_picture_2d(Picture2d::panel, d, panel_px));
+        const QPixmap crossword_pixmap = QPixmap::fromImage(welkin::render_picture_2d(
+            Picture2d::crossword, d, welkin::picture_2d_size(Picture2d::crossword)));
+        benchmark::DoNotOptimize(panel_pixmap.cacheKey() + crossword_pixmap.cacheKey());
+    }
 }
 
 QColor colour(welkin::Rgb c) {
@@ -138,6 +166,7 @@ void BM_Panel2dOldStrokesWithQPainter(benchmark::State& state) {
 
 BENCHMARK(BM_Panel2dPicturesRedraw)->Arg(7)->Arg(31)->Arg(101)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Panel2dOnePicture)->Args({31, 0})->Args({31, 1})->Args({101, 0})->Args({101, 1})->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Panel2dWindowLeftClick)->Arg(31)->Arg(101)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Panel2dScene)->Arg(31)->Arg(101)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Panel2dOldStrokesWithQPainter)->Arg(7)->Arg(31)->Arg(101)->Unit(benchmark::kMillisecond);
 
