@@ -133,16 +133,27 @@ LobeDirection lobe_direction(const LobeAnalysis& a, double f_hz, int m) {
     return {near_grazing ? LobeState::near_grazing : LobeState::absent, stored_angle, 0, 0};
 }
 
-LobeTips::LobeTips(const LobeAnalysis& a) : a_(a), sin_theta_(std::sin(a.theta)) {}
+LobeTips::LobeTips(const LobeAnalysis& a) : a_(a), sin_theta_(std::sin(a.theta)) {
+    const LobeDirection d = lobe_direction(a, 1, 0);
+    specular_ = {d.state == LobeState::exists, d.y, d.z};
+}
 
 LobeTip LobeTips::at(double f_hz, int m) const {
-    if (m == 0 || !(f_hz > 0)) {
+    if (m == 0) return specular_;
+    if (!(f_hz > 0)) {
         const LobeDirection d = lobe_direction(a_, f_hz, m);
         return {d.state == LobeState::exists, d.y, d.z};
     }
     const double s = m * a_.f_period_hz / f_hz - sin_theta_;
     if (!(-sine_bound < s && s < sine_bound)) return {};
     return {true, -tip_radius * s, tip_radius * std::sqrt(1 - s * s)};
+}
+
+double LobeTips::angle(double f_hz, int m) const {
+    if (m == 0) return -a_.theta;
+    const double s = f_hz > 0 ? m * a_.f_period_hz / f_hz - sin_theta_ : 0;
+    if (f_hz > 0 && -sine_bound < s && s < sine_bound) return std::atan(s / std::sqrt(1 - s * s));
+    return m < 0 ? -lobe_grazing_angle : lobe_grazing_angle;
 }
 
 std::vector<TrueMultiple> true_multiples(const LobeAnalysis& a) {

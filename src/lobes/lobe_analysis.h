@@ -102,10 +102,13 @@ class LobeTips {
 public:
     explicit LobeTips(const LobeAnalysis& a);
     LobeTip at(double f_hz, int m) const;
+    // lobe_direction's angle alone, without the tip's sine and cosine.
+    double angle(double f_hz, int m) const;
 
 private:
     const LobeAnalysis& a_;
     double sin_theta_;
+    LobeTip specular_;  // order 0's, the same at every frequency
 };
 
 struct TrueMultiple {

@@ -136,16 +136,17 @@ LobeSheets::LobeSheets(const LobeAnalysis& a, SteepAngleMemory& memory) : a_(a),
 // in the order the sweep meets them, which also moves the memory as it does.
 std::vector<std::vector<double>> LobeSheets::steep_fills(double high, double low) {
     std::vector<std::vector<double>> fills(2 * steep_lobe_orders + 1);
+    const LobeTips tips(a_);
     for (double f = high; f >= low; f -= 1) {
         for (int m = 1; m < steep_lobe_orders && m <= a_.well_count; ++m) {
             const auto slot = static_cast<std::size_t>(m);
             for (const int order : {-m, m}) {
-                const LobeDirection d = lobe_direction(a_, f, order);
-                if (f < a_.hf_zero_hz && steep(order, d.phi) &&
-                    std::abs(d.phi - memory_[slot]) > steep_angle_change) {
+                const double phi = tips.angle(f, order);
+                if (f < a_.hf_zero_hz && steep(order, phi) &&
+                    std::abs(phi - memory_[slot]) > steep_angle_change) {
                     fills[static_cast<std::size_t>(order + steep_lobe_orders)].push_back(f);
                 }
-                memory_[slot] = d.phi;
+                memory_[slot] = phi;
             }
         }
     }

@@ -187,6 +187,34 @@ TEST(LobeDirection, OrdersAtTheSineBounds) {
     }
 }
 
+// The sweep's shortcuts give exactly what lobe_direction gives: the tips'
+// places and whether they exist, and the angles the steep lobes are judged
+// by, for every order at frequencies across each state (none, beyond
+// grazing, near it, in the sine bounds) and at 0 Hz and below.
+TEST(LobeTips, AgreeWithLobeDirectionExactly) {
+    const struct {
+        const char* name;
+        const char* angle;
+    } rows[] = {{"square on", "0"}, {"30 degrees", "30"}, {"-60 degrees", "-60"}, {"grazing", "90"}};
+    const double frequencies[] = {-100, 0, 1, 150, 333.3, 499, 500, 501, 1234.5, 3500, 9999};
+    for (const auto& row : rows) {
+        const LobeAnalysis a = analysed(design(), row.angle);
+        const LobeTips tips(a);
+        for (const double f : frequencies) {
+            for (int m = -7; m <= 7; ++m) {
+                const LobeDirection d = lobe_direction(a, f, m);
+                const LobeTip t = tips.at(f, m);
+                EXPECT_EQ(tips.angle(f, m), d.phi) << row.name << " " << f << " Hz order " << m;
+                EXPECT_EQ(t.exists, d.state == LobeState::exists) << row.name << " " << f << " Hz order " << m;
+                if (t.exists) {
+                    EXPECT_NEAR(t.y, d.y, 1e-9) << row.name << " " << f << " Hz order " << m;
+                    EXPECT_NEAR(t.z, d.z, 1e-9) << row.name << " " << f << " Hz order " << m;
+                }
+            }
+        }
+    }
+}
+
 TEST(LobeAnalysis, RefusalsAreFailuresWithTheirMessages) {
     const std::string angle = "Angle of incidence must be between 90 degrees and -90 degrees";
     const std::string damaged = std::string(lobe_design_error_text);
