@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QComboBox>
-#include <QDir>
 #include <QFileSystemModel>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -102,15 +101,17 @@ void ProjectFileWindow::build_lists() {
     // would also press "&Open" with whatever name is in the field.
     folder_tree_->installEventFilter(this);
     folder_tree_->viewport()->installEventFilter(this);
-    // The tree fills in the background: as the shown folder's parents are read
-    // its row moves down, so the tree follows it until they all are, or until
-    // the user takes the tree in hand. Another folder read later (one the user
-    // opens, or one that changes on disk) moves the view no more.
-    connect(folders_.get(), &QFileSystemModel::directoryLoaded, this, [this](const QString& path) {
-        if (parents_to_follow_.removeAll(path) > 0) folder_tree_->scrollTo(folder_tree_->currentIndex());
-    });
+    // The tree fills in and sorts itself in the background, moving the shown
+    // folder's row, so it follows that row until the user takes the tree in
+    // hand; from then on a folder read or sorted (one the user opens, or one
+    // that changes on disk) moves the view no more.
+    const auto follow = [this] {
+        if (follows_shown_folder_) folder_tree_->scrollTo(folder_tree_->currentIndex());
+    };
+    connect(folders_.get(), &QFileSystemModel::directoryLoaded, this, follow);
+    connect(folders_.get(), &QFileSystemModel::layoutChanged, this, follow);
     connect(folder_tree_->verticalScrollBar(), &QScrollBar::actionTriggered, this,
-            [this] { parents_to_follow_.clear(); });
+            [this] { follows_shown_folder_ = false; });
 
     files_ = new ProjectFileList(style()->standardIcon(QStyle::SP_FileIcon));
     files_->setParent(this);
@@ -199,8 +200,7 @@ void ProjectFileWindow::show_folder() {
     const QModelIndex in_tree = folders_->index(folder);
     folder_tree_->setCurrentIndex(in_tree);
     folder_tree_->scrollTo(in_tree);
-    parents_to_follow_.clear();
-    for (QDir up(folder); up.cdUp();) parents_to_follow_ << up.absolutePath();
+    follows_shown_folder_ = true;
     // Once laid out, so that a tree already read also scrolls to it.
     QTimer::singleShot(0, this, [this] { folder_tree_->scrollTo(folder_tree_->currentIndex()); });
     files_->show_folder(folder);
@@ -217,7 +217,7 @@ bool ProjectFileWindow::eventFilter(QObject* watched, QEvent* event) {
     if (type == QEvent::KeyPress ||
         (watched == folder_tree_->viewport() &&
          (type == QEvent::Wheel || type == QEvent::MouseButtonPress))) {
-        parents_to_follow_.clear();
+        follows_shown_folder_ = false;
     }
     if (watched == folder_tree_ && type == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();

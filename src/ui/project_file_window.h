@@ -5,7 +5,6 @@
 #pragma once
 
 #include <QDialog>
-#include <QStringList>
 #include <memory>
 
 #include "forms/host.h"
@@ -53,8 +52,8 @@ private:
     std::unique_ptr<PlainFileIcons> icons_;
     std::unique_ptr<QFileSystemModel> folders_;
     ProjectFileList* files_ = nullptr;
-    // The shown folder's parents not read yet, which the tree follows it through.
-    QStringList parents_to_follow_;
+    // Until the user scrolls, clicks or types in the tree, it keeps the shown folder in view.
+    bool follows_shown_folder_ = true;
 };
 
 // Shows the project dialog that plays `role` modally and returns true, or
