@@ -109,8 +109,8 @@ private:
                 form_.open_units();
                 break;
             default:
-                form_.next_results_page();
-                form_.scroll_figures(next() % 100);
+                form_.results_table().next_page();
+                form_.results_table().scroll(next() % 100);
                 break;
         }
     }

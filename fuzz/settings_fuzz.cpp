@@ -43,7 +43,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     form.recompute();
     const welkin::Design& d = form.design();
     require(welkin::is_panel_order(d.well_count), "well_count is a panel order");
-    require(d.results_page >= 0 && d.results_page <= 3, "results_page is a page");
+    const int page = form.results_table().page();
+    require(page >= 0 && page <= 3, "results_page is a page");
     require(d.side_shift >= 0 && d.side_shift < 101, "side_shift is bounded");
     require(d.wheel_shift >= 0 && d.wheel_shift < 101, "wheel_shift is bounded");
     return 0;

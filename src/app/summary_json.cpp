@@ -34,7 +34,7 @@ struct JsonOf {
 }  // namespace
 
 SummaryWindow summary_window(const MainForm& form) {
-    return {form.busy(), form.field_texts(), form.title()};
+    return {form.busy(), form.field_texts(), form.title(), form.results_table().page()};
 }
 
 QJsonObject summary_json(const MainForm& form) {

@@ -87,7 +87,6 @@ struct Design {
     bool inverse_panel = false;
     bool optimise_once = false;
 
-    int results_page = 1;       // page 0..3 of the figures table
     int vertical_scale_mm = 0;  // 0 (stretch), 350, 800, 1500 or 2500
     UnitMode unit_mode = UnitMode::metric;
     LockMode lock = LockMode::freq;

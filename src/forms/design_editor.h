@@ -19,6 +19,7 @@
 namespace welkin {
 
 class Panel2dForm;
+class ResultsTableForm;
 
 // The title's ends before any file is read, and for the factory settings.
 inline constexpr std::string_view title_suffix_pending = "    Project:";
@@ -60,6 +61,8 @@ public:
     virtual ProjectDialogs& project_dialogs() = 0;
     virtual ShownCompanions& companions() = 0;
     virtual Panel2dForm& panel_2d_form() = 0;
+    virtual ResultsTableForm& results_table() = 0;
+    virtual const ResultsTableForm& results_table() const = 0;
 
 private:
     friend class BusyScope;

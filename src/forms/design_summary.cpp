@@ -52,7 +52,7 @@ void add_inputs(const ShownDesign& shown, const SummaryWindow& window,
     add("keep_side_shift", d.keep_side_shift);
     add("inverse_panel", d.inverse_panel);
     add("optimise_once", d.optimise_once);
-    add("results_page", num(d.results_page));
+    add("results_page", num(window.results_page));
     add("vertical_scale_mm", num(d.vertical_scale_mm));
     add("busy", window.busy);
     add("unit_mode", std::string(unit_mode_text(d.unit_mode)));

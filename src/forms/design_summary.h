@@ -29,6 +29,7 @@ struct SummaryWindow {
     bool busy = false;
     FieldTexts fields;
     std::string title;
+    int results_page = 1;  // the figures table's page
 };
 
 std::vector<SummaryItem> design_summary_items(const ShownDesign& shown,

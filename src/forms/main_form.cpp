@@ -87,7 +87,7 @@ void MainForm::on_field_change(Field f) {
 
 void MainForm::well_count_changed() {
     shown_.design.wheel_shift = 0;
-    scroll_figures(0);
+    results_.scroll(0);
     if (!busy()) recompute();
 }
 
@@ -203,7 +203,7 @@ void MainForm::recompute() {
 
 void MainForm::recompute_results() {
     busy_ = true;
-    ++recompute_results_runs_;
+    ++shown_.started_recomputes;
     DesignOutcome outcome = compute_design({shown_.design, field_texts()});
     show_fields(outcome);
     shown_.design = outcome.design;
@@ -271,27 +271,9 @@ void MainForm::show_snapshot(DesignSnapshot snapshot) {
     shown_.status_colour = snapshot.scale_warning ? rgb_dark_red : rgb_status_grey;
     shown_.snapshot = std::move(snapshot);
 
-    scroll_max_ = shown_.design.well_count > 10 ? shown_.design.well_count - 11 : 0;
-    if (scroll_value_ > scroll_max_) scroll_figures(scroll_max_);
-    show_figures();
+    results_.recomputed();
     last_good_ = shown_.design;
     ++shown_.completed_recomputes;
-}
-
-void MainForm::show_figures() {
-    figures_ = figures_table(shown_.design, scroll_value_);
-}
-
-void MainForm::next_results_page() {
-    shown_.design.results_page =
-        shown_.design.results_page >= 3 ? 0 : shown_.design.results_page + 1;
-    if (!busy()) show_figures();
-}
-
-void MainForm::scroll_figures(int value) {
-    if (value == scroll_value_) return;
-    scroll_value_ = value;
-    show_figures();
 }
 
 }  // namespace welkin

@@ -23,10 +23,10 @@
 #include "forms/lobes_form.h"
 #include "forms/panel2d_form.h"
 #include "forms/project_dialogs.h"
+#include "forms/results_table_form.h"
 #include "forms/shown_companions.h"
 #include "forms/shown_design.h"
 #include "forms/units_form.h"
-#include "panel1d/figures_table.h"
 #include "version.h"
 
 namespace welkin {
@@ -43,7 +43,6 @@ public:
 
     // ---- recompute cycle ----
     void recompute() override;
-    void recompute_results();
 
     // ---- fields ----
     const std::string& field_text(Field f) const override { return fields_[index(f)].text; }
@@ -58,29 +57,20 @@ public:
     bool field_dirty(Field f) const { return fields_[index(f)].dirty; }
     void field_enter(Field f);
     void field_lost_focus(Field f);
-    // The text a file keeps for a field: its own text, or for a length entry
-    // still pending or refused, the text of the value last committed.
-    std::string committed_length_text(Field f) const override;
-
-    // Sets a length and writes its field in the unit mode, clean.
-    void set_length(Field f, double mm) override;
-
     // ---- units ----
     void open_units();
     UnitsForm& units_form() { return units_; }
 
-    // ---- the 2D window ----
+    // ---- the 2D and lobes windows ----
     // "&2D": the note shows while the 2D window is open.
     void open_panel_2d();
     Panel2dForm& panel_2d_form() override { return panel_2d_; }
-    bool note_2d_shown() const { return note_2d_shown_; }
-
-    // ---- the lobes window ----
     // The Lobes menu's items and "< explore": nothing while busy; the menu
     // and the label are disabled while the window is open.
     void open_lobes(LobesOpening how);
     LobesForm& lobes_form() { return lobes_; }
-    bool lobes_open() const { return lobes_open_; }
+    // Whether the 2D or the lobes window is open, each over the main one.
+    bool window_open(Window w) const;
 
     // ---- buttons, lock options and menus ----
     // A button, lock option or check-mark item; each recomputes or redraws
@@ -89,8 +79,6 @@ public:
     // The five drawing-scale items; the chosen one is checked, the rest cleared.
     void select_vertical_scale(int vertical_scale_mm) override;
     bool menu_enabled(Menu m) const;
-    // "&Print".
-    void print_main_window();
     // The visualiser's menu items: each sets its check marks and, while the
     // visualiser is shown, recomputes so that it is redrawn.
     void select_arrangement(Arrangement a) override;
@@ -103,12 +91,8 @@ public:
     void minimised_changed(bool minimised);
 
     // ---- figures table ----
-    void next_results_page();  // "Toggle results"
-    void scroll_figures(int value);
-    int scroll_value() const { return scroll_value_; }
-    int scroll_max() const { return scroll_max_; }
-    bool scroll_visible() const { return shown_.design.well_count > 11; }
-    const FiguresTable& figures() const { return figures_; }
+    ResultsTableForm& results_table() override { return results_; }
+    const ResultsTableForm& results_table() const override { return results_; }
 
     // ---- analysis results ----
     // What the last complete recompute found, and how the window shows it.
@@ -119,7 +103,6 @@ public:
 
     // ---- status line and captions ----
     const std::string& title() const { return title_; }
-    void set_title_suffix(std::string_view suffix) override;
 
     ProjectFiles& files() override { return files_; }
     const ProjectFiles& files() const override { return files_; }
@@ -131,8 +114,6 @@ public:
     bool busy() const { return busy_ || awaiting_correction_.has_value(); }
     // The length field whose bad entry stopped the last recompute, if any.
     std::optional<Field> awaiting_correction() const { return awaiting_correction_; }
-    // How many times recompute_results has started, for callers that count work.
-    long recompute_results_runs() const { return recompute_results_runs_; }
 
 private:
     struct FieldState {
@@ -142,8 +123,14 @@ private:
     };
     static std::size_t index(Field f) { return static_cast<std::size_t>(f); }
 
+    // What only the files and start-up ask of the form, through DesignEditor.
+    std::string committed_length_text(Field f) const override;
+    void set_length(Field f, double mm) override;
+    void set_title_suffix(std::string_view suffix) override;
     bool set_busy(bool busy) override { return std::exchange(busy_, busy); }
-    void show_figures();
+
+    // The whole recompute from the inputs as they stand, then shown.
+    void recompute_results();
 
     void on_field_change(Field f);
     void well_count_changed();
@@ -199,9 +186,7 @@ private:
 
     bool panel_2d_enabled_ = true;
 
-    int scroll_value_ = 0;
-    int scroll_max_ = 0;
-    FiguresTable figures_;
+    ResultsTableForm results_{shown_.design, [this] { return busy(); }};
 
     ProjectFiles files_;
     ProjectDialogs project_dialogs_{files_, host_};
@@ -209,7 +194,6 @@ private:
     std::optional<Field> awaiting_correction_;
     Field refused_field_ = Field::fin_width;  // the last length field refused
     ShownCompanions companions_{host_};
-    long recompute_results_runs_ = 0;
 };
 
 }  // namespace welkin

@@ -173,7 +173,7 @@ bool MainForm::menu_enabled(Menu m) const {
     return shown_.design.advanced;
 }
 
-// ------------------------------------------------- clipboard and printing
+// ------------------------------------------------- the 2D and lobes windows
 
 void MainForm::open_panel_2d() {
     note_2d_shown_ = true;
@@ -190,10 +190,11 @@ void MainForm::open_lobes(LobesOpening how) {
     lobes_open_ = false;
 }
 
-void MainForm::print_main_window() {
-    if (host_.ask_yes_no("Print this form using current printer settings?",
-                         "Would you like me to ...")) {
-        host_.print_window(Window::main);
+bool MainForm::window_open(Window w) const {
+    switch (w) {
+        case Window::panel_2d: return note_2d_shown_;
+        case Window::lobes: return lobes_open_;
+        default: return false;
     }
 }
 

@@ -5,6 +5,7 @@
 
 #include "core/sequence.h"
 #include "forms/panel2d_form.h"
+#include "forms/results_table_form.h"
 #include "units/length_text.h"
 #include "units/numtext.h"
 
@@ -89,7 +90,7 @@ constexpr RequiredLine required_lines[] = {
      }},
     {project_line::results_page,
      [](const ProjectSettings& s, DesignEditor& f) {
-         if (s.results_page) restore(f, [&](Design& d) { d.results_page = *s.results_page; });
+         if (s.results_page) f.results_table().restore_page(*s.results_page);
      }},
     {project_line::wheel_shift,
      [](const ProjectSettings& s, DesignEditor& f) {
@@ -188,10 +189,10 @@ void default_settings(DesignEditor& form) {
     d.optimise_2d = true;
     d.inverse_panel = false;
     d.unit_mode = UnitMode::metric;
-    d.results_page = 1;
     d.wheel_shift = 0;
     d.side_shift = 0;
     form.restore_choices(d);
+    form.results_table().restore_page(1);
     form.panel_2d_form().reset_options();
 }
 
@@ -220,7 +221,7 @@ ProjectSettings project_settings(const DesignEditor& form) {
     s.vertical_scale_mm = d.vertical_scale_mm;
     s.inverse_panel = d.inverse_panel;
     s.unit_mode = d.unit_mode;
-    s.results_page = d.results_page;
+    s.results_page = form.results_table().page();
     s.wheel_shift = d.wheel_shift;
     s.side_shift = d.side_shift;
     s.last_folder = form.files().last_folder;

@@ -16,6 +16,7 @@ struct ShownDesign {
     Design design;                  // the inputs and menu choices as they stand
     DesignSnapshot snapshot;        // what the last complete recompute found
     long completed_recomputes = 0;  // the pictures are redrawn after each
+    long started_recomputes = 0;    // complete or not, for callers that count work
     bool refused = false;           // the last recompute stopped at an invalid input
     std::string status_text;        // the panel's name, the scale warning or the refusal
     Rgb status_colour = rgb_black;

@@ -7,6 +7,7 @@
 #include <system_error>
 
 #include "forms/project_binding.h"
+#include "forms/results_table_form.h"
 #include "persist/file_io.h"
 
 namespace welkin {
@@ -65,8 +66,8 @@ void load_command_line_project(DesignEditor& form, const std::string& argument) 
 
 void start_up(DesignEditor& form, const StartOptions& options) {
     form.set_title_suffix(title_suffix_pending);
+    form.results_table().restore_page(1);
     Design d = form.design();
-    d.results_page = 1;
     d.vertical_scale_mm = 0;
     d.inverse_panel = false;
     d.unit_mode = UnitMode::metric;

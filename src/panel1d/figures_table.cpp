@@ -55,15 +55,15 @@ std::string phase_shift_text(const Design& d, int units) {
     return number_text(int_floor(units * 360.0 / d.well_count));
 }
 
-FiguresTable figures_table(const Design& d, int first_well) {
+FiguresTable figures_table(const Design& d, int page, int first_well) {
     FiguresTable table;
-    table.heading = heading(d.results_page, d.unit_mode);
+    table.heading = heading(page, d.unit_mode);
     for (int j = 0; j < figures_rows; ++j) {
         const int w = first_well + j;
         if (w < 0 || w > d.well_count - 1) continue;
         const auto row = static_cast<std::size_t>(j);
         table.wellnum[row] = number_text(w);
-        table.ratio[row] = value_text(d, d.results_page, d.well_seq[static_cast<std::size_t>(w)]);
+        table.ratio[row] = value_text(d, page, d.well_seq[static_cast<std::size_t>(w)]);
     }
     return table;
 }

@@ -25,9 +25,9 @@ struct FiguresTable {
     std::array<std::string, figures_rows> ratio{};    // the page's value per well
 };
 
-// The table for results_page 0..3 starting at well `first_well`; rows past
-// the last well are blank.
-FiguresTable figures_table(const Design& d, int first_well);
+// The table's page 0..3 (ratios, depths, block heights, phase shifts)
+// starting at well `first_well`; rows past the last well are blank.
+FiguresTable figures_table(const Design& d, int page, int first_well);
 
 // Texts of one well of `units` depth units in the design's unit mode, shared
 // with the pointer read-out over the panel: whole millimetres, or the

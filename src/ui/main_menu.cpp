@@ -103,11 +103,19 @@ MenuEntry colour_scheme(C name) {
     return e;
 }
 
+// "&Print": the main window on the printer, after asking.
+constexpr std::string_view print_question = "Print this form using current printer settings?";
+constexpr std::string_view print_question_title = "Would you like me to ...";
+void print_main_window(MainForm& f) {
+    if (f.host().ask_yes_no(print_question, print_question_title))
+        f.host().print_window(Window::main);
+}
+
 // "&Lobes" is disabled while the lobes window is open.
 constexpr MenuEntry lobes_menu() {
     MenuEntry e = menu("&Lobes");
     e.name = C::lobes_menu;
-    e.enabled = [](const MainForm& f) { return !f.lobes_open(); };
+    e.enabled = [](const MainForm& f) { return !f.window_open(Window::lobes); };
     return e;
 }
 // "Maximum size" and "75%": a radio pair, each opening the lobes window at its size.
@@ -221,7 +229,7 @@ const auto entries = std::to_array<MenuEntry>({
     item("Copy scatter drawing to clipboard. (Shortcut: Double-click drawing)",
          C::copy_scatter_item, [](MainForm& f) { f.host().copy_picture(Picture::scatter); }),
 
-    bar("&Print", C::print_item, [](MainForm& f) { f.print_main_window(); }),
+    bar("&Print", C::print_item, print_main_window),
 
     lobes_menu(),
     item("Show Lobes generated when several periods of this panel are used side-by-side",

@@ -204,7 +204,7 @@ void MainWindow::build_figures_table() {
     figures_scroll_ =
         named(new QScrollBar(Qt::Horizontal, figures_table_), Control::figures_scroll);
     connect(figures_scroll_, &QScrollBar::valueChanged, this,
-            [this](int value) { act([&] { form_.scroll_figures(value); }); });
+            [this](int value) { act([&] { form_.results_table().scroll(value); }); });
 }
 
 void MainWindow::build_pictures() {

@@ -57,7 +57,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         return true;
     }
     if (watched == results_toggle_ && activates(event)) {
-        act([&] { form_.next_results_page(); });
+        act([&] { form_.results_table().next_page(); });
         return true;
     }
     return QMainWindow::eventFilter(watched, event);

@@ -103,7 +103,7 @@ void MainWindow::refresh_buttons() {
 
 void MainWindow::refresh_results() {
     status_line_->setText(qs(form_.shown().status_text));
-    note_2d_frame_->setVisible(form_.note_2d_shown());
+    note_2d_frame_->setVisible(form_.window_open(Window::panel_2d));
     set_colour(status_line_, "color", form_.shown().status_colour);
     // Until a recompute completes there are no results: the labels keep
     // their design-time captions and the tiles their neutral colour.
@@ -118,20 +118,21 @@ void MainWindow::refresh_results() {
 }
 
 void MainWindow::refresh_figures() {
-    const FiguresTable& table = form_.figures();
+    const ResultsTableForm& results = form_.results_table();
+    const FiguresTable& table = results.figures();
     ratio_heading_->setText(qs(table.heading));
     for (std::size_t j = 0; j < well_number_cells_.size(); ++j) {
         well_number_cells_[j]->setText(qs(table.wellnum[j]));
         ratio_cells_[j]->setText(qs(table.ratio[j]));
     }
     const QSignalBlocker block(figures_scroll_);
-    figures_scroll_->setVisible(form_.scroll_visible());
-    figures_scroll_->setMaximum(form_.scroll_max());
-    figures_scroll_->setValue(form_.scroll_value());
+    figures_scroll_->setVisible(results.scroll_visible());
+    figures_scroll_->setMaximum(results.scroll_max());
+    figures_scroll_->setValue(results.scroll_value());
 }
 
 void MainWindow::refresh_menus() {
-    explore_label_->setEnabled(!form_.lobes_open());
+    explore_label_->setEnabled(!form_.window_open(Window::lobes));
     for (const BoundItem& item : menu_items_) {
         if (item.entry->checked != nullptr)
             item.action->setChecked(item.entry->checked(form_.design()));

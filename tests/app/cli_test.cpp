@@ -78,7 +78,8 @@ TEST_F(CliTest, SummaryAgreesWithTheModel) {
         const CliRun text = cli({"summary", path});
         ASSERT_EQ(text.exit_code, 0) << text.err.toStdString();
         EXPECT_EQ(text.out.toStdString(),
-                  design_summary(form.shown(), {form.busy(), form.field_texts(), form.title()}));
+                  design_summary(form.shown(), {form.busy(), form.field_texts(), form.title(),
+                                                form.results_table().page()}));
 
         QJsonParseError error;
         const QJsonObject json =

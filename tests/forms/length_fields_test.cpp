@@ -30,7 +30,7 @@ protected:
         host.in_dialog = nullptr;
     }
     const Design& d() const { return form.design(); }
-    long runs() const { return form.recompute_results_runs(); }
+    long runs() const { return form.shown().started_recomputes; }
 
     FakeHost host;
     MainForm form{host};

@@ -58,10 +58,12 @@ TEST_F(LobesFormTest, OpeningsSetModeSizeAndCaption) {
                  {224, 224, 224}},
          }) {
         bool open_inside = false;
-        host.in_dialog = [&](Window w) { open_inside = w == Window::lobes && form.lobes_open(); };
+        host.in_dialog = [&](Window w) {
+            open_inside = w == Window::lobes && form.window_open(Window::lobes);
+        };
         form.open_lobes(row.how);
         EXPECT_TRUE(open_inside) << row.name;
-        EXPECT_FALSE(form.lobes_open()) << row.name;
+        EXPECT_FALSE(form.window_open(Window::lobes)) << row.name;
         EXPECT_EQ(lobes().lobes_mode(), row.lobes_mode) << row.name;
         EXPECT_EQ(lobes().lobes_controls_visible(), row.lobes_mode) << row.name;
         EXPECT_EQ(lobes().point_size(), row.point_size) << row.name;

@@ -27,7 +27,7 @@ protected:
     void SetUp() override { start_up(form); }
     void type(Field f, const std::string& text) { form.set_field_text(f, text); }
     const Design& d() const { return form.design(); }
-    long runs() const { return form.recompute_results_runs(); }
+    long runs() const { return form.shown().started_recomputes; }
     Wells sequence() const {
         return {d().well_seq.begin(), d().well_seq.begin() + d().well_count + 1};
     }
@@ -189,15 +189,15 @@ TEST_F(MainFormTest, FiguresTableAndOptimiseOnceOnALargerPanel) {
     const char* headings[] = {"Ratio", "Depth in mm", "Block height in mm",
                               "Phase shift in degrees"};
     for (const int page : {2, 3, 0, 1}) {
-        form.next_results_page();
-        EXPECT_EQ(form.figures().heading, headings[page]);
+        form.results_table().next_page();
+        EXPECT_EQ(form.results_table().figures().heading, headings[page]);
     }
-    EXPECT_FALSE(form.scroll_visible());
+    EXPECT_FALSE(form.results_table().scroll_visible());
     type(Field::well_count, "13");
-    EXPECT_TRUE(form.scroll_visible());
-    EXPECT_EQ(form.scroll_max(), 2);
-    form.scroll_figures(2);
-    EXPECT_EQ(form.figures().wellnum[0], " 2");
+    EXPECT_TRUE(form.results_table().scroll_visible());
+    EXPECT_EQ(form.results_table().scroll_max(), 2);
+    form.results_table().scroll(2);
+    EXPECT_EQ(form.results_table().figures().wellnum[0], " 2");
 
     // Optimise applies once, and only in advanced mode.
     form.run(DesignCommand::optimise_now);
@@ -211,8 +211,8 @@ TEST_F(MainFormTest, FiguresTableAndOptimiseOnceOnALargerPanel) {
 
     type(Field::well_count, "17");  // a new panel order resets the wheel and the scroll
     EXPECT_EQ(d().wheel_shift, 0);
-    EXPECT_EQ(form.scroll_max(), 6);
-    EXPECT_EQ(form.figures().wellnum[0], " 0");
+    EXPECT_EQ(form.results_table().scroll_max(), 6);
+    EXPECT_EQ(form.results_table().figures().wellnum[0], " 0");
 }
 
 TEST_F(MainFormTest, AdvancedModeControlsAndTheWheel) {

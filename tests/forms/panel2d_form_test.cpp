@@ -95,11 +95,11 @@ TEST(Panel2dForm, TheNoteShowsWhileTheWindowIsOpen) {
     start_up(form);
     bool note_while_open = false;
     host.in_dialog = [&](Window w) {
-        if (w == Window::panel_2d) note_while_open = form.note_2d_shown();
+        if (w == Window::panel_2d) note_while_open = form.window_open(Window::panel_2d);
     };
     form.open_panel_2d();
     EXPECT_TRUE(note_while_open);
-    EXPECT_FALSE(form.note_2d_shown());
+    EXPECT_FALSE(form.window_open(Window::panel_2d));
     EXPECT_TRUE(form.menu_enabled(Menu::panel_2d));
     form.set_field_text(Field::well_count, "8");  // not a prime
     EXPECT_FALSE(form.menu_enabled(Menu::panel_2d));

@@ -122,7 +122,7 @@ private slots:
                               QTest::keyClick(angle, Qt::Key_Escape);
                               QVERIFY(!lobes.isVisible());
                           });
-        QVERIFY(!app.form.lobes_open());
+        QVERIFY(!app.form.window_open(Window::lobes));
     }
 
     // The desktop handing the focus back (the user was in another program)
