@@ -71,6 +71,12 @@ void Panel2dWindow::build_controls() {
     auto* layout = new QVBoxLayout(this);
     caption_ = named(new QLabel(this), Control::panel_2d_caption);
     layout->addWidget(caption_);
+    layout->addLayout(build_pictures());
+    layout->addLayout(build_options());
+    layout->addLayout(build_buttons());
+}
+
+QLayout* Panel2dWindow::build_pictures() {
     auto* pictures = new QHBoxLayout;
     panel_view_ = named(new QLabel(this), Control::panel_2d_picture);
     crossword_view_ = named(new QLabel(this), Control::crossword_picture);
@@ -79,8 +85,10 @@ void Panel2dWindow::build_controls() {
         view->installEventFilter(this);
         pictures->addWidget(view);
     }
-    layout->addLayout(pictures);
+    return pictures;
+}
 
+QLayout* Panel2dWindow::build_options() {
     auto* options = new QGridLayout;
     const auto check = [&](QCheckBox*& box, Control name, const char* caption, int row, int col,
                            void (Panel2dForm::*set)(bool)) {
@@ -110,8 +118,10 @@ void Panel2dWindow::build_controls() {
     options->addWidget(well_depths_, 0, 2);
     options->addWidget(block_heights_, 1, 2);
     set_tab_order({dimensions_, well_depths_, block_heights_, invert_, depth_lines_});
-    layout->addLayout(options);
+    return options;
+}
 
+QLayout* Panel2dWindow::build_buttons() {
     auto* buttons = new QHBoxLayout;
     for (const MoveButton& b : move_buttons) {
         auto* button = named(new QPushButton(QString::fromLatin1(b.caption), this), b.name);
@@ -123,7 +133,7 @@ void Panel2dWindow::build_controls() {
     auto* ok = named(new QPushButton(QStringLiteral("&OK"), this), Control::ok_2d_button);
     connect(ok, &QPushButton::clicked, this, [this] { act([&] { form_.ok(); }); });
     buttons->addWidget(ok);
-    layout->addLayout(buttons);
+    return buttons;
 }
 
 void Panel2dWindow::build_menus() {

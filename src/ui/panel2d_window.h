@@ -16,6 +16,7 @@
 
 class QCheckBox;
 class QLabel;
+class QLayout;
 class QRadioButton;
 
 namespace welkin {
@@ -34,6 +35,9 @@ protected:
 
 private:
     void build_controls();
+    QLayout* build_pictures();
+    QLayout* build_options();
+    QLayout* build_buttons();
     void build_menus();
     void act(const std::function<void()>& handler);
     void repaint_pictures();

@@ -175,8 +175,12 @@ void ResponseWindow::cancel_run() {
 }
 
 void ResponseWindow::build_inputs(QWidget* row) {
-    auto* h = new QHBoxLayout(row);
-    h->setContentsMargins(0, 0, 0, 0);
+    create_inputs(row);
+    lay_out_inputs(row);
+    connect_inputs();
+}
+
+void ResponseWindow::create_inputs(QWidget* row) {
     frequency_ = new QDoubleSpinBox(row);
     name_control(*frequency_, Control::response_frequency);
     frequency_->setRange(response_min_frequency_hz, response_max_frequency_hz);
@@ -197,9 +201,13 @@ void ResponseWindow::build_inputs(QWidget* row) {
         QStringLiteral("Both curves against the flat panel's peak, so the specular drop shows"));
     copy_ = button(row, "&Copy", Control::response_copy_button);
     export_ = button(row, "&Export...", Control::response_export_button);
-    QPushButton* help = button(row, "&Help", Control::response_help_button);
-    QPushButton* close = button(row, "C&lose", Control::response_close_button);
+    help_ = button(row, "&Help", Control::response_help_button);
+    close_ = button(row, "C&lose", Control::response_close_button);
+}
 
+void ResponseWindow::lay_out_inputs(QWidget* row) {
+    auto* h = new QHBoxLayout(row);
+    h->setContentsMargins(0, 0, 0, 0);
     h->addWidget(caption_for(row, "&Frequency", frequency_));
     h->addWidget(frequency_);
     h->addWidget(design_frequency_);
@@ -212,11 +220,10 @@ void ResponseWindow::build_inputs(QWidget* row) {
     h->addSpacing(16);
     h->addWidget(common_reference_);
     h->addStretch(1);
-    h->addWidget(copy_);
-    h->addWidget(export_);
-    h->addWidget(help);
-    h->addWidget(close);
+    for (QPushButton* b : {copy_, export_, help_, close_}) h->addWidget(b);
+}
 
+void ResponseWindow::connect_inputs() {
     const auto changed = [this] { inputs_changed(); };
     connect(frequency_, &QDoubleSpinBox::valueChanged, this, [this](double hz) {
         response_.set_frequency(hz);
@@ -231,14 +238,14 @@ void ResponseWindow::build_inputs(QWidget* row) {
     });
     connect(copy_, &QPushButton::clicked, this, [this] { copy_to_clipboard(); });
     connect(export_, &QPushButton::clicked, this, [this] { export_to_file(); });
-    connect(help, &QPushButton::clicked, this,
+    connect(help_, &QPushButton::clicked, this,
             [this] { open_response_help(main_.host(), guide_folder_); });
-    connect(close, &QPushButton::clicked, this, [this] {
+    connect(close_, &QPushButton::clicked, this, [this] {
         cancel_run();
         main_.companions().close(Window::response);
     });
     // Escape does what Close does.
-    leave_on_keys(*this, {Qt::Key_Escape}, [close] { close->click(); });
+    leave_on_keys(*this, {Qt::Key_Escape}, [close = close_] { close->click(); });
 }
 
 void ResponseWindow::inputs_changed() {

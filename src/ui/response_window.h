@@ -46,6 +46,9 @@ protected:
 
 private:
     void build_inputs(QWidget* row);
+    void create_inputs(QWidget* row);
+    void lay_out_inputs(QWidget* row);
+    void connect_inputs();
     void build_model_row(QWidget* row);
     void inputs_changed();
     void model_changed();
@@ -66,6 +69,8 @@ private:
     QCheckBox* common_reference_ = nullptr;
     QPushButton* copy_ = nullptr;
     QPushButton* export_ = nullptr;
+    QPushButton* help_ = nullptr;
+    QPushButton* close_ = nullptr;
     QComboBox* model_ = nullptr;
     QDoubleSpinBox* source_distance_ = nullptr;
     QDoubleSpinBox* receiver_distance_ = nullptr;
