@@ -95,6 +95,23 @@ QWidget* CompareWindow::build_commands() {
     h->setContentsMargins(0, 0, 0, 0);
     QPushButton* pin_button = button(row, "&Pin this design", Control::compare_pin_button);
     QPushButton* open = button(row, "&Open project...", Control::compare_open_button);
+    build_sound_inputs(row);
+    QPushButton* csv = button(row, "Export &table...", Control::compare_csv_button);
+    QPushButton* sheet = button(row, "Export &sheet...", Control::compare_export_button);
+    for (QWidget* w : std::initializer_list<QWidget*>{pin_button, open}) h->addWidget(w);
+    h->addSpacing(16);
+    h->addWidget(new QLabel(QStringLiteral("Source angle"), row));
+    h->addWidget(source_angle_);
+    h->addWidget(own_frequencies_);
+    h->addWidget(frequency_);
+    h->addStretch(1);
+    h->addWidget(csv);
+    h->addWidget(sheet);
+    connect_commands(pin_button, open, csv, sheet);
+    return row;
+}
+
+void CompareWindow::build_sound_inputs(QWidget* row) {
     source_angle_ = new QDoubleSpinBox(row);
     name_control(*source_angle_, Control::compare_source_angle);
     source_angle_->setRange(-90, 90);
@@ -108,18 +125,10 @@ QWidget* CompareWindow::build_commands() {
     frequency_->setDecimals(0);
     frequency_->setSuffix(QStringLiteral(" Hz"));
     frequency_->setValue(1000);
-    QPushButton* csv = button(row, "Export &table...", Control::compare_csv_button);
-    QPushButton* sheet = button(row, "Export &sheet...", Control::compare_export_button);
-    for (QWidget* w : std::initializer_list<QWidget*>{pin_button, open}) h->addWidget(w);
-    h->addSpacing(16);
-    h->addWidget(new QLabel(QStringLiteral("Source angle"), row));
-    h->addWidget(source_angle_);
-    h->addWidget(own_frequencies_);
-    h->addWidget(frequency_);
-    h->addStretch(1);
-    h->addWidget(csv);
-    h->addWidget(sheet);
+}
 
+void CompareWindow::connect_commands(QPushButton* pin_button, QPushButton* open, QPushButton* csv,
+                                     QPushButton* sheet) {
     connect(pin_button, &QPushButton::clicked, this, [this] { pin(); });
     connect(open, &QPushButton::clicked, this, [this] {
         const QString path = QFileDialog::getOpenFileName(
@@ -142,7 +151,6 @@ QWidget* CompareWindow::build_commands() {
             QStringLiteral("PNG image (*.png);;SVG drawing (*.svg);;PDF document (*.pdf)"));
         if (!path.isEmpty()) export_sheet(path);
     });
-    return row;
 }
 
 QWidget* CompareWindow::build_column_commands() {

@@ -44,6 +44,9 @@ protected:
 
 private:
     QWidget* build_commands();
+    void build_sound_inputs(QWidget* row);
+    void connect_commands(QPushButton* pin_button, QPushButton* open, QPushButton* csv,
+                          QPushButton* sheet);
     QWidget* build_column_commands();
     void settings_changed();
     void fill_table();
