@@ -54,22 +54,24 @@ bool on_depth_line_of(const Block& b, Point p) {
     return whole(up - (dx - 1));
 }
 
+// A grid and its offsets, named for the failure message.
+struct GridCase {
+    const char* name;
+    Grid2d grid;
+    Offsets2d offsets;
+};
+
 // Every visible piece of a depth line is on the face that the old drawing
 // left on top there, and no piece of a wall line is under any block. The
 // points checked lie about a quarter, half and three quarters along each
 // piece, off the whole and fifth units where blocks meet.
 TEST(PanelScene, LinesShowOnlyWhereNothingStandsInFront) {
-    struct Row {
-        const char* name;
-        Grid2d grid;
-        Offsets2d offsets;
-    };
-    const Row rows[] = {
+    const GridCase rows[] = {
         {"standard 7", {7, standard, true}, {}},
         {"optimised 5 shifted", {5, optimised_inverse, true}, {2, 1}},
         {"legacy 13 centred", {13, legacy_inverse, true}, move_offsets({}, OffsetMove::centre, 13)},
     };
-    for (const Row& row : rows) {
+    for (const GridCase& row : rows) {
         const PanelScene scene = panel_scene(row.grid, row.offsets, {}, exact);
         ASSERT_FALSE(scene.depth_lines.empty()) << row.name;
         for (const Segment& s : scene.depth_lines) {
@@ -110,17 +112,12 @@ bool alone_on_top(const Grid2d& g, const Offsets2d& o, const Block& b, Point p) 
 // And no depth line is missing: wherever the old drawing left a block's
 // depth line on top, a piece of the scene's depth lines passes.
 TEST(PanelScene, EveryDepthLineInViewIsDrawn) {
-    struct Row {
-        const char* name;
-        Grid2d grid;
-        Offsets2d offsets;
-    };
-    const Row rows[] = {
+    const GridCase rows[] = {
         {"standard 13 centred", {13, standard, true}, move_offsets({}, OffsetMove::centre, 13)},
         {"optimised 11 shifted", {11, optimised_inverse, true}, {3, 5}},
         {"legacy 7", {7, legacy_inverse, false}, {}},
     };
-    for (const Row& row : rows) {
+    for (const GridCase& row : rows) {
         const Grid2d& g = row.grid;
         const PanelScene scene = panel_scene(g, row.offsets, {}, exact);
         int seen = 0;
