@@ -1,4 +1,5 @@
-// The scorecard, visualiser and About windows wired to the main window.
+// The scorecard and About windows wired to the main window. (The keys that
+// leave the modeless windows, and the visualiser's close, are the GUI drive's.)
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -21,9 +22,6 @@ namespace {
 
 QWidget& scorecard(Program& p) {
     return p.companions->scorecard();
-}
-VisualiserWindow& visualiser(Program& p) {
-    return p.companions->visualiser();
 }
 
 }  // namespace
@@ -65,68 +63,6 @@ private slots:
         p.window.showNormal();
         settle();
         QVERIFY(!scorecard(p).isVisible());
-    }
-
-    // Each modeless window leaves on the keys a dialog would leave on, with
-    // the focus wherever the user left it: Escape, and Enter where the one
-    // button is OK. The form's flag goes too, so a restore leaves it hidden.
-    void keys_leave_the_modeless_windows() {
-        struct Row {
-            const char* name;
-            Control menu;
-            std::function<QWidget&(Program&)> window;
-            Control focused;  // the control the key is pressed in
-            Qt::Key key;
-            std::function<bool(const MainForm&)> still_open;
-        };
-        const auto scorecard_open = [](const MainForm& f) {
-            return f.companions().shown(Window::scorecard);
-        };
-        const auto response_open = [](const MainForm& f) {
-            return f.companions().shown(Window::response);
-        };
-        const auto none = [](const MainForm&) { return false; };
-        const Row rows[] = {
-            {"scorecard, Escape", Control::scorecard_item, scorecard, Control::scorecard_ok, Qt::Key_Escape,
-             scorecard_open},
-            {"scorecard, Enter on OK", Control::scorecard_item, scorecard, Control::scorecard_ok, Qt::Key_Return,
-             scorecard_open},
-            {"scorecard, keypad Enter", Control::scorecard_item, scorecard, Control::scorecard_ok, Qt::Key_Enter,
-             scorecard_open},
-            {"polar response, Escape in the frequency", Control::response_item,
-             [](Program& p) -> QWidget& { return p.companions->response(); }, Control::response_frequency,
-             Qt::Key_Escape, response_open},
-            {"comparison, Escape", Control::compare_item,
-             [](Program& p) -> QWidget& { return p.companions->compare(); }, Control::compare_pin_button,
-             Qt::Key_Escape, none},
-        };
-        for (const Row& row : rows) {
-            Program p;
-            menu_item(p.window, row.menu)->trigger();
-            settle();
-            QWidget& window = row.window(p);
-            QVERIFY2(window.isVisible(), row.name);
-            QWidget* focused = child<QWidget>(window, row.focused);
-            QTest::keyClick(focused, row.key);
-            settle();
-            QVERIFY2(!window.isVisible(), row.name);
-            QVERIFY2(!row.still_open(p.form), row.name);
-        }
-    }
-
-    void visualiser_close_unchecks_the_menu_item() {
-        Program p;
-        QAction* toggle = menu_item(p.window, Control::show_visualiser_item);
-        QVERIFY(!toggle->isChecked());
-        toggle->trigger();
-        settle();
-        QVERIFY(toggle->isChecked());
-        QVERIFY(visualiser(p).isVisible());
-        QVERIFY(visualiser(p).windowTitle().endsWith(QStringLiteral("Welkin V4.01")));
-        visualiser(p).close();
-        settle();
-        QVERIFY(!toggle->isChecked());
-        QVERIFY(!p.form.design().visualiser.shown);
     }
 
     void menu_checks_follow_the_design() {

@@ -1,5 +1,4 @@
-// The project dialogs' folder tree and file list under a user's clicks: the
-// list holds project files only, a folder is entered and never opened, and
+// The project dialogs' folder tree under a user's keys and scrolling, and
 // browsing places that are slow or dangerous to read (/proc, FIFOs, a
 // crowded folder) never keeps the window from its events.
 #include <QElapsedTimer>
@@ -184,33 +183,6 @@ class FolderBrowsingTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void the_list_holds_project_files_only_and_a_folder_is_entered() {
-        TempDir dir;
-        const std::string top = dir.path().string();
-        fs::create_directory(dir.path() / "sub");
-        fs::create_directory(dir.path() / "old.qrd");
-        std::ofstream(dir.file("a.qrd")) << "7\r\n";
-        std::ofstream(dir.file("notes.txt")) << "x\r\n";
-        std::ofstream(dir.file("sub/b.qrd")) << "7\r\n";
-        make_fifo(dir.file("pipe.qrd"));
-
-        OpenWindow open(dir.file("sub"));
-        QVERIFY(open.wait_for(QStringLiteral("b.qrd")));
-        QCOMPARE(names_listed(*open.list), QStringList{QStringLiteral("b.qrd")});
-        // Up a level: the folder just left is no file to open.
-        open.click_folder(QString::fromStdString(top), false);
-        QCOMPARE(open.dialogs.folder(FileDialog::open), top);
-        QVERIFY(open.wait_for(QStringLiteral("a.qrd")));
-        QCOMPARE(names_listed(*open.list), QStringList{QStringLiteral("a.qrd")});
-        // And back in by a double-click, which enters rather than confirms.
-        open.click_folder(QString::fromStdString(dir.file("sub")), true);
-        QCOMPARE(open.dialogs.folder(FileDialog::open), dir.file("sub"));
-        QVERIFY(open.dialogs.chosen_path().empty());
-        QVERIFY(open.window->isVisible());
-        QVERIFY(open.wait_for(QStringLiteral("b.qrd")));
-        QCOMPARE(names_listed(*open.list), QStringList{QStringLiteral("b.qrd")});
-    }
-
     // Enter in the tree goes into the folder; it does not also press
     // "&Open", which would say "Bad file name" for the empty field.
     void enter_in_the_tree_enters_the_folder_only() {

@@ -1,5 +1,7 @@
 // The lobes window's wiring: what opening and closing it does to the main
-// window, Abort during a long run, Escape, and the two modes' controls.
+// window, Abort during a long run, a refused angle, a resize, and the two
+// modes' controls. (Escape, and the focus coming back from another program,
+// are the GUI drive's.)
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
@@ -112,36 +114,6 @@ private slots:
                 QVERIFY(child<QLineEdit>(lobes, Control::lobes_angle_field)->isEnabled());
             },
             false);
-    }
-
-    void escape_acts_as_exit() {
-        LiveStarted app;
-        with_lobes_window([&] { menu_item(app.window, Control::show_lobes_item)->trigger(); },
-                          [&](LobesWindow& lobes) {
-                              auto* angle = child<QLineEdit>(lobes, Control::lobes_angle_field);
-                              QTest::keyClick(angle, Qt::Key_Escape);
-                              QVERIFY(!lobes.isVisible());
-                          });
-        QVERIFY(!app.form.window_open(Window::lobes));
-    }
-
-    // The desktop handing the focus back (the user was in another program)
-    // starts no run: a drawing aborted on purpose stays as it was.
-    void focus_back_from_the_desktop_starts_no_run() {
-        LiveStarted app;
-        with_lobes_window([&] { menu_item(app.window, Control::show_lobes_item)->trigger(); },
-                          [&](LobesWindow& lobes) {
-                              const long runs = lobes.form().finished_runs();
-                              const QImage before = lobes.persistent_image();
-                              QEvent away(QEvent::WindowDeactivate);
-                              QEvent back(QEvent::WindowActivate);
-                              QApplication::sendEvent(&lobes, &away);
-                              QApplication::sendEvent(&lobes, &back);
-                              settle();
-                              QVERIFY(!lobes.form().running());
-                              QCOMPARE(lobes.form().finished_runs(), runs);
-                              QCOMPARE(lobes.persistent_image(), before);
-                          });
     }
 
     // A refused angle's message comes over the cleared picture, not over the

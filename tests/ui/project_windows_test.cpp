@@ -1,6 +1,6 @@
 // The project windows driven through their widgets on the offscreen
-// platform: Save As and Open through the menu and its shortcuts, the window
-// frame's close control, and a new folder.
+// platform: the window frame's close control, and a new folder. (Save As and
+// Open by their keys are the GUI drive's.)
 #include <QLabel>
 #include <QListView>
 #include <QPushButton>
@@ -8,7 +8,6 @@
 #include <filesystem>
 
 #include "forms/main_form.h"
-#include "forms/project_binding.h"
 #include "temp_dir.h"
 #include "window_fixture.h"
 
@@ -51,41 +50,6 @@ private:
     TempDir dir;
 
 private slots:
-    void save_as_then_open_in_a_fresh_window_restores_the_design() {
-        std::string saved;
-        QString title;
-        {
-            LiveStarted first(options("first.ini"));
-            type_into(field(first.window, Control::well_count_field), QStringLiteral("13"));
-            type_into(field(first.window, Control::design_frequency_field), QStringLiteral("450"));
-            menu_item(first.window, Control::advanced_item)->trigger();
-            const DialogWatch watch([](QWidget& modal) {
-                if (!is(modal, Control::save_project_window)) return false;
-                type_name_and_enter(modal, QStringLiteral("hall.old"));
-                return true;
-            });
-            QTest::keyClick(&first.window, Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
-            QVERIFY(watch.unexpected().isEmpty());
-            QVERIFY(std::filesystem::is_regular_file(dir.file("hall.qrd")));
-            QVERIFY(first.window.windowTitle().endsWith(QLatin1String("    Project: hall.old")));
-            saved = write_project(project_settings(first.form));
-            title = first.window.windowTitle();
-        }
-        LiveStarted second(options("second.ini"));
-        QCOMPARE(second.form.design().well_count, 7);
-        const DialogWatch watch([](QWidget& modal) {
-            if (!is(modal, Control::open_project_window)) return false;
-            type_name_and_enter(modal, QStringLiteral("hall.old"));
-            return true;
-        });
-        QTest::keyClick(&second.window, Qt::Key_O, Qt::ControlModifier);
-        QVERIFY(watch.unexpected().isEmpty());
-        QCOMPARE(second.window.windowTitle(), title);
-        QCOMPARE(write_project(project_settings(second.form)), saved);
-        QCOMPARE(field(second.window, Control::well_count_field)->text(), QStringLiteral("13"));
-        QCOMPARE(second.form.design().design_freq_hz, 450.0);
-    }
-
     void closing_through_the_frame_cancels() {
         std::filesystem::create_directory(dir.path() / "studio");
         LiveStarted s(options("welkin.ini"));
