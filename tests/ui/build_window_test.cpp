@@ -1,10 +1,9 @@
-// The Build window as the user meets it: opened from the main window's
-// Export menu on the design in view, its plan following the choices, its files written,
-// a refused choice shown with nothing to write.
+// The Build window as the user meets it: its plan following the choices, its
+// files written, a refused choice shown with nothing to write. (Opening it from
+// the Export menu is the GUI drive's.)
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QLabel>
-#include <QMenu>
 #include <QPushButton>
 #include <QTest>
 #include <filesystem>
@@ -17,18 +16,6 @@ namespace welkin {
 
 namespace {
 
-// Answers the first Build window that comes up with `use`, then closes it.
-DialogWatch::Answer on_build_window(std::function<void(BuildWindow&)> use, bool& seen) {
-    return [use = std::move(use), &seen](QWidget& modal) {
-        auto* build = dynamic_cast<BuildWindow*>(&modal);
-        if (build == nullptr) return false;
-        if (!seen) use(*build);
-        seen = true;
-        build->accept();
-        return true;
-    };
-}
-
 void set_value(QDoubleSpinBox* box, double value) {
     box->setValue(value);
     settle();
@@ -40,20 +27,6 @@ class BuildWindowTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void opens_from_the_main_windows_export_menu_on_the_1d_panel() {
-        LiveStarted s;
-        bool seen = false;
-        const DialogWatch watch(on_build_window(
-            [](BuildWindow& w) {
-                QVERIFY(!w.form().design().two_d);
-                QVERIFY(child<QLabel>(w, Control::build_summary)->text().startsWith("1D panel, N 7"));
-            },
-            seen));
-        menu_item(s.window, Control::build_item)->trigger();
-        QVERIFY(seen);
-        QVERIFY(watch.unexpected().isEmpty());
-    }
-
     void the_plan_follows_kerf_and_stock() {
         Started s;
         BuildWindow w(s.form, std::nullopt, &s.window);

@@ -1,14 +1,11 @@
 // The lobes window's wiring: what opening and closing it does to the main
-// window, Abort during a long run, a refused angle, a resize, and the two
-// modes' controls. (Escape, and the focus coming back from another program,
-// are the GUI drive's.)
-#include <QElapsedTimer>
+// window, Abort during a long run, a refused angle and a resize. (Escape, the
+// focus coming back from another program and the explorer's title are the GUI
+// drive's; which controls each mode shows is the lobes form's test's.)
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QTest>
 #include <memory>
 
@@ -177,29 +174,6 @@ private slots:
                           });
     }
 
-    void the_modes_show_and_hide_the_lobes_controls() {
-        LiveStarted app;
-        const Control lobes_only[] = {Control::lobes_show_ends, Control::lobes_show_trues,
-                                      Control::lobes_abort_button, Control::lobes_first_lobes,
-                                      Control::lobes_revised_seating};
-        auto check = [&](LobesWindow& lobes, bool shown) {
-            for (const Control name : lobes_only) {
-                QWidget* w = child<QWidget>(lobes, name);
-                QVERIFY2(w->isVisible() == shown, qPrintable(w->objectName()));
-            }
-        };
-        with_lobes_window([&] { menu_item(app.window, Control::show_lobes_item)->trigger(); },
-                          [&](LobesWindow& lobes) { check(lobes, true); });
-        with_lobes_window([&] { QTest::mouseClick(explore_label(app.window), Qt::LeftButton); },
-                          [&](LobesWindow& lobes) {
-                              QVERIFY(!lobes.form().lobes_mode());
-                              check(lobes, false);
-                              QCOMPARE(lobes.windowTitle(), QStringLiteral(
-                                  "Welkin: Usable ranges explorer for Single Panels"));
-                          });
-        with_lobes_window([&] { menu_item(app.window, Control::show_lobes_item)->trigger(); },
-                          [&](LobesWindow& lobes) { check(lobes, true); });
-    }
 };
 
 }  // namespace welkin
