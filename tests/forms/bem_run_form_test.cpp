@@ -278,28 +278,6 @@ protected:
     ResponseForm response{form.shown()};
 };
 
-TEST_F(ResponseModelTest, AChangedDesignIsNeverShownAsCurrent) {
-    response.refresh();
-    finish_run();
-    ASSERT_TRUE(response.shown_current());
-    EXPECT_EQ(response.shown()->model, ResponseModel::boundary_elements);
-
-    form.set_field_text(Field::well_count, "11");
-    response.refresh();
-    EXPECT_FALSE(response.shown_current());
-    EXPECT_EQ(response.bem().state(), BemState::stale);
-
-    form.set_field_text(Field::well_count, "8");  // refused by the main window
-    response.refresh();
-    EXPECT_FALSE(response.shown_current());
-    EXPECT_FALSE(response.bem().can_start());
-
-    form.set_field_text(Field::well_count, "7");  // the design computed before
-    response.refresh();
-    EXPECT_TRUE(response.shown_current());
-    EXPECT_EQ(response.bem().state(), BemState::finished);
-}
-
 TEST_F(ResponseModelTest, TheDistancesArePartOfWhatAResultIsFor) {
     response.refresh();
     finish_run();

@@ -123,15 +123,16 @@ TEST_F(LengthFieldsTest, ChangingUnitsRewritesTheFieldsFromTheStoredMillimetres)
     EXPECT_EQ(form.field_text(Field::fin_width), " 600");
     EXPECT_EQ(length_caption(form.design(), Field::build_depth_2d), "2D build depth in mm");
 
-    // The units window greys its rules while metric is chosen.
+    // The units window greys its rules while metric is chosen, and nothing
+    // applies before OK.
     UnitsForm& units = form.units_form();
     units.open();
-    EXPECT_EQ(units.rule_colour(), (Rgb{192, 192, 192}));
-    EXPECT_EQ(units.rules_caption_colour(), (Rgb{192, 192, 192}));
+    const Rgb greyed = units.rule_colour();
+    EXPECT_EQ(units.rules_caption_colour(), greyed);
     units.select(UnitMode::decimalinches);
-    EXPECT_EQ(units.rule_colour(), rgb_locked_label);
-    EXPECT_EQ(units.rules_caption_colour(), rgb_black);
-    EXPECT_EQ(d().unit_mode, UnitMode::metric);  // nothing applies before OK
+    EXPECT_NE(units.rule_colour(), greyed);
+    EXPECT_NE(units.rules_caption_colour(), greyed);
+    EXPECT_EQ(d().unit_mode, UnitMode::metric);
     units.confirm();
     EXPECT_EQ(d().unit_mode, UnitMode::decimalinches);
 }
