@@ -1,7 +1,7 @@
-// The lobes window's wiring: what opening and closing it does to the main
-// window, Abort during a long run, a refused angle and a resize. (Escape, the
-// focus coming back from another program and the explorer's title are the GUI
-// drive's; which controls each mode shows is the lobes form's test's.)
+// The lobes window's wiring: Abort during a long run, a refused angle and a
+// resize. (Escape, the focus coming back from another program and the
+// explorer's title are the GUI drive's; which controls each mode shows, and the
+// window being open while it is up, are the lobes form's test's.)
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -16,14 +16,6 @@
 namespace welkin {
 
 namespace {
-
-QLabel* explore_label(MainWindow& window) {
-    return window.centralWidget()->findChild<QLabel*>(control_name(Control::explore_label));
-}
-
-bool lobes_menu_enabled(MainWindow& window) {
-    return window.findChild<QAction*>(control_name(Control::lobes_menu))->isEnabled();
-}
 
 // Opens the lobes window with `open`; once it is up (and, unless told
 // otherwise, its first run has ended) runs `inside`, then closes it with
@@ -78,19 +70,6 @@ class LobesWindowTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void opening_disables_the_lobes_menu_and_explore_label() {
-        LiveStarted app;
-        QVERIFY(lobes_menu_enabled(app.window));
-        QVERIFY(explore_label(app.window)->isEnabled());
-        with_lobes_window([&] { menu_item(app.window, Control::show_lobes_item)->trigger(); },
-                          [&](LobesWindow&) {
-                              QVERIFY(!lobes_menu_enabled(app.window));
-                              QVERIFY(!explore_label(app.window)->isEnabled());
-                          });
-        QVERIFY(lobes_menu_enabled(app.window));
-        QVERIFY(explore_label(app.window)->isEnabled());
-    }
-
     void abort_stops_a_long_run_and_enables_the_controls() {
         LiveStarted app;
         type_into(field(app.window, Control::well_count_field), QStringLiteral("101"));

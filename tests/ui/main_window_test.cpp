@@ -3,7 +3,6 @@
 // the window shows what the form then holds.
 #include <QAction>
 #include <QApplication>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -17,19 +16,6 @@ class MainWindowTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void typing_a_frequency_recomputes_and_repaints() {
-        Started s;
-        auto* picture = child<PictureView>(s.window, Control::cross_section_picture);
-        const qint64 before = picture->image().cacheKey();
-        QLineEdit* frequency = field(s.window, Control::design_frequency_field);
-        frequency->selectAll();
-        QTest::keyClicks(frequency, "500");
-        QCOMPARE(s.form.design().design_freq_hz, 500.0);
-        QCOMPARE(field(s.window, Control::deepest_well_field)->text(), QStringLiteral(" 197"));
-        QVERIFY(picture->image().cacheKey() != before);
-        QVERIFY(!picture->image().isNull());
-    }
-
     // Each scale item and each lock button reaches its own choice; the last
     // of each group is chosen first so that every row changes something.
     void scales_and_locks_reach_the_form() {

@@ -1,7 +1,7 @@
-// The 2D window's wiring: the main window's note while it is open, the
-// buttons' captions and the option boxes. (Dimensions on and off and the
-// full-screen views closing on a key are the GUI drive's, on a real screen;
-// the report's text is the 2D form's test's.)
+// The 2D window's option boxes, and the main window's note while it is open.
+// (Dimensions on and off and the full-screen views closing on a key are the GUI
+// drive's, on a real screen; the offsets' buttons and captions, and the report,
+// are the 2D form's tests'.)
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QLineEdit>
@@ -40,33 +40,6 @@ class Panel2dWindowTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void note_shows_while_open_and_buttons_move_the_grid() {
-        const TempDir home;
-        const DialogWatch watch;
-        LiveStarted s({home.path().string(), home.file("welkin.ini"), ""});
-        auto* note = child<QFrame>(s.window, Control::note_2d_frame);
-        QVERIFY(!note->isVisible());
-        QStringList captions;
-        with_2d_window(s, [&](QWidget& w) {
-            QVERIFY(note->isVisible());
-            auto* caption = child<QLabel>(w, Control::panel_2d_caption);
-            captions << caption->text();
-            for (const Control button :
-                 {Control::push_button, Control::pull_button, Control::left_button,
-                  Control::right_button, Control::no_shift_button, Control::centre_button}) {
-                QTest::mouseClick(child<QPushButton>(w, button), Qt::LeftButton);
-                captions << caption->text();
-            }
-        });
-        QVERIFY(!note->isVisible());
-        const QString n7 = QStringLiteral("Finned Standard   N:7  ");
-        QCOMPARE(captions,
-                 (QStringList{n7 + "Left:4  Pull:4", n7 + "Left:4  Pull:3", n7 + "Left:4  Pull:4",
-                              n7 + "Left:5  Pull:4", n7 + "Left:4  Pull:4", n7 + "Left:0  Pull:0",
-                              n7 + "Left:4  Pull:4"}));
-        QVERIFY(watch.unexpected().isEmpty());
-    }
-
     // Each option box reaches its own option, and a second click takes it
     // back. (The boxes' handlers once tripped the sanitizers here.)
     void each_option_box_sets_its_own_option() {

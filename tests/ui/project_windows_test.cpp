@@ -1,6 +1,6 @@
-// The project windows driven through their widgets on the offscreen
-// platform: the window frame's close control, and a new folder. (Save As and
-// Open by their keys are the GUI drive's.)
+// A new folder made through the project windows' widgets on the offscreen
+// platform, and a name that is all extension listed. (Save As and Open by
+// their keys, and leaving them, are the GUI drive's.)
 #include <QLabel>
 #include <QListView>
 #include <QPushButton>
@@ -50,26 +50,6 @@ private:
     TempDir dir;
 
 private slots:
-    void closing_through_the_frame_cancels() {
-        std::filesystem::create_directory(dir.path() / "studio");
-        LiveStarted s(options("welkin.ini"));
-        const QString before = s.window.windowTitle();
-        const long recomputes = s.form.shown().completed_recomputes;
-        const DialogWatch watch([&](QWidget& modal) {
-            if (!is(modal, Control::open_project_window)) return false;
-            s.form.project_dialogs().choose_folder(FileDialog::open, dir.file("studio"));
-            type_into(field(modal, Control::new_folder_field), QStringLiteral("hall"));
-            modal.close();
-            return true;
-        });
-        menu_item(s.window, Control::open_item)->trigger();
-        QVERIFY(watch.unexpected().isEmpty());
-        QCOMPARE(s.form.project_dialogs().folder(FileDialog::open), dir.path().string());
-        QCOMPARE(s.form.project_dialogs().chosen_path(), std::string());
-        QCOMPARE(s.window.windowTitle(), before);
-        QCOMPARE(s.form.shown().completed_recomputes, recomputes);
-    }
-
     // A name that is all extension saves as ".qrd", which the file list shows.
     void a_new_folder_is_made_and_a_point_name_is_listed() {
         LiveStarted s(options("welkin.ini"));

@@ -1,6 +1,6 @@
-// The polar response window's boundary-element run stopped by closing the
-// window or the whole program halfway. (Calculate, Cancel and a change of
-// design during a run are the GUI drive's.)
+// The program closed halfway through a boundary-element run: the worker winds
+// down and nothing is left running. (Calculate, Cancel and a change of design
+// during a run are the GUI drive's.)
 #include <QComboBox>
 #include <QPushButton>
 #include <QTest>
@@ -45,16 +45,6 @@ class ResponseBemTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void closing_the_window_stops_the_run() {
-        Program p;
-        open_response(p);
-        calculate(p);
-        QTRY_VERIFY_WITH_TIMEOUT(run(p).steps_done() >= 1, run_wait_ms);
-        QTest::mouseClick(button(p, Control::response_close_button), Qt::LeftButton);
-        settle();
-        QCOMPARE(run(p).state(), BemState::cancelled);
-    }
-
     // The program closing mid-run waits for the worker to wind down, which
     // it does between rows of its matrix; a hang fails by the test's time limit.
     void closing_the_program_during_a_run() {

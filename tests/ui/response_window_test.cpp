@@ -1,6 +1,6 @@
-// The polar response window wired to the main window: its inputs, a design
-// the main window refuses, and Close. (Opening it from the Lobes menu is the
-// GUI drive's; the frequency following the design is the response form's test's.)
+// The polar response window's inputs reaching its view, and Close. (Opening it
+// from the Lobes menu is the GUI drive's; the view following the design, and a
+// design the main window refuses, are the response form's tests'.)
 #include <QCheckBox>
 #include <QDoubleSpinBox>
 #include <QLabel>
@@ -23,30 +23,6 @@ ResponseWindow& response(Program& p) {
 void open_response(Program& p) {
     menu_item(p.window, Control::response_item)->trigger();
     settle();
-}
-
-// Pixels that are neither white nor the window's grey: something was drawn.
-int inked_pixels(const QImage& image) {
-    int inked = 0;
-    for (int y = 0; y < image.height(); y += 4) {
-        for (int x = 0; x < image.width(); x += 4) {
-            const QRgb p = image.pixel(x, y);
-            if (qRed(p) < 200 || qBlue(p) < 200) ++inked;
-        }
-    }
-    return inked;
-}
-
-// Pixels with any colour in them; a greyed sheet has none.
-int coloured_pixels(const QImage& image) {
-    int coloured = 0;
-    for (int y = 0; y < image.height(); y += 2) {
-        for (int x = 0; x < image.width(); x += 2) {
-            const QRgb p = image.pixel(x, y);
-            if (qRed(p) != qGreen(p) || qGreen(p) != qBlue(p)) ++coloured;
-        }
-    }
-    return coloured;
 }
 
 }  // namespace
@@ -81,32 +57,6 @@ private slots:
         settle();
         QCOMPARE(frequency->value(), 600.0);
         QVERIFY(!follow->isEnabled());
-    }
-
-    void an_invalid_n_greys_the_sheet_with_the_reason() {
-        Program p;
-        DialogWatch watch;
-        open_response(p);
-        QVERIFY(coloured_pixels(response(p).image()) > 100);
-        auto* status = child<QLabel>(response(p), Control::response_status);
-        QVERIFY(!status->isVisible());
-
-        type_into(field(p.window, Control::well_count_field), QStringLiteral("8"));
-        settle();
-        QVERIFY(status->isVisible());
-        QCOMPARE(status->text(),
-                 QStringLiteral("Number of wells must be a prime number between 3 and 101"));
-        QCOMPARE(coloured_pixels(response(p).image()), 0);
-        QVERIFY(inked_pixels(response(p).image()) > 100);  // greyed, not wiped
-        QVERIFY(!child<QPushButton>(response(p), Control::response_copy_button)->isEnabled());
-        QVERIFY(!child<QPushButton>(response(p), Control::response_export_button)->isEnabled());
-
-        type_into(field(p.window, Control::well_count_field), QStringLiteral("11"));
-        settle();
-        QVERIFY(!status->isVisible());
-        QVERIFY(coloured_pixels(response(p).image()) > 100);
-        QVERIFY(child<QPushButton>(response(p), Control::response_copy_button)->isEnabled());
-        QCOMPARE(watch.unexpected(), QStringList());
     }
 
     // Close, and the frame's close, leave the window closed, and the form's
