@@ -1,5 +1,6 @@
 // The Build window's model: choices remembered in the settings file and
-// nowhere else, refusals shown instead of a plan, the 2D grid's offsets.
+// nowhere else, the 2D grid's offsets. (A refusal shown instead of the plan is
+// the Build window's test's.)
 #include "forms/build_form.h"
 
 #include <gtest/gtest.h>
@@ -43,19 +44,6 @@ TEST(BuildForm, ChoicesOutliveTheWindowAndTheProgramButStayOutOfProjects) {
     ASSERT_TRUE(project);
     EXPECT_EQ(parse_project(*project).lines_read, project_line::count)
         << "a project keeps its 35 lines";
-}
-
-TEST(BuildForm, ARefusedChoiceReplacesThePlanWithTheReason) {
-    FakeHost host;
-    MainForm main(host);
-    start_up(main);
-    BuildForm form(main.shown(), main.files().build_choices, std::nullopt);
-    form.set_kerf(form.options().board.length_mm);
-    ASSERT_FALSE(form.plan());
-    EXPECT_EQ(form.summary(), std::vector<std::string>{form.plan().message()});
-    EXPECT_FALSE(form.output_bytes(BuildOutput::stl));
-    form.set_kerf(3);
-    EXPECT_TRUE(form.output_bytes(BuildOutput::stl));
 }
 
 TEST(BuildForm, TwoDimensionalOpeningTakesTheWindowsOffsets) {

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <map>
-#include <set>
 #include <sstream>
 #include <string>
 
@@ -62,28 +61,6 @@ TEST(DesignSummary, FactoryDesignByHand) {
         ASSERT_TRUE(lines.count(name)) << name;
         EXPECT_EQ(lines.at(name), value) << name;
     }
-}
-
-// The text and the JSON come from one table: every item has one line, and
-// no name is used twice.
-TEST(DesignSummary, OneLinePerItem) {
-    FakeHost host;
-    MainForm form(host);
-    start_up(form);
-    const auto items =
-        design_summary_items(form.shown(), {form.busy(), form.field_texts(), form.title()});
-    std::set<std::string> names;
-    for (const SummaryItem& item : items) {
-        const std::string name = !item.text_name.empty() ? std::string(item.text_name)
-                                 : item.group.empty()
-                                     ? std::string(item.key)
-                                     : std::string(item.group) + "." + std::string(item.key);
-        EXPECT_TRUE(names.insert(name).second) << name;
-    }
-    EXPECT_EQ(
-        lines_of(design_summary(form.shown(), {form.busy(), form.field_texts(), form.title()}))
-            .size(),
-        items.size());
 }
 
 }  // namespace

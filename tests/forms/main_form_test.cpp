@@ -14,8 +14,6 @@
 namespace welkin {
 namespace {
 
-constexpr Rgb dark_red = rgb_dark_red, grey = rgb_status_grey, blue = rgb_locked_label,
-              black = rgb_black;
 using Wells = std::vector<int>;
 using Texts = std::vector<std::string>;
 using Click = DesignCommand;
@@ -24,20 +22,25 @@ const std::string standard_n7 = "Standard N7+0,0 Panel";
 
 class MainFormTest : public ::testing::Test {
 protected:
-    void SetUp() override { start_up(form); }
+    void SetUp() override {
+        start_up(form);
+        normal_status = form.shown().status_colour;
+    }
     void type(Field f, const std::string& text) { form.set_field_text(f, text); }
     const Design& d() const { return form.design(); }
     long runs() const { return form.shown().started_recomputes; }
     Wells sequence() const {
         return {d().well_seq.begin(), d().well_seq.begin() + d().well_count + 1};
     }
-    void expect_status(const std::string& text, Rgb colour) const {
+    // A warning stands out from the factory design's status.
+    void expect_status(const std::string& text, bool warning) const {
         EXPECT_EQ(form.shown().status_text, text);
-        EXPECT_EQ(form.shown().status_colour, colour);
+        EXPECT_EQ(form.shown().status_colour != normal_status, warning);
     }
 
     FakeHost host;
     MainForm form{host};
+    Rgb normal_status;
 };
 
 TEST_F(MainFormTest, PanelOrdersOutOfRangeAreRefusedAndPrimeStepsStopAtTheEnds) {
@@ -46,7 +49,7 @@ TEST_F(MainFormTest, PanelOrdersOutOfRangeAreRefusedAndPrimeStepsStopAtTheEnds) 
         type(Field::well_count, " 7");  // a leading blank is fine
         ASSERT_TRUE(form.menu_enabled(Menu::panel_2d));
         type(Field::well_count, text);
-        expect_status(message, dark_red);
+        expect_status(message, true);
         EXPECT_FALSE(form.menu_enabled(Menu::panel_2d));
         EXPECT_EQ(sequence(), n7);
     };
@@ -60,7 +63,7 @@ TEST_F(MainFormTest, PanelOrdersOutOfRangeAreRefusedAndPrimeStepsStopAtTheEnds) 
     }
     type(Field::design_frequency, "600");  // other inputs still recompute on the last valid order
     EXPECT_EQ(d().deepest_well_mm, 164);
-    expect_status(standard_n7, grey);
+    expect_status(standard_n7, false);
 
     // The prime steps stop at the ends.
     const long before = runs();
@@ -96,9 +99,9 @@ TEST_F(MainFormTest, RangeChecksTheirBoundariesAndMetricRounding) {
                 type(field, text);
                 EXPECT_FALSE(form.busy());
                 if (texts == &accepted) {
-                    EXPECT_EQ(form.shown().status_colour, grey) << form.shown().status_text;
+                    EXPECT_EQ(form.shown().status_colour, normal_status) << form.shown().status_text;
                 } else {
-                    expect_status(message, dark_red);
+                    expect_status(message, true);
                     EXPECT_EQ(d().*value, before);
                 }
             }
@@ -142,8 +145,11 @@ TEST_F(MainFormTest, LocksDeriveTheOtherQuantitiesWithoutRoundTripping) {
     EXPECT_FALSE(field_enabled(form.design(), Field::design_frequency));
     EXPECT_TRUE(field_enabled(form.design(), Field::deepest_well));
     EXPECT_FALSE(field_enabled(form.design(), Field::build_depth_2d));
-    EXPECT_EQ(lock_label_colour(form.design(), LockMode::depth), black);
-    EXPECT_EQ(lock_label_colour(form.design(), LockMode::freq), blue);
+    // The locked quantity's label stands out from the two derived ones.
+    EXPECT_NE(lock_label_colour(form.design(), LockMode::depth),
+              lock_label_colour(form.design(), LockMode::freq));
+    EXPECT_EQ(lock_label_colour(form.design(), LockMode::freq),
+              lock_label_colour(form.design(), LockMode::build_2d));
     type(Field::deepest_well, "250");  // rewrites Text2 and Text6 while busy
     type(Field::deepest_well, "250");  // unchanged text: no change event at all
     EXPECT_EQ(runs(), before + 1);
@@ -162,10 +168,12 @@ TEST_F(MainFormTest, LocksDeriveTheOtherQuantitiesWithoutRoundTripping) {
               "Standard N7+0,0 QRD Diffuser     Design Frequency 499Hz  ");
 
     EXPECT_FALSE(field_enabled(form.design(), Field::well_width));  // auto wells
-    EXPECT_EQ(well_width_caption_colour(form.design()), blue);
+    // A derived well width is captioned as a derived quantity is (the 2D depth is
+    // locked here), a typed one as the locked quantity.
+    EXPECT_EQ(well_width_caption_colour(d()), lock_label_colour(d(), LockMode::freq));
     form.run(DesignCommand::toggle_auto_well_width);
     EXPECT_TRUE(field_enabled(form.design(), Field::well_width));
-    EXPECT_EQ(well_width_caption_colour(form.design()), black);
+    EXPECT_EQ(well_width_caption_colour(d()), lock_label_colour(d(), LockMode::build_2d));
 
     // While busy, handlers change state but do not recompute.
     before = runs();
@@ -295,9 +303,9 @@ TEST_F(MainFormTest, ScaledDrawingWarnsWhenTheDesignDepthDoesNotFit) {
     type(Field::design_frequency, "400");  // half wavelength 431 mm
     form.select_vertical_scale(350);
     expect_status("Warning: Vertical scaling choice prevents full design depth being displayed",
-                  dark_red);
+                  true);
     form.select_vertical_scale(800);
-    expect_status(standard_n7, grey);
+    expect_status(standard_n7, false);
 }
 
 }  // namespace

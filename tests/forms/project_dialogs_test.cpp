@@ -8,7 +8,6 @@
 #include <sys/types.h>
 #include <unistd.h>
 
-#include <cctype>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -285,17 +284,6 @@ TEST_F(ProjectDialogsTest, NewFolderNamesWithRefusedCharactersAreSilentlyIgnored
         dialogs().choose_folder(FileDialog::open, dir.path().string());
     }
     EXPECT_TRUE(host.messages.empty());
-}
-
-TEST_F(ProjectDialogsTest, TheQuestionNamesTheFolderInCapitalsAndCancelMakesNothing) {
-    dialogs().choose_folder(FileDialog::save_as, folder("rooms"));
-    host.in_dialog = [this](Window) { dialogs().cancel_new_folder(); };
-    dialogs().create_folder();
-    std::string upper = folder("rooms");
-    for (char& c : upper) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    EXPECT_EQ(dialogs().new_folder_question(), "Create new folder below " + upper + " ?");
-    EXPECT_EQ(dialogs().new_folder_name(), "");
-    EXPECT_EQ(dialogs().folder(FileDialog::save_as), folder("rooms"));
 }
 
 TEST_F(ProjectDialogsTest, AFolderThatCannotBeMadeIsReportedWithItsPath) {

@@ -7,7 +7,6 @@
 #include <iterator>
 #include <set>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "fake_host.h"
@@ -46,20 +45,6 @@ TEST_F(ScorecardFormTest, PoorToGoodChangesTheIconAndEmptiesTheConsequence) {
     EXPECT_EQ(period_row().consequence, "");
 }
 
-TEST_F(ScorecardFormTest, ShowVisualizerShowsRedrawsAndHides) {
-    const long before = form.shown().completed_recomputes;
-    form.run(DesignCommand::toggle_show_visualiser);
-    EXPECT_TRUE(form.design().visualiser.shown);
-    EXPECT_EQ(form.shown().completed_recomputes, before + 1);
-    EXPECT_EQ(host.shown.back(), (std::pair{Window::frontview, true}));
-    form.run(DesignCommand::toggle_show_visualiser);
-    EXPECT_FALSE(form.design().visualiser.shown);
-    EXPECT_EQ(host.shown.back(), (std::pair{Window::frontview, false}));
-    form.run(DesignCommand::toggle_show_visualiser);
-    form.run(DesignCommand::hide_visualiser);
-    EXPECT_FALSE(form.design().visualiser.shown);
-}
-
 // A page, and the section it opens at, are there in the guide.
 TEST(HelpLinks, EveryPageAndSectionIsInTheGuide) {
     const std::filesystem::path guide = WELKIN_GUIDE_SOURCE;
@@ -77,14 +62,6 @@ TEST(HelpLinks, EveryPageAndSectionIsInTheGuide) {
         const std::string text{std::istreambuf_iterator<char>(in), {}};
         EXPECT_NE(text.find(" id=\"" + target.substr(hash + 1) + "\""), std::string::npos) << target;
     }
-}
-
-TEST(HelpLinks, TheUsableRangePictureOpensAtTrueDiffusion) {
-    FakeHost host;
-    open_help(host, HelpPage::true_diffusion, "/opt/welkin/guide");
-    EXPECT_EQ(host.opened,
-              std::vector<std::string>{"/opt/welkin/guide/usable-range.html#true-diffusion"});
-    EXPECT_TRUE(host.messages.empty());
 }
 
 TEST(HelpLinks, ADesktopThatCannotOpenThePageSaysWhichPage) {
