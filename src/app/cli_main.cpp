@@ -25,6 +25,7 @@
 #include "render/picture_render.h"
 #include "reports/report_1d.h"
 #include "reports/report_2d.h"
+#include "response/bem/blas_kernels.h"
 #include "units/imperial.h"
 #include "units/numtext.h"
 
@@ -366,6 +367,7 @@ std::optional<int> answer_before_command(const Cli& cli) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    welkin::bem::restart_with_newer_blas_kernels(argv);
     qInstallMessageHandler(quiet_qt_messages);
     // Pictures are drawn off screen; no display is needed.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");

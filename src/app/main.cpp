@@ -5,11 +5,13 @@
 #include "forms/main_form.h"
 #include "forms/startup.h"
 #include "persist/app_folder.h"
+#include "response/bem/blas_kernels.h"
 #include "ui/companion_windows.h"
 #include "ui/main_window.h"
 #include "ui/qt_host.h"
 
 int main(int argc, char** argv) {
+    welkin::bem::restart_with_newer_blas_kernels(argv);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Welkin"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/welkin.svg")));

@@ -1,5 +1,6 @@
-// How a system matrix is assembled: on how many threads, whether pairs of
-// one shape share their entries, and when to stop.
+// How a system matrix is assembled: on how many threads, whether the
+// pairs of a repeating boundary's copies share their entries, and when to
+// stop.
 #pragma once
 
 #include <atomic>
@@ -11,8 +12,8 @@ using Complex = std::complex<double>;
 
 struct Assembly {
     int threads = 1;
-    // Pairs of elements of one shape at one offset (the periods of a
-    // diffuser, its equal wells, a flat strip) share their entry.
+    // Pairs of copies as far apart as each other, cell for cell (the
+    // periods of a diffuser), share their entries (repeats.h).
     bool reuse = true;
     // Stops early, the matrix then meaningless, when it becomes true.
     const std::atomic<bool>* cancel = nullptr;

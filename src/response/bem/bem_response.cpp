@@ -4,11 +4,11 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <optional>
 #include <thread>
 
 #include "response/bem/boundary.h"
 #include "response/bem/dense_solve.h"
-#include "response/bem/entry_cache.h"
 #include "response/bem/panel_galerkin.h"
 #include "response/bem/helmholtz.h"
 #include "units/angles.h"
@@ -157,7 +157,12 @@ std::vector<BandValue> band_values(const Problem& p, double centre_hz,
     const int count = 2 * frequencies_per_band;
     std::vector<Energies> solved(static_cast<std::size_t>(count));
     const std::size_t largest = mesh_for(p.surface, p.limit_m, freqs.back(), setup).elements.size();
-    run_jobs(count, solves_at_once(largest, setup), [&](int job) {
+    const int at_once = solves_at_once(largest, setup);
+    // Each solve on its own core: threads of the linear algebra on top
+    // would only queue for the same cores.
+    std::optional<OneBlasThread> one_each;
+    if (at_once > 1) one_each.emplace();
+    run_jobs(count, at_once, [&](int job) {
         const bool flat = job % 2 == 0;  // the smaller problems run last
         const double f = freqs[static_cast<std::size_t>(job / 2)];
         solved[static_cast<std::size_t>(job)] =
@@ -235,9 +240,7 @@ Result<ArcResponse> arc_response(const Surface& surface, const Sound& sound,
     const Result<Problem> p = checked_problem(surface, s->frequency_hz, own);
     if (!p) return Result<ArcResponse>::failure(p.message());
     const double sources[] = {s->source_angle_deg};
-    // Each assembling thread keeps its own table of shared entries.
-    const int threads = solves_at_once(
-        mesh_for(p->surface, p->limit_m, s->frequency_hz, own).elements.size(), own);
+    const int threads = thread_count(own);
     Energies e = solve_energies(p->surface, p->limit_m, s->frequency_hz, sources, receiver_angles_deg, own,
                                 threads, control);
     Energies flat = solve_energies(p->flat, p->limit_m, s->frequency_hz, sources, receiver_angles_deg, own,
@@ -256,13 +259,10 @@ Result<ArcResponse> arc_response(const Surface& surface, const Sound& sound,
 
 double solve_bytes(std::size_t elements) {
     const auto n = static_cast<double>(elements);
-    // An entry table slot: two hashes, a pair's block and its flag.
-    constexpr double slot_bytes = sizeof(EntryCache<panels::Block>::Slot);
-    const double slots = std::min(std::pow(2.0, std::ceil(std::log2(n * n / 2 + 1))), 1048576.0);
     // Eleven sources' right-hand sides and densities, the 37 receivers'
     // kernels and the plot's 758.
     const double columns = 2 * 11 + 37 + 758;
-    return sizeof(Complex) * (n * n + columns * n) + slot_bytes * std::max(slots, 16.0);
+    return sizeof(Complex) * (n * n + columns * n);
 }
 
 int solves_at_once(std::size_t elements, const Setup& setup) {

@@ -91,8 +91,8 @@ Result<ArcResponse> arc_response(const Surface& surface, const Sound& sound,
                                  std::span<const double> receiver_angles_deg, const Setup& setup,
                                  const Control& control = {});
 
-// The bytes one solve of n elements holds: its matrix, its table of shared
-// entries and its right-hand sides and receivers.
+// The bytes one solve of n elements holds: its matrix and its right-hand
+// sides and receivers.
 double solve_bytes(std::size_t elements);
 
 // How many solves of n elements run side by side: one a core, as many as

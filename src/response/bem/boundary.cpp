@@ -62,7 +62,7 @@ Boundary thin_profile(const Surface& surface) {
     // Walls closer than this are one wall (wells side by side without a fin).
     const double touching = 1e-9 * std::max(width, 1e-3);
 
-    Boundary b{BoundaryKind::thin_panels, {}};
+    Boundary b{BoundaryKind::thin_panels, {}, {surface.period_mm * metres_per_mm, surface.periods}};
     double front_from = origin;  // where the front face not yet laid starts
     double last_depth = 0;       // depth of the well whose right wall is at front_from
     for (const WellSpan& s : spans) {
@@ -83,7 +83,7 @@ Boundary thin_profile(const Surface& surface) {
 }
 
 Boundary circle_polygon(double radius_m, int sides) {
-    Boundary b{BoundaryKind::closed_body, {}};
+    Boundary b{BoundaryKind::closed_body, {}, {}};
     auto corner = [&](int i) {
         const double a = 2 * std::numbers::pi * i / sides;
         return Point{radius_m * std::cos(a), radius_m * std::sin(a)};
@@ -158,7 +158,7 @@ std::vector<double> cuts_of(double length, double max_length_m, int edge_layers)
 }  // namespace
 
 Mesh mesh_of(const Boundary& boundary, double max_length_m, int edge_layers) {
-    Mesh m{boundary.kind, {}, {}, {}, 0};
+    Mesh m{boundary.kind, {}, {}, {}, 0, boundary.repeat};
     std::vector<PanelEnd> segment_ends;
     for (const Segment& s : boundary.segments) {
         const double dx = s.b.x - s.a.x;

@@ -31,9 +31,17 @@ enum class BoundaryKind {
     closed_body,  // one closed polygon traced so its normals point outwards
 };
 
+// A boundary made of `count` copies of one cell, each `step_m` along x from
+// the one before (a diffuser's periods); a count of 1 repeats nothing.
+struct Repeat {
+    double step_m = 0;
+    int count = 1;
+};
+
 struct Boundary {
     BoundaryKind kind = BoundaryKind::thin_panels;
     std::vector<Segment> segments;
+    Repeat repeat = {};
 };
 
 // The surface as thin rigid panels, front face at y = 0 and wells going
@@ -82,6 +90,7 @@ struct Mesh {
     // unknown per element and no shares.
     std::vector<ElementShares> shares;
     int unknowns = 0;
+    Repeat repeat = {};
 };
 
 // Each segment cut into equal elements no longer than max_length_m (at

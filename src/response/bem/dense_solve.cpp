@@ -12,6 +12,9 @@ void zgetrf_(const int* m, const int* n, std::complex<double>* a, const int* lda
 void zgetrs_(const char* trans, const int* n, const int* columns, const std::complex<double>* a,
              const int* lda, const int* pivots, std::complex<double>* b, const int* ldb, int* info,
              std::size_t trans_length);
+// OpenBLAS's own; weak, so that another LAPACK without them still links.
+int openblas_get_num_threads() __attribute__((weak));
+void openblas_set_num_threads(int threads) __attribute__((weak));
 }
 
 namespace welkin::bem {
@@ -32,6 +35,16 @@ bool solve_in_place(Eigen::MatrixXcd& a, Eigen::MatrixXcd& b) {
     const char plain = 'N';
     zgetrs_(&plain, &n, &columns, a.data(), &n, pivots.data(), b.data(), &n, &info, 1);
     return info == 0;
+}
+
+OneBlasThread::OneBlasThread() {
+    if (openblas_get_num_threads == nullptr || openblas_set_num_threads == nullptr) return;
+    before_ = openblas_get_num_threads();
+    openblas_set_num_threads(1);
+}
+
+OneBlasThread::~OneBlasThread() {
+    if (before_ > 0 && openblas_set_num_threads != nullptr) openblas_set_num_threads(before_);
 }
 
 }  // namespace welkin::bem

@@ -12,4 +12,18 @@ namespace welkin::bem {
 // sizes do not fit.
 bool solve_in_place(Eigen::MatrixXcd& a, Eigen::MatrixXcd& b);
 
+// While one lives, the linear algebra works on the calling thread alone,
+// for solves that already run side by side, one to a core; it puts back
+// the number of threads it found.
+class OneBlasThread {
+public:
+    OneBlasThread();
+    ~OneBlasThread();
+    OneBlasThread(const OneBlasThread&) = delete;
+    OneBlasThread& operator=(const OneBlasThread&) = delete;
+
+private:
+    int before_ = 0;
+};
+
 }  // namespace welkin::bem

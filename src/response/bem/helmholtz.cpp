@@ -4,10 +4,8 @@
 #include <array>
 #include <cmath>
 #include <numbers>
-#include <optional>
 #include <thread>
 
-#include "response/bem/entry_cache.h"
 #include "response/bem/kernel.h"
 #include "response/bem/panel_galerkin.h"
 
@@ -132,26 +130,6 @@ Complex system_entry(const Mesh& mesh, double k, std::size_t i, std::size_t j) {
     return own + coupling(k) * hypersingular_entry(mesh, k, i, j);
 }
 
-// Fills row i, looking each entry up by the pair's shape and offset first.
-void fill_row(const Mesh& mesh, double k, std::size_t i, EntryCache<Complex>* cache,
-              Eigen::MatrixXcd& a) {
-    const auto row = static_cast<Eigen::Index>(i);
-    for (std::size_t j = 0; j < mesh.elements.size(); ++j) {
-        const auto col = static_cast<Eigen::Index>(j);
-        if (!cache) {
-            a(row, col) = system_entry(mesh, k, i, j);
-            continue;
-        }
-        const EntryKey key = key_of(mesh, i, j);
-        if (const Complex* known = cache->find(key)) {
-            a(row, col) = *known;
-        } else {
-            a(row, col) = system_entry(mesh, k, i, j);
-            cache->insert(key, a(row, col));
-        }
-    }
-}
-
 // dp_inc/dn at x for the unit normal n.
 Complex incident_normal_derivative(const Incidence& inc, double k, Point x, Point n) {
     if (inc.plane_wave) {
@@ -176,11 +154,12 @@ Eigen::MatrixXcd system_matrix(const Mesh& mesh, double k, const Assembly& how) 
     Eigen::MatrixXcd a(n, n);
     std::atomic<std::size_t> next{0};
     auto work = [&] {
-        std::optional<EntryCache<Complex>> cache;
-        if (how.reuse) cache.emplace(mesh.elements.size());
         for (std::size_t i = next++; i < mesh.elements.size(); i = next++) {
             if (how.cancel && how.cancel->load(std::memory_order_relaxed)) return;
-            fill_row(mesh, k, i, cache ? &*cache : nullptr, a);
+            for (std::size_t j = 0; j < mesh.elements.size(); ++j) {
+                a(static_cast<Eigen::Index>(i), static_cast<Eigen::Index>(j)) =
+                    system_entry(mesh, k, i, j);
+            }
         }
     };
     {

@@ -5,8 +5,8 @@
 #include <optional>
 #include <thread>
 
-#include "response/bem/entry_cache.h"
 #include "response/bem/kernel.h"
+#include "response/bem/repeats.h"
 
 namespace welkin::bem::panels {
 
@@ -187,43 +187,80 @@ Block self_block(const Element& e, double k) {
     return b;
 }
 
-// The blocks of one element with every element after it, looked up by the
-// pair's shape and offset first.
-void fill_blocks(const Mesh& mesh, double k, std::size_t test, EntryCache<Block>* cache,
-                 std::vector<Block>& out) {
-    out.clear();
-    out.push_back(self_block(mesh.elements[test], k));
-    for (std::size_t trial = test + 1; trial < mesh.elements.size(); ++trial) {
-        auto compute = [&] { return pair_block(mesh.elements[test], mesh.elements[trial], k); };
-        if (!cache) {
-            out.push_back(compute());
-            continue;
-        }
-        const EntryKey key = key_of(mesh, test, trial);
-        if (const Block* known = cache->find(key)) {
-            out.push_back(*known);
-        } else {
-            out.push_back(compute());
-            cache->insert(key, out.back());
+Block block_of(const Mesh& mesh, std::size_t test, std::size_t trial, double k) {
+    return test == trial ? self_block(mesh.elements[test], k)
+                         : pair_block(mesh.elements[test], mesh.elements[trial], k);
+}
+
+// The matrix filled one row of blocks at a time by several threads: the
+// blocks computed unlocked, then added in under the lock.
+struct Filling {
+    const Mesh& mesh;
+    const Repeats& repeats;
+    double k;
+    Eigen::MatrixXcd& a;
+    std::mutex scattering;
+};
+
+// Family f's copy in the first cell with every family's copy `offset`
+// cells on (those after f in its own cell), each block added to every pair
+// of copies that far apart.
+void family_row(Filling& fill, std::size_t f, int offset, std::vector<Block>& row) {
+    const auto& families = fill.repeats.families;
+    const std::size_t first = offset == 0 ? f : 0;
+    const auto d = static_cast<std::size_t>(offset);
+    row.clear();
+    for (std::size_t g = first; g < families.size(); ++g) {
+        row.push_back(block_of(fill.mesh, families[f][0], families[g][d], fill.k));
+    }
+    const std::lock_guard lock(fill.scattering);
+    const auto cells = static_cast<std::size_t>(fill.repeats.cells);
+    for (std::size_t g = first; g < families.size(); ++g) {
+        for (std::size_t c = 0; c + d < cells; ++c) {
+            scatter(fill.mesh, families[f][c], families[g][c + d], row[g - first], fill.a);
         }
     }
+}
+
+// An element without copies with every family's element and with the
+// others from itself on.
+void other_row(Filling& fill, std::size_t at, std::vector<Block>& row) {
+    const std::vector<std::size_t>& others = fill.repeats.others;
+    const std::size_t test = others[at];
+    std::vector<std::size_t> trials(others.begin() + static_cast<std::ptrdiff_t>(at), others.end());
+    for (const auto& family : fill.repeats.families) {
+        trials.insert(trials.end(), family.begin(), family.end());
+    }
+    row.clear();
+    for (std::size_t trial : trials) row.push_back(block_of(fill.mesh, test, trial, fill.k));
+    const std::lock_guard lock(fill.scattering);
+    for (std::size_t j = 0; j < trials.size(); ++j) scatter(fill.mesh, test, trials[j], row[j], fill.a);
 }
 
 }  // namespace
 
 Eigen::MatrixXcd panel_matrix(const Mesh& mesh, double k, const Assembly& how) {
     Eigen::MatrixXcd a = Eigen::MatrixXcd::Zero(mesh.unknowns, mesh.unknowns);
+    Repeats repeats;
+    if (how.reuse) {
+        repeats = repeats_of(mesh);
+    } else {
+        for (std::size_t i = 0; i < mesh.elements.size(); ++i) repeats.others.push_back(i);
+    }
+    Filling fill{mesh, repeats, k, a, {}};
+    const auto cells = static_cast<std::size_t>(repeats.cells);
+    const std::size_t family_jobs = repeats.families.size() * cells;
+    const std::size_t jobs = family_jobs + repeats.others.size();
     std::atomic<std::size_t> next{0};
-    std::mutex scattering;
     auto work = [&] {
-        std::optional<EntryCache<Block>> cache;
-        if (how.reuse) cache.emplace(mesh.elements.size());
         std::vector<Block> row;
-        for (std::size_t e = next++; e < mesh.elements.size(); e = next++) {
+        for (std::size_t j = next++; j < jobs; j = next++) {
             if (how.cancel && how.cancel->load(std::memory_order_relaxed)) return;
-            fill_blocks(mesh, k, e, cache ? &*cache : nullptr, row);
-            const std::lock_guard lock(scattering);
-            for (std::size_t j = 0; j < row.size(); ++j) scatter(mesh, e, e + j, row[j], a);
+            if (j < family_jobs) {
+                family_row(fill, j / cells, static_cast<int>(j % cells), row);
+            } else {
+                other_row(fill, j - family_jobs, row);
+            }
         }
     };
     {

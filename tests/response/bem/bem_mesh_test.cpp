@@ -4,10 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdlib>
 #include <map>
 #include <string>
 #include <utility>
 
+#include "response/bem/blas_kernels.h"
 #include "response/bem/boundary.h"
 #include "response/bem/panel_galerkin.h"
 #include "response/surface.h"
@@ -179,6 +181,26 @@ INSTANTIATE_TEST_SUITE_P(
                  from_rows({{{2, 1}, {0, 1}, 1}, {{0, 1}, {4, -1}, {0, 2}}, {1, {0, 2}, {3, 3}}}), true},
         SolveRow{"singular", from_rows({{1, 2, 3}, {2, 4, 6}, {0, 1, {0, 1}}}), false}),
     [](const auto& row_info) { return std::string(row_info.param.name); });
+
+}  // namespace
+}  // namespace welkin::bem
+
+namespace welkin::bem {
+namespace {
+
+// Whoever named the kernels, the program keeps to them and never starts
+// itself again.
+TEST(BlasKernels, ANamedChoiceIsLeftAlone) {
+    const char* before = std::getenv("OPENBLAS_CORETYPE");
+    const std::string kept = before ? before : "";
+    setenv("OPENBLAS_CORETYPE", "Prescott", 1);
+    EXPECT_FALSE(blas_kernels_older_than_processor());
+    if (before) {
+        setenv("OPENBLAS_CORETYPE", kept.c_str(), 1);
+    } else {
+        unsetenv("OPENBLAS_CORETYPE");
+    }
+}
 
 }  // namespace
 }  // namespace welkin::bem
