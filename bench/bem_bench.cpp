@@ -1,13 +1,15 @@
 // The boundary-element band table of the published N 7 diffuser (3.6 m, 42
 // wells, c = 343 m/s) at one and at two source angles, beside the plain
-// approach: the same assembly and solve on one thread, every entry computed
-// afresh, the system assembled and factorised again for each source angle.
+// approach (plain_bem_bench.cpp): the same assembly and solve on one
+// thread, every pair computed afresh, the general factorisation, the
+// system assembled and factorised again for each source angle.
 #include <benchmark/benchmark.h>
 
 #include <Eigen/Dense>
 #include <numbers>
 
 #include "response/bem/bem_response.h"
+#include "response/bem/blas_kernels.h"
 #include "response/bem/boundary.h"
 #include "response/bem/dense_solve.h"
 #include "response/bem/helmholtz.h"
@@ -41,7 +43,8 @@ BENCHMARK(BM_BemBandTable)
     ->MeasureProcessCPUTime();
 
 // One frequency of the top band, the design only: the program's assembly
-// (entries shared, two threads) against the plain one, then the solve.
+// (the periods' copies sharing their pairs, two threads, the lower
+// triangle, the symmetric solve) against the plain one.
 void BM_BemOneFrequencyAssembleAndSolve(benchmark::State& state) {
     const bool plain = state.range(0) == 0;
     const double f = 5000;
@@ -49,11 +52,12 @@ void BM_BemOneFrequencyAssembleAndSolve(benchmark::State& state) {
     const bem::Mesh mesh = bem::mesh_of(bem::thin_profile(published_diffuser()),
                                         343.0 / f / setup.elements_per_wavelength, setup.edge_layers);
     const double k = 2 * std::numbers::pi * f / 343;
-    const bem::Assembly how{plain ? 1 : 2, !plain, nullptr};
+    const bem::Assembly how{plain ? 1 : 2, !plain, nullptr, !plain};
+    const auto symmetry = plain ? bem::Symmetry::general : bem::Symmetry::symmetric;
     for (auto _ : state) {
         Eigen::MatrixXcd a = bem::system_matrix(mesh, k, how);
         Eigen::MatrixXcd mu = bem::right_hand_sides(mesh, k, {{false, {0, 100}}});
-        benchmark::DoNotOptimize(bem::solve_in_place(a, mu));
+        benchmark::DoNotOptimize(bem::solve_in_place(a, mu, symmetry));
     }
     state.counters["elements"] = static_cast<double>(mesh.elements.size());
 }
@@ -65,3 +69,12 @@ BENCHMARK(BM_BemOneFrequencyAssembleAndSolve)
     ->MeasureProcessCPUTime();
 
 }  // namespace
+
+int main(int argc, char** argv) {
+    welkin::bem::restart_with_newer_blas_kernels(argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -17,6 +17,9 @@ struct Assembly {
     bool reuse = true;
     // Stops early, the matrix then meaningless, when it becomes true.
     const std::atomic<bool>* cancel = nullptr;
+    // Thin panels: fills the lower triangle only, all that the symmetric
+    // solve reads, the rest left zero.
+    bool lower_only = false;
 };
 
 }  // namespace welkin::bem

@@ -66,7 +66,8 @@ Energies solve_energies(const Boundary& boundary, double limit_m, double frequen
                         const Setup& setup, int threads, const Control& control) {
     const Mesh mesh = mesh_for(boundary, limit_m, frequency_hz, setup);
     const double k = 2 * pi * frequency_hz / setup.speed_m_s;
-    Eigen::MatrixXcd a = system_matrix(mesh, k, {threads, true, control.cancel});
+    const bool panels = mesh.kind == BoundaryKind::thin_panels;
+    Eigen::MatrixXcd a = system_matrix(mesh, k, {threads, true, control.cancel, panels});
     if (stopped(control)) return {};
     std::vector<Incidence> incidences;
     for (double s : sources_deg) {
@@ -76,7 +77,9 @@ Energies solve_energies(const Boundary& boundary, double limit_m, double frequen
     // singular system (no well-formed mesh gives one) hears nothing rather
     // than noise.
     Eigen::MatrixXcd mu = right_hand_sides(mesh, k, incidences);
-    if (!solve_in_place(a, mu)) mu.setZero();
+    // The thin panels' Galerkin matrix is symmetric, pair by pair.
+    const Symmetry symmetry = panels ? Symmetry::symmetric : Symmetry::general;
+    if (!solve_in_place(a, mu, symmetry)) mu.setZero();
     if (stopped(control)) return {};
     std::vector<Point> receivers;
     for (double r : receivers_deg) receivers.push_back(on_half_circle(setup.receiver_distance_m, r));

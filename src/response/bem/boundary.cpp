@@ -143,7 +143,10 @@ constexpr double edge_ratio = 0.25;
 // longer than max_length_m, the two end ones each cut `edge_layers` times
 // toward the end, each cut leaving a quarter of what was left.
 std::vector<double> cuts_of(double length, double max_length_m, int edge_layers) {
-    int count = std::max(1, static_cast<int>(std::ceil(length / max_length_m)));
+    // A segment a whole number of elements long, give or take its
+    // arithmetic, is cut into that number: equal wells are cut alike.
+    constexpr double slack = 1e-9;
+    int count = std::max(1, static_cast<int>(std::ceil(length / max_length_m * (1 - slack))));
     if (edge_layers > 0) count = std::max(count, 2);
     std::vector<double> cuts;
     const double first = 1.0 / count;

@@ -166,14 +166,17 @@ namespace {
 // Adds a pair's block to the unknowns its two elements share in, and, for
 // two different elements, its transpose where the pair trades places.
 void scatter(const Mesh& mesh, std::size_t test, std::size_t trial, const Block& b,
-             Eigen::MatrixXcd& a) {
+             bool lower_only, Eigen::MatrixXcd& a) {
+    auto add = [&](int row, int col, Complex value) {
+        if (!lower_only || row >= col) a(row, col) += value;
+    };
     for (std::size_t ea = 0; ea < 2; ++ea) {
         for (const Share& u : mesh.shares[test].ends[ea]) {
             for (std::size_t eb = 0; eb < 2; ++eb) {
                 for (const Share& v : mesh.shares[trial].ends[eb]) {
                     const Complex value = u.weight * v.weight * b[2 * ea + eb];
-                    a(u.unknown, v.unknown) += value;
-                    if (test != trial) a(v.unknown, u.unknown) += value;
+                    add(u.unknown, v.unknown, value);
+                    if (test != trial) add(v.unknown, u.unknown, value);
                 }
             }
         }
@@ -198,6 +201,7 @@ struct Filling {
     const Mesh& mesh;
     const Repeats& repeats;
     double k;
+    bool lower_only;
     Eigen::MatrixXcd& a;
     std::mutex scattering;
 };
@@ -217,7 +221,8 @@ void family_row(Filling& fill, std::size_t f, int offset, std::vector<Block>& ro
     const auto cells = static_cast<std::size_t>(fill.repeats.cells);
     for (std::size_t g = first; g < families.size(); ++g) {
         for (std::size_t c = 0; c + d < cells; ++c) {
-            scatter(fill.mesh, families[f][c], families[g][c + d], row[g - first], fill.a);
+            scatter(fill.mesh, families[f][c], families[g][c + d], row[g - first], fill.lower_only,
+                    fill.a);
         }
     }
 }
@@ -234,7 +239,9 @@ void other_row(Filling& fill, std::size_t at, std::vector<Block>& row) {
     row.clear();
     for (std::size_t trial : trials) row.push_back(block_of(fill.mesh, test, trial, fill.k));
     const std::lock_guard lock(fill.scattering);
-    for (std::size_t j = 0; j < trials.size(); ++j) scatter(fill.mesh, test, trials[j], row[j], fill.a);
+    for (std::size_t j = 0; j < trials.size(); ++j) {
+        scatter(fill.mesh, test, trials[j], row[j], fill.lower_only, fill.a);
+    }
 }
 
 }  // namespace
@@ -247,7 +254,7 @@ Eigen::MatrixXcd panel_matrix(const Mesh& mesh, double k, const Assembly& how) {
     } else {
         for (std::size_t i = 0; i < mesh.elements.size(); ++i) repeats.others.push_back(i);
     }
-    Filling fill{mesh, repeats, k, a, {}};
+    Filling fill{mesh, repeats, k, how.lower_only, a, {}};
     const auto cells = static_cast<std::size_t>(repeats.cells);
     const std::size_t family_jobs = repeats.families.size() * cells;
     const std::size_t jobs = family_jobs + repeats.others.size();

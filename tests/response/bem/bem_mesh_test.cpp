@@ -140,6 +140,7 @@ namespace {
 struct SolveRow {
     const char* name;
     Eigen::MatrixXcd a;
+    Symmetry symmetry;
     bool solvable;
 };
 
@@ -164,7 +165,7 @@ TEST_P(DenseSolve, SolvesEveryColumnOrRefusesASingularSystem) {
     Eigen::MatrixXcd a = row.a;
     const Eigen::MatrixXcd b = from_rows({{{1, 2}, {0, 1}}, {{-3, 0}, {2, 2}}, {{0, 1}, {5, 0}}});
     Eigen::MatrixXcd x = b;
-    ASSERT_EQ(solve_in_place(a, x), row.solvable);
+    ASSERT_EQ(solve_in_place(a, x, row.symmetry), row.solvable);
     if (row.solvable) {
         EXPECT_LT((row.a * x - b).norm(), 1e-12 * b.norm());
     } else {
@@ -172,14 +173,26 @@ TEST_P(DenseSolve, SolvesEveryColumnOrRefusesASingularSystem) {
     }
 }
 
-// The first needs a row exchange (a zero where the first pivot would be).
+// The first needs a row exchange (a zero where the first pivot would be);
+// the symmetric ones are read from their lower triangle, and the last of
+// them has a zero in every diagonal place, so it pivots two by two.
+Eigen::MatrixXcd complex_symmetric() {
+    return from_rows({{{2, 1}, {0, 1}, 1}, {{0, 1}, {4, -1}, {0, 2}}, {1, {0, 2}, {3, 3}}});
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Bem, DenseSolve,
     ::testing::Values(
-        SolveRow{"needs_pivoting", from_rows({{0, {1, 1}, 2}, {{3, -1}, 1, 0}, {1, 0, {0, 4}}}), true},
-        SolveRow{"complex_symmetric",
-                 from_rows({{{2, 1}, {0, 1}, 1}, {{0, 1}, {4, -1}, {0, 2}}, {1, {0, 2}, {3, 3}}}), true},
-        SolveRow{"singular", from_rows({{1, 2, 3}, {2, 4, 6}, {0, 1, {0, 1}}}), false}),
+        SolveRow{"needs_pivoting", from_rows({{0, {1, 1}, 2}, {{3, -1}, 1, 0}, {1, 0, {0, 4}}}),
+                 Symmetry::general, true},
+        SolveRow{"complex_symmetric", complex_symmetric(), Symmetry::general, true},
+        SolveRow{"singular", from_rows({{1, 2, 3}, {2, 4, 6}, {0, 1, {0, 1}}}), Symmetry::general,
+                 false},
+        SolveRow{"symmetric_by_its_triangle", complex_symmetric(), Symmetry::symmetric, true},
+        SolveRow{"symmetric_zero_diagonal", from_rows({{0, {1, 2}, 3}, {{1, 2}, 0, {0, -1}}, {3, {0, -1}, 0}}),
+                 Symmetry::symmetric, true},
+        SolveRow{"symmetric_singular", from_rows({{1, 2, 3}, {2, 4, 6}, {3, 6, 9}}),
+                 Symmetry::symmetric, false}),
     [](const auto& row_info) { return std::string(row_info.param.name); });
 
 }  // namespace
