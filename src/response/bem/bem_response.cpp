@@ -135,47 +135,20 @@ Result<Problem> checked_problem(const Surface& surface, double top_hz, const Set
     return p;
 }
 
-// Runs jobs 0..count-1 on `threads` threads, largest index first.
-template <typename Job>
-void run_jobs(int count, int threads, Job job) {
-    std::atomic<int> next{count - 1};
-    auto work = [&] {
-        for (int i = next--; i >= 0; i = next--) job(i);
-    };
-    std::vector<std::jthread> helpers;
-    for (int t = 1; t < std::min(threads, count); ++t) helpers.emplace_back(work);
-    work();
-}
-
 void add_into(std::vector<double>& sum, const std::vector<double>& e) {
     for (std::size_t i = 0; i < sum.size(); ++i) sum[i] += e[i];
 }
 
-// One band for every source angle: its seven frequencies, the surface and
-// the flat strip, solved two by two on the threads; empty when cancelled.
-std::vector<BandValue> band_values(const Problem& p, double centre_hz,
-                                   std::span<const double> sources, std::span<const double> arc,
-                                   const Setup& setup, const Control& control) {
-    const auto freqs = band_frequencies_hz(centre_hz);
-    const int count = 2 * frequencies_per_band;
-    std::vector<Energies> solved(static_cast<std::size_t>(count));
-    const std::size_t largest = mesh_for(p.surface, p.limit_m, freqs.back(), setup).elements.size();
-    const int at_once = solves_at_once(largest, setup);
-    // Each solve on its own core: threads of the linear algebra on top
-    // would only queue for the same cores.
-    std::optional<OneBlasThread> one_each;
-    if (at_once > 1) one_each.emplace();
-    run_jobs(count, at_once, [&](int job) {
-        const bool flat = job % 2 == 0;  // the smaller problems run last
-        const double f = freqs[static_cast<std::size_t>(job / 2)];
-        solved[static_cast<std::size_t>(job)] =
-            solve_energies(flat ? p.flat : p.surface, p.limit_m, f, sources, arc, setup, 1, control);
-    });
-    if (stopped(control)) return {};
+constexpr int solves_per_band = 2 * frequencies_per_band;
+
+// A band's coefficients for every source angle from its solves: the
+// surface's and the flat strip's energies, each summed over the band.
+std::vector<BandValue> band_values(double centre_hz, const std::vector<Energies>& solved,
+                                   std::size_t sources, std::size_t receivers) {
     std::vector<BandValue> out;
-    for (std::size_t s = 0; s < sources.size(); ++s) {
-        std::vector<double> sum(arc.size(), 0.0);
-        std::vector<double> flat_sum(arc.size(), 0.0);
+    for (std::size_t s = 0; s < sources; ++s) {
+        std::vector<double> sum(receivers, 0.0);
+        std::vector<double> flat_sum(receivers, 0.0);
         for (std::size_t job = 0; job < solved.size(); ++job) {
             add_into(job % 2 == 0 ? flat_sum : sum, solved[job][s]);
         }
@@ -184,6 +157,78 @@ std::vector<BandValue> band_values(const Problem& p, double centre_hz,
     }
     return out;
 }
+
+// Whether every solve of a band came back, none of them cut short.
+bool all_heard(const std::vector<Energies>& solved) {
+    return std::none_of(solved.begin(), solved.end(), [](const Energies& e) { return e.empty(); });
+}
+
+// Every band's solves in one queue, band after band, each band's largest
+// first, on several threads: a thread done with a band's last solve goes
+// on to the next band instead of waiting for the others. The calling
+// thread works too, and hands each band on, in order, once all its solves
+// are in.
+class BandQueue {
+public:
+    BandQueue(const Problem& p, std::span<const double> sources, const Setup& setup,
+              const Control& control)
+        : p_(p), sources_(sources), setup_(setup), control_(control), arc_(iso_arc_deg()),
+          solved_(third_octave_centres_hz.size(),
+                  std::vector<Energies>(static_cast<std::size_t>(solves_per_band))),
+          left_(third_octave_centres_hz.size()) {
+        for (auto& n : left_) n = solves_per_band;
+    }
+
+    // The tables, one per source angle; false when cancelled.
+    bool run(int threads, std::vector<std::vector<BandValue>>& tables) {
+        tables.assign(sources_.size(), {});
+        {
+            std::vector<std::jthread> helpers;
+            for (int t = 1; t < threads; ++t) helpers.emplace_back([this] { work(nullptr); });
+            work(&tables);
+        }
+        hand_on(tables);
+        return !stopped(control_) && handed_ == left_.size();
+    }
+
+private:
+    void work(std::vector<std::vector<BandValue>>* tables) {
+        const std::size_t jobs = left_.size() * solves_per_band;
+        for (std::size_t j = next_++; j < jobs && !stopped(control_); j = next_++) {
+            const std::size_t band = j / solves_per_band;
+            // Within a band the largest first; even jobs are the flat strip.
+            const std::size_t job = solves_per_band - 1 - j % solves_per_band;
+            const double f = band_frequencies_hz(third_octave_centres_hz[band])[job / 2];
+            solved_[band][job] = solve_energies(job % 2 == 0 ? p_.flat : p_.surface, p_.limit_m, f,
+                                                sources_, arc_, setup_, 1, control_);
+            --left_[band];
+            if (tables) hand_on(*tables);
+        }
+    }
+
+    // The finished bands not yet handed on, in order.
+    void hand_on(std::vector<std::vector<BandValue>>& tables) {
+        while (handed_ < left_.size() && left_[handed_] == 0 && !stopped(control_) &&
+               all_heard(solved_[handed_])) {
+            const std::vector<BandValue> values = band_values(
+                third_octave_centres_hz[handed_], solved_[handed_], sources_.size(), arc_.size());
+            solved_[handed_].clear();
+            for (std::size_t s = 0; s < values.size(); ++s) tables[s].push_back(values[s]);
+            if (control_.band_done) control_.band_done(handed_, values);
+            ++handed_;
+        }
+    }
+
+    const Problem& p_;
+    std::span<const double> sources_;
+    const Setup& setup_;
+    const Control& control_;
+    const std::vector<double> arc_;
+    std::vector<std::vector<Energies>> solved_;
+    std::vector<std::atomic<int>> left_;  // per band, the solves still out
+    std::atomic<std::size_t> next_{0};
+    std::size_t handed_ = 0;
+};
 
 }  // namespace
 
@@ -205,15 +250,15 @@ Result<std::vector<std::vector<BandValue>>> band_tables(const Surface& surface,
         const Result<Sound> sound = checked_sound({top, s, setup.speed_m_s});
         if (!sound) return Out::failure(sound.message());
     }
-    const std::vector<double> arc = iso_arc_deg();
-    std::vector<std::vector<BandValue>> tables(source_angles_deg.size());
-    for (std::size_t b = 0; b < third_octave_centres_hz.size(); ++b) {
-        const std::vector<BandValue> values =
-            band_values(*p, third_octave_centres_hz[b], source_angles_deg, arc, setup, control);
-        if (values.empty()) return Out::failure(std::string(cancelled_text));
-        for (std::size_t s = 0; s < values.size(); ++s) tables[s].push_back(values[s]);
-        if (control.band_done) control.band_done(b, values);
-    }
+    // Each solve on its own core: threads of the linear algebra on top
+    // would only queue for the same cores.
+    const int at_once = solves_at_once(
+        mesh_for(p->surface, p->limit_m, top, setup).elements.size(), setup);
+    std::optional<OneBlasThread> one_each;
+    if (at_once > 1) one_each.emplace();
+    BandQueue queue(*p, source_angles_deg, setup, control);
+    std::vector<std::vector<BandValue>> tables;
+    if (!queue.run(at_once, tables)) return Out::failure(std::string(cancelled_text));
     return tables;
 }
 

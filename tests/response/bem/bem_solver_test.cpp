@@ -148,6 +148,27 @@ TEST(BemCancel, AStoppedRunReportsCancelledAndNoTable) {
     EXPECT_EQ(bands_seen, 2);
 }
 
+// Solves of later bands run while earlier ones finish; each band is still
+// handed on once, in order, with the values the table ends with.
+TEST(BemProgress, BandsAreHandedOnInOrderWithTheTablesValues) {
+    std::vector<std::size_t> order;
+    std::vector<double> handed;
+    Control control{nullptr, [&](std::size_t band, const std::vector<BandValue>& values) {
+                        order.push_back(band);
+                        handed.push_back(values.at(1).diffusion.d_n);
+                    }};
+    const double sources[] = {0, 30};
+    bem::Setup two_threads = quick_setup();
+    two_threads.threads = 2;
+    const auto tables = band_tables(small_panel(2), sources, two_threads, control);
+    ASSERT_TRUE(tables) << tables.message();
+    ASSERT_EQ(order.size(), third_octave_centres_hz.size());
+    for (std::size_t b = 0; b < order.size(); ++b) {
+        EXPECT_EQ(order[b], b);
+        EXPECT_EQ(handed[b], (*tables)[1][b].diffusion.d_n);
+    }
+}
+
 }  // namespace
 }  // namespace welkin::bem
 
