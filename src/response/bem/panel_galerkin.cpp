@@ -28,8 +28,12 @@ Point at_fraction(const Element& e, Point start, double t) {
     return {start.x + t * e.length * e.direction.x, start.y + t * e.length * e.direction.y};
 }
 
+// Coordinates are metres, far from overflow: the plain root, without
+// hypot's care for extremes, which cost a twentieth of an assembly.
 double distance(Point p, Point q) {
-    return std::hypot(p.x - q.x, p.y - q.y);
+    const double dx = p.x - q.x;
+    const double dy = p.y - q.y;
+    return std::sqrt(dx * dx + dy * dy);
 }
 
 // The antiderivatives of ln(u^2 + d^2) / 2 and of u times it.
@@ -219,8 +223,11 @@ void family_row(Filling& fill, std::size_t f, int offset, std::vector<Block>& ro
     }
     const std::lock_guard lock(fill.scattering);
     const auto cells = static_cast<std::size_t>(fill.repeats.cells);
-    for (std::size_t g = first; g < families.size(); ++g) {
-        for (std::size_t c = 0; c + d < cells; ++c) {
+    // Copy by copy of the test element, so that a copy's entries, which
+    // the lower triangle keeps in its own column or two, are added while
+    // those columns are at hand.
+    for (std::size_t c = 0; c + d < cells; ++c) {
+        for (std::size_t g = first; g < families.size(); ++g) {
             scatter(fill.mesh, families[f][c], families[g][c + d], row[g - first], fill.lower_only,
                     fill.a);
         }
