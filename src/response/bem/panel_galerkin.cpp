@@ -3,6 +3,7 @@
 #include <cmath>
 #include <mutex>
 #include <optional>
+#include <span>
 #include <thread>
 
 #include "response/bem/kernel.h"
@@ -167,17 +168,38 @@ std::array<Complex, 2> plane_wave_moments(const Element& e, double k, Point dire
 
 namespace {
 
+// Every element end's shares in one array, end by end (element e's ends
+// are 2e and 2e + 1): read for every pair, so kept together.
+struct EndShares {
+    std::vector<Share> all;
+    std::vector<std::size_t> start;  // per end, and one past the last
+
+    explicit EndShares(const Mesh& mesh) {
+        for (const ElementShares& e : mesh.shares) {
+            for (const auto& end : e.ends) {
+                start.push_back(all.size());
+                all.insert(all.end(), end.begin(), end.end());
+            }
+        }
+        start.push_back(all.size());
+    }
+    std::span<const Share> of(std::size_t element, std::size_t end) const {
+        const std::size_t at = 2 * element + end;
+        return {all.data() + start[at], start[at + 1] - start[at]};
+    }
+};
+
 // Adds a pair's block to the unknowns its two elements share in, and, for
 // two different elements, its transpose where the pair trades places.
-void scatter(const Mesh& mesh, std::size_t test, std::size_t trial, const Block& b,
+void scatter(const EndShares& shares, std::size_t test, std::size_t trial, const Block& b,
              bool lower_only, Eigen::MatrixXcd& a) {
     auto add = [&](int row, int col, Complex value) {
         if (!lower_only || row >= col) a(row, col) += value;
     };
     for (std::size_t ea = 0; ea < 2; ++ea) {
-        for (const Share& u : mesh.shares[test].ends[ea]) {
+        for (const Share& u : shares.of(test, ea)) {
             for (std::size_t eb = 0; eb < 2; ++eb) {
-                for (const Share& v : mesh.shares[trial].ends[eb]) {
+                for (const Share& v : shares.of(trial, eb)) {
                     const Complex value = u.weight * v.weight * b[2 * ea + eb];
                     add(u.unknown, v.unknown, value);
                     if (test != trial) add(v.unknown, u.unknown, value);
@@ -203,6 +225,7 @@ Block block_of(const Mesh& mesh, std::size_t test, std::size_t trial, double k) 
 // blocks computed unlocked, then added in under the lock.
 struct Filling {
     const Mesh& mesh;
+    const EndShares& shares;
     const Repeats& repeats;
     double k;
     bool lower_only;
@@ -228,7 +251,7 @@ void family_row(Filling& fill, std::size_t f, int offset, std::vector<Block>& ro
     // those columns are at hand.
     for (std::size_t c = 0; c + d < cells; ++c) {
         for (std::size_t g = first; g < families.size(); ++g) {
-            scatter(fill.mesh, families[f][c], families[g][c + d], row[g - first], fill.lower_only,
+            scatter(fill.shares, families[f][c], families[g][c + d], row[g - first], fill.lower_only,
                     fill.a);
         }
     }
@@ -247,7 +270,7 @@ void other_row(Filling& fill, std::size_t at, std::vector<Block>& row) {
     for (std::size_t trial : trials) row.push_back(block_of(fill.mesh, test, trial, fill.k));
     const std::lock_guard lock(fill.scattering);
     for (std::size_t j = 0; j < trials.size(); ++j) {
-        scatter(fill.mesh, test, trials[j], row[j], fill.lower_only, fill.a);
+        scatter(fill.shares, test, trials[j], row[j], fill.lower_only, fill.a);
     }
 }
 
@@ -261,7 +284,8 @@ Eigen::MatrixXcd panel_matrix(const Mesh& mesh, double k, const Assembly& how) {
     } else {
         for (std::size_t i = 0; i < mesh.elements.size(); ++i) repeats.others.push_back(i);
     }
-    Filling fill{mesh, repeats, k, how.lower_only, a, {}};
+    const EndShares shares(mesh);
+    Filling fill{mesh, shares, repeats, k, how.lower_only, a, {}};
     const auto cells = static_cast<std::size_t>(repeats.cells);
     const std::size_t family_jobs = repeats.families.size() * cells;
     const std::size_t jobs = family_jobs + repeats.others.size();
