@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "response/bem/bem_response.h"
+#include "response/bem/blas_kernels.h"
 
 namespace welkin::bem {
 namespace {
@@ -80,3 +81,11 @@ TEST(BemConvergence, HalvingTheElementsMovesNoBandByMoreThanFiveThousandths) {
 
 }  // namespace
 }  // namespace welkin::bem
+
+// The linear algebra's kernels picked as the programs pick them, so that
+// the table costs here what it costs a user.
+int main(int argc, char** argv) {
+    welkin::bem::restart_with_newer_blas_kernels(argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
