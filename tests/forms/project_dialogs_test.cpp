@@ -254,7 +254,7 @@ TEST_F(ProjectDialogsTest, ACommandLineProjectPointsBothDialogsAtItsFolder) {
     }
 }
 
-TEST_F(ProjectDialogsTest, NewFolderNamesWithRefusedCharactersAreSilentlyIgnored) {
+TEST_F(ProjectDialogsTest, NewFolderNamesWithRefusedCharactersAreIgnoredAndACancelMakesNothing) {
     struct Row {
         const char* name;
         std::string typed;
@@ -283,6 +283,13 @@ TEST_F(ProjectDialogsTest, NewFolderNamesWithRefusedCharactersAreSilentlyIgnored
         EXPECT_EQ(dialogs().dialog_folder(), shown) << row.name;
         dialogs().choose_folder(FileDialog::open, dir.path().string());
     }
+    // A name typed and then cancelled makes nothing.
+    host.in_dialog = [this](Window) {
+        dialogs().confirm_new_folder("hall");
+        dialogs().cancel_new_folder();
+    };
+    dialogs().create_folder();
+    EXPECT_FALSE(fs::exists(folder("rooms") + "/hall"));
     EXPECT_TRUE(host.messages.empty());
 }
 

@@ -1,11 +1,13 @@
-// A report that cannot be written. (One written, announced and opened is the
-// GUI drive's; replacing a file whole is the file writer's test's.)
+// Writing a report: announced and shown when written; when it cannot be
+// written, the message and no viewer. (Replacing a file whole is the file
+// writer's test's.)
 #include "forms/report_files.h"
 
 #include <gtest/gtest.h>
 
 #include <fstream>
 #include <string>
+#include <vector>
 
 #include "fake_host.h"
 #include "forms/main_form.h"
@@ -15,17 +17,34 @@
 namespace welkin {
 namespace {
 
-TEST(ReportFiles, UnwritableFolderGivesTheMessageAndNoViewer) {
+TEST(ReportFiles, AWrittenReportIsAnnouncedAndShownAndAnUnwritableOneIsNot) {
     const TempDir dir;
     // A plain file where the folder should be: nothing can be written inside.
     std::ofstream(dir.file("not-a-folder")) << "x";
-    FakeHost host;
-    MainForm form(host);
-    start_up(form);
-    EXPECT_FALSE(generate_2d_report(host, form.snapshot(), centred_offsets(7), dir.file("not-a-folder")));
-    ASSERT_EQ(host.messages.size(), 1u);
-    EXPECT_EQ(host.messages[0].text, "There was a problem creating the report");
-    EXPECT_TRUE(host.opened.empty());
+    const std::string written = dir.file("welkin_2d.txt");
+    struct Row {
+        const char* name;
+        std::string folder;
+        bool written;
+        std::string message;
+        std::vector<std::string> opened;
+    };
+    const Row rows[] = {
+        {"a folder", dir.path().string(), true, "Report " + written + " created", {written}},
+        {"a file in its place", dir.file("not-a-folder"), false,
+         "There was a problem creating the report", {}},
+    };
+    for (const Row& row : rows) {
+        FakeHost host;
+        MainForm form(host);
+        start_up(form);
+        EXPECT_EQ(generate_2d_report(host, form.snapshot(), centred_offsets(7), row.folder),
+                  row.written)
+            << row.name;
+        ASSERT_EQ(host.messages.size(), 1u) << row.name;
+        EXPECT_EQ(host.messages[0].text, row.message) << row.name;
+        EXPECT_EQ(host.opened, row.opened) << row.name;
+    }
 }
 
 }  // namespace

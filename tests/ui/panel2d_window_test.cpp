@@ -1,12 +1,15 @@
-// The 2D window's option boxes, and the main window's note while it is open.
-// (Dimensions on and off and the full-screen views closing on a key are the GUI
-// drive's, on a real screen; the offsets' buttons and captions, and the report,
-// are the 2D form's tests'.)
+// The 2D window's option boxes, its report, and the main window's note while it
+// is open. (Dimensions on and off and the full-screen views closing on a key are
+// the GUI drive's, on a real screen; the offsets' buttons and captions are the 2D
+// form's tests'.)
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QFile>
 #include <QLineEdit>
 #include <QFrame>
 #include <QLabel>
+#include <QMessageBox>
+#include <QProcess>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -71,6 +74,31 @@ private slots:
                 QVERIFY2(form.options().*row.option == before, row.name);
             }
         });
+        QVERIFY(watch.unexpected().isEmpty());
+    }
+
+    // The window's report is the batch program's for the same offsets, byte
+    // for byte.
+    void generate_2d_report_writes_what_welkin_cli_prints() {
+        const TempDir home;
+        qputenv("WELKIN_HOME", QByteArray::fromStdString(home.path().string()));
+        const DialogWatch watch([](QWidget& modal) {
+            if (qobject_cast<QMessageBox*>(&modal) == nullptr) return false;
+            modal.close();  // "Report ... created"
+            return true;
+        });
+        LiveStarted s({home.path().string(), home.file("welkin.ini"), ""});
+        with_2d_window(s, [&](QWidget& w) {
+            QTest::mouseClick(child<QPushButton>(w, Control::pull_button), Qt::LeftButton);  // Left:4 Pull:5
+            menu_item(w, Control::report_2d_item)->trigger();
+        });
+        qunsetenv("WELKIN_HOME");
+        QFile written(QString::fromStdString(home.file("welkin_2d.txt")));
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        QProcess cli;
+        cli.start(QStringLiteral(WELKIN_CLI), {"report2d", "--left", "4", "--pull", "5"});
+        QVERIFY(cli.waitForFinished(60000));
+        QCOMPARE(written.readAll(), cli.readAllStandardOutput());
         QVERIFY(watch.unexpected().isEmpty());
     }
 

@@ -1,6 +1,6 @@
-// The polar response window's inputs reaching its view, and Close. (Opening it
-// from the Lobes menu is the GUI drive's; the view following the design, and a
-// design the main window refuses, are the response form's tests'.)
+// The polar response window's inputs reaching its view, the sheet greyed under
+// a refused design, and Close. (Opening it from the Lobes menu is the GUI
+// drive's; the view following the design is the response form's test's.)
 #include <QCheckBox>
 #include <QDoubleSpinBox>
 #include <QLabel>
@@ -23,6 +23,24 @@ ResponseWindow& response(Program& p) {
 void open_response(Program& p) {
     menu_item(p.window, Control::response_item)->trigger();
     settle();
+}
+
+// Pixels sampled every second one: those drawn (neither white nor the
+// window's grey), and those with any colour (a greyed sheet has none).
+struct Ink {
+    int drawn = 0;
+    int coloured = 0;
+};
+Ink ink_of(const QImage& image) {
+    Ink ink;
+    for (int y = 0; y < image.height(); y += 2) {
+        for (int x = 0; x < image.width(); x += 2) {
+            const QRgb p = image.pixel(x, y);
+            ink.drawn += qRed(p) < 200 || qBlue(p) < 200;
+            ink.coloured += qRed(p) != qGreen(p) || qGreen(p) != qBlue(p);
+        }
+    }
+    return ink;
 }
 
 }  // namespace
@@ -57,6 +75,32 @@ private slots:
         settle();
         QCOMPARE(frequency->value(), 600.0);
         QVERIFY(!follow->isEnabled());
+    }
+
+    // A design the main window refuses greys the sheet, keeps it drawn, says
+    // why, and offers nothing of it to copy or export until the design is good.
+    void an_invalid_n_greys_the_sheet_with_the_reason() {
+        Program p;
+        DialogWatch watch;
+        open_response(p);
+        auto* status = child<QLabel>(response(p), Control::response_status);
+        auto* copy = child<QPushButton>(response(p), Control::response_copy_button);
+        type_into(field(p.window, Control::well_count_field), QStringLiteral("8"));
+        settle();
+        QVERIFY(status->isVisible());
+        QCOMPARE(status->text(),
+                 QStringLiteral("Number of wells must be a prime number between 3 and 101"));
+        QCOMPARE(ink_of(response(p).image()).coloured, 0);
+        QVERIFY(ink_of(response(p).image()).drawn > 100);  // greyed, not wiped
+        QVERIFY(!copy->isEnabled());
+        QVERIFY(!child<QPushButton>(response(p), Control::response_export_button)->isEnabled());
+
+        type_into(field(p.window, Control::well_count_field), QStringLiteral("11"));
+        settle();
+        QVERIFY(!status->isVisible());
+        QVERIFY(ink_of(response(p).image()).coloured > 100);
+        QVERIFY(copy->isEnabled());
+        QCOMPARE(watch.unexpected(), QStringList());
     }
 
     // Close, and the frame's close, leave the window closed, and the form's
