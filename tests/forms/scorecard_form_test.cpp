@@ -7,6 +7,7 @@
 #include <iterator>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "fake_host.h"
@@ -43,6 +44,20 @@ TEST_F(ScorecardFormTest, PoorToGoodChangesTheIconAndEmptiesTheConsequence) {
     form.set_field_text(Field::well_width, "80");
     EXPECT_EQ(period_row().icon, ScoreIcon::good);
     EXPECT_EQ(period_row().consequence, "");
+}
+
+TEST_F(ScorecardFormTest, ShowVisualizerShowsRedrawsAndHides) {
+    const long before = form.shown().completed_recomputes;
+    form.run(DesignCommand::toggle_show_visualiser);
+    EXPECT_TRUE(form.design().visualiser.shown);
+    EXPECT_EQ(form.shown().completed_recomputes, before + 1);
+    EXPECT_EQ(host.shown.back(), (std::pair{Window::frontview, true}));
+    form.run(DesignCommand::toggle_show_visualiser);
+    EXPECT_FALSE(form.design().visualiser.shown);
+    EXPECT_EQ(host.shown.back(), (std::pair{Window::frontview, false}));
+    form.run(DesignCommand::toggle_show_visualiser);
+    form.run(DesignCommand::hide_visualiser);
+    EXPECT_FALSE(form.design().visualiser.shown);
 }
 
 // A page, and the section it opens at, are there in the guide.

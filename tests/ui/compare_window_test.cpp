@@ -1,6 +1,7 @@
 // The Compare window wired to the main window: opened from the File menu,
 // pinning what the main window shows, and a compared design opened back in
 // the main window, which shows it at once.
+#include <QFile>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
@@ -62,6 +63,40 @@ private slots:
         QCOMPARE(p.form.design().well_count, 7);
         QCOMPARE(field(p.window, Control::well_count_field)->text(), QStringLiteral("7"));
         QVERIFY(yes.unexpected().isEmpty());
+    }
+
+    // Remove and move from the buttons, the table exported, and the same
+    // comparison back after a restart.
+    void keeps_the_comparison_and_exports_the_table() {
+        const QString csv = QString::fromStdString(home->file("table.csv"));
+        {
+            Program p;
+            menu_item(p.window, Control::compare_item)->trigger();
+            settle();
+            CompareWindow& compare = p.companions->compare();
+            for (const char* wells : {"7", "13", "17"}) {
+                type_into(field(p.window, Control::well_count_field), QString::fromLatin1(wells));
+                settle();
+                click(compare, Control::compare_pin_button);
+            }
+            auto* table = child<QTableWidget>(compare, Control::compare_table);
+            table->selectColumn(0);
+            click(compare, Control::compare_remove_button);
+            table->selectColumn(1);
+            click(compare, Control::compare_left_button);
+            compare.export_csv(csv);
+        }
+        QFile file(csv);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readLine(), QByteArray("group,row,\"N 17, 600 Hz\",\"N 13, 600 Hz\",best\n"));
+
+        Program again;
+        menu_item(again.window, Control::compare_item)->trigger();
+        settle();
+        auto* table =
+            child<QTableWidget>(again.companions->compare(), Control::compare_table);
+        QCOMPARE(table->columnCount(), 2);
+        QCOMPARE(table->horizontalHeaderItem(0)->text(), QStringLiteral("N 17, 600 Hz"));
     }
 
 private:
