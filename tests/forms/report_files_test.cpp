@@ -21,26 +21,29 @@ TEST(ReportFiles, AWrittenReportIsAnnouncedAndShownAndAnUnwritableOneIsNot) {
     const TempDir dir;
     // A plain file where the folder should be: nothing can be written inside.
     std::ofstream(dir.file("not-a-folder")) << "x";
-    const std::string written = dir.file("welkin_2d.txt");
+    const std::string written = dir.file("welkin_1d.txt");
     struct Row {
         const char* name;
+        bool one_d;  // the 1D report, else the 2D one
         std::string folder;
         bool written;
         std::string message;
         std::vector<std::string> opened;
     };
     const Row rows[] = {
-        {"a folder", dir.path().string(), true, "Report " + written + " created", {written}},
-        {"a file in its place", dir.file("not-a-folder"), false,
+        {"1D, a folder", true, dir.path().string(), true, "Report " + written + " created",
+         {written}},
+        {"2D, a file in its place", false, dir.file("not-a-folder"), false,
          "There was a problem creating the report", {}},
     };
     for (const Row& row : rows) {
         FakeHost host;
         MainForm form(host);
         start_up(form);
-        EXPECT_EQ(generate_2d_report(host, form.snapshot(), centred_offsets(7), row.folder),
-                  row.written)
-            << row.name;
+        const bool done =
+            row.one_d ? generate_1d_report(host, form.snapshot(), row.folder)
+                      : generate_2d_report(host, form.snapshot(), centred_offsets(7), row.folder);
+        EXPECT_EQ(done, row.written) << row.name;
         ASSERT_EQ(host.messages.size(), 1u) << row.name;
         EXPECT_EQ(host.messages[0].text, row.message) << row.name;
         EXPECT_EQ(host.opened, row.opened) << row.name;
