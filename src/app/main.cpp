@@ -9,6 +9,7 @@
 #include "ui/companion_windows.h"
 #include "ui/main_window.h"
 #include "ui/qt_host.h"
+#include "ui/stall_probe.h"
 
 int main(int argc, char** argv) {
     welkin::bem::restart_with_newer_blas_kernels(argv);
@@ -34,5 +35,6 @@ int main(int argc, char** argv) {
     window.refresh();
     window.show();
     companions.place_and_show();
+    welkin::start_stall_probe_from_environment(app);
     return QApplication::exec();
 }

@@ -1,0 +1,73 @@
+// The event loop's stalls as the probe records them: a loop held up on purpose
+// shows as a gap at least as long as the hold, and the log says so.
+#include <QFile>
+#include <QTest>
+#include <chrono>
+#include <thread>
+
+#include "temp_dir.h"
+#include "ui/stall_probe.h"
+
+namespace welkin {
+
+class StallProbeTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void gaps_are_binned_and_stalls_kept_data() {
+        QTest::addColumn<double>("gap_ms");
+        QTest::addColumn<int>("bin");
+        QTest::addColumn<bool>("stall");
+        QTest::newRow("an ordinary tick") << 5.2 << 0 << false;
+        QTest::newRow("on the first edge") << 10.0 << 1 << false;
+        QTest::newRow("just under the threshold") << 49.9 << 2 << false;
+        QTest::newRow("at the threshold") << 50.0 << 3 << true;
+        QTest::newRow("a frame too slow") << 150.0 << 4 << true;
+        QTest::newRow("beyond the last edge") << 900.0 << 6 << true;
+    }
+    void gaps_are_binned_and_stalls_kept() {
+        QFETCH(double, gap_ms);
+        QFETCH(int, bin);
+        QFETCH(bool, stall);
+        StallRecord record;
+        record.add(1.0, 1.0);
+        QCOMPARE(record.add(gap_ms, 100.0), stall);
+        QCOMPARE(record.gaps_by_size[static_cast<std::size_t>(bin)], bin == 0 ? 2 : 1);
+        QCOMPARE(record.stalls.size(), stall ? std::size_t{1} : std::size_t{0});
+        QCOMPARE(record.longest_ms, gap_ms);
+        QCOMPARE(record.ticks, 2L);
+    }
+
+    void a_blocked_loop_is_recorded_at_least_as_long_as_the_block() {
+        const TempDir dir;
+        const QString log = QString::fromStdString((dir.path() / "stalls.txt").string());
+        {
+            StallProbe probe(log, 5);
+            QTest::qWait(30);  // the loop turns and the timer ticks
+            constexpr int hold_ms = 120;
+            std::this_thread::sleep_for(std::chrono::milliseconds(hold_ms));
+            QTRY_VERIFY(!probe.record().stalls.empty());
+            QVERIFY(probe.record().longest_ms >= hold_ms);
+            QVERIFY(probe.record().stalls.back().gap_ms >= hold_ms);
+            QVERIFY(QFile::exists(log));  // written at the stall, not only at the end
+        }
+        QFile file(log);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QString text = QString::fromUtf8(file.readAll());
+        QVERIFY2(text.contains(QStringLiteral("stall_ms ")), qPrintable(text));
+        QVERIFY2(text.contains(QStringLiteral("longest_ms ")), qPrintable(text));
+    }
+
+    void no_probe_without_the_variable() {
+        qunsetenv("WELKIN_STALL_LOG");
+        QObject app;
+        QCOMPARE(start_stall_probe_from_environment(app), nullptr);
+        qputenv("WELKIN_STALL_LOG", "");
+        QCOMPARE(start_stall_probe_from_environment(app), nullptr);
+    }
+};
+
+}  // namespace welkin
+
+QTEST_MAIN(welkin::StallProbeTest)
+#include "stall_probe_test.moc"
