@@ -3,18 +3,30 @@
 #include <QCoreApplication>
 #include <QSaveFile>
 #include <cstdlib>
+#include <ctime>
 #include <utility>
 
 namespace welkin {
 
-bool StallRecord::add(double gap_ms, double ended_at_ms) {
+namespace {
+
+// The processor time this thread has used, in ms.
+double thread_busy_ms() {
+    timespec t{};
+    if (clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t) != 0) return 0;
+    return static_cast<double>(t.tv_sec) * 1e3 + static_cast<double>(t.tv_nsec) / 1e6;
+}
+
+}  // namespace
+
+bool StallRecord::add(double gap_ms, double ended_at_ms, double busy_ms) {
     ++ticks;
     if (gap_ms > longest_ms) longest_ms = gap_ms;
     std::size_t bin = 0;
     while (bin < bin_edges_ms.size() && gap_ms >= bin_edges_ms[bin]) ++bin;
     ++gaps_by_size[bin];
     if (gap_ms < threshold_ms) return false;
-    stalls.push_back({ended_at_ms, gap_ms});
+    stalls.push_back({ended_at_ms, gap_ms, busy_ms});
     return true;
 }
 
@@ -29,9 +41,10 @@ QString StallRecord::text() const {
         if (bin < bin_edges_ms.size()) lower = bin_edges_ms[bin];
     }
     for (const Stall& s : stalls)
-        out += QStringLiteral("stall_ms %1 ended_at_ms %2\n")
+        out += QStringLiteral("stall_ms %1 ended_at_ms %2 busy_ms %3\n")
                    .arg(s.gap_ms, 0, 'f', 1)
-                   .arg(s.ended_at_ms, 0, 'f', 1);
+                   .arg(s.ended_at_ms, 0, 'f', 1)
+                   .arg(s.busy_ms, 0, 'f', 1);
     return out;
 }
 
@@ -41,6 +54,7 @@ StallProbe::StallProbe(QString log_path, int tick_ms, QObject* parent)
     timer_.setInterval(tick_ms);
     connect(&timer_, &QTimer::timeout, this, [this] { tick(); });
     clock_.start();
+    last_busy_ms_ = thread_busy_ms();
     timer_.start();
 }
 
@@ -50,9 +64,15 @@ StallProbe::~StallProbe() {
 
 void StallProbe::tick() {
     const double now_ms = static_cast<double>(clock_.nsecsElapsed()) / 1e6;
-    const bool stalled = record_.add(now_ms - last_tick_ms_, now_ms);
+    const double busy_ms = thread_busy_ms();
+    const bool stalled = record_.add(now_ms - last_tick_ms_, now_ms, busy_ms - last_busy_ms_);
     last_tick_ms_ = now_ms;
-    if (stalled) write();
+    last_busy_ms_ = busy_ms;
+    // Kept current, so a program stopped by a signal leaves its figures.
+    if (stalled || now_ms - last_write_ms_ >= 1000) {
+        write();
+        last_write_ms_ = now_ms;
+    }
 }
 
 bool StallProbe::write() const {

@@ -1,8 +1,8 @@
 // How long the event loop went without turning: a timer ticks every few
 // milliseconds on the GUI thread, and a late tick is a stall the user felt (a
 // click or key not answered, a frame not drawn). Off unless WELKIN_STALL_LOG
-// names a file, which gets the longest gap, the gaps by size and every gap
-// over the threshold with when it ended.
+// names a file, which gets (kept current every second) the longest gap, the gaps by size and every gap
+// over the threshold with when it ended and how much of it the thread worked.
 #pragma once
 
 #include <QElapsedTimer>
@@ -19,6 +19,9 @@ struct StallRecord {
     struct Stall {
         double ended_at_ms;
         double gap_ms;
+        // The GUI thread's own processor time in the gap: near the gap, it was
+        // working; near zero, it waited (for a lock, or for a core).
+        double busy_ms;
     };
     // Upper edges of the distribution's bins, in ms; a last bin takes the rest.
     static constexpr std::array<double, 6> bin_edges_ms{10, 20, 50, 100, 200, 500};
@@ -30,13 +33,13 @@ struct StallRecord {
     std::vector<Stall> stalls;
 
     // Returns whether the gap was a stall.
-    bool add(double gap_ms, double ended_at_ms);
+    bool add(double gap_ms, double ended_at_ms, double busy_ms = 0);
     QString text() const;
 };
 
 class StallProbe : public QObject {
 public:
-    // Writes to `log_path` at each stall and when destroyed.
+    // Writes to `log_path` at each stall, every second and when destroyed.
     explicit StallProbe(QString log_path, int tick_ms = 5, QObject* parent = nullptr);
     ~StallProbe() override;
     const StallRecord& record() const { return record_; }
@@ -49,6 +52,8 @@ private:
     QTimer timer_;
     QElapsedTimer clock_;
     double last_tick_ms_ = 0;
+    double last_busy_ms_ = 0;
+    double last_write_ms_ = 0;
     StallRecord record_;
 };
 

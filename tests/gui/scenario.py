@@ -27,8 +27,8 @@ class Run:
         self.shots = []
         self.programs = []
 
-    def start(self, *args):
-        w = Welkin(self.binary, self.home, args, os.path.join(self.dir, "welkin.log"))
+    def start(self, *args, env=None):
+        w = Welkin(self.binary, self.home, args, os.path.join(self.dir, "welkin.log"), env)
         self.programs.append(w)
         return w
 

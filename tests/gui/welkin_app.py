@@ -26,11 +26,11 @@ def desktop_opener(home):
 class Welkin:
     """welkin started with its own folder (WELKIN_HOME), driven through the screen."""
 
-    def __init__(self, binary, home, args=(), log_path=None):
+    def __init__(self, binary, home, args=(), log_path=None, env=None):
         self.home = home
         os.makedirs(home, exist_ok=True)
         env = dict(os.environ, WELKIN_HOME=home, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
-                   PATH=f"{desktop_opener(home)}:{os.environ.get('PATH', '')}")
+                   PATH=f"{desktop_opener(home)}:{os.environ.get('PATH', '')}", **(env or {}))
         self.log_path = log_path or os.path.join(home, "..", "welkin.log")
         self.log = open(self.log_path, "a")
         self.process = subprocess.Popen([binary, *args], env=env, stdout=self.log,

@@ -1,21 +1,42 @@
 """The polar response window's boundary elements used as a user would: a run started,
 cancelled halfway, the design changed in the main window and a run started again."""
+import os
+import time
+
 import x_session as xs
 from a11y import holds_for, wait_for
 from scenario import check, scenario
 
 RESPONSE = "Welkin: Polar response"
+# The longest the window may go without turning its event loop, as the program's
+# own stall probe measures it. Generous, since a loaded machine stretches every
+# gap; the probe's log gives the gaps for a closer look.
+STALL_BOUND_MS = 500
 
 
-def model_line(window, starting):
+def model_line(window, starting, timeout=60):
     """The line beside the progress bar, once it starts with `starting`."""
     return wait_for(lambda: window.fresh().find("label", where=lambda n: n.name.startswith(starting)),
-                    f"the model's line to start {starting!r}", timeout=60)
+                    f"the model's line to start {starting!r}", timeout=timeout)
+
+
+def stall_figures(path):
+    """The probe's log as (longest gap, [(gap, ended at, busy)] of the stalls), in ms."""
+    longest, stalls = 0.0, []
+    with open(path) as f:
+        for line in f:
+            words = line.split()
+            if words[0] == "longest_ms":
+                longest = float(words[1])
+            elif words[0] == "stall_ms":
+                stalls.append((float(words[1]), float(words[3]), float(words[5])))
+    return longest, stalls
 
 
 @scenario
 def boundary_elements_start_cancel_restart(run):
-    w = run.start()
+    stall_log = os.path.join(run.dir, "stalls.txt")
+    w = run.start(env={"WELKIN_STALL_LOG": stall_log})
     w.choose("Lobes", "Polar response and diffusion coefficient")
     window = w.window(RESPONSE)
     xs.key("alt+o")  # the Model box, by its label's key
@@ -43,5 +64,11 @@ def boundary_elements_start_cancel_restart(run):
     w.press("Calculate", window)
     model_line(window, "Boundary elements: 1 of 18")
     run.shot("restarted")
+    model_line(window, "Boundary elements: every band done", timeout=300)
+    time.sleep(1.5)  # the probe writes its figures every second
+    longest, stalls = stall_figures(stall_log)
+    print(f"    event loop: longest gap {longest:.0f} ms; stalls (ms, at ms, GUI thread busy ms) {stalls}")
+    late = [gap for gap, _, _ in stalls if gap > STALL_BOUND_MS]
+    check(not late, f"the window stopped turning for {late} ms during the runs")
     w.press("Close", window)
     w.wait_closed(RESPONSE)
