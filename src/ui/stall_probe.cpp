@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QSaveFile>
+#include <cstdio>
 #include <cstdlib>
 #include <ctime>
 #include <utility>
@@ -17,16 +18,28 @@ double thread_busy_ms() {
     return static_cast<double>(t.tv_sec) * 1e3 + static_cast<double>(t.tv_nsec) / 1e6;
 }
 
+// The time this thread has spent ready to run but waiting for a core, in ms
+// (Linux's scheduler statistics); 0 where the system does not say.
+double thread_queued_ms() {
+    std::FILE* f = std::fopen("/proc/thread-self/schedstat", "r");
+    if (f == nullptr) return 0;
+    unsigned long long on_cpu_ns = 0;
+    unsigned long long waiting_ns = 0;
+    const int read = std::fscanf(f, "%llu %llu", &on_cpu_ns, &waiting_ns);
+    std::fclose(f);
+    return read == 2 ? static_cast<double>(waiting_ns) / 1e6 : 0;
+}
+
 }  // namespace
 
-bool StallRecord::add(double gap_ms, double ended_at_ms, double busy_ms) {
+bool StallRecord::add(double gap_ms, double ended_at_ms, double busy_ms, double queued_ms) {
     ++ticks;
     if (gap_ms > longest_ms) longest_ms = gap_ms;
     std::size_t bin = 0;
     while (bin < bin_edges_ms.size() && gap_ms >= bin_edges_ms[bin]) ++bin;
     ++gaps_by_size[bin];
     if (gap_ms < threshold_ms) return false;
-    stalls.push_back({ended_at_ms, gap_ms, busy_ms});
+    stalls.push_back({ended_at_ms, gap_ms, busy_ms, queued_ms});
     return true;
 }
 
@@ -41,10 +54,11 @@ QString StallRecord::text() const {
         if (bin < bin_edges_ms.size()) lower = bin_edges_ms[bin];
     }
     for (const Stall& s : stalls)
-        out += QStringLiteral("stall_ms %1 ended_at_ms %2 busy_ms %3\n")
+        out += QStringLiteral("stall_ms %1 ended_at_ms %2 busy_ms %3 queued_ms %4\n")
                    .arg(s.gap_ms, 0, 'f', 1)
                    .arg(s.ended_at_ms, 0, 'f', 1)
-                   .arg(s.busy_ms, 0, 'f', 1);
+                   .arg(s.busy_ms, 0, 'f', 1)
+                   .arg(s.queued_ms, 0, 'f', 1);
     return out;
 }
 
@@ -55,6 +69,7 @@ StallProbe::StallProbe(QString log_path, int tick_ms, QObject* parent)
     connect(&timer_, &QTimer::timeout, this, [this] { tick(); });
     clock_.start();
     last_busy_ms_ = thread_busy_ms();
+    last_queued_ms_ = thread_queued_ms();
     timer_.start();
 }
 
@@ -65,9 +80,12 @@ StallProbe::~StallProbe() {
 void StallProbe::tick() {
     const double now_ms = static_cast<double>(clock_.nsecsElapsed()) / 1e6;
     const double busy_ms = thread_busy_ms();
-    const bool stalled = record_.add(now_ms - last_tick_ms_, now_ms, busy_ms - last_busy_ms_);
+    const double queued_ms = thread_queued_ms();
+    const bool stalled = record_.add(now_ms - last_tick_ms_, now_ms, busy_ms - last_busy_ms_,
+                                     queued_ms - last_queued_ms_);
     last_tick_ms_ = now_ms;
     last_busy_ms_ = busy_ms;
+    last_queued_ms_ = queued_ms;
     // Kept current, so a program stopped by a signal leaves its figures.
     if (stalled || now_ms - last_write_ms_ >= 1000) {
         write();

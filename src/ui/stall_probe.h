@@ -2,7 +2,8 @@
 // milliseconds on the GUI thread, and a late tick is a stall the user felt (a
 // click or key not answered, a frame not drawn). Off unless WELKIN_STALL_LOG
 // names a file, which gets (kept current every second) the longest gap, the gaps by size and every gap
-// over the threshold with when it ended and how much of it the thread worked.
+// over the threshold with when it ended, how much of it the thread worked and
+// how much it waited for a core.
 #pragma once
 
 #include <QElapsedTimer>
@@ -22,6 +23,8 @@ struct StallRecord {
         // The GUI thread's own processor time in the gap: near the gap, it was
         // working; near zero, it waited (for a lock, or for a core).
         double busy_ms;
+        // How long it stood ready to run while other threads had the cores.
+        double queued_ms;
     };
     // Upper edges of the distribution's bins, in ms; a last bin takes the rest.
     static constexpr std::array<double, 6> bin_edges_ms{10, 20, 50, 100, 200, 500};
@@ -33,7 +36,7 @@ struct StallRecord {
     std::vector<Stall> stalls;
 
     // Returns whether the gap was a stall.
-    bool add(double gap_ms, double ended_at_ms, double busy_ms = 0);
+    bool add(double gap_ms, double ended_at_ms, double busy_ms = 0, double queued_ms = 0);
     QString text() const;
 };
 
@@ -53,6 +56,7 @@ private:
     QElapsedTimer clock_;
     double last_tick_ms_ = 0;
     double last_busy_ms_ = 0;
+    double last_queued_ms_ = 0;
     double last_write_ms_ = 0;
     StallRecord record_;
 };
