@@ -9,9 +9,10 @@ from scenario import check, scenario
 
 RESPONSE = "Welkin: Polar response"
 # The longest the window may go without turning its event loop, as the program's
-# own stall probe measures it. Generous, since a loaded machine stretches every
-# gap; the probe's log gives the gaps for a closer look.
-STALL_BOUND_MS = 500
+# own stall probe measures it, leaving out the time it stood waiting for a core
+# (a machine loaded by other work stretches every gap by that). Generous beside
+# the tens of ms the window's own work takes; the probe's log gives the gaps.
+STALL_BOUND_MS = 250
 
 
 def model_line(window, starting, timeout=60):
@@ -68,8 +69,11 @@ def boundary_elements_start_cancel_restart(run):
     run.shot("finished")
     time.sleep(1.5)  # the probe writes its figures every second
     longest, stalls = stall_figures(stall_log)
-    print(f"    event loop: longest gap {longest:.0f} ms; stalls (ms, at ms, GUI thread busy ms, waiting for a core ms) {stalls}")
-    late = [gap for gap, *_ in stalls if gap > STALL_BOUND_MS]
-    check(not late, f"the window stopped turning for {late} ms during the runs")
+    worst = [tuple(round(v) for v in s) for s in sorted(stalls, reverse=True)[:5]]
+    print(f"    event loop: longest gap {longest:.0f} ms, {len(stalls)} over 50 ms; the longest "
+          f"(gap, at, working, waiting for a core; ms): {worst}")
+    own = [gap - queued for gap, _, _, queued in stalls]
+    late = [round(gap) for gap in own if gap > STALL_BOUND_MS]
+    check(not late, f"the window stopped turning for {late} ms of its own during the runs")
     w.press("Close", window)
     w.wait_closed(RESPONSE)
