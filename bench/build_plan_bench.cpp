@@ -20,7 +20,7 @@ BuildDesign blocks_2d(int n) {
     MainForm form(host);
     start_up(form);
     form.set_field_text(Field::well_count, std::to_string(n));
-    return build_design_2d(form.design(), form.snapshot().results, centred_offsets(n));
+    return build_design_2d(form.snapshot(), centred_offsets(n));
 }
 
 void BM_BuildPlan2d(benchmark::State& state) {

@@ -20,7 +20,7 @@ welkin::PinnedDesign pinned_n101(const std::string& frequency) {
     welkin::start_up(form);
     form.set_field_text(welkin::Field::well_count, "101");
     form.set_field_text(welkin::Field::design_frequency, frequency);
-    return {"N 101, " + frequency + " Hz", form.design(), form.snapshot().results};
+    return {"N 101, " + frequency + " Hz", form.snapshot()};
 }
 
 void BM_ComparisonRedrawFourN101Designs(benchmark::State& state) {

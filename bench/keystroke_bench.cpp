@@ -24,9 +24,9 @@ void BM_FrequencyKeystroke(benchmark::State& state) {
         form.set_field_text(welkin::Field::design_frequency, texts[i ^= 1]);
         for (const welkin::Picture p : {welkin::Picture::cross_section,
                                         welkin::Picture::phase_wheel, welkin::Picture::scatter}) {
-            const QSize size =
-                welkin::picture_size(p, form.design(), form.snapshot().results.panel_width_mm);
-            const QImage image = welkin::render_picture(p, form.design(), size);
+            const welkin::DesignSnapshot& s = form.snapshot();
+            const QSize size = welkin::picture_size(p, s.design, s.results.panel_width_mm);
+            const QImage image = welkin::render_picture(p, s, size);
             benchmark::DoNotOptimize(image.constBits());
         }
     }

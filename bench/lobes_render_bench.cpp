@@ -27,13 +27,13 @@ constexpr QSize picture{1600, 1000};
 welkin::LobeInputs inputs(int n) {
     welkin::Design d;
     d.well_count = n;
-    welkin::generate_sequence(d);
+    const welkin::PanelSequence s = welkin::panel_sequence(d);
     d.design_freq_hz = 600;
     d.design_half_wavelength_mm = welkin::half_wavelength_from_freq(600);
     d.deepest_well_mm =
-        welkin::deepest_from_half_wavelength(d.design_half_wavelength_mm, d.seq_max, n);
+        welkin::deepest_from_half_wavelength(d.design_half_wavelength_mm, s.max_units, n);
     d.fin_width_mm = 3;
-    const double well = welkin::analyse_widths(d).recommended_width_mm;
+    const double well = welkin::analyse_widths(d, s).recommended_width_mm;
     return {.well_count = n,
             .design_freq_hz = 600,
             .well_width_mm = well,

@@ -11,18 +11,19 @@
 
 namespace {
 
-welkin::Design design(int n) {
-    welkin::Design d;
+welkin::DesignSnapshot design(int n) {
+    welkin::DesignSnapshot s;
+    welkin::Design& d = s.design;
     d.well_count = n;
-    welkin::generate_sequence(d);
+    s.sequence = welkin::panel_sequence(d);
     d.design_half_wavelength_mm = welkin::half_wavelength_from_freq(600);
     d.deepest_well_mm =
-        welkin::deepest_from_half_wavelength(d.design_half_wavelength_mm, d.seq_max, n);
-    return d;
+        welkin::deepest_from_half_wavelength(d.design_half_wavelength_mm, s.sequence.max_units, n);
+    return s;
 }
 
 void BM_PaintCrossSectionWheelAndScatter(benchmark::State& state) {
-    const welkin::Design d = design(static_cast<int>(state.range(0)));
+    const welkin::DesignSnapshot d = design(static_cast<int>(state.range(0)));
     // Picture sizes of the main window as laid out at 96 dpi.
     welkin::RecordingCanvas panel(700, 300);
     welkin::RecordingCanvas wheel(300, 300);

@@ -19,7 +19,7 @@ void BM_RecomputeThroughTheMainForm(benchmark::State& state) {
     form.set_field_text(welkin::Field::well_count, std::to_string(state.range(0)));
     for (auto _ : state) {
         form.recompute();
-        benchmark::DoNotOptimize(form.design().well_seq);
+        benchmark::DoNotOptimize(form.snapshot().sequence);
     }
 }
 BENCHMARK(BM_RecomputeThroughTheMainForm)->Arg(7)->Arg(101);

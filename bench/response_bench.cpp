@@ -7,6 +7,7 @@
 #include <complex>
 #include <numbers>
 
+#include "core/design_snapshot.h"
 #include "core/sequence.h"
 #include "core/width_analysis.h"
 #include "response/diffusion.h"
@@ -17,14 +18,15 @@ constexpr int panels = 20;
 
 // The default 600 Hz panel, 3 mm fins, with the well width auto-wells gives it.
 welkin::Surface default_surface(int n) {
-    welkin::Design d;
+    welkin::DesignSnapshot s;
+    welkin::Design& d = s.design;
     d.well_count = n;
-    welkin::generate_sequence(d);
+    s.sequence = welkin::panel_sequence(d);
     d.design_freq_hz = 600;
     d.design_half_wavelength_mm = welkin::half_wavelength_from_freq(600);
     d.fin_width_mm = 3;
-    d.well_width_mm = welkin::analyse_widths(d).recommended_width_mm;
-    return welkin::surface_of(d, panels);
+    d.well_width_mm = welkin::analyse_widths(d, s.sequence).recommended_width_mm;
+    return welkin::surface_of(s, panels);
 }
 
 void BM_FarFieldBandTable(benchmark::State& state) {

@@ -122,7 +122,7 @@ private:
     }
 
     void produce_outputs() {
-        const welkin::Design& d = form_.design();
+        const welkin::DesignSnapshot& d = form_.snapshot();
         welkin::RecordingCanvas canvas(300, 200);
         welkin::paint_cross_section(d, canvas);
         welkin::paint_phase_wheel(d, canvas);

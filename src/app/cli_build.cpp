@@ -158,12 +158,12 @@ int run_build(const Cli& cli, const QString& project) {
     ConsoleHost host;
     MainForm form(host);
     if (!start_with(form, project)) return exit_refused;
-    BuildDesign design = build_design_1d(form.design(), form.snapshot().results);
+    BuildDesign design = build_design_1d(form.snapshot());
     if (cli.parser.isSet(cli.two_d)) {
         Offsets2d offsets;
         if (!read_offsets(cli, form.design().well_count, offsets))
             return cli.usage_error(QStringLiteral("--left and --pull take whole numbers"));
-        design = build_design_2d(form.design(), form.snapshot().results, offsets);
+        design = build_design_2d(form.snapshot(), offsets);
     }
     Paper paper = paper_for_locale();
     if (cli.parser.isSet(cli.paper)) {

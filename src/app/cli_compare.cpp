@@ -118,8 +118,7 @@ bool add_project(Comparison& comparison, std::vector<Loaded>& loaded, const QStr
         return false;
     }
     const Result<std::size_t> added =
-        comparison.add({QFileInfo(project).fileName().toStdString(), l.form->design(),
-                        l.form->snapshot().results});
+        comparison.add({QFileInfo(project).fileName().toStdString(), l.form->snapshot()});
     if (!added) {
         std::cerr << "Cannot compare " << project.toStdString() << ": " << added.message() << '\n';
         return false;

@@ -96,14 +96,15 @@ int run_render(const Cli& cli, const QStringList& args) {
     welkin::ConsoleHost host;
     welkin::MainForm form(host);
     if (!start_with(form, args.value(2))) return exit_refused;
-    const welkin::Design& d = form.design();
+    const welkin::DesignSnapshot& s = form.snapshot();
     const welkin::Result<QString> written =
-        visualiser ? welkin::export_front_view(d, size.value_or(visualiser_default_size),
-                                               cli.parser.value(cli.output))
-                   : welkin::export_picture(*which, d,
-                                            size.value_or(welkin::picture_size(
-                                                *which, d, form.snapshot().results.panel_width_mm)),
-                                            cli.parser.value(cli.output));
+        visualiser
+            ? welkin::export_front_view(s, size.value_or(visualiser_default_size),
+                                        cli.parser.value(cli.output))
+            : welkin::export_picture(
+                  *which, s,
+                  size.value_or(welkin::picture_size(*which, s.design, s.results.panel_width_mm)),
+                  cli.parser.value(cli.output));
     if (!written) {
         std::cerr << written.message() << '\n';
         return exit_refused;

@@ -166,7 +166,7 @@ Result<ResponseView> bem_response(const MainForm& form, const std::optional<Geom
                                   const Asked& asked) {
     const Surface surface =
         g ? surface_of_depths(g->depths_mm, g->well_width_mm, g->fin_width_mm, asked.panels)
-          : surface_of(form.design(), asked.panels);
+          : surface_of(form.snapshot(), asked.panels);
     const double f = asked.frequency_hz.value_or(form.design().design_freq_hz);
     const Sound sound{f, asked.source_angle_deg, asked.speed_m_s};
     return bem::bem_response_view(surface, sound, std::nullopt, asked.bands, asked.bem_setup,

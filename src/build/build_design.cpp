@@ -21,21 +21,23 @@ BuildDesign common(const Design& d, const DesignResults& r) {
 
 }  // namespace
 
-BuildDesign build_design_1d(const Design& d, const DesignResults& r) {
-    BuildDesign b = common(d, r);
+BuildDesign build_design_1d(const DesignSnapshot& s) {
+    const Design& d = s.design;
+    BuildDesign b = common(d, s.results);
     // A count outside the prime table (a damaged file) has no wells to build.
     b.n = is_panel_order(d.well_count) ? d.well_count : 0;
     b.front_mm = d.deepest_well_mm;
     for (int i = 0; i < b.n; ++i) {
-        const double depth = well_depth_mm(d, d.well_seq[static_cast<std::size_t>(i)]);
+        const double depth = well_depth_mm(d, s.sequence.at(i));
         b.well_depth_mm.push_back(depth);
         b.block_height_mm.push_back(std::max(0.0, b.front_mm - depth));
     }
     return b;
 }
 
-BuildDesign build_design_2d(const Design& d, const DesignResults& r, const Offsets2d& offsets) {
-    BuildDesign b = common(d, r);
+BuildDesign build_design_2d(const DesignSnapshot& s, const Offsets2d& offsets) {
+    const Design& d = s.design;
+    BuildDesign b = common(d, s.results);
     b.two_d = true;
     const Grid2d g = grid_2d(d);
     b.n = is_panel_order(d.well_count) ? listed_order(g) : 0;

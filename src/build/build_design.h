@@ -1,12 +1,11 @@
 // What the build planner needs to know of a design, as plain lengths: the
 // wells of a 1D panel, or the cells of a 2D one at its offsets. Taken from
-// the design and the results of the recompute that drew it.
+// the recompute that drew it.
 #pragma once
 
 #include <vector>
 
-#include "core/design.h"
-#include "core/width_analysis.h"
+#include "core/design_snapshot.h"
 #include "panel2d/grid.h"
 
 namespace welkin {
@@ -31,9 +30,9 @@ struct BuildDesign {
 
 // The 1D panel as the main window shows it. Depths are unrounded; the
 // reports show them rounded.
-BuildDesign build_design_1d(const Design& d, const DesignResults& r);
+BuildDesign build_design_1d(const DesignSnapshot& s);
 
 // The 2D panel at the given offsets, as the 2D window and report evaluate it.
-BuildDesign build_design_2d(const Design& d, const DesignResults& r, const Offsets2d& offsets);
+BuildDesign build_design_2d(const DesignSnapshot& s, const Offsets2d& offsets);
 
 }  // namespace welkin

@@ -22,7 +22,7 @@ void move_item(std::vector<T>& items, std::size_t from, std::size_t to) {
 }  // namespace
 
 double column_frequency_hz(const PinnedDesign& pinned, const ComparisonSettings& settings) {
-    return settings.frequency_hz.value_or(pinned.design.design_freq_hz);
+    return settings.frequency_hz.value_or(pinned.snapshot.design.design_freq_hz);
 }
 
 std::optional<double> mean_d_n(const std::vector<BandValue>& bands, BandRange range) {
@@ -39,13 +39,13 @@ std::optional<double> mean_d_n(const std::vector<BandValue>& bands, BandRange ra
 
 Result<DesignColumn> compute_column(const PinnedDesign& pinned, const ComparisonSettings& settings,
                                     const BuildPlanner& planner) {
-    const LobeInputs inputs = lobe_inputs_of(pinned.design, pinned.results);
+    const LobeInputs inputs = lobe_inputs_of(pinned.snapshot.design, pinned.snapshot.results);
     const Result<LobeAnalysis> lobes = analyse_lobes(inputs, settings.source_angle_deg, true);
     if (!lobes) return Result<DesignColumn>::failure(lobes.message());
     const Sound sound{column_frequency_hz(pinned, settings), settings.source_angle_deg,
                       settings.speed_m_s};
     const Result<ResponseView> response =
-        design_far_field(pinned.design, inputs, sound, settings.panels);
+        design_far_field(pinned.snapshot, inputs, sound, settings.panels);
     if (!response) return Result<DesignColumn>::failure(response.message());
 
     DesignColumn column;

@@ -11,8 +11,7 @@
 #include <utility>
 #include <vector>
 
-#include "core/design.h"
-#include "core/width_analysis.h"
+#include "core/design_snapshot.h"
 #include "lobes/lobe_analysis.h"
 #include "response/far_field.h"
 #include "response/response_view.h"
@@ -23,12 +22,11 @@ namespace welkin {
 inline constexpr std::size_t min_compared_designs = 2;
 inline constexpr std::size_t max_compared_designs = 4;
 
-// A design as it was pinned or opened: its name, its inputs and menu
-// choices, and what its recompute found.
+// A design as it was pinned or opened: its name and its recompute (the
+// inputs and menu choices, and what they make).
 struct PinnedDesign {
     std::string name;
-    Design design;
-    DesignResults results;
+    DesignSnapshot snapshot;
 };
 
 // The one-third-octave bands whose d_n is averaged, by centre frequency.

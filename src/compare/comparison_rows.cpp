@@ -47,7 +47,8 @@ std::string_view verdict_word(Verdict v) {
 RowRule rating_row(std::string label, std::size_t score) {
     return {RowGroup::analysis, std::move(label), 0, Better::neither,
             [score](const PinnedDesign& p, const DesignColumn&) {
-                return Fact{std::nullopt, std::string(verdict_word(p.results.verdicts[score]))};
+                return Fact{std::nullopt,
+                            std::string(verdict_word(p.snapshot.results.verdicts[score]))};
             }};
 }
 
@@ -62,19 +63,20 @@ std::vector<RowRule> input_and_analysis_rows() {
     const RowGroup in = RowGroup::inputs;
     const RowGroup an = RowGroup::analysis;
     return {
-        {in, "Wells", 0, Better::neither, [](P p, C) { return number(p.design.well_count); }},
+        {in, "Wells", 0, Better::neither,
+         [](P p, C) { return number(p.snapshot.design.well_count); }},
         {in, "Design frequency (Hz)", 0, Better::neither,
-         [](P p, C) { return number(p.design.design_freq_hz); }},
+         [](P p, C) { return number(p.snapshot.design.design_freq_hz); }},
         {in, "Well width (mm)", 1, Better::neither,
-         [](P p, C) { return number(p.design.well_width_mm); }},
+         [](P p, C) { return number(p.snapshot.design.well_width_mm); }},
         {in, "Fin width (mm)", 1, Better::neither,
-         [](P p, C) { return number(p.design.fin_width_mm); }},
+         [](P p, C) { return number(p.snapshot.design.fin_width_mm); }},
         {in, "Deepest well (mm)", 1, Better::neither,
-         [](P p, C) { return number(p.design.deepest_well_mm); }},
+         [](P p, C) { return number(p.snapshot.design.deepest_well_mm); }},
         {an, "Period width (mm)", 1, Better::neither,
-         [](P p, C) { return number(p.results.period_width_mm); }},
+         [](P p, C) { return number(p.snapshot.results.period_width_mm); }},
         {an, "Panel width (mm)", 1, Better::neither,
-         [](P p, C) { return number(p.results.panel_width_mm); }},
+         [](P p, C) { return number(p.snapshot.results.panel_width_mm); }},
         {an, "Plate frequency (Hz)", 0, Better::neither,
          [](P, C c) { return number(c.lobes.plate_freq_hz); }},
         {an, "HF cutoff at the source angle (Hz)", 0, Better::neither,

@@ -39,7 +39,7 @@ void paint_section_slot(const PinnedDesign& p, std::size_t slot, Canvas& c) {
     const double width = slot_width - 40;
     const double top = strip_top + 24;
     const double height = strip_height - 34;
-    const Surface s = surface_of(p.design, 1);
+    const Surface s = surface_of(p.snapshot, 1);
     double deepest = 0;
     for (const Well& w : s.wells) deepest = std::max(deepest, w.depth_mm);
     if (s.period_mm <= 0 || deepest <= 0) return;

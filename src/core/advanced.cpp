@@ -4,6 +4,8 @@
 #include <array>
 #include <cstddef>
 
+#include "core/sequence.h"
+
 namespace welkin {
 
 namespace {
@@ -59,8 +61,9 @@ int optimal_wheel_shift(const Design& d) {
 }
 
 std::optional<int> next_zero_well(const Design& d) {
+    const PanelSequence s = panel_sequence(d);
     for (int j = 1; j < d.well_count; ++j) {
-        if (d.well_seq[static_cast<std::size_t>(j)] == 0) return j;
+        if (s.at(j) == 0) return j;
     }
     return std::nullopt;
 }

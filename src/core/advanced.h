@@ -19,7 +19,8 @@ int best_shift_inverse(int n);
 // The wheel shift that auto-optimise and "Optimise" choose for the design.
 int optimal_wheel_shift(const Design& d);
 
-// The smallest j in 1..N-1 whose well has zero depth, if any.
+// The smallest j in 1..N-1 whose well of the design's sequence has zero
+// depth, if any.
 std::optional<int> next_zero_well(const Design& d);
 
 // The neighbouring entries of the prime table, none past either end.

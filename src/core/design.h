@@ -1,8 +1,9 @@
-// The shared state of the current 1D panel design.
+// A 1D panel design's inputs and menu choices.
 //
 // Lengths are millimetres and frequencies hertz; the unit mode only changes
-// how lengths are typed and shown. Every window reads this state; the main
-// window's handlers (MainForm) are its only writers.
+// how lengths are typed and shown. Everything that follows from a design,
+// its well sequence first, is a recompute's (core/design_snapshot); the main
+// window's handlers (MainForm) are the only writers of the design on screen.
 #pragma once
 
 #include <array>
@@ -75,14 +76,9 @@ struct Design {
     double fin_width_mm = 0;
     double well_width_mm = 0;
 
-    // Depth of each well in depth units (design_half_wavelength_mm / N);
-    // entries 0..N are used, entry N repeating entry 0 as generated.
-    WellSequence well_seq{};
-    int seq_max = 0;
-    int seq_min = 0;
-
+    // The sequence follows from these (core/sequence: panel_sequence).
     int wheel_shift = 0;  // phase-wheel rotation a, 0..N-1
-    int side_shift = 0;   // one-well left rotations applied, 0..N-1
+    int side_shift = 0;   // one-well left rotations, 0..N-1
     bool keep_side_shift = false;
     bool inverse_panel = false;
     bool optimise_once = false;

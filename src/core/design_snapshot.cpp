@@ -39,9 +39,9 @@ std::size_t index(Field f) {
 // One run of compute_design: the outcome filled in as the inputs are read.
 class Recompute {
 public:
-    explicit Recompute(const DesignInputs& in) {
+    explicit Recompute(const DesignInputs& in) : sequence_(panel_sequence(in.design)) {
         out_.fields = in.fields;
-        out_.design = with_sequence(in.design);
+        out_.design = in.design;
     }
 
     DesignOutcome run() && {
@@ -103,7 +103,7 @@ private:
                 design.design_freq_hz = f0;
                 design.design_half_wavelength_mm = half_wavelength_from_freq(f0);
                 design.deepest_well_mm = deepest_from_half_wavelength(
-                    design.design_half_wavelength_mm, design.seq_max, n);
+                    design.design_half_wavelength_mm, sequence_.max_units, n);
                 rewrite(Field::deepest_well);
                 design.build_depth_2d_mm =
                     build_depth_2d_from_half_wavelength(design, design.design_half_wavelength_mm);
@@ -116,7 +116,7 @@ private:
                     return false;
                 }
                 design.design_half_wavelength_mm =
-                    half_wavelength_from_deepest(design.deepest_well_mm, design.seq_max, n);
+                    half_wavelength_from_deepest(design.deepest_well_mm, sequence_.max_units, n);
                 derive_frequency();
                 design.build_depth_2d_mm =
                     build_depth_2d_from_half_wavelength(design, design.design_half_wavelength_mm);
@@ -132,7 +132,7 @@ private:
                     half_wavelength_from_build_depth_2d(design, design.build_depth_2d_mm);
                 derive_frequency();
                 design.deepest_well_mm = deepest_from_half_wavelength(
-                    design.design_half_wavelength_mm, design.seq_max, n);
+                    design.design_half_wavelength_mm, sequence_.max_units, n);
                 rewrite(Field::deepest_well);
                 return true;
             }
@@ -152,7 +152,7 @@ private:
         snap.status = name.status;
         snap.frontview_caption = frontview_caption(name, text(Field::design_frequency));
 
-        const WidthAnalysis widths = analyse_widths(d());
+        const WidthAnalysis widths = analyse_widths(d(), sequence_);
         if (d().auto_well_width) {
             d().well_width_mm = widths.recommended_width_mm;
             rewrite(Field::well_width);
@@ -165,20 +165,16 @@ private:
         snap.results = rate_design(d(), widths, shown_width_mm);
         snap.texts = describe_design(d(), snap.results);
         snap.design = d();
+        snap.sequence = sequence_;
         snap.fields = out_.fields;
         out_.snapshot = std::move(snap);
     }
 
+    PanelSequence sequence_;
     DesignOutcome out_;
 };
 
 }  // namespace
-
-Design with_sequence(Design d) {
-    generate_sequence(d);
-    rotate_left(d, d.side_shift);
-    return d;
-}
 
 DesignOutcome compute_design(const DesignInputs& inputs) {
     return Recompute(inputs).run();

@@ -10,6 +10,7 @@
 #include "core/design.h"
 #include "core/design_fields.h"
 #include "core/design_texts.h"
+#include "core/sequence.h"
 #include "core/width_analysis.h"
 
 namespace welkin {
@@ -27,7 +28,8 @@ struct DesignInputs {
 // Everything a complete recompute found, independent of any window: a
 // value to keep, copy and compare.
 struct DesignSnapshot {
-    Design design;  // the inputs with the sequence, depths and well width derived
+    Design design;           // the inputs with the depths and well width derived
+    PanelSequence sequence;  // the wells the design's shifts make
     DesignResults results;
     DesignTexts texts;
     std::string status;  // the status line: the panel's name, or the scale warning
@@ -56,10 +58,6 @@ struct DesignOutcome {
     std::string message;
     std::optional<DesignSnapshot> snapshot;  // when not refused
 };
-
-// The design's sequence from its well count, wheel shift, inverse choice
-// and side shift.
-Design with_sequence(Design d);
 
 // Reads the inputs in the order the main window checks them, derives the
 // locked quantities, the sequence, widths, ratings and texts. Pure.

@@ -6,19 +6,22 @@
 
 namespace welkin {
 
-void generate_sequence(Design& d) {
+PanelSequence generate_sequence(const Design& d) {
     const int n = d.well_count;
-    d.seq_max = 0;
-    d.seq_min = n;
+    PanelSequence s;
+    // A count outside the table (a damaged file) has no wells.
+    if (n < 1 || n > max_well_count) return s;
+    s.min_units = n;
     // Reduce the shift first: the square is small, so nothing can overflow.
     const int a = ((d.wheel_shift % n) + n) % n;
     for (int i = 0; i <= n; ++i) {
         const int residue = (i * i % n + a) % n;
         const int value = d.inverse_panel ? n - residue : residue;
-        d.well_seq[static_cast<std::size_t>(i)] = static_cast<std::int16_t>(value);
-        d.seq_max = std::max(d.seq_max, value);
-        d.seq_min = std::min(d.seq_min, value);
+        s.wells[static_cast<std::size_t>(i)] = static_cast<std::int16_t>(value);
+        s.max_units = std::max(s.max_units, value);
+        s.min_units = std::min(s.min_units, value);
     }
+    return s;
 }
 
 namespace {
@@ -29,14 +32,17 @@ int normalised_steps(int wells, int n) {
 
 }  // namespace
 
-void rotate_left(Design& d, int wells) {
-    const int n = d.well_count;
-    const auto first = d.well_seq.begin();
+void rotate_left(PanelSequence& s, int n, int wells) {
+    const auto first = s.wells.begin();
     std::rotate(first, first + normalised_steps(wells, n), first + n);
 }
 
-void rotate_right(Design& d, int wells) {
-    rotate_left(d, -wells);
+PanelSequence panel_sequence(const Design& d) {
+    PanelSequence s = generate_sequence(d);
+    if (d.well_count >= 1 && d.well_count <= max_well_count) {
+        rotate_left(s, d.well_count, d.side_shift);
+    }
+    return s;
 }
 
 double well_depth_mm(const Design& d, int units) {
@@ -51,12 +57,12 @@ double freq_from_half_wavelength(double half_wavelength_mm) {
     return int_floor(half_sound_speed_mm_s / half_wavelength_mm + 1);
 }
 
-double half_wavelength_from_deepest(double deepest_mm, int seq_max, int n) {
-    return round_half_up(n * (deepest_mm / seq_max));
+double half_wavelength_from_deepest(double deepest_mm, int max_units, int n) {
+    return round_half_up(n * (deepest_mm / max_units));
 }
 
-double deepest_from_half_wavelength(double half_wavelength_mm, int seq_max, int n) {
-    return round_half_up(seq_max * half_wavelength_mm / n);
+double deepest_from_half_wavelength(double half_wavelength_mm, int max_units, int n) {
+    return round_half_up(max_units * half_wavelength_mm / n);
 }
 
 bool build_2d_keeps_full_depth(const Design& d) {

@@ -17,14 +17,14 @@ constexpr double viscous_depth_per_width = 16;
 
 }  // namespace
 
-WidthAnalysis analyse_widths(const Design& d) {
+WidthAnalysis analyse_widths(const Design& d, const PanelSequence& s) {
     WidthAnalysis w;
     const double n = d.well_count;
     const double half = d.design_half_wavelength_mm;
     w.period_fix_width_mm = int_floor(1 + 2 * half / n - d.fin_width_mm);
     w.recommended_width_mm = w.period_fix_width_mm;
 
-    const double full_depth = round_half_up(half * (n - d.seq_min) / n);
+    const double full_depth = round_half_up(half * (n - s.min_units) / n);
     const double depth = full_depth > d.deepest_well_mm ? full_depth : d.deepest_well_mm;
     w.viscous_min_width_mm =
         std::max(int_floor(depth / viscous_depth_per_width + 1), narrowest_viscous_width_mm);

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "core/design.h"
+#include "core/sequence.h"
 
 namespace welkin {
 
@@ -30,7 +31,7 @@ struct WidthAnalysis {
     bool viscous_rule = false;  // the viscous limit, not the period, set the recommendation
 };
 
-WidthAnalysis analyse_widths(const Design& d);
+WidthAnalysis analyse_widths(const Design& d, const PanelSequence& s);
 
 // What a completed recompute found. Every window reads it from the form.
 struct DesignResults {

@@ -25,8 +25,7 @@ const std::vector<BuildOutputKind>& build_output_kinds() {
 namespace {
 
 BuildDesign design_of(const ShownDesign& shown, std::optional<Offsets2d> offsets) {
-    return offsets ? build_design_2d(shown.design, shown.snapshot.results, *offsets)
-                   : build_design_1d(shown.design, shown.snapshot.results);
+    return offsets ? build_design_2d(shown.snapshot, *offsets) : build_design_1d(shown.snapshot);
 }
 
 }  // namespace

@@ -35,7 +35,7 @@ std::string replace_text(std::string_view name) {
 }  // namespace
 
 std::optional<BuildFigures> planned_build(const PinnedDesign& pinned) {
-    const BuildDesign design = build_design_1d(pinned.design, pinned.results);
+    const BuildDesign design = build_design_1d(pinned.snapshot);
     const Result<BuildPlan> plan = plan_build(design, default_build_options(design));
     if (!plan) return std::nullopt;
     BuildFigures figures{plan->piece_count, 0, plan->weight_kg};
@@ -58,8 +58,7 @@ Result<std::size_t> CompareForm::add(PinnedDesign pinned, ProjectSettings settin
 
 Result<std::size_t> CompareForm::pin(const DesignEditor& main) {
     if (main.shown().refused) return Result<std::size_t>::failure(main.shown().status_text);
-    return add({pinned_name(main), main.design(), main.shown().snapshot.results},
-               project_settings(main));
+    return add({pinned_name(main), main.shown().snapshot}, project_settings(main));
 }
 
 Result<std::size_t> CompareForm::open_project(const std::string& path) {

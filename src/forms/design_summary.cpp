@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <utility>
 
+#include "core/sequence.h"
 #include "units/numtext.h"
 
 // GCC 12 warns, wrongly, that a moved std::variant holding a vector may be
@@ -21,9 +22,9 @@ double num(int value) {
     return value;
 }
 
-std::vector<double> sequence_of(const Design& d) {
+std::vector<double> entries_of(const PanelSequence& s, int n) {
     std::vector<double> out;
-    for (int i = 0; i <= d.well_count; ++i) out.push_back(d.well_seq[static_cast<std::size_t>(i)]);
+    for (int i = 0; i <= n; ++i) out.push_back(s.at(i));
     return out;
 }
 
@@ -44,9 +45,11 @@ void add_inputs(const ShownDesign& shown, const SummaryWindow& window,
     add("build_depth_2d_mm", d.build_depth_2d_mm);
     add("fin_width_mm", d.fin_width_mm);
     add("well_width_mm", d.well_width_mm);
-    add("well_seq", sequence_of(d));
-    add("seq_max", num(d.seq_max));
-    add("seq_min", num(d.seq_min));
+    // The sequence the inputs make, as the next recompute will draw it.
+    const PanelSequence sequence = panel_sequence(d);
+    add("well_seq", entries_of(sequence, d.well_count));
+    add("seq_max", num(sequence.max_units));
+    add("seq_min", num(sequence.min_units));
     add("wheel_shift", num(d.wheel_shift));
     add("side_shift", num(d.side_shift));
     add("keep_side_shift", d.keep_side_shift);

@@ -186,7 +186,7 @@ private:
 
     bool panel_2d_enabled_ = true;
 
-    ResultsTableForm results_{shown_.design, [this] { return busy(); }};
+    ResultsTableForm results_{shown_.snapshot, [this] { return busy(); }};
 
     ProjectFiles files_;
     ProjectDialogs project_dialogs_{files_, host_};

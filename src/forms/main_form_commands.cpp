@@ -2,7 +2,6 @@
 #include <utility>
 
 #include "core/advanced.h"
-#include "core/sequence.h"
 #include "forms/main_form.h"
 #include "units/numtext.h"
 
@@ -73,14 +72,12 @@ void MainForm::rotate_wheel_anticlockwise() {
 
 void MainForm::shift_left() {
     const int n = shown_.design.well_count;
-    rotate_left(shown_.design, 1);
     shown_.design.side_shift = (shown_.design.side_shift + 1) % n;
     redraw_if_idle();
 }
 
 void MainForm::shift_right() {
     const int n = shown_.design.well_count;
-    rotate_right(shown_.design, 1);
     shown_.design.side_shift = (n + shown_.design.side_shift - 1) % n;
     redraw_if_idle();
 }
@@ -91,7 +88,6 @@ void MainForm::reset_side_shift() {
 
 void MainForm::shift_zero_well_left() {
     if (const auto j = next_zero_well(shown_.design)) {
-        rotate_left(shown_.design, *j);
         shown_.design.side_shift = (shown_.design.side_shift + *j) % shown_.design.well_count;
     }
     redraw_if_idle();

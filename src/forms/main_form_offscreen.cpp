@@ -28,7 +28,7 @@ Result<PinnedDesign> design_of(const ProjectSettings& settings, std::string name
     form.recompute();
     if (!form.files().load_ok || form.shown().refused)
         return Result<PinnedDesign>::failure(form.shown().status_text);
-    return PinnedDesign{std::move(name), form.design(), form.snapshot().results};
+    return PinnedDesign{std::move(name), form.snapshot()};
 }
 
 }  // namespace welkin

@@ -14,7 +14,7 @@ namespace welkin {
 Result<ResponseView> design_response(const DesignSnapshot& design, const ResponseRequest& request) {
     const Sound sound{request.frequency_hz, request.source_angle_deg, request.speed_m_s};
     const Result<ResponseView> computed =
-        design_far_field(design.design, lobe_inputs(design), sound, request.panels);
+        design_far_field(design, lobe_inputs(design), sound, request.panels);
     if (!computed) return computed;
     ResponseView view = *computed;
     view.common_reference = request.common_reference;
@@ -37,7 +37,7 @@ Result<BemJob> bem_job_for(const DesignSnapshot& design, const ResponseRequest& 
         usable_band(lobe_inputs(design), request.source_angle_deg);
     if (!usable) return Result<BemJob>::failure(usable.message());
     BemJob job;
-    job.inputs = {surface_of(design.design, request.panels),
+    job.inputs = {surface_of(design, request.panels),
                   {request.frequency_hz, request.source_angle_deg, request.speed_m_s},
                   source_distance_m,
                   receiver_distance_m};

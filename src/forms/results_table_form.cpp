@@ -15,13 +15,14 @@ void ResultsTableForm::scroll(int first_well) {
 
 void ResultsTableForm::recomputed() {
     // The rows show eleven wells; the bar reaches the last of them.
-    scroll_max_ = design_.well_count > figures_rows - 1 ? design_.well_count - figures_rows : 0;
+    const int n = shown_.design.well_count;
+    scroll_max_ = n > figures_rows - 1 ? n - figures_rows : 0;
     if (scroll_value_ > scroll_max_) scroll(scroll_max_);
     show();
 }
 
 void ResultsTableForm::show() {
-    figures_ = figures_table(design_, page_, scroll_value_);
+    figures_ = figures_table(shown_, page_, scroll_value_);
 }
 
 }  // namespace welkin

@@ -1,12 +1,12 @@
 // The figures table under the cross-section: which of its four pages it
 // shows, how far it is scrolled through the wells, and the table those make
-// of the design on screen.
+// of the last complete recompute, the design on screen.
 #pragma once
 
 #include <functional>
 #include <utility>
 
-#include "core/design.h"
+#include "core/design_snapshot.h"
 #include "panel1d/figures_table.h"
 
 namespace welkin {
@@ -15,10 +15,11 @@ inline constexpr int results_pages = 4;
 
 class ResultsTableForm {
 public:
-    // Reads `design`, the main window's, whenever it builds the table;
-    // `main_busy` says when a page turn must wait for the recompute.
-    ResultsTableForm(const Design& design, std::function<bool()> main_busy)
-        : design_(design), main_busy_(std::move(main_busy)) {}
+    // Reads `shown`, the main window's last complete recompute, whenever it
+    // builds the table; `main_busy` says when a page turn must wait for the
+    // recompute.
+    ResultsTableForm(const DesignSnapshot& shown, std::function<bool()> main_busy)
+        : shown_(shown), main_busy_(std::move(main_busy)) {}
 
     // "Toggle results": the next page, the last one followed by the first.
     void next_page();
@@ -30,7 +31,7 @@ public:
     void scroll(int first_well);
     int scroll_value() const { return scroll_value_; }
     int scroll_max() const { return scroll_max_; }
-    bool scroll_visible() const { return design_.well_count > figures_rows; }
+    bool scroll_visible() const { return shown_.design.well_count > figures_rows; }
 
     // After a complete recompute: the scroll range of its wells, and the table.
     void recomputed();
@@ -39,7 +40,7 @@ public:
 private:
     void show();
 
-    const Design& design_;
+    const DesignSnapshot& shown_;
     std::function<bool()> main_busy_;
     int page_ = 1;
     int scroll_value_ = 0;

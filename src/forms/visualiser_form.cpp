@@ -11,6 +11,12 @@ std::string visualiser_caption(const ShownDesign& shown) {
            visualiser_caption_suffix(shown.design, program_version);
 }
 
+DesignSnapshot front_view_of(const ShownDesign& shown) {
+    DesignSnapshot drawn = shown.snapshot;
+    drawn.design.visualiser = shown.design.visualiser;
+    return drawn;
+}
+
 void show_visualiser_if_checked(const Design& design, Host& host) {
     if (design.visualiser.shown) host.show_window(Window::frontview, true);
 }

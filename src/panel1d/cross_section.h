@@ -8,6 +8,7 @@
 #include "canvas/canvas.h"
 #include "canvas/rgb.h"
 #include "core/design.h"
+#include "core/design_snapshot.h"
 #include "core/naming.h"
 
 namespace welkin {
@@ -30,7 +31,7 @@ const PanelColours& panel_colours(const Design& d);
 
 // 0.5 when the panel is drawn moved left half a well so that a zero-depth
 // first well splits into two half-wells, one at each end; else 0.
-double half_well_offset(const Design& d);
+double half_well_offset(const DesignSnapshot& s);
 
 // The drawing's height in depth units: N when stretched, else as many as
 // vertical_scale_mm covers.
@@ -42,9 +43,9 @@ double cross_section_logical_height(const Design& d);
 double cross_section_width_twips(const Design& d, double panel_width_mm,
                                  double picture_full_width_twips);
 
-void paint_cross_section(const Design& d, Canvas& canvas);
+void paint_cross_section(const DesignSnapshot& s, Canvas& canvas);
 
 // The pointer tip over the drawing at logical x; empty when x names no well.
-std::string well_tooltip(const Design& d, double x);
+std::string well_tooltip(const DesignSnapshot& s, double x);
 
 }  // namespace welkin

@@ -55,7 +55,8 @@ std::string phase_shift_text(const Design& d, int units) {
     return number_text(int_floor(units * 360.0 / d.well_count));
 }
 
-FiguresTable figures_table(const Design& d, int page, int first_well) {
+FiguresTable figures_table(const DesignSnapshot& s, int page, int first_well) {
+    const Design& d = s.design;
     FiguresTable table;
     table.heading = heading(page, d.unit_mode);
     for (int j = 0; j < figures_rows; ++j) {
@@ -63,7 +64,7 @@ FiguresTable figures_table(const Design& d, int page, int first_well) {
         if (w < 0 || w > d.well_count - 1) continue;
         const auto row = static_cast<std::size_t>(j);
         table.wellnum[row] = number_text(w);
-        table.ratio[row] = value_text(d, page, d.well_seq[static_cast<std::size_t>(w)]);
+        table.ratio[row] = value_text(d, page, s.sequence.at(w));
     }
     return table;
 }

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "core/design.h"
+#include "core/design_snapshot.h"
 
 namespace welkin {
 
@@ -27,7 +28,7 @@ struct FiguresTable {
 
 // The table's page 0..3 (ratios, depths, block heights, phase shifts)
 // starting at well `first_well`; rows past the last well are blank.
-FiguresTable figures_table(const Design& d, int page, int first_well);
+FiguresTable figures_table(const DesignSnapshot& s, int page, int first_well);
 
 // Texts of one well of `units` depth units in the design's unit mode, shared
 // with the pointer read-out over the panel: whole millimetres, or the

@@ -24,7 +24,8 @@ void spoke(Canvas& canvas, double angle, double from, double to, Rgb colour) {
 
 }  // namespace
 
-void paint_phase_wheel(const Design& d, Canvas& canvas) {
+void paint_phase_wheel(const DesignSnapshot& snapshot, Canvas& canvas) {
+    const Design& d = snapshot.design;
     canvas.clear(phase_wheel_background);
     canvas.set_scale(0, 0, wheel_size, wheel_size);
     canvas.set_pen_width(wheel_pen);
@@ -34,7 +35,7 @@ void paint_phase_wheel(const Design& d, Canvas& canvas) {
         for (int i = 0; i < n; ++i) spoke(canvas, i * step, 0, radius, unused_spoke_colour);
         const Rgb used = panel_colours(d).well_fill;
         for (int i = 0; i < n; ++i) {
-            spoke(canvas, d.well_seq[static_cast<std::size_t>(i)] * step, 0, radius, used);
+            spoke(canvas, snapshot.sequence.at(i) * step, 0, radius, used);
         }
         if (d.advanced) {
             // The first well's shift: inverting a panel turns a shift of a into N - a.

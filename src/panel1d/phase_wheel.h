@@ -7,6 +7,7 @@
 #include "canvas/canvas.h"
 #include "canvas/rgb.h"
 #include "core/design.h"
+#include "core/design_snapshot.h"
 
 namespace welkin {
 
@@ -24,6 +25,6 @@ inline constexpr Rgb unused_spoke_colour{216, 216, 216};
 inline constexpr Rgb first_well_tip_colour{255, 0, 0};
 inline constexpr Rgb phase_wheel_rim_colour{180, 180, 180};
 
-void paint_phase_wheel(const Design& d, Canvas& canvas);
+void paint_phase_wheel(const DesignSnapshot& s, Canvas& canvas);
 
 }  // namespace welkin

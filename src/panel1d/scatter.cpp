@@ -16,7 +16,8 @@ constexpr double tilt_turns = full_turn * 3 / 16;
 
 }  // namespace
 
-void paint_scatter(const Design& d, Canvas& canvas) {
+void paint_scatter(const DesignSnapshot& s, Canvas& canvas) {
+    const Design& d = s.design;
     canvas.clear(scatter_background);
     const int n = d.well_count;
     if (n < 1 || n > max_well_count) return;
@@ -27,13 +28,12 @@ void paint_scatter(const Design& d, Canvas& canvas) {
     const double w = canvas.width_twips();
     const double stretch = w > 0 ? 3.0 * n * canvas.height_twips() / w : 0;
     const double step = tilt_turns / n;
-    const double h = half_well_offset(d);
+    const double h = half_well_offset(s);
     const Rgb colour = panel_colours(d).well_fill;
     for (int i = 0; i < n; ++i) {
-        const auto k = static_cast<std::size_t>(i);
         // Entry N is the last well's neighbour as generated: side shifts
         // leave it alone.
-        const double a = step * (d.well_seq[k] - d.well_seq[k + 1]);
+        const double a = step * (s.sequence.at(i) - s.sequence.at(i + 1));
         const double x = i + 1 - h;
         canvas.line(x, 1, x - stretch / 2 * std::sin(a), 1 - std::cos(a), colour);
     }

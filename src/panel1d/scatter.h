@@ -7,6 +7,7 @@
 
 #include "canvas/canvas.h"
 #include "core/design.h"
+#include "core/design_snapshot.h"
 
 namespace welkin {
 
@@ -14,6 +15,6 @@ inline constexpr std::string_view scatter_tip =
     "Visualisation of scattering at design frequency for comparison purposes only. Actual "
     "scattering will be much more complex";
 
-void paint_scatter(const Design& d, Canvas& canvas);
+void paint_scatter(const DesignSnapshot& s, Canvas& canvas);
 
 }  // namespace welkin

@@ -53,14 +53,15 @@ std::array<double, 3> face(const WellColours& c, int d, int n) {
     return f;
 }
 
-void paint_copy(const Design& d, int copy, double pitch, double h, Canvas& canvas) {
+void paint_copy(const DesignSnapshot& s, int copy, double pitch, double h, Canvas& canvas) {
+    const Design& d = s.design;
     const int n = d.well_count;
     const ArrangementInfo a = arrangement_info(d.visualiser.arrangement);
     const WellColours c =
         copy_highlighted(d, copy) ? highlight : scheme_colours(d.visualiser.colours).wells;
     const double first = margin + pitch * n * (copy - 1);
     for (int i = 0; i < n; ++i) {
-        int depth = d.well_seq[static_cast<std::size_t>(i)];
+        int depth = s.sequence.at(i);
         if (copy == a.inverted_copy) depth = n - depth;
         const std::array<double, 3> f = face(c, depth, n);
         const double x = first + pitch * i;
@@ -118,7 +119,8 @@ std::string visualiser_caption_suffix(const Design& d, std::string_view version)
     return s;
 }
 
-void paint_front_view(const Design& d, Canvas& canvas) {
+void paint_front_view(const DesignSnapshot& s, Canvas& canvas) {
+    const Design& d = s.design;
     canvas.clear(background);
     if (!d.visualiser.shown) return;
     const double w = canvas.width_twips();
@@ -129,7 +131,7 @@ void paint_front_view(const Design& d, Canvas& canvas) {
     if (n < 1 || n > max_well_count) return;
     const int panels = arrangement_info(d.visualiser.arrangement).panels;
     const double pitch = int_floor((w - 2 * margin) / n) / panels;
-    for (int p = 1; p <= panels; ++p) paint_copy(d, p, pitch, h, canvas);
+    for (int p = 1; p <= panels; ++p) paint_copy(s, p, pitch, h, canvas);
 
     // The frame's four bands, drawn last over the wells' ends.
     const Rgb frame = scheme_colours(d.visualiser.colours).frame;

@@ -9,6 +9,7 @@
 #include "canvas/canvas.h"
 #include "canvas/rgb.h"
 #include "core/design.h"
+#include "core/design_snapshot.h"
 
 namespace welkin {
 
@@ -50,6 +51,6 @@ std::string visualiser_caption_suffix(const Design& d, std::string_view version)
 
 // Draws the front view on the whole canvas; with "Show Visualizer"
 // unchecked it only clears it.
-void paint_front_view(const Design& d, Canvas& canvas);
+void paint_front_view(const DesignSnapshot& s, Canvas& canvas);
 
 }  // namespace welkin

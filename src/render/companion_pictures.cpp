@@ -25,11 +25,11 @@ QImage drawn(QSize size, Paint paint) {
 
 }  // namespace
 
-QImage render_front_view(const Design& d, QSize size) {
-    return drawn(size, [&](Canvas& c) { paint_front_view(d, c); });
+QImage render_front_view(const DesignSnapshot& s, QSize size) {
+    return drawn(size, [&](Canvas& c) { paint_front_view(s, c); });
 }
 
-Result<QString> export_front_view(Design d, QSize size, const QString& path) {
+Result<QString> export_front_view(DesignSnapshot s, QSize size, const QString& path) {
     const auto refuse = [](const QString& why) {
         return Result<QString>::failure(why.toStdString());
     };
@@ -37,11 +37,11 @@ Result<QString> export_front_view(Design d, QSize size, const QString& path) {
         return refuse(
             QStringLiteral("The visualiser is written as PNG; the file name must end in .png: %1")
                 .arg(path));
-    d.visualiser.shown = true;
+    s.design.visualiser.shown = true;
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    if (!render_front_view(d, size).save(&buffer, "PNG"))
+    if (!render_front_view(s, size).save(&buffer, "PNG"))
         return refuse(QStringLiteral("Cannot write %1: the picture could not be drawn").arg(path));
     return write_picture_file(path, bytes);
 }

@@ -17,12 +17,12 @@ namespace welkin {
 
 namespace {
 
-void paint(Picture which, const Design& d, QPaintDevice& device) {
+void paint(Picture which, const DesignSnapshot& s, QPaintDevice& device) {
     QtCanvas canvas(device);
     switch (which) {
-        case Picture::cross_section: paint_cross_section(d, canvas); break;
-        case Picture::phase_wheel: paint_phase_wheel(d, canvas); break;
-        case Picture::scatter: paint_scatter(d, canvas); break;
+        case Picture::cross_section: paint_cross_section(s, canvas); break;
+        case Picture::phase_wheel: paint_phase_wheel(s, canvas); break;
+        case Picture::scatter: paint_scatter(s, canvas); break;
     }
 }
 
@@ -79,9 +79,10 @@ Result<QString> export_drawing(const Drawing& drawing, QSize size, const QString
     return write_picture_file(path, *bytes);
 }
 
-Result<QString> export_picture(Picture which, const Design& d, QSize size, const QString& path) {
-    return export_drawing({[&] { return render_picture(which, d, size); },
-                           [&](QPaintDevice& device) { paint(which, d, device); }},
+Result<QString> export_picture(Picture which, const DesignSnapshot& s, QSize size,
+                               const QString& path) {
+    return export_drawing({[&] { return render_picture(which, s, size); },
+                           [&](QPaintDevice& device) { paint(which, s, device); }},
                           size, path);
 }
 

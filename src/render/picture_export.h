@@ -9,7 +9,7 @@
 #include <QString>
 #include <functional>
 
-#include "core/design.h"
+#include "core/design_snapshot.h"
 #include "panel1d/picture.h"
 #include "units/result.h"
 
@@ -34,6 +34,7 @@ Result<QString> write_picture_file(const QString& path, const QByteArray& bytes)
 Result<QString> export_drawing(const Drawing& drawing, QSize size, const QString& path);
 
 // The path written, or why the file was not written.
-Result<QString> export_picture(Picture which, const Design& d, QSize size, const QString& path);
+Result<QString> export_picture(Picture which, const DesignSnapshot& s, QSize size,
+                               const QString& path);
 
 }  // namespace welkin

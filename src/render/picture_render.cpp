@@ -43,13 +43,13 @@ QImage blank_picture(QSize size) {
     return image;
 }
 
-QImage render_picture(Picture which, const Design& d, QSize size) {
+QImage render_picture(Picture which, const DesignSnapshot& s, QSize size) {
     QImage image = blank_picture(size);
     QtCanvas canvas(image);
     switch (which) {
-        case Picture::cross_section: paint_cross_section(d, canvas); break;
-        case Picture::phase_wheel: paint_phase_wheel(d, canvas); break;
-        case Picture::scatter: paint_scatter(d, canvas); break;
+        case Picture::cross_section: paint_cross_section(s, canvas); break;
+        case Picture::phase_wheel: paint_phase_wheel(s, canvas); break;
+        case Picture::scatter: paint_scatter(s, canvas); break;
     }
     return image;
 }

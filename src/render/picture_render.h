@@ -6,6 +6,7 @@
 #include <QSize>
 
 #include "core/design.h"
+#include "core/design_snapshot.h"
 #include "panel1d/picture.h"
 
 namespace welkin {
@@ -15,7 +16,7 @@ namespace welkin {
 QSize picture_size(Picture which, const Design& d, double panel_width_mm);
 
 // A new image of the picture drawn for the design.
-QImage render_picture(Picture which, const Design& d, QSize size);
+QImage render_picture(Picture which, const DesignSnapshot& s, QSize size);
 
 // The image a picture shows before anything was drawn in it.
 QImage blank_picture(QSize size);

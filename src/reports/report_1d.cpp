@@ -45,7 +45,7 @@ struct WellLines {
     std::string phases{phase_start};
 };
 
-WellLines well_lines(const Design& d) {
+WellLines well_lines(const Design& d, const PanelSequence& sequence) {
     const bool metric = d.unit_mode == UnitMode::metric;
     WellLines out;
     out.depths = metric ? depths_mm : depths_inches;
@@ -55,7 +55,7 @@ WellLines well_lines(const Design& d) {
     const double half = d.design_half_wavelength_mm;
     const double deepest = d.deepest_well_mm;
     for (int i = 0; i < n; ++i) {
-        const double s = d.well_seq[static_cast<std::size_t>(i)];
+        const double s = sequence.at(i);
         const double depth = s / n * half;
         out.ratios.append(number_gap).append(number_text(s));
         out.depths.append(length_gap);
@@ -77,19 +77,21 @@ WellLines well_lines(const Design& d) {
 std::string report_1d_text(const DesignSnapshot& snapshot) {
     const DesignTexts& rating = snapshot.texts;
     const auto field = [&](Field f) { return snapshot.fields[static_cast<std::size_t>(f)]; };
-    return report_1d_text(snapshot.design, {.status = snapshot.status,
-                                            .well_width = field(Field::well_width),
-                                            .fin_width = field(Field::fin_width),
-                                            .deepest_well = field(Field::deepest_well),
-                                            .cutoffs = rating.cutoffs,
-                                            .period_width = rating.period_width,
-                                            .seating_distance = rating.seating_distance,
-                                            .score_summary = rating.score_summary});
+    return report_1d_text(snapshot.design, snapshot.sequence,
+                          {.status = snapshot.status,
+                           .well_width = field(Field::well_width),
+                           .fin_width = field(Field::fin_width),
+                           .deepest_well = field(Field::deepest_well),
+                           .cutoffs = rating.cutoffs,
+                           .period_width = rating.period_width,
+                           .seating_distance = rating.seating_distance,
+                           .score_summary = rating.score_summary});
 }
 
-std::string report_1d_text(const Design& d, const Report1dTexts& texts) {
+std::string report_1d_text(const Design& d, const PanelSequence& sequence,
+                           const Report1dTexts& texts) {
     const bool metric = d.unit_mode == UnitMode::metric;
-    const WellLines wells = well_lines(d);
+    const WellLines wells = well_lines(d, sequence);
     std::string out;
     const auto item = [&out](std::string_view a, std::string_view b = {}) {
         out.append(a).append(b).append(crlf).append(crlf);

@@ -32,7 +32,8 @@ struct Report1dTexts {
 };
 
 // The whole file, its final line break included.
-std::string report_1d_text(const Design& d, const Report1dTexts& texts);
+std::string report_1d_text(const Design& d, const PanelSequence& sequence,
+                           const Report1dTexts& texts);
 
 // The report of a complete recompute.
 std::string report_1d_text(const DesignSnapshot& snapshot);

@@ -15,7 +15,7 @@ Result<std::optional<UsableBand>> usable_band(const LobeInputs& lobes, double so
     return usable;
 }
 
-Result<ResponseView> design_far_field(const Design& design, const LobeInputs& lobes,
+Result<ResponseView> design_far_field(const DesignSnapshot& design, const LobeInputs& lobes,
                                       const Sound& sound, int panels) {
     const Result<std::optional<UsableBand>> usable = usable_band(lobes, sound.source_angle_deg);
     if (!usable) return Result<ResponseView>::failure(usable.message());

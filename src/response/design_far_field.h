@@ -5,7 +5,7 @@
 
 #include <optional>
 
-#include "core/design.h"
+#include "core/design_snapshot.h"
 #include "lobes/lobe_analysis.h"
 #include "response/response_view.h"
 #include "units/result.h"
@@ -19,7 +19,7 @@ Result<std::optional<UsableBand>> usable_band(const LobeInputs& lobes, double so
 
 // A design only a damaged file can produce is refused with the analysis's
 // message.
-Result<ResponseView> design_far_field(const Design& design, const LobeInputs& lobes,
+Result<ResponseView> design_far_field(const DesignSnapshot& design, const LobeInputs& lobes,
                                       const Sound& sound, int panels);
 
 }  // namespace welkin

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "core/design.h"
+#include "core/design_snapshot.h"
 #include "core/sequence.h"
 
 namespace welkin {
@@ -49,12 +49,13 @@ Surface surface_of_depths(const std::vector<double>& depths_mm, double well_widt
     return s;
 }
 
-Surface surface_of(const Design& design, int periods) {
+Surface surface_of(const DesignSnapshot& snapshot, int periods) {
+    const Design& design = snapshot.design;
     const int n = design.well_count;
     std::vector<double> depths;
     if (n >= min_well_count && n <= max_well_count) {
-        for (std::size_t i = 0; i < static_cast<std::size_t>(n); ++i) {
-            depths.push_back(well_depth_mm(design, design.well_seq[i]));
+        for (int i = 0; i < n; ++i) {
+            depths.push_back(well_depth_mm(design, snapshot.sequence.at(i)));
         }
     }
     return surface_of_depths(depths, design.well_width_mm, design.fin_width_mm, periods);

@@ -9,7 +9,7 @@
 
 namespace welkin {
 
-struct Design;
+struct DesignSnapshot;
 
 struct Well {
     double centre_mm = 0;  // from the left edge of its period
@@ -45,8 +45,8 @@ Surface surface_of_depths(const std::vector<double>& depths_mm, double well_widt
                           double fin_width_mm, int periods);
 
 // The design's N wells as drawn (rotations and inverse in force), each
-// well_seq[i] x half wavelength / N deep, unrounded.
-Surface surface_of(const Design& design, int periods);
+// its sequence's entry x half wavelength / N deep, unrounded.
+Surface surface_of(const DesignSnapshot& snapshot, int periods);
 
 // The same footprint with every well filled in.
 Surface flat_of(const Surface& surface);

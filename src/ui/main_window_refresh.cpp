@@ -142,15 +142,15 @@ void MainWindow::refresh_menus() {
 
 void MainWindow::repaint_pictures() {
     pictures_drawn_for_ = form_.shown().completed_recomputes;
-    const Design& d = form_.design();
+    const DesignSnapshot& s = form_.snapshot();
     for (auto [view, which] : {std::pair{cross_section_view_, Picture::cross_section},
                                std::pair{phase_wheel_view_, Picture::phase_wheel},
                                std::pair{scatter_view_, Picture::scatter}}) {
-        const QSize size = picture_size(which, d, form_.snapshot().results.panel_width_mm);
+        const QSize size = picture_size(which, s.design, s.results.panel_width_mm);
         // A drawing to scale may be wider than its place; the view shows
         // what fits and the pan bar moves along the rest.
         view->resize(std::min(size.width(), layout::picture_full_width), size.height());
-        view->set_image(render_picture(which, d, size));
+        view->set_image(render_picture(which, s, size));
     }
     const int hidden = cross_section_view_->image().width() - cross_section_view_->width();
     const QSignalBlocker block(picture_pan_bar_);
@@ -166,11 +166,12 @@ void MainWindow::pan_pictures(int x_px) {
 }
 
 void MainWindow::show_pointer_tip(int x_px) {
-    const Design& d = form_.design();
+    // The tip reads the drawing on screen, the last complete recompute's.
+    const DesignSnapshot& s = form_.snapshot();
     const int width = cross_section_view_->image().width();
     if (width <= 0) return;
-    const double x = x_px * static_cast<double>(d.well_count) / width;
-    const QString tip = qs(well_tooltip(d, x));
+    const double x = x_px * static_cast<double>(s.design.well_count) / width;
+    const QString tip = qs(well_tooltip(s, x));
     cross_section_view_->setToolTip(tip);
     QToolTip::showText(QCursor::pos(), tip, cross_section_view_);
 }

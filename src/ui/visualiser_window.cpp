@@ -94,10 +94,10 @@ bool VisualiserWindow::eventFilter(QObject* watched, QEvent* event) {
 
 void VisualiserWindow::refresh() {
     setWindowTitle(qs(visualiser_caption(form_.shown())));
-    const Design& d = form_.design();
-    if (!d.visualiser.shown) {
+    const DesignSnapshot drawn = front_view_of(form_.shown());
+    if (!drawn.design.visualiser.shown) {
         // Unchecked, the picture is left empty and nothing is drawn in it.
-        if (drawn_for_ != 0) picture_->set_image(render_front_view(d, picture_->size()));
+        if (drawn_for_ != 0) picture_->set_image(render_front_view(drawn, picture_->size()));
         drawn_for_ = 0;
         return;
     }
@@ -105,7 +105,7 @@ void VisualiserWindow::refresh() {
         picture_->image().size() == picture_->size())
         return;
     drawn_for_ = form_.shown().completed_recomputes;
-    picture_->set_image(render_front_view(d, picture_->size()));
+    picture_->set_image(render_front_view(drawn, picture_->size()));
 }
 
 void VisualiserWindow::resizeEvent(QResizeEvent* event) {

@@ -30,10 +30,11 @@ public:
         if (form_.design().optimise_2d != c.optimise_2d)
             form_.run(DesignCommand::toggle_optimise_2d);
         offsets_ = centred_offsets(c.n);
-        design_ = c.two_d ? build_design_2d(form_.design(), form_.snapshot().results, offsets_)
-                          : build_design_1d(form_.design(), form_.snapshot().results);
+        design_ = c.two_d ? build_design_2d(form_.snapshot(), offsets_)
+                          : build_design_1d(form_.snapshot());
     }
     const Design& design() const { return form_.design(); }
+    const PanelSequence& sequence() const { return form_.snapshot().sequence; }
     const DesignResults& results() const { return form_.snapshot().results; }
     const Offsets2d& offsets() const { return offsets_; }
     const BuildDesign& build() const { return design_; }

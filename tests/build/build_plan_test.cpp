@@ -37,9 +37,9 @@ std::vector<double> design_depths(const DesignedForm& f, bool two_d) {
     std::vector<double> out;
     const int n = d.well_count;
     for (int i = 0; i < (two_d ? n * n : n); ++i) {
-        out.push_back(
-            two_d ? cell_2d(grid_2d(d), f.offsets(), i / n, i % n).well_depth * depth_unit_mm(d)
-                  : d.well_seq[static_cast<std::size_t>(i)] * d.design_half_wavelength_mm / n);
+        out.push_back(two_d ? cell_2d(grid_2d(d), f.offsets(), i / n, i % n).well_depth *
+                                  depth_unit_mm(d)
+                            : f.sequence().at(i) * d.design_half_wavelength_mm / n);
     }
     return out;
 }

@@ -19,7 +19,7 @@ PinnedDesign pinned(const std::string& name, const std::string& wells) {
     MainForm form(host);
     start_up(form);
     form.set_field_text(Field::well_count, wells);
-    return {name, form.design(), form.snapshot().results};
+    return {name, form.snapshot()};
 }
 
 // The names written in a colour, in drawing order.

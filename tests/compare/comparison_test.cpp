@@ -27,7 +27,7 @@ PinnedDesign pinned(std::string name, std::vector<std::pair<Field, std::string>>
     MainForm form(host);
     start_up(form);
     for (auto& [field, text] : typed) form.set_field_text(field, text);
-    return {std::move(name), form.design(), form.snapshot().results};
+    return {std::move(name), form.snapshot()};
 }
 
 ComparisonSettings heard(double source_angle_deg, std::optional<double> frequency_hz = {}) {
@@ -83,7 +83,7 @@ TEST(Comparison, AColumnIsWhatTheWindowsComputeForTheDesign) {
     form.set_field_text(Field::well_count, "13");
     Comparison c;
     ASSERT_TRUE(c.set_settings(heard(30, 900)));
-    ASSERT_TRUE(c.add({"N 13", form.design(), form.snapshot().results}));
+    ASSERT_TRUE(c.add({"N 13", form.snapshot()}));
     ASSERT_TRUE(c.add(pinned("default")));
 
     const DesignColumn& column = c.columns()[0];
@@ -127,8 +127,8 @@ TEST(Comparison, RefusesADesignTheAnalysisRefusesAndKeepsTheOthers) {
     Comparison c;
     ASSERT_TRUE(c.add(pinned("good")));
     PinnedDesign broken = pinned("broken");
-    broken.results.period_width_mm = 0;
-    broken.design.well_width_mm = 0;
+    broken.snapshot.results.period_width_mm = 0;
+    broken.snapshot.design.well_width_mm = 0;
     EXPECT_FALSE(c.add(broken));
     EXPECT_EQ(c.size(), 1U);
     EXPECT_EQ(c.columns().size(), 1U);
@@ -148,7 +148,7 @@ TEST(Comparison, ReorderingAndRemovingKeepDesignAndColumnTogether) {
     ASSERT_EQ(c.size(), 3U);
     EXPECT_EQ(design_names(c), (std::vector<std::string>{"7", "eleven", "17"}));
     for (std::size_t i = 0; i < c.size(); ++i)
-        EXPECT_EQ(c.columns()[i].lobes.well_count, c.designs()[i].design.well_count) << i;
+        EXPECT_EQ(c.columns()[i].lobes.well_count, c.designs()[i].snapshot.design.well_count) << i;
 }
 
 TEST(Comparison, ARefusedSettingChangesNothing) {

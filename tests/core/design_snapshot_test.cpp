@@ -27,8 +27,11 @@ DesignInputs factory() {
     return in;
 }
 
-std::vector<int> sequence(const Design& d) {
-    return {d.well_seq.begin(), d.well_seq.begin() + d.well_count + 1};
+// The wells of a complete recompute, entry N included; none when refused.
+std::vector<int> sequence(const DesignOutcome& out) {
+    if (!out.snapshot) return {};
+    const WellSequence& w = out.snapshot->sequence.wells;
+    return {w.begin(), w.begin() + out.snapshot->design.well_count + 1};
 }
 
 TEST(DesignSnapshot, RefusalsNameTheFieldAndLeaveNoSnapshot) {
@@ -136,15 +139,15 @@ TEST(DesignSnapshot, AnInchEntryIsRewrittenInTheProgramsOwnForm) {
 TEST(DesignSnapshot, TheSequenceFollowsTheShiftsWhateverTheLastOneWas) {
     // (i^2 + a) mod 7 for a = 0 is 0,1,4,2,2,4,1; two wells to the left is
     // 4,2,2,4,1,0,1, the last entry repeating the first as generated.
-    Design d;
-    d.side_shift = 2;
-    EXPECT_EQ(sequence(with_sequence(d)), (std::vector<int>{4, 2, 2, 4, 1, 0, 1, 0}));
-    d.side_shift = 9;  // a whole turn and two more
-    EXPECT_EQ(sequence(with_sequence(d)), (std::vector<int>{4, 2, 2, 4, 1, 0, 1, 0}));
+    DesignInputs in = factory();
+    in.design.side_shift = 2;
+    EXPECT_EQ(sequence(compute_design(in)), (std::vector<int>{4, 2, 2, 4, 1, 0, 1, 0}));
+    in.design.side_shift = 9;  // a whole turn and two more
+    EXPECT_EQ(sequence(compute_design(in)), (std::vector<int>{4, 2, 2, 4, 1, 0, 1, 0}));
     // The inverse panel is N minus each depth: 7,6,3,5,5,3,6 and 7 at the end.
-    d.side_shift = 0;
-    d.inverse_panel = true;
-    EXPECT_EQ(sequence(with_sequence(d)), (std::vector<int>{7, 6, 3, 5, 5, 3, 6, 7}));
+    in.design.side_shift = 0;
+    in.design.inverse_panel = true;
+    EXPECT_EQ(sequence(compute_design(in)), (std::vector<int>{7, 6, 3, 5, 5, 3, 6, 7}));
 }
 
 }  // namespace

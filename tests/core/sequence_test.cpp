@@ -7,17 +7,16 @@
 namespace welkin {
 namespace {
 
-std::vector<int> entries(const Design& d) {
-    return {d.well_seq.begin(), d.well_seq.begin() + d.well_count + 1};
+std::vector<int> entries(const PanelSequence& s, int n) {
+    return {s.wells.begin(), s.wells.begin() + n + 1};
 }
 
-Design generated(int n, int a, bool inverse) {
+PanelSequence generated(int n, int a, bool inverse) {
     Design d;
     d.well_count = n;
     d.wheel_shift = a;
     d.inverse_panel = inverse;
-    generate_sequence(d);
-    return d;
+    return generate_sequence(d);
 }
 
 TEST(GenerateSequence, WellDepthsAndExtremes) {
@@ -33,16 +32,16 @@ TEST(GenerateSequence, WellDepthsAndExtremes) {
                           {5, 3, false, {3, 4, 2, 2, 4, 3}, 4, 2}};
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "N=" << c.n << " a=" << c.a << " inverse=" << c.inverse);
-        const Design d = generated(c.n, c.a, c.inverse);
-        EXPECT_EQ(entries(d), c.wells);
-        EXPECT_EQ(d.seq_max, c.max);
-        EXPECT_EQ(d.seq_min, c.min);
+        const PanelSequence s = generated(c.n, c.a, c.inverse);
+        EXPECT_EQ(entries(s, c.n), c.wells);
+        EXPECT_EQ(s.max_units, c.max);
+        EXPECT_EQ(s.min_units, c.min);
     }
     // The largest order fills every entry, the last repeating the first.
-    const Design big = generated(101, 100, false);
-    EXPECT_EQ(big.well_seq[100], 0);  // 10000 + 100 = 100 x 101
-    EXPECT_EQ(big.well_seq[101], big.well_seq[0]);
-    EXPECT_EQ(generated(101, 0, true).seq_max, 101);
+    const PanelSequence big = generated(101, 100, false);
+    EXPECT_EQ(big.at(100), 0);  // 10000 + 100 = 100 x 101
+    EXPECT_EQ(big.at(101), big.at(0));
+    EXPECT_EQ(generated(101, 0, true).max_units, 101);
 }
 
 TEST(DepthConversions, BuildDepth2DAndItsFullDepthException) {
@@ -72,6 +71,27 @@ TEST(DepthConversions, BuildDepth2DAndItsFullDepthException) {
             EXPECT_EQ(build_depth_2d_from_half_wavelength(d, 287), 246);
             EXPECT_DOUBLE_EQ(half_wavelength_from_build_depth_2d(d, 296), 296.0 * 7 / 6);
         }
+    }
+}
+
+// A damaged file can leave a count no panel has; its sequence is empty
+// rather than a division by zero or a read past the table.
+TEST(PanelSequence, ACountOutsideTheTableHasNoWells) {
+    struct Row {
+        const char* name;
+        int n;
+    };
+    const Row rows[] = {{"no wells", 0}, {"a negative count", -7}, {"past the largest", 102}};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        Design d;
+        d.well_count = row.n;
+        d.wheel_shift = 3;
+        d.side_shift = 2;
+        const PanelSequence s = panel_sequence(d);
+        EXPECT_EQ(s.max_units, 0);
+        EXPECT_EQ(s.min_units, 0);
+        EXPECT_EQ(s.wells, WellSequence{});
     }
 }
 

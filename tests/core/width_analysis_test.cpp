@@ -27,7 +27,7 @@ auto analysed(int n, double f0, double fin, double well, UnitMode mode = metric,
     d.well_width_mm = well;
     d.unit_mode = mode;
     d.auto_well_width = autowells;
-    const DesignResults results = rate_design(d, analyse_widths(d), well);
+    const DesignResults results = rate_design(d, analyse_widths(d, panel_sequence(d)), well);
     return std::tuple{d, results, describe_design(d, results)};
 }
 

@@ -77,7 +77,7 @@ TEST(BuildChoices, AMalformedOrUnknownEntryLeavesItsChoiceAlone) {
     MainForm main(host);
     start_up(main);
     main.set_field_text(Field::fin_width, "0");
-    const BuildDesign finless = build_design_1d(main.design(), main.snapshot().results);
+    const BuildDesign finless = build_design_1d(main.snapshot());
     const BuildOptions defaults = default_build_options(finless);
     const ChoicesCase cases[] = {
         {"taken", "kerf=1.25;construction=blocks", 1.25, Construction::blocks},
@@ -101,7 +101,7 @@ TEST(BuildChoices, StockTooSmallForThisDesignGivesWayToItsDefault) {
     FakeHost host;
     MainForm main(host);
     start_up(main);
-    const BuildDesign design = build_design_1d(main.design(), main.snapshot().results);
+    const BuildDesign design = build_design_1d(main.snapshot());
     // Remembered from a 2D panel of small blocks: the 1D blocks are taller.
     const BuildOptions o = remembered_choices("kerf=2;stick=2400x40x40;board=1200x300x3", design);
     EXPECT_EQ(o.kerf_mm, 2);

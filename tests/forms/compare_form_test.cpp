@@ -55,8 +55,8 @@ TEST_F(CompareFormTest, TheComparisonSurvivesARestart) {
     EXPECT_EQ(c.settings().source_angle_deg, 20);
     EXPECT_EQ(c.settings().frequency_hz, 800);
     ASSERT_EQ(c.size(), 2U);
-    EXPECT_EQ(c.designs()[0].design.well_count, 7);
-    EXPECT_EQ(c.designs()[1].design.well_count, 13);
+    EXPECT_EQ(c.designs()[0].snapshot.design.well_count, 7);
+    EXPECT_EQ(c.designs()[1].snapshot.design.well_count, 13);
 }
 
 TEST_F(CompareFormTest, ADamagedStoreGivesAnEmptyComparison) {

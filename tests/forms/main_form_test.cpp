@@ -29,8 +29,10 @@ protected:
     void type(Field f, const std::string& text) { form.set_field_text(f, text); }
     const Design& d() const { return form.design(); }
     long runs() const { return form.shown().started_recomputes; }
+    // The wells of the last complete recompute, the ones on screen.
     Wells sequence() const {
-        return {d().well_seq.begin(), d().well_seq.begin() + d().well_count + 1};
+        const WellSequence& w = form.snapshot().sequence.wells;
+        return {w.begin(), w.begin() + form.snapshot().design.well_count + 1};
     }
     // A warning stands out from the factory design's status.
     void expect_status(const std::string& text, bool warning) const {

@@ -66,7 +66,7 @@ protected:
         load(saved);
         EXPECT_EQ(settings_text(form), saved);
         const Design& was = original.design();
-        EXPECT_EQ(d().well_seq, was.well_seq);
+        EXPECT_EQ(form.snapshot().sequence.wells, original.snapshot().sequence.wells);
         EXPECT_EQ(d().build_depth_2d_mm, was.build_depth_2d_mm);
         EXPECT_EQ(d().design_freq_hz, was.design_freq_hz);
         EXPECT_EQ(d().deepest_well_mm, was.deepest_well_mm);

@@ -60,7 +60,7 @@ TEST_F(StartupTest, FirstStartUsesTheDefaultsAndASecondRestoresTheLastState) {
     start(next);
     EXPECT_EQ(next.title(), title("most recent"));
     EXPECT_EQ(settings_text(next), settings_text(form));
-    EXPECT_EQ(next.design().well_seq, form.design().well_seq);  // and recomputed
+    EXPECT_EQ(next.snapshot().sequence.wells, form.snapshot().sequence.wells);  // and recomputed
     EXPECT_TRUE(host.messages.empty());
 }
 

@@ -18,7 +18,7 @@ constexpr Rgb grey{187, 187, 187};
 // 10500 x 4500 twips: for a 7 x 7 drawing the insets are 7/1050 and 7/450.
 RecordingCanvas painted(const Design& d, int width_px = 700, int height_px = 300) {
     RecordingCanvas canvas(width_px, height_px);
-    paint_cross_section(d, canvas);
+    paint_cross_section(drawn(d), canvas);
     return canvas;
 }
 
@@ -45,13 +45,13 @@ TEST(CrossSection, SevenWellsStretchedWithTheUnusedBandAndTheirTips) {
     for (int y = 4; y <= 7; ++y) EXPECT_TRUE(c.find(line(0, y, 7, y, {240, 240, 240}), 0, *band));
     EXPECT_EQ(c.ops.back(), line(0, 4, 7, 4)) << "no back-edge line";
 
-    EXPECT_EQ(well_tooltip(d, 2.5),
+    EXPECT_EQ(well_tooltip(drawn(d), 2.5),
               "Well 2:    Ratio 4    Depth  164 mm    Block height  0 mm    Phase shift  205 "
               "degrees    Unused depth units  3");
-    EXPECT_TRUE(well_tooltip(d, 7.2).starts_with("Well 0:")) << "7 wraps to 0";
-    EXPECT_TRUE(well_tooltip(d, -0.8).starts_with("Well 6:")) << "-1 wraps to 6";
-    EXPECT_TRUE(well_tooltip(d, 3.0).starts_with("Well 2:")) << "2.5 rounds to even";
-    EXPECT_EQ(well_tooltip(d, std::numeric_limits<double>::quiet_NaN()), "");
+    EXPECT_TRUE(well_tooltip(drawn(d), 7.2).starts_with("Well 0:")) << "7 wraps to 0";
+    EXPECT_TRUE(well_tooltip(drawn(d), -0.8).starts_with("Well 6:")) << "-1 wraps to 6";
+    EXPECT_TRUE(well_tooltip(drawn(d), 3.0).starts_with("Well 2:")) << "2.5 rounds to even";
+    EXPECT_EQ(well_tooltip(drawn(d), std::numeric_limits<double>::quiet_NaN()), "");
 }
 
 TEST(CrossSection, InversePanelWithResidueZeroShowsItsBackEdge) {
@@ -74,18 +74,17 @@ TEST(CrossSection, HalfWellOffsetOnlyWhenTheFirstWellIsZeroDepth) {
               (std::vector{box(-0.5, 0, 0.5, 7, half_fill), box(6.5, 0, 7.5, 7, half_fill)}));
     EXPECT_EQ(c.count(box(1.5, 4, 2.5, 7, fill)), 1u);
     EXPECT_EQ(c.count(line(6.5, 0, 6.5, 4)), 1u) << "the last wall down to the band";
-    EXPECT_TRUE(well_tooltip(d, 6.8).starts_with("Well 0:")) << "the right half-well";
+    EXPECT_TRUE(well_tooltip(drawn(d), 6.8).starts_with("Well 0:")) << "the right half-well";
 
     // Side-shifted to lead with a zero-depth well: the right half is still
     // well 0, whatever entry N holds.
     d.wheel_shift = 3;
-    generate_sequence(d);
-    rotate_left(d, 2);  // 0 5 5 0 4 3 4 (3)
+    d.side_shift = 2;  // 0 5 5 0 4 3 4 (3)
     EXPECT_EQ(painted(d).of_kind(OpKind::fill_box, half_fill).at(1),
               box(6.5, 0, 7.5, 7, half_fill));
 
     d.wheel_shift = 2;  // 2 3 6 4 4 6 3 (2): nothing to split
-    generate_sequence(d);
+    d.side_shift = 0;
     const RecordingCanvas on = painted(d);
     d.half_width = false;
     EXPECT_EQ(painted(d).ops, on.ops);

@@ -24,7 +24,7 @@ TEST(FiguresTable, DepthAndBlockPagesInEachUnitMode) {
         Design d = design_at(7, 600), low = design_at(7, 400);
         d.unit_mode = low.unit_mode = c.mode;
         const auto page = [&d](int p) {
-            const FiguresTable t = figures_table(d, p, 0);
+            const FiguresTable t = figures_table(drawn(d), p, 0);
             return t.heading + "|" + t.ratio[1];
         };
         EXPECT_EQ(page(1), c.depth_page);
@@ -34,12 +34,12 @@ TEST(FiguresTable, DepthAndBlockPagesInEachUnitMode) {
 }
 
 TEST(FiguresTable, RowsPastTheLastWellAreBlank) {
-    const FiguresTable t = figures_table(design_at(7, 600), 1, 0);
+    const FiguresTable t = figures_table(drawn(design_at(7, 600)), 1, 0);
     EXPECT_EQ(t.wellnum[6], " 6");
     for (std::size_t row = 7; row < figures_rows; ++row) {
         EXPECT_EQ(t.wellnum[row] + t.ratio[row], "") << row;
     }
-    const FiguresTable scrolled = figures_table(design_at(13, 600), 1, 2);
+    const FiguresTable scrolled = figures_table(drawn(design_at(13, 600)), 1, 2);
     EXPECT_EQ(scrolled.wellnum[0], " 2");
     EXPECT_EQ(scrolled.wellnum[10], " 12");
 }

@@ -24,7 +24,7 @@ CanvasOp spoke(int k, Rgb c) {
 
 RecordingCanvas painted(const Design& d) {
     RecordingCanvas canvas(120, 120);
-    paint_phase_wheel(d, canvas);
+    paint_phase_wheel(drawn(d), canvas);
     return canvas;
 }
 

@@ -9,13 +9,19 @@ namespace welkin {
 namespace {
 
 // 10500 x 1500 twips: for seven wells the stretch is 3 x 7 x 1500 / 10500 = 3.
-RecordingCanvas painted(const Design& d, int width_px = 700, int height_px = 100) {
+RecordingCanvas painted(const DesignSnapshot& s, int width_px = 700, int height_px = 100) {
     RecordingCanvas canvas(width_px, height_px);
-    paint_scatter(d, canvas);
+    paint_scatter(s, canvas);
     return canvas;
 }
+RecordingCanvas painted(const Design& d, int width_px = 700, int height_px = 100) {
+    return painted(drawn(d), width_px, height_px);
+}
+std::vector<CanvasOp> rays(const DesignSnapshot& s) {
+    return painted(s).of_kind(OpKind::line);
+}
 std::vector<CanvasOp> rays(const Design& d) {
-    return painted(d).of_kind(OpKind::line);
+    return rays(drawn(d));
 }
 
 CanvasOp ray(double x1, double x2, double y2, Rgb c = {115, 164, 110}) {
@@ -35,10 +41,11 @@ TEST(Scatter, RaysTiltByThePhaseStepToTheNextWell) {
         << "no size, no stretch";
     d.half_width = true;
     EXPECT_TRUE(near(rays(d)[0], ray(0.5, 0.751212, 0.014124), 1e-6)) << "half a unit left";
-    rotate_left(d, 1);  // 1 4 2 2 4 1 0 (0): no offset, and entry N stays as generated
+    d.side_shift = 1;  // 1 4 2 2 4 1 0 (0): no offset, and entry N stays as generated
     EXPECT_EQ(rays(d)[6], ray(7, 7, 0));
-    d.well_seq[7] = 1;
-    EXPECT_TRUE(near(rays(d)[6], ray(7, 7.251212, 0.014124), 1e-6));
+    DesignSnapshot s = drawn(d);
+    s.sequence.wells[7] = 1;
+    EXPECT_TRUE(near(rays(s)[6], ray(7, 7.251212, 0.014124), 1e-6));
 }
 
 }  // namespace

@@ -54,7 +54,7 @@ TEST(Visualiser, HighlightedCopyIsPaintedInLightBrown) {
     // N = 3 (depths 0 1 1), two copies: wells Int((1500 - 200) / 3) / 2 = 216.5 wide.
     const Design d = shown(3, false, Arrangement::two_panels_barker);
     RecordingCanvas c(100, 50);  // 1500 x 750 twips
-    paint_front_view(d, c);
+    paint_front_view(drawn(d), c);
     // The second copy is inverted: its first well is 3 - 0 = 3 deep, face
     // B + 4 x (0.4 B - B) / 3 = 0.2 B of (242, 211, 157): 48.4, 42.2, 31.4.
     const double w = 433.0 / 2;
@@ -69,7 +69,7 @@ TEST(Visualiser, HighlightedCopyIsPaintedInLightBrown) {
 TEST(Visualiser, WellFaceAndDepthBandOfTheFirstCopy) {
     const Design d = shown(3, false, Arrangement::current_panel);  // depths 0 1 1
     RecordingCanvas c(100, 50);                                    // 1500 x 750 twips
-    paint_front_view(d, c);
+    paint_front_view(drawn(d), c);
     // w = Int(1300 / 3) = 433. Well 1 is one unit deep: F = 0.5333 x (150, 200, 255)
     // = (80, 106.67, 136); its band is 2/3 of that, (53.3, 71.1, 90.7), down to
     // 101 + Int(550 / 3 / 4) = 146.
@@ -87,7 +87,7 @@ TEST(Visualiser, KitKatSeparatorIsClampedTo255) {
     Design d = shown(7, false, Arrangement::two_panels);
     d.visualiser.colours = ColourScheme::kit_kat;
     RecordingCanvas c(200, 50);
-    paint_front_view(d, c);
+    paint_front_view(drawn(d), c);
     const std::vector<CanvasOp> joints = c.of_kind(OpKind::fill_box, {255, 200, 200});
     ASSERT_EQ(joints.size(), 1u);
     EXPECT_DOUBLE_EQ(joints[0].x2 - joints[0].x1, 30);
@@ -97,7 +97,7 @@ TEST(Visualiser, UncheckedLeavesThePictureEmpty) {
     Design d = shown(7, false, Arrangement::three_panels);
     d.visualiser.shown = false;
     RecordingCanvas c(200, 50);
-    paint_front_view(d, c);
+    paint_front_view(drawn(d), c);
     ASSERT_EQ(c.ops.size(), 1u);
     EXPECT_EQ(c.ops[0].kind, OpKind::clear);
 }

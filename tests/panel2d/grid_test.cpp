@@ -62,10 +62,10 @@ TEST(Grid2d, RowsAreRotatedAndShifted1dPanels) {
                 Design d;
                 d.inverse_panel = inverse;
                 d.wheel_shift = row_equivalence(g, o, r);
-                generate_sequence(d);
-                rotate_left(d, o.left_shift);
-                for (std::size_t c = 0; c < 7; ++c) {
-                    EXPECT_EQ(cell_2d(g, o, r, static_cast<int>(c)).well_depth, d.well_seq[c])
+                d.side_shift = o.left_shift;
+                const PanelSequence row = panel_sequence(d);
+                for (int c = 0; c < 7; ++c) {
+                    EXPECT_EQ(cell_2d(g, o, r, c).well_depth, row.at(c))
                         << inverse << ' ' << o.left_shift << ',' << o.pull << ' ' << r << ',' << c;
                 }
             }

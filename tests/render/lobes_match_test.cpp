@@ -19,12 +19,12 @@ namespace {
 LobeInputs panel(int n, double design_hz = 600) {
     Design d;
     d.well_count = n;
-    generate_sequence(d);
+    const PanelSequence s = panel_sequence(d);
     d.design_freq_hz = design_hz;
     d.design_half_wavelength_mm = half_wavelength_from_freq(design_hz);
-    d.deepest_well_mm = deepest_from_half_wavelength(d.design_half_wavelength_mm, d.seq_max, n);
+    d.deepest_well_mm = deepest_from_half_wavelength(d.design_half_wavelength_mm, s.max_units, n);
     d.fin_width_mm = 3;
-    const double well = analyse_widths(d).recommended_width_mm;
+    const double well = analyse_widths(d, s).recommended_width_mm;
     return {.well_count = n,
             .design_freq_hz = design_hz,
             .well_width_mm = well,

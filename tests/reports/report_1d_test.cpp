@@ -65,13 +65,14 @@ std::string inverse5(UnitMode mode, int well_count = 5) {
     Design d;
     d.well_count = well_count;
     d.inverse_panel = true;
-    d.well_seq = {5, 4, 1, 1, 4, 5};
+    PanelSequence wells;
+    wells.wells = {5, 4, 1, 1, 4, 5};
     d.design_half_wavelength_mm = 376.25;
     d.deepest_well_mm = 376;
     d.design_freq_hz = 458;
     d.unit_mode = mode;
     return report_1d_text(
-        d,
+        d, wells,
         {"Inverse N5-0,0 Panel", "3 7/8", "1/8", "1' 2 13/16",
          "Scatter 229 Hz   Diffuse 458 Hz   HF cutoff 1754 Hz", "Period width 1' 7 1/2 inches",
          "Minimum distance to seating position 7' 4 5/8 inches", "Good result: summary\r\n\r\n"});

@@ -144,7 +144,7 @@ TEST(ResponseProperties, GratingLobesLeaveWhereTheLobeAnalysisSays) {
         Design d = design_at(row.n, row.design_hz);
         d.well_width_mm = row.well;
         d.fin_width_mm = row.fin;
-        const Surface s = surface_of(d, 20);
+        const Surface s = surface_of(drawn(d), 20);
         const LobeInputs in{.well_count = row.n,
                             .design_freq_hz = row.design_hz,
                             .well_width_mm = row.well,
@@ -177,8 +177,8 @@ TEST(ResponseProperties, TheDesignIsLaidOutAsDrawn) {
     Design d = design_at(7, 600);  // half wavelength 287 mm, so a depth unit is 41 mm
     d.well_width_mm = 50;
     d.fin_width_mm = 5;
-    rotate_left(d, 1);
-    const Surface s = surface_of(d, 3);
+    d.side_shift = 1;
+    const Surface s = surface_of(drawn(d), 3);
     EXPECT_EQ(s.periods, 3);
     EXPECT_DOUBLE_EQ(s.period_mm, 385);
     const double depths[] = {41, 164, 82, 82, 164, 41, 0};
