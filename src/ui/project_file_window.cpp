@@ -76,7 +76,16 @@ ProjectFileWindow::~ProjectFileWindow() {
 }
 
 void ProjectFileWindow::build_lists() {
+    build_drive_list();
+    build_folder_tree();
+    build_file_list();
     auto* grid = static_cast<QGridLayout*>(layout());
+    grid->addWidget(drive_list_, 0, 0);
+    grid->addWidget(folder_tree_, 1, 0);
+    grid->addWidget(file_list_, 0, 1, 2, 1);
+}
+
+void ProjectFileWindow::build_drive_list() {
     drive_list_ = new QComboBox(this);
     name_control(*drive_list_, Control::project_drive_list);
     for (const std::string& root : dialogs_.drives()) drive_list_->addItem(qs(root));
@@ -84,7 +93,9 @@ void ProjectFileWindow::build_lists() {
         dialogs_.choose_drive(kind_, drive_list_->itemText(row).toStdString());
         refresh();
     });
+}
 
+void ProjectFileWindow::build_folder_tree() {
     folders_ = std::make_unique<QFileSystemModel>();
     folders_->setIconProvider(icons_.get());
     folders_->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Hidden);
@@ -112,7 +123,9 @@ void ProjectFileWindow::build_lists() {
     connect(folders_.get(), &QFileSystemModel::layoutChanged, this, follow);
     connect(folder_tree_->verticalScrollBar(), &QScrollBar::actionTriggered, this,
             [this] { follows_shown_folder_ = false; });
+}
 
+void ProjectFileWindow::build_file_list() {
     files_ = new ProjectFileList(style()->standardIcon(QStyle::SP_FileIcon));
     files_->setParent(this);
     file_list_ = new QListView(this);
@@ -126,10 +139,6 @@ void ProjectFileWindow::build_lists() {
         file_clicked(index);
         confirm();
     });
-
-    grid->addWidget(drive_list_, 0, 0);
-    grid->addWidget(folder_tree_, 1, 0);
-    grid->addWidget(file_list_, 0, 1, 2, 1);
 }
 
 void ProjectFileWindow::build_name_row() {

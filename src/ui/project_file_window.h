@@ -32,6 +32,9 @@ public:
 
 private:
     void build_lists();
+    void build_drive_list();
+    void build_folder_tree();
+    void build_file_list();
     void build_name_row();
     void build_buttons();
     void refresh();

@@ -105,8 +105,12 @@ ResponseWindow::~ResponseWindow() {
 }
 
 void ResponseWindow::build_model_row(QWidget* row) {
-    auto* h = new QHBoxLayout(row);
-    h->setContentsMargins(0, 0, 0, 0);
+    make_model_controls(row);
+    lay_out_model_row(row);
+    connect_model_row();
+}
+
+void ResponseWindow::make_model_controls(QWidget* row) {
     model_ = new QComboBox(row);
     name_control(*model_, Control::response_model);
     model_->addItem(qs(far_field_choice));
@@ -133,7 +137,11 @@ void ResponseWindow::build_model_row(QWidget* row) {
     name_control(*model_status_, Control::response_model_status);
     // A long status is cut at the window's edge rather than widening it.
     model_status_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+}
 
+void ResponseWindow::lay_out_model_row(QWidget* row) {
+    auto* h = new QHBoxLayout(row);
+    h->setContentsMargins(0, 0, 0, 0);
     h->addWidget(caption_for(row, "M&odel", model_));
     h->addWidget(model_);
     h->addSpacing(16);
@@ -146,7 +154,9 @@ void ResponseWindow::build_model_row(QWidget* row) {
     h->addWidget(cancel_);
     h->addWidget(progress_);
     h->addWidget(model_status_, 1);
+}
 
+void ResponseWindow::connect_model_row() {
     connect(model_, &QComboBox::currentIndexChanged, this, [this] { model_changed(); });
     const auto changed = [this] { inputs_changed(); };
     connect(source_distance_, &QDoubleSpinBox::valueChanged, this, changed);

@@ -50,6 +50,9 @@ private:
     void lay_out_inputs(QWidget* row);
     void connect_inputs();
     void build_model_row(QWidget* row);
+    void make_model_controls(QWidget* row);
+    void lay_out_model_row(QWidget* row);
+    void connect_model_row();
     void inputs_changed();
     void model_changed();
     void calculate();

@@ -97,63 +97,142 @@ double shown_mm(double inches, std::string& error) {
     return text_value(number_text(mm));
 }
 
-// Feet, whole inches and a fraction, the text already free of points.
-double parse_feet_inches(const std::string& s, const Counts& n, std::string& error) {
-    const std::size_t slash = s.find('/');
-    if (slash != std::string::npos) {
-        if (slash == 0) error = msg_slash_start;
-        if (slash == s.size() - 1) error = msg_slash_end;  // a lone slash ends here
-        if (!error.empty()) return 0;
-    }
-
+// A feet-inches text in its parts: feet ' whole-inches numerator/denominator.
+struct FeetInchesText {
     std::string feet;
-    std::string rest;
-    if (const std::size_t p = s.find(foot_mark); p != std::string::npos) {
-        feet = s.substr(0, p);
-        rest = trimmed(std::string_view(s).substr(p + 1));
-    } else {
-        rest = s;
-        if (n.spaces > 1) error = msg_spaces_no_feet;
-    }
-    if (!feet.empty() && !is_plain_number(feet)) error = msg_feet;
-
+    std::string rest;  // after the foot mark, or the whole text without one
     std::string inches;
     std::string fraction;
-    if (error.empty() && !rest.empty()) {
-        if (const std::size_t sp = rest.find(' '); sp != std::string::npos) {
-            inches = trimmed(std::string_view(rest).substr(0, sp));
-            fraction = rest.substr(sp + 1);
-        } else if (rest.find('/') != std::string::npos) {
-            fraction = rest;
-        } else {
-            inches = rest;
-        }
-        if (!inches.empty() && !is_plain_number(inches)) error = msg_inches;
-        if (error.empty() && !fraction.empty()) {
-            // Each test overwrites the one before; the last that holds is reported.
-            if (fraction.find(' ') != std::string::npos) error = msg_fraction_spaces;
-            if (fraction.front() == '/') error = msg_fraction_form;
-            if (fraction.find('/') == std::string::npos) error = msg_fraction_slash;
-        }
-    }
-
     std::string numerator;
     std::string denominator;
-    if (error.empty() && !fraction.empty()) {
-        const std::size_t fs = fraction.find('/');
-        numerator = fraction.substr(0, fs);
-        denominator = trimmed(std::string_view(fraction).substr(fs + 1));
-        if (!numerator.empty() && !is_plain_number(numerator)) error = msg_numerator;
-        if (denominator != "2" && denominator != "4" && denominator != "8" && denominator != "16") {
-            error = msg_denominator;
+};
+
+// A lone slash is both first and last; the end rule is the one reported.
+std::string_view slash_error(const std::string& s) {
+    const std::size_t slash = s.find('/');
+    if (slash == std::string::npos) return {};
+    if (slash == s.size() - 1) return msg_slash_end;
+    if (slash == 0) return msg_slash_start;
+    return {};
+}
+
+// The feet before the foot mark; without one, more than one space is refused.
+std::string_view split_feet(const std::string& s, const Counts& n, FeetInchesText& p) {
+    if (const std::size_t at = s.find(foot_mark); at != std::string::npos) {
+        p.feet = s.substr(0, at);
+        p.rest = trimmed(std::string_view(s).substr(at + 1));
+    } else {
+        p.rest = s;
+        if (n.spaces > 1) return msg_spaces_no_feet;
+    }
+    if (!p.feet.empty() && !is_plain_number(p.feet)) return msg_feet;
+    return {};
+}
+
+// Whole inches, then a fraction after a space or standing alone.
+std::string_view split_inches(FeetInchesText& p) {
+    if (p.rest.empty()) return {};
+    const std::string& rest = p.rest;
+    if (const std::size_t sp = rest.find(' '); sp != std::string::npos) {
+        p.inches = trimmed(std::string_view(rest).substr(0, sp));
+        p.fraction = rest.substr(sp + 1);
+    } else if (rest.find('/') != std::string::npos) {
+        p.fraction = rest;
+    } else {
+        p.inches = rest;
+    }
+    if (!p.inches.empty() && !is_plain_number(p.inches)) return msg_inches;
+    if (p.fraction.empty()) return {};
+    // Each test overwrites the one before; the last that holds is reported.
+    std::string_view error;
+    if (p.fraction.find(' ') != std::string::npos) error = msg_fraction_spaces;
+    if (p.fraction.front() == '/') error = msg_fraction_form;
+    if (p.fraction.find('/') == std::string::npos) error = msg_fraction_slash;
+    return error;
+}
+
+// The fraction's two numbers; a bad denominator is reported over a bad numerator.
+std::string_view split_fraction(FeetInchesText& p) {
+    if (p.fraction.empty()) return {};
+    const std::size_t fs = p.fraction.find('/');
+    p.numerator = p.fraction.substr(0, fs);
+    p.denominator = trimmed(std::string_view(p.fraction).substr(fs + 1));
+    std::string_view error;
+    if (!p.numerator.empty() && !is_plain_number(p.numerator)) error = msg_numerator;
+    const std::string& d = p.denominator;
+    if (d != "2" && d != "4" && d != "8" && d != "16") error = msg_denominator;
+    return error;
+}
+
+// Feet, whole inches and a fraction, the text already free of points.
+double parse_feet_inches(const std::string& s, const Counts& n, std::string& error) {
+    FeetInchesText p;
+    std::string_view why = slash_error(s);
+    if (why.empty()) why = split_feet(s, n, p);
+    if (why.empty()) why = split_inches(p);
+    if (why.empty()) why = split_fraction(p);
+    if (!why.empty()) {
+        error = why;
+        return 0;
+    }
+    const double d = text_value(p.denominator);
+    double length = text_value(p.feet) * 12 + text_value(p.inches);
+    if (d >= 1) length += text_value(p.numerator) / d;
+    return shown_mm(length, error);
+}
+
+// A length in feet, whole inches and a fraction of an inch.
+struct FeetInches {
+    double feet = 0;
+    double whole = 0;
+    double numerator = 0;
+    double denominator = 1;
+};
+
+// To the nearest sixteenth, reduced by re-rounding at each coarser step
+// while the numerator stays even; then twelve inches to the foot.
+FeetInches nearest_sixteenth(double inches) {
+    FeetInches v;
+    v.whole = int_floor(inches);
+    const double frac = inches - v.whole;
+    if (frac > 0) {
+        v.denominator = 16;
+        v.numerator = round_half_up(frac * 16);
+        for (const double step : {8.0, 4.0, 2.0}) {
+            if (std::fmod(v.numerator, 2.0) != 0) break;
+            v.denominator = step;
+            v.numerator = round_half_up(frac * step);
+        }
+        if (v.denominator == 2 && v.numerator == 2) {
+            v.whole += 1;
+            v.numerator = 0;
         }
     }
-    if (!error.empty()) return 0;
+    if (v.whole > 0) {
+        v.feet = int_floor(v.whole / 12);
+        v.whole -= 12 * v.feet;
+    }
+    return v;
+}
 
-    const double d = text_value(denominator);
-    double length = text_value(feet) * 12 + text_value(inches);
-    if (d >= 1) length += text_value(numerator) / d;
-    return shown_mm(length, error);
+std::string feet_inches_text(const FeetInches& v) {
+    std::string text;
+    if (v.feet != 0) text += number_text_trimmed(v.feet) + "' ";
+    if (v.whole != 0) text += number_text_trimmed(v.whole);
+    if (v.numerator != 0) {
+        if (v.whole != 0) text += ' ';
+        text += number_text_trimmed(v.numerator) + "/" + number_text_trimmed(v.denominator);
+    }
+    return text.empty() ? "0" : text;
+}
+
+// Why a millimetre text cannot be shown in inches, if it cannot.
+std::string_view format_error(const std::string& mm_text, double inches) {
+    for (const char c : mm_text) {
+        if (!is_digit(c) && c != '.') return msg_format_char;
+    }
+    if (!std::isfinite(inches * 100)) return msg_too_large;
+    return {};
 }
 
 }  // namespace
@@ -194,55 +273,16 @@ ImperialFormat format_imperial(std::string_view mm_text_in) {
         out.decimal_inches = "0";
         return out;
     }
-    for (const char c : s) {
-        if (!is_digit(c) && c != '.') out.measure_error = msg_format_char;
-    }
     const double inches = text_value(s) / mm_per_inch;
-    if (out.measure_error.empty() && !std::isfinite(inches * 100)) {
-        out.measure_error = msg_too_large;
-    }
-    if (!out.measure_error.empty()) {
+    if (const std::string_view why = format_error(s, inches); !why.empty()) {
+        out.measure_error = why;
         out.feet_inches = imperial_error_text;
         out.decimal_inches = imperial_error_text;
         return out;
     }
-
     const double decimal = int_floor(inches * 100) / 100;
     out.decimal_inches = number_text(decimal);
-
-    double whole = int_floor(decimal);
-    const double frac = decimal - whole;
-    double numerator = 0;
-    double denominator = 1;
-    if (frac > 0) {
-        // Nearest sixteenth, reduced by re-rounding at each coarser step
-        // while the numerator stays even.
-        denominator = 16;
-        numerator = round_half_up(frac * 16);
-        for (const double step : {8.0, 4.0, 2.0}) {
-            if (std::fmod(numerator, 2.0) != 0) break;
-            denominator = step;
-            numerator = round_half_up(frac * step);
-        }
-        if (denominator == 2 && numerator == 2) {
-            whole += 1;
-            numerator = 0;
-        }
-    }
-    double feet = 0;
-    if (whole > 0) {
-        feet = int_floor(whole / 12);
-        whole -= 12 * feet;
-    }
-
-    std::string text;
-    if (feet != 0) text += number_text_trimmed(feet) + "' ";
-    if (whole != 0) text += number_text_trimmed(whole);
-    if (numerator != 0) {
-        if (whole != 0) text += ' ';
-        text += number_text_trimmed(numerator) + "/" + number_text_trimmed(denominator);
-    }
-    out.feet_inches = text.empty() ? "0" : text;
+    out.feet_inches = feet_inches_text(nearest_sixteenth(decimal));
     return out;
 }
 
