@@ -79,6 +79,24 @@ Result<QString> export_drawing(const Drawing& drawing, QSize size, const QString
     return write_picture_file(path, *bytes);
 }
 
+QImage render_sheet(const SheetPainter& paint, QSize size) {
+    QImage image(size, QImage::Format_RGB32);
+    {
+        QtCanvas canvas(image);  // ends its painting before the image is handed on
+        paint(canvas);
+    }
+    return image;
+}
+
+Result<QString> export_sheet(const SheetPainter& paint, QSize size, const QString& path) {
+    return export_drawing({[&] { return render_sheet(paint, size); },
+                           [&](QPaintDevice& device) {
+                               QtCanvas canvas(device);
+                               paint(canvas);
+                           }},
+                          size, path);
+}
+
 Result<QString> export_picture(Picture which, const DesignSnapshot& s, QSize size,
                                const QString& path) {
     return export_drawing({[&] { return render_picture(which, s, size); },

@@ -9,6 +9,7 @@
 #include <QString>
 #include <functional>
 
+#include "canvas/canvas.h"
 #include "core/design_snapshot.h"
 #include "panel1d/picture.h"
 #include "units/result.h"
@@ -32,6 +33,17 @@ Result<QString> write_picture_file(const QString& path, const QByteArray& bytes)
 
 // drawing_bytes, then write_picture_file.
 Result<QString> export_drawing(const Drawing& drawing, QSize size, const QString& path);
+
+// A sheet one painter draws whole, every pixel of it, on any Canvas: the
+// same strokes into an image and onto the vector devices.
+using SheetPainter = std::function<void(Canvas&)>;
+
+// A new image of the sheet.
+QImage render_sheet(const SheetPainter& paint, QSize size);
+
+// Writes PNG, SVG or PDF by the file's extension. The path written, or
+// "Cannot write PATH: reason" or why the format is refused.
+Result<QString> export_sheet(const SheetPainter& paint, QSize size, const QString& path);
 
 // The path written, or why the file was not written.
 Result<QString> export_picture(Picture which, const DesignSnapshot& s, QSize size,

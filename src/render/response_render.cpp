@@ -1,24 +1,20 @@
 #include "render/response_render.h"
 
 #include "render/picture_export.h"
-#include "render/qt_canvas.h"
 #include "response/response_sheet.h"
 
 namespace welkin {
 
 namespace {
 
-void paint_onto(const ResponseView& view, QPaintDevice& device) {
-    QtCanvas canvas(device);
-    paint_response_sheet(view, canvas);
+SheetPainter sheet_of(const ResponseView& view) {
+    return [&view](Canvas& canvas) { paint_response_sheet(view, canvas); };
 }
 
 }  // namespace
 
 QImage render_response(const ResponseView& view, QSize size) {
-    QImage image(size, QImage::Format_RGB32);
-    paint_onto(view, image);
-    return image;
+    return render_sheet(sheet_of(view), size);
 }
 
 QImage greyed(const QImage& image) {
@@ -35,12 +31,7 @@ QImage greyed(const QImage& image) {
 }
 
 Result<QString> export_response(const ResponseView& view, QSize size, const QString& path) {
-    const Result<QByteArray> bytes =
-        drawing_bytes({[&] { return render_response(view, size); },
-                       [&](QPaintDevice& device) { paint_onto(view, device); }},
-                      size, path);
-    if (!bytes) return Result<QString>::failure(bytes.message());
-    return write_picture_file(path, *bytes);
+    return export_sheet(sheet_of(view), size, path);
 }
 
 }  // namespace welkin
