@@ -176,14 +176,7 @@ QWidget* CompareWindow::build_column_commands() {
         refresh();
         table_->selectColumn(static_cast<int>(std::min(i + 1, compare_.comparison().size() - 1)));
     });
-    add("Re&name...", Control::compare_rename_button, [this](std::size_t i) {
-        bool ok = false;
-        const QString name = QInputDialog::getText(
-            this, QStringLiteral("Rename"), QStringLiteral("Name"), QLineEdit::Normal,
-            qs(compare_.comparison().designs()[i].name), &ok);
-        if (ok) compare_.rename(i, name.toStdString());
-        refresh();
-    });
+    add("Re&name...", Control::compare_rename_button, [this](std::size_t i) { rename_column(i); });
     add("Re&move", Control::compare_remove_button, [this](std::size_t i) {
         compare_.remove(i);
         refresh();
@@ -193,6 +186,15 @@ QWidget* CompareWindow::build_column_commands() {
     });
     h->addStretch(1);
     return row;
+}
+
+void CompareWindow::rename_column(std::size_t column) {
+    bool ok = false;
+    const QString name = QInputDialog::getText(
+        this, QStringLiteral("Rename"), QStringLiteral("Name"), QLineEdit::Normal,
+        qs(compare_.comparison().designs()[column].name), &ok);
+    if (ok) compare_.rename(column, name.toStdString());
+    refresh();
 }
 
 int CompareWindow::chosen_column() const {

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QWidget>
+#include <cstddef>
 #include <functional>
 #include <string>
 
@@ -48,6 +49,7 @@ private:
     void connect_commands(QPushButton* pin_button, QPushButton* open, QPushButton* csv,
                           QPushButton* sheet);
     QWidget* build_column_commands();
+    void rename_column(std::size_t column);
     void settings_changed();
     void fill_table();
     int chosen_column() const;

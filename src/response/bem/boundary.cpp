@@ -158,34 +158,41 @@ std::vector<double> cuts_of(double length, double max_length_m, int edge_layers)
     return cuts;
 }
 
+// Cuts one segment into elements, adding its nodes, and gives its two ends
+// with the elements they close; a sliver gives nothing.
+void cut_segment(Mesh& m, const Segment& s, double max_length_m, int edge_layers,
+                 std::vector<PanelEnd>& segment_ends) {
+    const double dx = s.b.x - s.a.x;
+    const double dy = s.b.y - s.a.y;
+    const double length = std::hypot(dx, dy);
+    // A sliver left by rounding (a flat part between two wells that
+    // touch) would be an element of no size and a singular matrix.
+    if (!(length > joint_tolerance_m)) return;
+    const std::vector<double> cuts = cuts_of(length, max_length_m, edge_layers);
+    const int count = static_cast<int>(cuts.size()) - 1;
+    const Point direction{dx / length, dy / length};
+    const Point normal{direction.y, -direction.x};
+    const int first = static_cast<int>(m.nodes.size());
+    const int first_element = static_cast<int>(m.elements.size());
+    for (double t : cuts) m.nodes.push_back({s.a.x + t * dx, s.a.y + t * dy});
+    for (int i = 0; i < count; ++i) {
+        const auto at = static_cast<std::size_t>(i);
+        const Point& p = m.nodes[static_cast<std::size_t>(first + i)];
+        const Point& q = m.nodes[static_cast<std::size_t>(first + i + 1)];
+        m.elements.push_back({{(p.x + q.x) / 2, (p.y + q.y) / 2}, normal, direction,
+                              length * (cuts[at + 1] - cuts[at]), first + i, first + i + 1});
+    }
+    segment_ends.push_back({s.a, first_element, 0});
+    segment_ends.push_back({s.b, first_element + count - 1, 1});
+}
+
 }  // namespace
 
 Mesh mesh_of(const Boundary& boundary, double max_length_m, int edge_layers) {
     Mesh m{boundary.kind, {}, {}, {}, 0, boundary.repeat};
     std::vector<PanelEnd> segment_ends;
     for (const Segment& s : boundary.segments) {
-        const double dx = s.b.x - s.a.x;
-        const double dy = s.b.y - s.a.y;
-        const double length = std::hypot(dx, dy);
-        // A sliver left by rounding (a flat part between two wells that
-        // touch) would be an element of no size and a singular matrix.
-        if (!(length > joint_tolerance_m)) continue;
-        const std::vector<double> cuts = cuts_of(length, max_length_m, edge_layers);
-        const int count = static_cast<int>(cuts.size()) - 1;
-        const Point direction{dx / length, dy / length};
-        const Point normal{direction.y, -direction.x};
-        const int first = static_cast<int>(m.nodes.size());
-        const int first_element = static_cast<int>(m.elements.size());
-        for (double t : cuts) m.nodes.push_back({s.a.x + t * dx, s.a.y + t * dy});
-        for (int i = 0; i < count; ++i) {
-            const auto at = static_cast<std::size_t>(i);
-            const Point& p = m.nodes[static_cast<std::size_t>(first + i)];
-            const Point& q = m.nodes[static_cast<std::size_t>(first + i + 1)];
-            m.elements.push_back({{(p.x + q.x) / 2, (p.y + q.y) / 2}, normal, direction,
-                                  length * (cuts[at + 1] - cuts[at]), first + i, first + i + 1});
-        }
-        segment_ends.push_back({s.a, first_element, 0});
-        segment_ends.push_back({s.b, first_element + count - 1, 1});
+        cut_segment(m, s, max_length_m, edge_layers, segment_ends);
     }
     if (boundary.kind == BoundaryKind::closed_body) {
         m.unknowns = static_cast<int>(m.elements.size());
