@@ -33,15 +33,14 @@ int normalised_steps(int wells, int n) {
 }  // namespace
 
 void rotate_left(PanelSequence& s, int n, int wells) {
+    if (n < 1 || n > max_well_count) return;  // no wells to turn
     const auto first = s.wells.begin();
     std::rotate(first, first + normalised_steps(wells, n), first + n);
 }
 
 PanelSequence panel_sequence(const Design& d) {
     PanelSequence s = generate_sequence(d);
-    if (d.well_count >= 1 && d.well_count <= max_well_count) {
-        rotate_left(s, d.well_count, d.side_shift);
-    }
+    rotate_left(s, d.well_count, d.side_shift);
     return s;
 }
 
