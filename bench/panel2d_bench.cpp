@@ -65,7 +65,9 @@ void BM_Panel2dScene(benchmark::State& state) {
 }
 
 // A click on "<" in the 2D window at N: the form moves the grid, then the
-// window draws both pictures again and hands them to its labels as pixmaps.
+// window draws both pictures again, the panel on a second thread, and hands
+// them to its labels as pixmaps. Timed on the clock, which is what the user
+// waits for; the CPU time counts both threads.
 void BM_Panel2dWindowLeftClick(benchmark::State& state) {
     welkin::FakeHost host;
     welkin::MainForm main(host);
@@ -79,10 +81,10 @@ void BM_Panel2dWindowLeftClick(benchmark::State& state) {
         form.move(welkin::OffsetMove::left);
         const welkin::Panel2dDrawing d{form.grid(), form.offsets(), form.panel_options(),
                                        form.crossword_options(false)};
-        const QPixmap panel_pixmap =
-            QPixmap::fromImage(welkin::render_picture_2d(Picture2d::panel, d, panel_px));
-        const QPixmap crossword_pixmap = QPixmap::fromImage(welkin::render_picture_2d(
-            Picture2d::crossword, d, welkin::picture_2d_size(Picture2d::crossword)));
+        const welkin::Pictures2d pictures = welkin::render_pictures_2d(
+            d, panel_px, welkin::picture_2d_size(Picture2d::crossword));
+        const QPixmap panel_pixmap = QPixmap::fromImage(pictures.panel);
+        const QPixmap crossword_pixmap = QPixmap::fromImage(pictures.crossword);
         benchmark::DoNotOptimize(panel_pixmap.cacheKey() + crossword_pixmap.cacheKey());
     }
 }
@@ -166,7 +168,12 @@ void BM_Panel2dOldStrokesWithQPainter(benchmark::State& state) {
 
 BENCHMARK(BM_Panel2dPicturesRedraw)->Arg(7)->Arg(31)->Arg(101)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Panel2dOnePicture)->Args({31, 0})->Args({31, 1})->Args({101, 0})->Args({101, 1})->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_Panel2dWindowLeftClick)->Arg(31)->Arg(101)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Panel2dWindowLeftClick)
+    ->Arg(31)
+    ->Arg(101)
+    ->UseRealTime()
+    ->MeasureProcessCPUTime()
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Panel2dScene)->Arg(31)->Arg(101)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Panel2dOldStrokesWithQPainter)->Arg(7)->Arg(31)->Arg(101)->Unit(benchmark::kMillisecond);
 

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <span>
 #include <string_view>
 
@@ -78,6 +79,17 @@ public:
     virtual void circle(double cx, double cy, double radius, Rgb colour) = 0;
     // Text whose top-left corner is at (x, y).
     virtual void text(double x, double y, std::string_view text, double point_size, Rgb colour) = 0;
+    // The width and height a text takes, in logical units, where the device
+    // measures its texts.
+    virtual std::optional<Point> text_size(std::string_view /*text*/, double /*point_size*/) {
+        return std::nullopt;
+    }
+    // One text at many top-left corners, in any order: for places where no
+    // two of them overlap.
+    virtual void texts(std::span<const Point> corners, std::string_view text, double point_size,
+                       Rgb colour) {
+        for (const Point& p : corners) this->text(p.x, p.y, text, point_size, colour);
+    }
 };
 
 }  // namespace welkin

@@ -1,6 +1,9 @@
 #include "panel2d/crossword.h"
 
 #include <cstddef>
+#include <map>
+#include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -49,12 +52,19 @@ public:
         : g_(g), options_(options), write_(write) {
         for (int h = 0; h <= g.n; ++h) looks_.push_back(look({.block_height = h}));
     }
-    const CellLook& of(const Cell2d& cell) {
+    // The cell's look, as its place among the looks.
+    std::size_t of(const Cell2d& cell) {
         const int h = cell.block_height;
-        if (h >= 0 && h < static_cast<int>(looks_.size())) return looks_[static_cast<std::size_t>(h)];
-        other_ = look(cell);
-        return other_;
+        if (h >= 0 && h <= g_.n) return static_cast<std::size_t>(h);
+        auto found = others_.find(h);
+        if (found == others_.end()) {
+            found = others_.emplace(h, looks_.size()).first;
+            looks_.push_back(look(cell));
+        }
+        return found->second;
     }
+    const CellLook& operator[](std::size_t at) const { return looks_[at]; }
+    std::size_t size() const { return looks_.size(); }
 
 private:
     CellLook look(const Cell2d& cell) const {
@@ -68,7 +78,7 @@ private:
     const CrosswordOptions& options_;
     bool write_;
     std::vector<CellLook> looks_;
-    CellLook other_;
+    std::map<int, std::size_t> others_;  // heights outside 0 to N
 };
 
 }  // namespace
@@ -141,9 +151,68 @@ std::string crossword_caption(const Grid2d& g, const Offsets2d& o,
            number_text_trimmed(o.pull);
 }
 
+namespace {
+
+// A cell's text starts this far right of and below the cell's top-left
+// corner.
+constexpr Point text_inset{0.1, 0.3};
+
+Point text_corner(int n, int r, int c) {
+    return {c + text_inset.x, n - r - (1 - text_inset.y)};
+}
+
+// Each cell's look, top row first and left to right.
+std::vector<std::size_t> looks_of_cells(const Grid2d& g, const GridCells& cells, CellLooks& looks) {
+    std::vector<std::size_t> out;
+    out.reserve(static_cast<std::size_t>(g.n) * static_cast<std::size_t>(g.n));
+    for (int r = g.n - 1; r >= 0; --r) {
+        for (int c = 0; c < g.n; ++c) out.push_back(looks.of(cells.at(r, c)));
+    }
+    return out;
+}
+
+// In turn, top row first: a cell's text after its fill and before its
+// neighbours', whose fills cut off what runs over.
+void fill_and_write_in_turn(int n, std::span<const std::size_t> cell_looks,
+                            const CellLooks& looks, bool write, int font, Canvas& canvas) {
+    auto look = cell_looks.begin();
+    for (int r = n - 1; r >= 0; --r) {
+        for (int c = 0; c < n; ++c, ++look) {
+            const double top = n - 1 - r;
+            canvas.fill_box(c, top, c + 1, top + 1, looks[*look].fill);
+            if (!write) continue;
+            const Point at = text_corner(n, r, c);
+            canvas.text(at.x, at.y, looks[*look].text, font, rgb_black);
+        }
+    }
+}
+
+// Where every text ends inside its cell, no fill would cut one off, so the
+// cells can all be filled first and each text then written everywhere it
+// goes at once. False, with nothing drawn, where some text does not fit.
+bool fill_then_write(int n, std::span<const std::size_t> cell_looks, const CellLooks& looks,
+                     int font, Canvas& canvas) {
+    std::vector<std::vector<Point>> corners(looks.size());
+    auto look = cell_looks.begin();
+    for (int r = n - 1; r >= 0; --r) {
+        for (int c = 0; c < n; ++c, ++look) corners[*look].push_back(text_corner(n, r, c));
+    }
+    for (std::size_t i = 0; i < looks.size(); ++i) {
+        if (corners[i].empty()) continue;
+        const std::optional<Point> size = canvas.text_size(looks[i].text, font);
+        if (!size || text_inset.x + size->x > 1 || text_inset.y + size->y > 1) return false;
+    }
+    fill_and_write_in_turn(n, cell_looks, looks, false, font, canvas);
+    for (std::size_t i = 0; i < looks.size(); ++i) {
+        if (!corners[i].empty()) canvas.texts(corners[i], looks[i].text, font, rgb_black);
+    }
+    return true;
+}
+
+}  // namespace
+
 // Each cell is filled once and the grid drawn over all of them as whole
-// lines. A cell's text comes after its fill and before its neighbours', which
-// cut off what runs over.
+// lines.
 void paint_crossword(const Grid2d& g, const Offsets2d& o, const CrosswordOptions& options,
                      Canvas& canvas) {
     const double height = crossword_height(g.n, options.full_screen);
@@ -153,15 +222,9 @@ void paint_crossword(const Grid2d& g, const Offsets2d& o, const CrosswordOptions
     const int font = crossword_font_size(g.n, options.full_screen);
     const bool write = options.numbers || options.dimensions;
     CellLooks looks(g, options, write);
-    const GridCells cells(g, o);
-    for (int r = g.n - 1; r >= 0; --r) {
-        for (int c = 0; c < g.n; ++c) {
-            const Cell2d cell = cells.at(r, c);
-            const double top = g.n - 1 - r;
-            const CellLook& look = looks.of(cell);
-            canvas.fill_box(c, top, c + 1, top + 1, look.fill);
-            if (write) canvas.text(c + 0.1, g.n - r - 0.7, look.text, font, rgb_black);
-        }
+    const std::vector<std::size_t> cell_looks = looks_of_cells(g, GridCells(g, o), looks);
+    if (!write || !fill_then_write(g.n, cell_looks, looks, font, canvas)) {
+        fill_and_write_in_turn(g.n, cell_looks, looks, write, font, canvas);
     }
     std::vector<Segment> grid;
     for (int k = 0; k <= g.n; ++k) {

@@ -4,6 +4,10 @@
 #include "render/picture_render.h"
 #include "render/qt_canvas.h"
 
+#include <future>
+#include <system_error>
+#include <utility>
+
 namespace welkin {
 
 namespace {
@@ -37,6 +41,22 @@ QImage render_picture_2d(Picture2d which, const Panel2dDrawing& d, QSize size) {
     QImage image = blank_picture(size);
     paint_plain(which, d, image);
     return image;
+}
+
+// The panel picture writes no text, so its thread never touches the fonts.
+Pictures2d render_pictures_2d(const Panel2dDrawing& d, QSize panel, QSize crossword) {
+    std::future<QImage> panel_image;
+    try {
+        panel_image = std::async(std::launch::async, [&d, panel] {
+            return render_picture_2d(Picture2d::panel, d, panel);
+        });
+    } catch (const std::system_error&) {
+        // No thread to be had: one after the other.
+        return {render_picture_2d(Picture2d::panel, d, panel),
+                render_picture_2d(Picture2d::crossword, d, crossword)};
+    }
+    QImage crossword_image = render_picture_2d(Picture2d::crossword, d, crossword);
+    return {panel_image.get(), std::move(crossword_image)};
 }
 
 Result<QString> export_picture_2d(Picture2d which, const Panel2dDrawing& d, QSize size,

@@ -7,6 +7,7 @@
 #include <QPaintEngine>
 #include <QPainterPath>
 #include <QString>
+#include <QTextLayout>
 #include <cmath>
 
 namespace welkin {
@@ -154,34 +155,95 @@ void QtCanvas::circle(double cx, double cy, double radius, Rgb colour) {
     painter_.drawEllipse(c, r, r);
 }
 
-// A text is laid out once per canvas and size, then placed wherever it is
-// drawn again: the crossword writes a few numbers thousands of times.
-void QtCanvas::text(double x, double y, std::string_view text, double point_size, Rgb colour) {
+bool QtCanvas::on_image() const {
+    return painter_.paintEngine() != nullptr &&
+           painter_.paintEngine()->type() == QPaintEngine::Raster;
+}
+
+void QtCanvas::use_font(double point_size) {
     if (point_size > 0 && painter_.font().pointSizeF() != point_size) {
         QFont font = painter_.font();
         font.setPointSizeF(point_size);
         painter_.setFont(font);
     }
+}
+
+void QtCanvas::use_text(double point_size, Rgb colour) {
+    use_font(point_size);
     if (text_pen_ != colour) {
         painter_.setPen(to_qcolor(colour));
         forget_pen();
         text_pen_ = colour;
     }
+}
+
+// A text is laid out once per canvas and size, then placed wherever it is
+// drawn again: the crossword writes a few numbers thousands of times.
+const QStaticText& QtCanvas::laid_out(std::string_view text) {
+    auto key = std::make_pair(painter_.font().pointSizeF(), std::string(text));
+    auto found = laid_out_.find(key);
+    if (found == laid_out_.end()) {
+        QStaticText fixed(qs(text));
+        fixed.setTextFormat(Qt::PlainText);
+        fixed.prepare(QTransform(), painter_.font());
+        found = laid_out_.emplace(std::move(key), fixed).first;
+    }
+    return found->second;
+}
+
+void QtCanvas::text(double x, double y, std::string_view text, double point_size, Rgb colour) {
+    use_text(point_size, colour);
     const QPointF p = to_device_.map(QPointF(x, y));
     if (text.find('\n') != std::string_view::npos) {
         painter_.drawText(QRectF(p, QSizeF(width_, height_)), Qt::AlignLeft | Qt::AlignTop,
-                          QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+                          qs(text));
         return;
     }
-    auto key = std::make_pair(painter_.font().pointSizeF(), std::string(text));
-    auto laid_out = laid_out_.find(key);
-    if (laid_out == laid_out_.end()) {
-        QStaticText fixed(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
-        fixed.setTextFormat(Qt::PlainText);
-        fixed.prepare(QTransform(), painter_.font());
-        laid_out = laid_out_.emplace(std::move(key), fixed).first;
+    painter_.drawStaticText(p, laid_out(text));
+}
+
+std::optional<Point> QtCanvas::text_size(std::string_view text, double point_size) {
+    if (!on_image() || text.find('\n') != std::string_view::npos) return std::nullopt;
+    use_font(point_size);
+    const QSizeF size = laid_out(text).size();
+    return Point{size.width() / to_device_.m11(), size.height() / to_device_.m22()};
+}
+
+// Every place's glyphs as one run: one call into the painter instead of one
+// a place, each glyph where the laid-out text would put it.
+void QtCanvas::texts(std::span<const Point> corners, std::string_view text, double point_size,
+                     Rgb colour) {
+    if (!on_image() || text.find('\n') != std::string_view::npos) {
+        Canvas::texts(corners, text, point_size, colour);
+        return;
     }
-    painter_.drawStaticText(p, laid_out->second);
+    use_text(point_size, colour);
+    auto key = std::make_pair(painter_.font().pointSizeF(), std::string(text));
+    auto found = glyphs_.find(key);
+    if (found == glyphs_.end()) {
+        QTextLayout layout(qs(text), painter_.font());
+        layout.beginLayout();
+        layout.createLine();
+        layout.endLayout();
+        found = glyphs_.emplace(std::move(key), layout.glyphRuns()).first;
+    }
+    for (const QGlyphRun& run : found->second) {
+        const QList<quint32> indexes = run.glyphIndexes();
+        const QList<QPointF> positions = run.positions();
+        QList<quint32> all_indexes;
+        QList<QPointF> all_positions;
+        all_indexes.reserve(indexes.size() * static_cast<qsizetype>(corners.size()));
+        all_positions.reserve(all_indexes.capacity());
+        for (const Point& corner : corners) {
+            const QPointF at = device_point(corner);
+            all_indexes.append(indexes);
+            for (const QPointF& p : positions) all_positions.append(at + p);
+        }
+        QGlyphRun placed = run;
+        placed.setGlyphIndexes(all_indexes);
+        placed.setPositions(all_positions);
+        painter_.drawGlyphRun(QPointF(0, 0), placed);
+    }
 }
 
 }  // namespace welkin

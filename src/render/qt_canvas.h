@@ -3,6 +3,8 @@
 #pragma once
 
 #include <QFont>
+#include <QGlyphRun>
+#include <QList>
 #include <QPainter>
 #include <QStaticText>
 #include <QString>
@@ -39,6 +41,11 @@ public:
     void box(double x1, double y1, double x2, double y2, Rgb colour) override;
     void circle(double cx, double cy, double radius, Rgb colour) override;
     void text(double x, double y, std::string_view text, double point_size, Rgb colour) override;
+    // Measured and written in batches on images only: a file keeps each
+    // text where the painter wrote it.
+    std::optional<Point> text_size(std::string_view text, double point_size) override;
+    void texts(std::span<const Point> corners, std::string_view text, double point_size,
+               Rgb colour) override;
 
 private:
     QPen pen(Rgb colour) const;
@@ -57,11 +64,16 @@ private:
     // The pen the painter holds, when a line or a text set it.
     std::optional<LinePen> line_pen_;
     std::optional<Rgb> text_pen_;
+    bool on_image() const;
+    void use_font(double point_size);
+    void use_text(double point_size, Rgb colour);
+    const QStaticText& laid_out(std::string_view text);
     void forget_pen() {
         line_pen_.reset();
         text_pen_.reset();
     }
     std::map<std::pair<double, std::string>, QStaticText> laid_out_;  // texts by point size and text
+    std::map<std::pair<double, std::string>, QList<QGlyphRun>> glyphs_;  // the same as glyphs
 };
 
 QColor to_qcolor(Rgb colour);

@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <array>
 #include <functional>
+#include <utility>
 
 #include "persist/app_folder.h"
 #include "render/panel2d_render.h"
@@ -193,8 +194,6 @@ void Panel2dWindow::repaint_pictures() {
     const Panel2dDrawing d{form_.grid(), form_.offsets(), form_.panel_options(),
                            form_.crossword_options(false)};
     const PictureSize panel = form_.panel_picture();
-    panel_image_ = render_picture_2d(Picture2d::panel, d,
-                                     QSize(static_cast<int>(panel.width), static_cast<int>(panel.height)));
     // With dimensions the lengths need room: the crossword takes the
     // window's width, over the panel picture.
     const bool wide = form_.options().dimensions;
@@ -204,7 +203,10 @@ void Panel2dWindow::repaint_pictures() {
         crossword.setWidth(
             std::max(crossword.width(), size_before_dimensions_->width() - dimensions_margin_px));
     }
-    crossword_image_ = render_picture_2d(Picture2d::crossword, d, crossword);
+    Pictures2d pictures = render_pictures_2d(
+        d, QSize(static_cast<int>(panel.width), static_cast<int>(panel.height)), crossword);
+    panel_image_ = std::move(pictures.panel);
+    crossword_image_ = std::move(pictures.crossword);
     panel_view_->setPixmap(QPixmap::fromImage(panel_image_));
     crossword_view_->setPixmap(QPixmap::fromImage(crossword_image_));
     panel_view_->setFixedSize(picture_2d_size(Picture2d::panel));

@@ -4,6 +4,8 @@
 #include <QImage>
 #include <array>
 #include <functional>
+#include <optional>
+#include <vector>
 
 #include "render/qt_canvas.h"
 
@@ -19,6 +21,17 @@ int pixels_of(const QImage& image, QRect area, Rgb colour) {
     for (int y = area.top(); y <= area.bottom(); ++y) {
         for (int x = area.left(); x <= area.right(); ++x) {
             count += image.pixel(x, y) == qRgb(colour.r, colour.g, colour.b);
+        }
+    }
+    return count;
+}
+
+// Pixels not white outside the rectangle.
+int ink_outside(const QImage& image, QRect area) {
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            count += !area.contains(x, y) && image.pixel(x, y) != qRgb(255, 255, 255);
         }
     }
     return count;
@@ -73,6 +86,60 @@ TEST(QtCanvas, LineAfterTextKeepsItsWidth) {
     // A column clear of the text, across each line.
     EXPECT_EQ(pixels_of(image, QRect(50, 0, 1, 40), red), 5);
     EXPECT_EQ(pixels_of(image, QRect(50, 60, 1, 40), red), 5);
+}
+
+// One text written at many places at once is the same pixels as the text
+// written at each place in turn, whatever fraction of a pixel the places
+// fall on and whatever the scale.
+TEST(QtCanvas, TextsAtOnceMatchTextsOneByOne) {
+    struct Row {
+        const char* name;
+        double cells_across;  // over 420 pixels
+        const char* text;
+        double point_size;
+    };
+    const Row rows[] = {
+        {"whole pixels", 21, "17", 9},
+        {"a crossword of 101", 101, "100", 1},
+        {"a crossword of 31", 31, "29", 3.9},
+        {"a length with a fraction", 7, "1' 2 3/4\"", 11},
+    };
+    for (const Row& row : rows) {
+        std::vector<Point> corners;
+        for (int r = 0; r < 5; ++r) {
+            for (int c = 0; c < 7; ++c) corners.push_back({c * 3 + 0.1, r * 2 + 0.3});
+        }
+        QImage at_once(420, 450, QImage::Format_RGB32);
+        at_once.fill(Qt::white);
+        QImage one_by_one = at_once;
+        {
+            QtCanvas canvas(at_once);
+            canvas.set_scale(0, 0, row.cells_across, row.cells_across);
+            canvas.texts(corners, row.text, row.point_size, blue);
+        }
+        {
+            QtCanvas canvas(one_by_one);
+            canvas.set_scale(0, 0, row.cells_across, row.cells_across);
+            for (const Point& p : corners) canvas.text(p.x, p.y, row.text, row.point_size, blue);
+        }
+        EXPECT_GT(ink_outside(one_by_one, QRect()), 20) << row.name;
+        EXPECT_TRUE(at_once == one_by_one) << row.name;
+    }
+}
+
+// A text's size is what it covers: the ink lies within it once placed.
+TEST(QtCanvas, TextSizeHoldsTheInk) {
+    QImage image(300, 300, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QtCanvas canvas(image);
+    canvas.set_scale(0, 0, 30, 30);
+    const std::optional<Point> size = canvas.text_size("88", 20);
+    ASSERT_TRUE(size.has_value());
+    canvas.text(10, 10, "88", 20, blue);
+    const QRect inside(100, 100, static_cast<int>(size->x * 10) + 1,
+                       static_cast<int>(size->y * 10) + 1);
+    EXPECT_GT(pixels_of(image, inside, blue), 20);
+    EXPECT_EQ(ink_outside(image, inside), 0);
 }
 
 }  // namespace
