@@ -30,6 +30,13 @@ struct Segment {
     Point b;
 };
 
+// A row of whole device pixels: `length` of them from (x, y) rightwards.
+struct PixelRow {
+    int y = 0;
+    int x = 0;
+    int length = 0;
+};
+
 class Canvas {
 public:
     virtual ~Canvas() = default;
@@ -90,6 +97,10 @@ public:
                        Rgb colour) {
         for (const Point& p : corners) this->text(p.x, p.y, text, point_size, colour);
     }
+    // Whether the device is a grid of pixels that pixel_rows can set.
+    virtual bool draws_pixels() const { return false; }
+    // Sets whole device pixels, where draws_pixels says it can.
+    virtual void pixel_rows(std::span<const PixelRow> /*rows*/, Rgb /*colour*/) {}
 };
 
 }  // namespace welkin

@@ -7,6 +7,7 @@
 #include <cstdlib>
 
 #include "lobes/lobes_view.h"
+#include "lobes/tip_band.h"
 #include "units/numtext.h"
 
 namespace welkin {
@@ -45,7 +46,10 @@ Point picture_point(Point3 p) {
 // into a sheet: the axis points at both ends and the tips in between.
 class SheetRun {
 public:
-    SheetRun(double px_per_x, double px_per_y) : sx_(px_per_x), sy_(px_per_y) {}
+    explicit SheetRun(const Canvas& canvas)
+        : sx_(canvas.width_px() / lobes_picture_width),
+          sy_(canvas.height_px() / lobes_picture_height),
+          band_(canvas.width_px(), canvas.height_px()) {}
 
     // Whether a spoke to `tip` in `colour` continues the run.
     bool continues(Point tip, Rgb colour) const {
@@ -65,6 +69,7 @@ public:
         }
         last_axis_ = axis;
         last_tip_ = tip;
+        band_.add_spoke(device(axis), device(tip));
         ++spokes_;
     }
     void draw(Canvas& canvas) {
@@ -85,7 +90,9 @@ public:
                                                Segment{first_axis_, last_axis_}};
             canvas.lines(edges, colour_);
         }
-        if (tips_.size() == 1) {
+        if (spokes_ > 1 && canvas.draws_pixels()) {
+            draw_tip_band(canvas);
+        } else if (tips_.size() == 1) {
             canvas.line(last_tip_.x, last_tip_.y, last_tip_.x, last_tip_.y, lobe_colour::tip);
         } else {
             canvas.set_pen_width(tip_line_pen);
@@ -93,6 +100,7 @@ public:
             canvas.set_pen_width(sheet_pen);
         }
         spokes_ = 0;
+        band_.clear();
     }
 
     // The band between the run's first points and its tips, in one colour.
@@ -107,9 +115,18 @@ public:
         outline_.insert(outline_.end(), tips_.rbegin(), tips_.rend());
         canvas.fill_polygon_edged(outline_, colour_);
         spokes_ = 0;
+        band_.clear();
     }
 
 private:
+    Point device(Point p) const { return {p.x * sx_, p.y * sy_}; }
+    // On a picture of pixels the tips are the strokes' own grey stipple;
+    // elsewhere a grey line along them stands for it.
+    void draw_tip_band(Canvas& canvas) {
+        const TipBand::Rows rows = band_.replay();
+        canvas.pixel_rows(rows.spoke, colour_);
+        canvas.pixel_rows(rows.dot, lobe_colour::tip);
+    }
     double squared_px(Point a, Point b) const {
         const double dx = (a.x - b.x) * sx_;
         const double dy = (a.y - b.y) * sy_;
@@ -126,6 +143,7 @@ private:
     std::vector<Point> tips_;
     std::vector<Point> firsts_;  // the first points beside the tips kept
     std::vector<Point> outline_;
+    TipBand band_;
 };
 
 }  // namespace
@@ -176,9 +194,7 @@ void LobeSheets::draw_span(Canvas& canvas, double high, double low) {
 void LobeSheets::draw_layer(Canvas& canvas, int order, Span span,
                             const std::vector<double>& fills) {
     const LobeTips tips(a_);
-    const double sx = canvas.width_px() / lobes_picture_width;
-    const double sy = canvas.height_px() / lobes_picture_height;
-    SheetRun run(sx, sy);
+    SheetRun run(canvas);
     const int m = std::abs(order);
     const Rgb own = order == 0 ? lobe_colour::specular : order_colour(m);
     const double edge_from = int_floor(a_.hf_zero_hz - edge_band_hz);
@@ -206,8 +222,7 @@ void LobeSheets::draw_layer(Canvas& canvas, int order, Span span,
 void LobeSheets::draw_steep_fills(Canvas& canvas, int order, const std::vector<double>& fills) {
     const LobeTips tips(a_);
     const Rgb colour = order_colour(std::abs(order));
-    SheetRun run(canvas.width_px() / lobes_picture_width,
-                 canvas.height_px() / lobes_picture_height);
+    SheetRun run(canvas);
     SheetRun band = run;
     double previous = 0;
     for (const double f : fills) {

@@ -1,7 +1,8 @@
 // The lobe sweep drawn a span of frequencies at a time. Where the sweep
 // draws every lobe as a spoke and a dot at every hertz, a span draws each
-// lobe's spokes as one filled sheet with its tips as one grey line: what the
-// strokes leave on the picture, in a few shapes instead of thousands.
+// lobe's spokes as one filled sheet, its tips the grey stipple the strokes
+// leave (on an image, replayed by TipBand) or a grey line along them (in a
+// file): in a few shapes instead of thousands.
 #pragma once
 
 #include <array>

@@ -8,6 +8,7 @@
 #include <QPainterPath>
 #include <QString>
 #include <QTextLayout>
+#include <algorithm>
 #include <cmath>
 
 namespace welkin {
@@ -30,8 +31,22 @@ QFont picture_font() {
     return font;
 }
 
+namespace {
+
+QImage* opaque_32_bit(QPaintDevice& device) {
+    auto* image = dynamic_cast<QImage*>(&device);
+    if (image == nullptr) return nullptr;
+    const QImage::Format f = image->format();
+    return f == QImage::Format_RGB32 || f == QImage::Format_ARGB32_Premultiplied ? image : nullptr;
+}
+
+}  // namespace
+
 QtCanvas::QtCanvas(QPaintDevice& device)
-    : painter_(&device), width_(device.width()), height_(device.height()) {
+    : painter_(&device),
+      image_(opaque_32_bit(device)),
+      width_(device.width()),
+      height_(device.height()) {
     painter_.setFont(picture_font());
     set_scale(0, 0, width_, height_);
 }
@@ -153,6 +168,28 @@ void QtCanvas::circle(double cx, double cy, double radius, Rgb colour) {
     forget_pen();
     painter_.setBrush(Qt::NoBrush);
     painter_.drawEllipse(c, r, r);
+}
+
+// The painter draws into the image's own pixels as it goes, so setting
+// them here between its strokes keeps the order of drawing. Reading the
+// scan line without detaching writes where the painter writes.
+void QtCanvas::pixel_rows(std::span<const PixelRow> rows, Rgb colour) {
+    if (!on_image()) return;
+    if (image_ == nullptr) {
+        painter_.setRenderHint(QPainter::Antialiasing, false);
+        const QColor c = to_qcolor(colour);
+        for (const PixelRow& row : rows) painter_.fillRect(QRect(row.x, row.y, row.length, 1), c);
+        return;
+    }
+    const QRgb pixel = qRgb(colour.r, colour.g, colour.b);
+    for (const PixelRow& row : rows) {
+        if (row.y < 0 || row.y >= height_) continue;
+        const int from = std::max(row.x, 0);
+        const int to = std::min(row.x + row.length, width_);
+        if (from >= to) continue;
+        auto* line = reinterpret_cast<QRgb*>(const_cast<uchar*>(image_->constScanLine(row.y)));
+        std::fill(line + from, line + to, pixel);
+    }
 }
 
 bool QtCanvas::on_image() const {

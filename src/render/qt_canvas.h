@@ -46,12 +46,16 @@ public:
     std::optional<Point> text_size(std::string_view text, double point_size) override;
     void texts(std::span<const Point> corners, std::string_view text, double point_size,
                Rgb colour) override;
+    bool draws_pixels() const override { return on_image(); }
+    // Straight into the image's pixels where it has 32 bits a pixel.
+    void pixel_rows(std::span<const PixelRow> rows, Rgb colour) override;
 
 private:
     QPen pen(Rgb colour) const;
     QPointF device_point(Point p) const { return to_device_.map(QPointF(p.x, p.y)); }
 
     QPainter painter_;
+    QImage* image_;  // the device, where it is an image of opaque 32-bit pixels
     int width_;
     int height_;
     QTransform to_device_;

@@ -66,8 +66,7 @@ std::string diff_folder() {
 
 }  // namespace
 
-ImageMatch match_images(const QImage& drawn, const QImage& reference,
-                        std::optional<QRgb> set_apart) {
+ImageMatch match_images(const QImage& drawn, const QImage& reference) {
     ImageMatch m;
     m.pixels = static_cast<long long>(reference.width()) * reference.height();
     if (drawn.size() != reference.size()) {
@@ -79,9 +78,6 @@ ImageMatch match_images(const QImage& drawn, const QImage& reference,
             const Difference d = difference_at(drawn, reference, x, y);
             if (d == Difference::none) continue;
             ++m.differing;
-            if (set_apart && at(drawn, x, y) != *set_apart && at(reference, x, y) != *set_apart) {
-                ++m.differing_elsewhere;
-            }
             m.differing_area |= QRect(x, y, 1, 1);
             if (d == Difference::displaced && m.displaced++ == 0) m.first_displaced = {x, y};
         }
@@ -108,20 +104,17 @@ QImage difference_image(const QImage& drawn, const QImage& reference) {
 
 testing::AssertionResult pictures_match(const QImage& drawn, const QImage& reference,
                                         const std::string& name, double max_differing,
-                                        double max_displaced, std::optional<SetApart> apart) {
+                                        double max_displaced) {
     if (drawn.size() != reference.size()) {
         return testing::AssertionFailure() << name << ": sizes differ";
     }
-    const ImageMatch m =
-        match_images(drawn, reference, apart ? std::optional(apart->colour | 0xff000000u) : std::nullopt);
+    const ImageMatch m = match_images(drawn, reference);
     const auto share = [&](long long count) {
         return static_cast<double>(count) / static_cast<double>(m.pixels);
     };
     const double fraction = share(m.differing);
     const double displaced = share(m.displaced);
-    const double elsewhere = share(m.differing_elsewhere);
-    if (displaced <= max_displaced && fraction <= max_differing &&
-        (!apart || elsewhere <= apart->max_differing_elsewhere)) {
+    if (displaced <= max_displaced && fraction <= max_differing) {
         return testing::AssertionSuccess();
     }
     const std::string path = diff_folder() + "/" + name + "-diff.png";
@@ -133,9 +126,8 @@ testing::AssertionResult pictures_match(const QImage& drawn, const QImage& refer
            << name << ": " << m.differing << " of " << m.pixels << " pixels differ ("
            << 100 * fraction << "%), " << m.displaced << " by more than one pixel, the first at ("
            << m.first_displaced.x() << ", " << m.first_displaced.y() << "); differences within ("
-           << r.left() << ", " << r.top() << ")-(" << r.right() << ", " << r.bottom() << "); "
-           << 100 * elsewhere << "% of pixels differ without the colour set apart"
-           << ". Difference image: " << path;
+           << r.left() << ", " << r.top() << ")-(" << r.right() << ", " << r.bottom()
+           << "). Difference image: " << path;
 }
 
 }  // namespace welkin

@@ -8,7 +8,6 @@
 #include <QImage>
 #include <QPoint>
 #include <QRect>
-#include <optional>
 #include <string>
 
 namespace welkin {
@@ -23,19 +22,9 @@ struct ImageMatch {
     long long displaced = 0;
     QPoint first_displaced{-1, -1};
     QRect differing_area;
-    // Differing pixels where neither image has the colour set apart.
-    long long differing_elsewhere = 0;
 };
 
-// A colour whose differences are allowed more: the others are held to a
-// tighter bound of their own.
-struct SetApart {
-    QRgb colour;
-    double max_differing_elsewhere;
-};
-
-ImageMatch match_images(const QImage& drawn, const QImage& reference,
-                        std::optional<QRgb> set_apart = {});
+ImageMatch match_images(const QImage& drawn, const QImage& reference);
 
 // The reference in pale grey, displaced pixels red, other differences orange.
 QImage difference_image(const QImage& drawn, const QImage& reference);
@@ -45,7 +34,6 @@ QImage difference_image(const QImage& drawn, const QImage& reference);
 // the folder $WELKIN_DIFF_DIR (else the temporary folder) and named.
 testing::AssertionResult pictures_match(const QImage& drawn, const QImage& reference,
                                         const std::string& name, double max_differing,
-                                        double max_displaced,
-                                        std::optional<SetApart> apart = {});
+                                        double max_displaced);
 
 }  // namespace welkin
