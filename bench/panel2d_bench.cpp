@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QPixmap>
 #include <string>
+#include <utility>
 
 #include "canvas/recording_canvas.h"
 #include "fake_host.h"
@@ -81,10 +82,10 @@ void BM_Panel2dWindowLeftClick(benchmark::State& state) {
         form.move(welkin::OffsetMove::left);
         const welkin::Panel2dDrawing d{form.grid(), form.offsets(), form.panel_options(),
                                        form.crossword_options(false)};
-        const welkin::Pictures2d pictures = welkin::render_pictures_2d(
+        welkin::Pictures2d pictures = welkin::render_pictures_2d(
             d, panel_px, welkin::picture_2d_size(Picture2d::crossword));
-        const QPixmap panel_pixmap = QPixmap::fromImage(pictures.panel);
-        const QPixmap crossword_pixmap = QPixmap::fromImage(pictures.crossword);
+        const QPixmap panel_pixmap = QPixmap::fromImage(std::move(pictures.panel));
+        const QPixmap crossword_pixmap = QPixmap::fromImage(std::move(pictures.crossword));
         benchmark::DoNotOptimize(panel_pixmap.cacheKey() + crossword_pixmap.cacheKey());
     }
 }

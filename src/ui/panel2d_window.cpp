@@ -205,12 +205,13 @@ void Panel2dWindow::repaint_pictures() {
     }
     Pictures2d pictures = render_pictures_2d(
         d, QSize(static_cast<int>(panel.width), static_cast<int>(panel.height)), crossword);
-    panel_image_ = std::move(pictures.panel);
-    crossword_image_ = std::move(pictures.crossword);
-    panel_view_->setPixmap(QPixmap::fromImage(panel_image_));
-    crossword_view_->setPixmap(QPixmap::fromImage(crossword_image_));
+    // Each image goes into its pixmap whole, already in the screen's
+    // format: no copy, no conversion. The labels keep the only copy.
+    const QSize crossword_px = pictures.crossword.size();
+    panel_view_->setPixmap(QPixmap::fromImage(std::move(pictures.panel)));
+    crossword_view_->setPixmap(QPixmap::fromImage(std::move(pictures.crossword)));
     panel_view_->setFixedSize(picture_2d_size(Picture2d::panel));
-    crossword_view_->setFixedSize(crossword_image_.size());
+    crossword_view_->setFixedSize(crossword_px);
     // Showing the panel lays the window out at once, so the crossword must
     // be narrow again first, or the window grows by the panel's width.
     panel_view_->setVisible(!wide);
@@ -222,7 +223,8 @@ void Panel2dWindow::repaint_pictures() {
 }
 
 QImage Panel2dWindow::picture_image(Picture2d which) const {
-    return which == Picture2d::panel ? panel_image_ : crossword_image_;
+    // A pixmap drawn from an image hands that image back without copying it.
+    return (which == Picture2d::panel ? panel_view_ : crossword_view_)->pixmap().toImage();
 }
 
 bool Panel2dWindow::eventFilter(QObject* watched, QEvent* event) {

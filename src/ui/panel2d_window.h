@@ -55,8 +55,6 @@ private:
     QCheckBox* depth_lines_ = nullptr;
     QRadioButton* well_depths_ = nullptr;
     QRadioButton* block_heights_ = nullptr;
-    QImage panel_image_;
-    QImage crossword_image_;
     long drawn_for_ = -1;
     bool placed_ = false;
     // The window's size before "Dimensions" widened the crossword, to go
