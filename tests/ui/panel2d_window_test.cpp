@@ -4,6 +4,9 @@
 // form's tests'.)
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QImage>
 #include <QFile>
 #include <QLineEdit>
 #include <QFrame>
@@ -14,6 +17,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include "render/panel2d_render.h"
 #include "temp_dir.h"
 #include "ui/full_screen_window.h"
 #include "ui/panel2d_window.h"
@@ -99,6 +103,39 @@ private slots:
         cli.start(QStringLiteral(WELKIN_CLI), {"report2d", "--left", "4", "--pull", "5"});
         QVERIFY(cli.waitForFinished(60000));
         QCOMPARE(written.readAll(), cli.readAllStandardOutput());
+        QVERIFY(watch.unexpected().isEmpty());
+    }
+
+    // A double click copies the picture the window shows: each one as a
+    // fresh drawing of the moved offsets at the picture's own size.
+    void double_click_copies_the_picture_on_show() {
+        struct Row {
+            const char* name;
+            Control view;
+            Picture2d picture;
+        };
+        const Row rows[] = {
+            {"panel", Control::panel_2d_picture, Picture2d::panel},
+            {"crossword", Control::crossword_picture, Picture2d::crossword},
+        };
+        const TempDir home;
+        const DialogWatch watch;
+        LiveStarted s({home.path().string(), home.file("welkin.ini"), ""});
+        const Panel2dForm& form = s.form.panel_2d_form();
+        with_2d_window(s, [&](QWidget& w) {
+            QTest::mouseClick(child<QPushButton>(w, Control::left_button), Qt::LeftButton);
+            for (const Row& row : rows) {
+                auto* view = child<QLabel>(w, row.view);
+                QGuiApplication::clipboard()->clear();
+                QTest::mouseDClick(view, Qt::LeftButton);
+                const QImage copied = QGuiApplication::clipboard()->image();
+                const Panel2dDrawing d{form.grid(), form.offsets(), form.panel_options(),
+                                       form.crossword_options(false)};
+                const QImage drawn = render_picture_2d(row.picture, d, view->size());
+                QVERIFY2(!copied.isNull(), row.name);
+                QVERIFY2(copied.convertToFormat(drawn.format()) == drawn, row.name);
+            }
+        });
         QVERIFY(watch.unexpected().isEmpty());
     }
 
