@@ -21,8 +21,6 @@
 #include "forms/main_form.h"
 #include "forms/report_files.h"
 #include "forms/startup.h"
-#include "panel1d/cross_section.h"
-#include "panel1d/phase_wheel.h"
 #include "reports/report_1d.h"
 #include "temp_dir.h"
 
@@ -119,7 +117,8 @@ TEST_F(CliTest, RefusalsAndUsageErrors) {
          {QStringList{}, QStringList{"bogus"}, QStringList{"summary", "a", "b"},
           QStringList{"convert"}, QStringList{"render", "cross-section"},
           QStringList{"render", "lobes", "-o", "x.png"}, QStringList{"convert", "1", "--json"},
-          QStringList{"report2d", "--left", "x"}, QStringList{"lobes"},
+          QStringList{"report2d", "--left", "x"}, QStringList{"render", "panel2d", "--left", "x"},
+          QStringList{"lobes"},
           QStringList{"lobes", "--angle", "abc"}, QStringList{"lobes", "--angle", "30abc"},
           QStringList{"lobes", "--angle", "nan"}, QStringList{"lobes", "--angle", "0x1E"},
           QStringList{"lobes", "--angle", ""}, QStringList{"report1d", "-o", ""},
@@ -130,53 +129,29 @@ TEST_F(CliTest, RefusalsAndUsageErrors) {
     EXPECT_EQ(cli({"--help"}).exit_code, 0);
 }
 
+// Each picture command writes the format its file names at the asked size;
+// what the pictures show is the render tests'.
 TEST_F(CliTest, RendersPngSvgAndPdf) {
     ASSERT_EQ(cli({"render", "phase-wheel", "-o", file("w.png"), "--size", "202x202"}).exit_code,
               0);
-    const QImage image(file("w.png"));
-    ASSERT_EQ(image.size(), QSize(202, 202));
-    const auto colour = [](Rgb c) { return QColor(c.r, c.g, c.b); };
-    EXPECT_EQ(image.pixelColor(3, 3), colour(phase_wheel_background));
-    bool top_spoke = false;  // the first well's shift, 0, points straight up
-    for (int x = 98; x <= 102; ++x)
-        top_spoke |= image.pixelColor(x, 30) == colour(standard_panel_colours.well_fill);
-    EXPECT_TRUE(top_spoke);
-
-    ASSERT_EQ(cli({"render", "phase-wheel", "-o", file("w.svg")}).exit_code, 0);
-    const QByteArray svg = contents("w.svg");
-    QXmlStreamReader xml(svg);
-    while (!xml.atEnd()) xml.readNext();
-    EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
-    // grey spokes, used spokes, the rim
-    EXPECT_EQ(svg.count("<polyline") + svg.count("<circle"), 7 + 7 + 1);
-
-    ASSERT_EQ(cli({"render", "cross-section", "-o", file("p.pdf")}).exit_code, 0);
-    EXPECT_TRUE(contents("p.pdf").startsWith("%PDF-"));
-}
-
-// The visualiser's front view and the two 2D pictures, each from its own
-// command; the default design's wells differ in depth, so their colours do.
-TEST_F(CliTest, RendersTheVisualiserAndTheTwoDPictures) {
+    EXPECT_EQ(QImage(file("w.png")).size(), QSize(202, 202));
     ASSERT_EQ(cli({"render", "visualiser", "-o", file("v.png")}).exit_code, 0);
-    const QImage front(file("v.png"));
-    ASSERT_EQ(front.size(), QSize(1000, 220));
-    // Wells 0 (depth 0) and 2 (depth 4) of the 7: different shades.
-    EXPECT_NE(front.pixelColor(70, 110), front.pixelColor(350, 110));
-
+    EXPECT_EQ(QImage(file("v.png")).size(), QSize(1000, 220));
     for (const char* picture : {"panel2d", "crossword"}) {
-        SCOPED_TRACE(picture);
         ASSERT_EQ(cli({"render", picture, "-o", file("2d.png"), "--size", "300x320"}).exit_code, 0);
         const QImage image(file("2d.png"));
-        ASSERT_EQ(image.size(), QSize(300, 320));
-        EXPECT_NE(image.pixelColor(150, 160), image.pixelColor(1, 1)) << "not blank";
+        ASSERT_EQ(image.size(), QSize(300, 320)) << picture;
+        EXPECT_NE(image.pixelColor(150, 160), image.pixelColor(1, 1)) << picture << ": blank";
     }
-    ASSERT_EQ(cli({"render", "crossword", "--well-depths", "--dimensions", "-o", file("c.svg")})
-                  .exit_code,
-              0);
-    QXmlStreamReader xml(contents("c.svg"));
-    while (!xml.atEnd()) xml.readNext();
-    EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
-    EXPECT_EQ(cli({"render", "panel2d", "--left", "x", "-o", file("x.png")}).exit_code, 2);
+    for (const QStringList& args :
+         {QStringList{"phase-wheel"}, QStringList{"crossword", "--well-depths", "--dimensions"}}) {
+        ASSERT_EQ(cli(QStringList{"render"} + args + QStringList{"-o", file("p.svg")}).exit_code, 0);
+        QXmlStreamReader xml(contents("p.svg"));
+        while (!xml.atEnd()) xml.readNext();
+        EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+    }
+    ASSERT_EQ(cli({"render", "cross-section", "-o", file("p.pdf")}).exit_code, 0);
+    EXPECT_TRUE(contents("p.pdf").startsWith("%PDF-"));
 }
 
 TEST_F(CliTest, ReportsAndLobes) {

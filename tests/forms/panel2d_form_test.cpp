@@ -1,5 +1,5 @@
 // The 2D window's model: offsets, options and their enabling, the busy
-// rule, the note on the main window and the full-screen view.
+// rule, printing and the full-screen view.
 #include "forms/panel2d_form.h"
 
 #include <gtest/gtest.h>
@@ -9,11 +9,7 @@
 
 #include "fake_host.h"
 #include "forms/main_form.h"
-#include "forms/report_files.h"
 #include "forms/startup.h"
-#include "persist/file_io.h"
-#include "reports/report_2d.h"
-#include "temp_dir.h"
 
 namespace welkin {
 namespace {
@@ -89,32 +85,11 @@ TEST(Panel2dForm, NothingIsDrawnWhileBusy) {
     EXPECT_EQ(o.p2d.caption(), "Finned Standard   N:7  Left:4  Pull:2");
 }
 
-TEST(Panel2dForm, TheNoteShowsWhileTheWindowIsOpen) {
-    FakeHost host;
-    MainForm form(host);
-    start_up(form);
-    bool note_while_open = false;
-    host.in_dialog = [&](Window w) {
-        if (w == Window::panel_2d) note_while_open = form.window_open(Window::panel_2d);
-    };
-    form.open_panel_2d();
-    EXPECT_TRUE(note_while_open);
-    EXPECT_FALSE(form.window_open(Window::panel_2d));
-    EXPECT_TRUE(form.menu_enabled(Menu::panel_2d));
-    form.set_field_text(Field::well_count, "8");  // not a prime
-    EXPECT_FALSE(form.menu_enabled(Menu::panel_2d));
-}
-
-TEST(Panel2dForm, ReportAndCopies) {
+// Printing the 2D window asks first. (Its report is the window's test's,
+// against the batch program's.)
+TEST(Panel2dForm, PrintingAsksFirst) {
     Opened o;
-    const TempDir dir;
-    o.p2d.move(OffsetMove::left);
-    ASSERT_TRUE(o.p2d.generate_report(dir.path()));
-    EXPECT_EQ(read_file(dir.file("welkin_2d.txt")),
-              report_2d_text(o.form.design(), o.form.snapshot().results, Offsets2d{5, 4}));
-    o.p2d.copy_picture(Picture2d::crossword);
     o.p2d.print();  // answered No
-    EXPECT_EQ(o.host.copied_2d, (std::vector<Picture2d>{Picture2d::crossword}));
     EXPECT_TRUE(o.host.printed.empty());
     o.host.answer_yes = true;
     o.p2d.print();

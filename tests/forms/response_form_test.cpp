@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -61,9 +60,6 @@ TEST_F(ResponseFormTest, TheViewIsOfTheDesignOnScreenWithItsUsableRange) {
     response.refresh();
     const ResponseView* v = response.view();
     ASSERT_NE(v, nullptr);
-    EXPECT_EQ(v->panels, 4);
-    EXPECT_EQ(v->sound.source_angle_deg, 30);
-    EXPECT_EQ(v->sound.speed_m_s, 344);
     ASSERT_TRUE(v->usable.has_value());
     EXPECT_EQ(v->usable->low_hz, 446);
     EXPECT_EQ(v->usable->high_hz, 2979);
@@ -191,8 +187,6 @@ TEST_F(ResponseFormTest, TheSheetNamesTheDesignInTheUnitsInForce) {
 TEST_F(ResponseFormTest, HelpOpensTheGuidePageOnTheResponse) {
     open_response_help(form.host(), "/opt/welkin/guide");
     EXPECT_EQ(host.opened, std::vector<std::string>{"/opt/welkin/guide/polar-response.html"});
-    EXPECT_TRUE(std::filesystem::exists(std::filesystem::path(WELKIN_GUIDE_SOURCE) /
-                                        "polar-response.html"));
 }
 
 TEST(ResponseFormBeforeAnyRecompute, ShowsNothing) {

@@ -1,22 +1,15 @@
 // The project dialogs' folder tree under a user's keys and scrolling, and
 // browsing places that are slow or dangerous to read (/proc, FIFOs, a
-// crowded folder) never keeps the window from its events.
-#include <QElapsedTimer>
+// crowded folder) without the window waiting on them.
 #include <QFileSystemModel>
 #include <QListView>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
-#include <QTimer>
 #include <QTreeView>
-#include <algorithm>
-#include <atomic>
-#include <chrono>
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <memory>
-#include <thread>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -35,81 +28,6 @@ namespace welkin {
 namespace {
 
 namespace fs = std::filesystem;
-
-// Nanoseconds this thread has spent ready to run while others had the
-// processors (Linux schedstat), or 0 where the kernel does not count it.
-long long time_kept_waiting_ns() {
-    std::ifstream stat("/proc/thread-self/schedstat");
-    long long running = 0;
-    long long waiting = 0;
-    stat >> running >> waiting;
-    return stat ? waiting : 0;
-}
-
-// The longest the interface thread went without coming back to its event
-// loop, seen from a timer that ticks every few milliseconds. Time the thread
-// spent only waiting for a processor (a machine busy with other work) is not
-// the program's and is left out. Should the thread not come back at all, a
-// watch thread ends the run with a message rather than leaving it to hang.
-class StallMeter {
-public:
-    StallMeter() : watch_([this] { watch(); }) {
-        QObject::connect(&ticks_, &QTimer::timeout, [this] { tick(); });
-        ticks_.setTimerType(Qt::PreciseTimer);
-        ticks_.start(5);
-        restart();
-    }
-    ~StallMeter() {
-        done_ = true;
-        watch_.join();
-    }
-    void restart() {
-        clock_.start();
-        last_ = {0, time_kept_waiting_ns()};
-        longest_ms_ = 0;
-    }
-    qint64 longest_ms() {
-        tick();
-        return longest_ms_;
-    }
-
-private:
-    struct Moment {
-        qint64 elapsed_ns;
-        long long kept_waiting_ns;
-    };
-    void tick() {
-        const Moment now{clock_.nsecsElapsed(), time_kept_waiting_ns()};
-        const qint64 own_ns =
-            (now.elapsed_ns - last_.elapsed_ns) - (now.kept_waiting_ns - last_.kept_waiting_ns);
-        longest_ms_ = std::max(longest_ms_, own_ns / 1000000);
-        last_ = now;
-        ++beats_;
-    }
-    void watch() {
-        long seen = -1;
-        auto since = std::chrono::steady_clock::now();
-        while (!done_) {
-            std::this_thread::sleep_for(std::chrono::milliseconds(100));
-            const auto now = std::chrono::steady_clock::now();
-            if (beats_ != seen) {
-                seen = beats_;
-                since = now;
-            } else if (now - since > std::chrono::seconds(30)) {
-                std::fputs("The interface thread has been blocked for 30 s\n", stderr);
-                std::abort();
-            }
-        }
-    }
-
-    QTimer ticks_;
-    QElapsedTimer clock_;
-    Moment last_{0, 0};
-    qint64 longest_ms_ = 0;
-    std::atomic<long> beats_{0};
-    std::atomic<bool> done_{false};
-    std::thread watch_;
-};
 
 ProjectFileList& listed_folder(QListView& list) {
     auto* files = dynamic_cast<ProjectFileList*>(list.model());
@@ -229,8 +147,10 @@ private slots:
     }
 
     // Each place is browsed as a user would: opened, left for a folder
-    // beside or below it, entered again, closed. A stall this long is seen by the user; the best of three
-    // tries keeps a busy machine from failing the test on its own.
+    // beside or below it, entered again, closed. A read that blocks the
+    // window (a /proc file, a FIFO nobody writes) never comes back, and the
+    // test's time limit fails it; how long a stall lasts is the GUI drive's
+    // and the stall probe's to measure.
     void browsing_never_holds_up_the_window() {
         TempDir dir;
         const std::string pipes = dir.file("pipes");
@@ -254,31 +174,16 @@ private slots:
             {"FIFOs nobody writes", pipes, dir.path().string()},
             {"a folder of many projects", crowd, dir.path().string()},
         };
-        const qint64 limit_ms = 100;
-        StallMeter meter;
         for (const Row& row : rows) {
-            qint64 best = -1;
-            for (int attempt = 0; attempt < 3 && (best < 0 || best >= limit_ms); ++attempt) {
-                meter.restart();
-                {
-                    OpenWindow open(row.folder);
-                    QVERIFY(open.wait_for_listing());
-                    open.click_folder(QString::fromStdString(row.next_door), false);
-                    QCOMPARE(open.dialogs.folder(FileDialog::open), row.next_door);
-                    QVERIFY(open.wait_for_listing());
-                    open.click_folder(QString::fromStdString(row.folder), true);
-                    QCOMPARE(open.dialogs.folder(FileDialog::open), row.folder);
-                    QVERIFY(open.wait_for_listing());
-                    // The tree has read the folder too.
-                    QTest::qWait(200);
-                    open.window->reject();
-                }
-                QTest::qWait(20);
-                const qint64 longest = meter.longest_ms();
-                best = best < 0 ? longest : std::min(best, longest);
-            }
-            qInfo("%s: longest stall %lld ms", row.name, static_cast<long long>(best));
-            QVERIFY2(best < limit_ms, row.name);
+            OpenWindow open(row.folder);
+            QVERIFY2(open.wait_for_listing(), row.name);
+            open.click_folder(QString::fromStdString(row.next_door), false);
+            QCOMPARE(open.dialogs.folder(FileDialog::open), row.next_door);
+            QVERIFY2(open.wait_for_listing(), row.name);
+            open.click_folder(QString::fromStdString(row.folder), true);
+            QCOMPARE(open.dialogs.folder(FileDialog::open), row.folder);
+            QVERIFY2(open.wait_for_listing(), row.name);
+            open.window->reject();
         }
     }
 

@@ -58,21 +58,6 @@ private slots:
         QTest::mouseClick(child<PictureView>(s.window, Control::scatter_picture), Qt::LeftButton);
         QCOMPARE(s.host.copied, (std::vector<Picture>{Picture::phase_wheel, Picture::scatter}));
     }
-
-    void advanced_buttons_follow_the_menu() {
-        Started s;
-        QAction* advanced = menu_item(s.window, Control::advanced_item);
-        auto* shift_left = child<QPushButton>(s.window, Control::shift_left_button);
-        auto* rotate = child<QPushButton>(s.window, Control::rotate_anticlockwise_button);
-        QVERIFY(!shift_left->isVisible() && !rotate->isVisible());
-        advanced->trigger();
-        QVERIFY(shift_left->isVisible() && rotate->isVisible());
-        QCOMPARE(child<QPushButton>(s.window, Control::reset_wheel_button)->text(), QStringLiteral("0"));
-        QTest::mouseClick(child<QPushButton>(s.window, Control::rotate_clockwise_button), Qt::LeftButton);
-        QCOMPARE(child<QPushButton>(s.window, Control::reset_wheel_button)->text(), QStringLiteral("1"));
-        advanced->trigger();
-        QVERIFY(!shift_left->isVisible() && !rotate->isVisible());
-    }
 };
 
 }  // namespace welkin

@@ -25,30 +25,6 @@ class StallProbeTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void gaps_are_binned_and_stalls_kept_data() {
-        QTest::addColumn<double>("gap_ms");
-        QTest::addColumn<int>("bin");
-        QTest::addColumn<bool>("stall");
-        QTest::newRow("an ordinary tick") << 5.2 << 0 << false;
-        QTest::newRow("on the first edge") << 10.0 << 1 << false;
-        QTest::newRow("just under the threshold") << 49.9 << 2 << false;
-        QTest::newRow("at the threshold") << 50.0 << 3 << true;
-        QTest::newRow("a frame too slow") << 150.0 << 4 << true;
-        QTest::newRow("beyond the last edge") << 900.0 << 6 << true;
-    }
-    void gaps_are_binned_and_stalls_kept() {
-        QFETCH(double, gap_ms);
-        QFETCH(int, bin);
-        QFETCH(bool, stall);
-        StallRecord record;
-        record.add(1.0, 1.0);
-        QCOMPARE(record.add(gap_ms, 100.0), stall);
-        QCOMPARE(record.gaps_by_size[static_cast<std::size_t>(bin)], bin == 0 ? 2 : 1);
-        QCOMPARE(record.stalls.size(), stall ? std::size_t{1} : std::size_t{0});
-        QCOMPARE(record.longest_ms, gap_ms);
-        QCOMPARE(record.ticks, 2L);
-    }
-
     void a_blocked_loop_is_recorded_at_least_as_long_as_the_block() {
         const TempDir dir;
         const QString log = QString::fromStdString((dir.path() / "stalls.txt").string());
