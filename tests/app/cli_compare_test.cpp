@@ -98,27 +98,6 @@ TEST_F(CliCompareTest, EachColumnIsTheSingleDesignCommandsOutput) {
     }
 }
 
-TEST_F(CliCompareTest, ADesignBesideItselfGivesIdenticalColumns) {
-    const QString p = saved(corpus[3]);
-    for (const char* format : {"--json", "--csv"}) {
-        const CliRun run = cli({"compare", p, p, "--bands", format});
-        ASSERT_EQ(run.exit_code, 0) << run.err.toStdString();
-        if (QLatin1String(format) == QLatin1String("--json")) {
-            const QJsonArray designs = QJsonDocument::fromJson(run.out)["designs"].toArray();
-            EXPECT_EQ(designs[0], designs[1]);
-            for (const QJsonValue& winners : QJsonDocument::fromJson(run.out)["best"].toObject())
-                EXPECT_TRUE(winners.toArray().isEmpty());
-            continue;
-        }
-        for (const QByteArray& line : run.out.split('\n').mid(1)) {
-            if (line.isEmpty()) continue;
-            const QList<QByteArray> cells = line.split(',');
-            ASSERT_EQ(cells.size(), 5) << line.data();
-            EXPECT_EQ(cells[2], cells[3]) << line.data();
-        }
-    }
-}
-
 TEST_F(CliCompareTest, RefusalsNameWhatIsRefused) {
     const QString good = saved(corpus[0]);
     const QString missing = QString::fromStdString(dir.file("missing.qrd"));

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
-#include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -136,22 +135,6 @@ TEST(CliResponse, DesignFormTakesTheDesignAndItsOptions) {
     }
     const QJsonObject slower = json_of(options + QStringList{"--freq", "1000", "--speed", "172"});
     EXPECT_NE(fast["d_n"].toDouble(), slower["d_n"].toDouble());
-}
-
-TEST(CliResponse, RendersThePictureAtTheAskedSize) {
-    TempDir dir;
-    const QString png = QString::fromStdString(dir.file("r.png"));
-    ASSERT_EQ(cli({"render", "response", "--freq", "1000", "--panels", "4", "-o", png, "--size",
-                   "640x300"})
-                  .exit_code,
-              0);
-    const QImage image(png);
-    ASSERT_EQ(image.size(), QSize(640, 300));
-    bool drawn = false;
-    for (int x = 0; x < 640 && !drawn; x += 4) {
-        for (int y = 0; y < 300 && !drawn; y += 4) drawn = image.pixel(x, y) != image.pixel(0, 0);
-    }
-    EXPECT_TRUE(drawn) << "blank picture";
 }
 
 // Wrong use exits 2 with the usage, a refused input 1 with the program's

@@ -142,17 +142,6 @@ TEST_F(LobesFormTest, RedrawAnnouncesOnlyANewRefusal) {
     }
 }
 
-TEST_F(LobesFormTest, AbortEndsTheRunAtTheNextFrequency) {
-    lobes().open(LobesOpening::lobes);
-    lobes().start_run();
-    lobes().advance(canvas);
-    lobes().advance(canvas);
-    ASSERT_EQ(lobes().advance(canvas, 5), RunPause::sweeping);
-    lobes().abort();
-    EXPECT_EQ(lobes().advance(canvas), RunPause::finished);
-    EXPECT_TRUE(lobes().controls_enabled());
-}
-
 TEST_F(LobesFormTest, OptionClickSelectsAndStartsARun) {
     lobes().open(LobesOpening::lobes);
     lobes().select_slices(SliceChoice::true_diffusion);

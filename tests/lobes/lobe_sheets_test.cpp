@@ -26,7 +26,6 @@ LobeInputs panel(int n = 7) {
 
 constexpr Rgb order_1{60, 40, 30};
 constexpr Rgb order_2{100, 60, 40};
-constexpr Rgb specular{204, 210, 170};
 
 // The picture point of order m's tip at f, worked by hand from the view
 // (X = x + 400 - 2y, Y = 600 - (0.3x + 0.9y + 2z)) at 0 degrees.
@@ -73,40 +72,6 @@ TEST(LobeSheets, EachLobeOfASpanIsOneSheetReachingItsTips) {
         });
         EXPECT_TRUE(found) << row.what;
     }
-}
-
-// Order 3 appears at 2680 Hz, where its tip first swings up by two to three
-// picture units a hertz: at four times the window's size the spokes there
-// lie pixels apart, so they stay lines.
-TEST(LobeSheets, SpokesFarApartStayLines) {
-    const Result<LobeAnalysis> a = analyse_lobes(panel(), 0, true);
-    ASSERT_TRUE(a.ok());
-    Span s(4);
-    draw(s, *a, 2690, 2680);
-    const Rgb order_3 = order_colour(3);
-    const auto lines = s.canvas.of_kind(OpKind::line, order_3);
-    // Not the run's first or last spoke, which edge a sheet as lines too.
-    const Point first = tip_at(2682, 3);
-    const bool spoke = std::any_of(lines.begin(), lines.end(), [&](const CanvasOp& op) {
-        return std::abs(op.x2 - first.x) < 1e-6 && std::abs(op.y2 - first.y) < 1e-6;
-    });
-    EXPECT_TRUE(spoke);
-}
-
-TEST(LobeSheets, SheetsArePaintedFromTheLeftMostOrder) {
-    const Result<LobeAnalysis> a = analyse_lobes(panel(), 0, true);
-    ASSERT_TRUE(a.ok());
-    Span s;
-    draw(s, *a, 3000, 2900);
-    const auto first_of = [&](Rgb colour) {
-        const auto it = std::find_if(
-            s.canvas.ops.begin(), s.canvas.ops.end(),
-            [&](const CanvasOp& op) { return op.kind == OpKind::polygon && op.colour == colour; });
-        return it - s.canvas.ops.begin();
-    };
-    // Order -2 lies left of -1, which lies left of the specular lobe.
-    EXPECT_LT(first_of(order_2), first_of(order_1));
-    EXPECT_LT(first_of(order_1), first_of(specular));
 }
 
 // A whole N 101 run used to draw a spoke and a dot per order and hertz,

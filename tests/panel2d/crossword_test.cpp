@@ -2,9 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <cmath>
-
 #include <set>
 #include <string>
 
@@ -21,19 +18,6 @@ RecordingCanvas painted(const Grid2d& g, const CrosswordOptions& options, Offset
     RecordingCanvas canvas(400, 400);
     paint_crossword(g, o, options, canvas);
     return canvas;
-}
-
-TEST(Crossword, FontSizes) {
-    // N 3: floor(90 / 3) + 1 = 31 in the cells, 14 in the caption.
-    const RecordingCanvas small = painted({3, standard, true}, {});
-    const auto texts = small.of_kind(OpKind::text);
-    ASSERT_EQ(texts.size(), 10u);
-    for (std::size_t i = 0; i < 9; ++i) EXPECT_EQ(texts[i].point_size, 31) << i;
-    EXPECT_EQ(texts.back().point_size, 14);
-    EXPECT_EQ(texts.back().text, "Block Heights in depth units");
-    // From N 7 the caption takes the cells' size, floor(90 / 7) + 1 = 13; full screen 160 / 7.
-    EXPECT_EQ(crossword_caption_font_size(7), 13);
-    EXPECT_EQ(crossword_font_size(7, true), 23);
 }
 
 TEST(Crossword, CellColours) {
@@ -60,31 +44,6 @@ TEST(Crossword, CellColours) {
     // A finned inverse panel's depth scale runs to N: height 7 reaches the end.
     EXPECT_EQ(crossword_cell_colour({7, legacy_inverse, true}, {.quantity = well_depths}, 7),
               (Rgb{255, 225, 225}));
-}
-
-TEST(Crossword, NoColourMakesEveryCellWhiteWhateverTheInversion) {
-    const RecordingCanvas plain = painted({7, standard, true}, {.no_colour = true});
-    EXPECT_EQ(plain.of_kind(OpKind::fill_box, rgb_white).size(), 49u);
-    EXPECT_EQ(painted({7, standard, true}, {.no_colour = true, .invert = true}).ops, plain.ops);
-}
-
-// Each cell is filled once; the grid is N + 1 whole lines each way over
-// them, not four edges a cell drawn twice where cells meet.
-TEST(Crossword, EachCellFilledOnceUnderWholeGridLines) {
-    const RecordingCanvas canvas = painted({7, standard, true}, {});
-    EXPECT_EQ(canvas.of_kind(OpKind::fill_box).size(), 49u);
-    EXPECT_TRUE(canvas.of_kind(OpKind::box).empty());
-    const auto grid = canvas.of_kind(OpKind::line, rgb_black);
-    ASSERT_EQ(grid.size(), 16u);
-    for (const CanvasOp& line : grid) {
-        EXPECT_DOUBLE_EQ(std::hypot(line.x2 - line.x1, line.y2 - line.y1), 7.0) << line;
-    }
-    // The grid goes over the fills.
-    const auto last_fill = std::find_if(canvas.ops.rbegin(), canvas.ops.rend(), [](const CanvasOp& op) {
-        return op.kind == OpKind::fill_box;
-    });
-    EXPECT_GT(canvas.find(grid.front()).value(),
-              static_cast<std::size_t>(canvas.ops.rend() - last_fill - 1));
 }
 
 TEST(Crossword, FinnedLegacyInverseDepthsRunOneToN) {

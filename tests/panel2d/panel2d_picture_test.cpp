@@ -1,3 +1,6 @@
+// The panel picture's scene: which lines show and which are hidden behind
+// blocks. What the whole picture looks like is matched pixel by pixel with
+// the old drawing in tests/render.
 #include "panel2d/panel2d_picture.h"
 
 #include <gtest/gtest.h>
@@ -6,7 +9,6 @@
 #include <cmath>
 #include <optional>
 
-#include "canvas/recording_canvas.h"
 #include "panel2d/panel2d_scene.h"
 
 namespace welkin {
@@ -142,85 +144,6 @@ TEST(PanelScene, EveryDepthLineInViewIsDrawn) {
         }
         EXPECT_GT(seen, g.n * g.n) << row.name;
     }
-}
-
-// The rows' shapes come back row first, each row's in its own shade, and
-// each block of height 0 has its grey top.
-TEST(PanelScene, RowsBackToFrontAndAGreyTopPerEmptyBlock) {
-    struct Row {
-        const char* name;
-        Grid2d grid;
-        std::size_t empty_blocks;  // height 0 where the residue is 6, 1 or 0
-    };
-    const Row rows[] = {
-        {"standard", {7, standard, true}, 8},
-        {"optimised", {7, optimised_inverse, true}, 8},
-        {"legacy", {7, legacy_inverse, true}, 1},
-    };
-    for (const Row& row : rows) {
-        const PanelScene scene = panel_scene(row.grid, {}, {}, exact);
-        std::size_t grey = 0;
-        int last_row = row.grid.n;
-        for (const SceneFill& f : scene.fills) {
-            if (f.colour == empty_block_top_colour) {
-                ++grey;
-                continue;
-            }
-            int r = 0;
-            while (r < row.grid.n && row_shade(row.grid, r) != f.colour) ++r;
-            ASSERT_LT(r, row.grid.n) << row.name << ": a shape in no row's shade";
-            EXPECT_LE(r, last_row) << row.name << ": row " << r << " after row " << last_row;
-            last_row = r;
-        }
-        EXPECT_EQ(grey, row.empty_blocks) << row.name;
-        EXPECT_EQ(last_row, 0) << row.name << ": the front row is drawn";
-    }
-}
-
-TEST(PanelPicture, WallsAreNUnitsHighOnlyForLegacyInverse) {
-    struct Row {
-        const char* name;
-        Grid2d grid;
-        double front_top;  // the front-left upright of the box runs from here to 10.5
-    };
-    const Row rows[] = {
-        {"standard", {7, standard, true}, 4.5},
-        {"optimised", {7, optimised_inverse, true}, 4.5},
-        {"legacy finned", {7, legacy_inverse, true}, 3.5},
-        {"legacy finless", {7, legacy_inverse, false}, 3.5},
-    };
-    for (const Row& row : rows) {
-        RecordingCanvas canvas(600, 600);
-        paint_panel_picture(row.grid, {}, {}, canvas);
-        const bool upright = canvas.find({.kind = OpKind::line, .x1 = 2, .y1 = 10.5, .x2 = 2,
-                                          .y2 = row.front_top, .colour = box_frame_colour})
-                                 .has_value();
-        EXPECT_TRUE(upright) << row.name;
-    }
-}
-
-TEST(PanelPicture, OptionsDropTheirLines) {
-    const Grid2d g{7, standard, true};
-    struct Row {
-        const char* name;
-        PanelPictureOptions options;
-        bool depth_lines;
-        bool walls;
-        bool frame;
-    };
-    const Row rows[] = {
-        {"window", {}, true, true, true},
-        {"no depth lines", {.depth_lines = false}, false, false, true},
-        {"full screen", {.box = false}, true, false, false},
-    };
-    for (const Row& row : rows) {
-        const PanelScene scene = panel_scene(g, {}, row.options, exact);
-        EXPECT_EQ(!scene.depth_lines.empty(), row.depth_lines) << row.name;
-        EXPECT_EQ(!scene.wall_lines.empty(), row.walls) << row.name;
-        EXPECT_EQ(!scene.frame_lines.empty(), row.frame) << row.name;
-    }
-    // Finless panels have no wall lines.
-    EXPECT_TRUE(panel_scene({7, standard, false}, {}, {}, exact).wall_lines.empty());
 }
 
 }  // namespace

@@ -19,7 +19,6 @@ public:
     std::vector<Message> messages;
     std::vector<Field> focused;
     std::vector<Picture> copied;
-    std::vector<Picture2d> copied_2d;
     std::vector<Window> printed;
     std::vector<std::string> opened;
     std::vector<std::pair<Window, bool>> shown;
@@ -38,7 +37,6 @@ public:
     }
     void focus_field(Field field) override { focused.push_back(field); }
     void copy_picture(Picture picture) override { copied.push_back(picture); }
-    void copy_picture_2d(Picture2d picture) override { copied_2d.push_back(picture); }
     void print_window(Window window) override { printed.push_back(window); }
     bool open_with_shell(const std::string& path) override {
         opened.push_back(path);
