@@ -94,7 +94,8 @@ TEST_F(StartupTest, CommandLineOpensOnlyQrdProjectsAndReportsAMissingOne) {
 
 // A bad length in a file, written by hand or elsewhere, is met as a bad entry
 // typed live: the field's message, the field pink and focused, and correcting
-// it with Enter completes the recompute.
+// it with Enter completes the recompute. (What a correction does beyond that
+// is the length fields' test's.)
 TEST_F(StartupTest, ABadLengthInTheFileWaitsForACorrection) {
     std::ofstream(dir.file("welkin.ini"), std::ios::binary)
         << "7\r\n600\r\n\r\n5''\r\n\r\nfreq\r\nyes\r\nno\r\nno\r\nno\r\n0\r\nno\r\n"
@@ -112,12 +113,7 @@ TEST_F(StartupTest, ABadLengthInTheFileWaitsForACorrection) {
     form.set_field_text(Field::fin_width, "1/4");
     form.field_enter(Field::fin_width);
     EXPECT_EQ(form.shown().completed_recomputes, 1);
-    EXPECT_FALSE(form.busy());
-    EXPECT_FALSE(form.field_dirty(Field::fin_width));
-    EXPECT_EQ(form.field_background(Field::fin_width), rgb_white);
     EXPECT_EQ(form.design().fin_width_mm, 6);
-    EXPECT_EQ(form.shown().status_text, "Standard N7+0,0 Panel");
-    EXPECT_EQ(host.messages.size(), 1u);
 }
 
 // What closing leaves of a settings file Welkin could not read at start-up:
