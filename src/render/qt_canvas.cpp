@@ -1,5 +1,6 @@
 #include "render/qt_canvas.h"
 
+#include "render/aliased_lines.h"
 #include "render/qt_text.h"
 
 #include <QFont>
@@ -100,6 +101,13 @@ void QtCanvas::polyline(std::span<const Point> points, Rgb colour) {
 // path, one element of an SVG instead of one a line.
 void QtCanvas::lines(std::span<const Segment> segments, Rgb colour) {
     if (segments.empty()) return;
+    if (sets_line_pixels()) {
+        std::vector<QLineF> device_lines;
+        device_lines.reserve(segments.size());
+        for (const Segment& s : segments) device_lines.emplace_back(device_point(s.a), device_point(s.b));
+        draw_aliased_lines(pixel_grid(), device_lines, qRgb(colour.r, colour.g, colour.b));
+        return;
+    }
     painter_.setRenderHint(QPainter::Antialiasing, smoothing_);
     painter_.setPen(pen(colour));
     forget_pen();
@@ -190,6 +198,20 @@ void QtCanvas::pixel_rows(std::span<const PixelRow> rows, Rgb colour) {
         auto* line = reinterpret_cast<QRgb*>(const_cast<uchar*>(image_->constScanLine(row.y)));
         std::fill(line + from, line + to, pixel);
     }
+}
+
+// Unsmoothed hairlines on an image of opaque pixels, with nothing in the
+// painter that would change where or how they land.
+bool QtCanvas::sets_line_pixels() const {
+    return image_ != nullptr && !smoothing_ && pen_width_ <= 1 && !painter_.hasClipping() &&
+           painter_.deviceTransform().isIdentity() && painter_.opacity() == 1.0 &&
+           painter_.compositionMode() == QPainter::CompositionMode_SourceOver;
+}
+
+// The image's pixels as the painter writes them (see pixel_rows).
+PixelGrid QtCanvas::pixel_grid() const {
+    auto* first = reinterpret_cast<QRgb*>(const_cast<uchar*>(image_->constScanLine(0)));
+    return {first, static_cast<int>(image_->bytesPerLine() / 4), width_, height_};
 }
 
 bool QtCanvas::on_image() const {

@@ -15,6 +15,7 @@
 #include <optional>
 
 #include "canvas/canvas.h"
+#include "render/aliased_lines.h"
 
 class QPaintDevice;
 
@@ -69,6 +70,8 @@ private:
     std::optional<LinePen> line_pen_;
     std::optional<Rgb> text_pen_;
     bool on_image() const;
+    bool sets_line_pixels() const;
+    PixelGrid pixel_grid() const;
     void use_font(double point_size);
     void use_text(double point_size, Rgb colour);
     const QStaticText& laid_out(std::string_view text);

@@ -1,0 +1,103 @@
+// Hairlines set straight into the pixels against the same lines drawn by
+// QPainter with an unsmoothed cosmetic pen: every pixel the same, for lines
+// of every slope, length and end, inside the picture and leaving it.
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QPainter>
+#include <cmath>
+#include <random>
+#include <vector>
+
+#include "render/aliased_lines.h"
+
+namespace welkin {
+namespace {
+
+constexpr int side = 40;
+constexpr QRgb ink = 0xff2060a0;
+
+QImage blank() {
+    QImage image(side, side, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    return image;
+}
+
+QImage by_qpainter(const std::vector<QLineF>& lines) {
+    QImage image = blank();
+    QPainter painter(&image);
+    QPen pen{QColor(ink)};
+    pen.setWidth(1);
+    pen.setCosmetic(true);
+    painter.setPen(pen);
+    painter.drawLines(lines.data(), static_cast<int>(lines.size()));
+    return image;
+}
+
+QImage set_directly(const std::vector<QLineF>& lines) {
+    QImage image = blank();
+    draw_aliased_lines({reinterpret_cast<QRgb*>(image.bits()), static_cast<int>(image.bytesPerLine() / 4),
+                        side, side},
+                       lines, ink);
+    return image;
+}
+
+int differing_pixels(const QImage& a, const QImage& b) {
+    int count = 0;
+    for (int y = 0; y < side; ++y) {
+        for (int x = 0; x < side; ++x) count += a.pixel(x, y) != b.pixel(x, y) ? 1 : 0;
+    }
+    return count;
+}
+
+// Ends on whole, half and quarter pixels and just off them, where rounding
+// decides which pixel a line starts on.
+double awkward(std::mt19937& random, double low, double high) {
+    std::uniform_int_distribution<int> whole(static_cast<int>(low), static_cast<int>(high));
+    static constexpr double parts[] = {0, 0.5, 0.25, 0.75, 1.0 / 64, 0.5 - 1e-9, 0.5 + 1e-9, 63.0 / 64};
+    std::uniform_int_distribution<int> part(0, 8);
+    const int k = part(random);
+    const double fraction = k < 8 ? parts[k] : std::uniform_real_distribution<double>(0, 1)(random);
+    return whole(random) + fraction;
+}
+
+TEST(AliasedLines, EveryPixelWhereQPainterPutsIt) {
+    struct Row {
+        const char* name;
+        double low;   // ends between low and high on both axes
+        double high;
+        double longest;  // at most this long on either axis (0: any)
+    };
+    const Row rows[] = {
+        {"short lines inside", 2, side - 3, 4},
+        {"long lines inside", 0, side - 1, 0},
+        {"lines leaving the picture", -30, side + 30, 0},
+        {"lines near the edges", -2, 3, 3},
+    };
+    std::mt19937 random(7);
+    for (const Row& row : rows) {
+        for (int i = 0; i < 1500; ++i) {
+            const double x1 = awkward(random, row.low, row.high);
+            const double y1 = awkward(random, row.low, row.high);
+            double x2 = awkward(random, row.low, row.high);
+            double y2 = awkward(random, row.low, row.high);
+            if (row.longest > 0) {
+                x2 = x1 + std::fmod(x2 - x1, row.longest);
+                y2 = y1 + std::fmod(y2 - y1, row.longest);
+            }
+            // Upright, level, at 45 degrees and as drawn.
+            const std::vector<QLineF> kinds = {{x1, y1, x1, y2}, {x1, y1, x2, y1},
+                                               {x1, y1, x1 + (y2 - y1), y2}, {x1, y1, x2, y2},
+                                               {x1, y1, x1, y1}};
+            for (const QLineF& line : kinds) {
+                const std::vector<QLineF> one{line};
+                ASSERT_EQ(differing_pixels(by_qpainter(one), set_directly(one)), 0)
+                    << row.name << ": " << line.x1() << "," << line.y1() << " to " << line.x2()
+                    << "," << line.y2();
+            }
+        }
+    }
+}
+
+}  // namespace
+}  // namespace welkin
