@@ -1,6 +1,6 @@
 #include "render/qt_canvas.h"
 
-#include "render/aliased_lines.h"
+#include "render/pixel_grid.h"
 #include "render/qt_text.h"
 
 #include <QFont>
@@ -48,6 +48,10 @@ QtCanvas::QtCanvas(QPaintDevice& device)
       image_(opaque_32_bit(device)),
       width_(device.width()),
       height_(device.height()) {
+    // The painter is this canvas's own and never clips, scales, fades or
+    // changes how it composes, so what the device gives it now holds.
+    plain_image_ = image_ != nullptr && painter_.isActive() && !painter_.hasClipping() &&
+                   painter_.deviceTransform().isIdentity();
     painter_.setFont(picture_font());
     set_scale(0, 0, width_, height_);
 }
@@ -154,6 +158,10 @@ void QtCanvas::fill_polygon_edged(std::span<const Point> points, Rgb colour) {
 void QtCanvas::fill_box(double x1, double y1, double x2, double y2, Rgb colour) {
     const QRectF r =
         QRectF(to_device_.map(QPointF(x1, y1)), to_device_.map(QPointF(x2, y2))).normalized();
+    if (plain_image_) {
+        fill_aliased_box(pixel_grid(), r, qRgb(colour.r, colour.g, colour.b));
+        return;
+    }
     painter_.setRenderHint(QPainter::Antialiasing, false);
     painter_.fillRect(r, to_qcolor(colour));
 }
@@ -200,12 +208,9 @@ void QtCanvas::pixel_rows(std::span<const PixelRow> rows, Rgb colour) {
     }
 }
 
-// Unsmoothed hairlines on an image of opaque pixels, with nothing in the
-// painter that would change where or how they land.
+// Unsmoothed hairlines on a plain image.
 bool QtCanvas::sets_line_pixels() const {
-    return image_ != nullptr && !smoothing_ && pen_width_ <= 1 && !painter_.hasClipping() &&
-           painter_.deviceTransform().isIdentity() && painter_.opacity() == 1.0 &&
-           painter_.compositionMode() == QPainter::CompositionMode_SourceOver;
+    return !smoothing_ && pen_width_ <= 1 && plain_image_;
 }
 
 // The image's pixels as the painter writes them (see pixel_rows).

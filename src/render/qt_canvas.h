@@ -15,7 +15,7 @@
 #include <optional>
 
 #include "canvas/canvas.h"
-#include "render/aliased_lines.h"
+#include "render/pixel_grid.h"
 
 class QPaintDevice;
 
@@ -57,6 +57,8 @@ private:
 
     QPainter painter_;
     QImage* image_;  // the device, where it is an image of opaque 32-bit pixels
+    // An image of opaque pixels under a painter that draws where it is told.
+    bool plain_image_ = false;
     int width_;
     int height_;
     QTransform to_device_;

@@ -1,5 +1,6 @@
-#include "render/aliased_lines.h"
+#include "render/pixel_grid.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <utility>
 
@@ -114,6 +115,23 @@ void draw_line(const PixelGrid& grid, QLineF line, QRgb colour) {
 
 void draw_aliased_lines(PixelGrid grid, std::span<const QLineF> lines, QRgb colour) {
     for (const QLineF& line : lines) draw_line(grid, line, colour);
+}
+
+void fill_aliased_box(PixelGrid grid, const QRectF& box, QRgb colour) {
+    int left = qRound(box.left());
+    int right = qRound(box.right());
+    int top = qRound(box.top());
+    int bottom = qRound(box.bottom());
+    if (right < left) std::swap(left, right);
+    if (bottom < top) std::swap(top, bottom);
+    left = std::max(left, 0);
+    right = std::min(right, grid.width);
+    top = std::max(top, 0);
+    bottom = std::min(bottom, grid.height);
+    for (int y = top; y < bottom; ++y) {
+        QRgb* row = grid.pixels + static_cast<std::ptrdiff_t>(y) * grid.per_line;
+        std::fill(row + left, row + std::max(left, right), colour);
+    }
 }
 
 }  // namespace welkin

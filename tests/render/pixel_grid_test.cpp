@@ -1,6 +1,6 @@
-// Hairlines set straight into the pixels against the same lines drawn by
-// QPainter with an unsmoothed cosmetic pen: every pixel the same, for lines
-// of every slope, length and end, inside the picture and leaving it.
+// Hairlines and boxes set straight into the pixels against the same drawn
+// by QPainter unsmoothed: every pixel the same, for lines of every slope,
+// length and end and boxes of every size, inside the picture and leaving it.
 #include <gtest/gtest.h>
 
 #include <QImage>
@@ -9,7 +9,7 @@
 #include <random>
 #include <vector>
 
-#include "render/aliased_lines.h"
+#include "render/pixel_grid.h"
 
 namespace welkin {
 namespace {
@@ -34,11 +34,14 @@ QImage by_qpainter(const std::vector<QLineF>& lines) {
     return image;
 }
 
+PixelGrid grid_of(QImage& image) {
+    return {reinterpret_cast<QRgb*>(image.bits()), static_cast<int>(image.bytesPerLine() / 4), side,
+            side};
+}
+
 QImage set_directly(const std::vector<QLineF>& lines) {
     QImage image = blank();
-    draw_aliased_lines({reinterpret_cast<QRgb*>(image.bits()), static_cast<int>(image.bytesPerLine() / 4),
-                        side, side},
-                       lines, ink);
+    draw_aliased_lines(grid_of(image), lines, ink);
     return image;
 }
 
@@ -95,6 +98,29 @@ TEST(AliasedLines, EveryPixelWhereQPainterPutsIt) {
                     << row.name << ": " << line.x1() << "," << line.y1() << " to " << line.x2()
                     << "," << line.y2();
             }
+        }
+    }
+}
+
+TEST(AliasedBoxes, EveryPixelWhereQPainterFillsIt) {
+    const struct Row {
+        const char* name;
+        double low;
+        double high;
+    } rows[] = {{"inside", 0, side - 1}, {"across the edges", -6, side + 6}};
+    std::mt19937 random(11);
+    for (const Row& row : rows) {
+        for (int i = 0; i < 3000; ++i) {
+            const QRectF box = QRectF(QPointF(awkward(random, row.low, row.high), awkward(random, row.low, row.high)),
+                                      QPointF(awkward(random, row.low, row.high), awkward(random, row.low, row.high)))
+                                   .normalized();
+            QImage by_qt = blank();
+            QPainter(&by_qt).fillRect(box, QColor(ink));
+            QImage direct = blank();
+            fill_aliased_box(grid_of(direct), box, ink);
+            ASSERT_EQ(differing_pixels(by_qt, direct), 0)
+                << row.name << ": " << box.left() << "," << box.top() << " to " << box.right() << ","
+                << box.bottom();
         }
     }
 }
