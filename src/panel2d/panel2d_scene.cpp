@@ -4,6 +4,7 @@
 #include <climits>
 #include <array>
 #include <cstddef>
+#include <span>
 #include <utility>
 
 #include "panel2d/panel2d_look.h"
@@ -80,18 +81,11 @@ public:
     // outline, which is drawn over them. Depth lines end on outlines: a pixel
     // short at both ends, they never show past one whichever way it rounds.
     enum class Kind { outline, under_outlines, depth };
-    // `n`: the panel's order, which bounds the lines' places.
-    LineSet(Kind kind, int n) : kind_(kind) {
-        const int reach = (fifths + recede) * (n + 2);
-        for (ByLine& lines : by_direction_) {
-            lines.first = -reach;
-            lines.runs.resize(static_cast<std::size_t>(2 * reach + 1));
-        }
-    }
+    explicit LineSet(Kind kind) : kind_(kind) {}
     // across: at height `on`, from u to u; slanted: v - u = `on`, from u to u;
     // upright: at u = `on`, from v to v.
     void add(Direction d, int on, int from, int to, bool cut_from = false, bool cut_to = false) {
-        if (from < to) runs_on(d, on).push_back({from, to, cut_from, cut_to});
+        if (from < to) placed_[static_cast<std::size_t>(d)].push_back({on, {from, to, cut_from, cut_to}});
     }
     // The parts of the line from `u, v` rising `slope` per unit along `cells`
     // that the skyline leaves in view.
@@ -157,26 +151,16 @@ private:
         bool cut_from;
         bool cut_to;
     };
-    // The runs of one direction, by the line they lie on from `first` up.
-    struct ByLine {
-        int first = 0;
-        std::vector<std::vector<Run>> runs;
+    // A run and the line it lies on.
+    struct Placed {
+        int on;
+        Run run;
     };
-    std::vector<Run>& runs_on(Direction d, int on) {
-        ByLine& lines = by_direction_[static_cast<std::size_t>(d)];
-        if (on < lines.first) {
-            lines.runs.insert(lines.runs.begin(), static_cast<std::size_t>(lines.first - on), {});
-            lines.first = on;
-        }
-        const auto at = static_cast<std::size_t>(on - lines.first);
-        if (at >= lines.runs.size()) lines.runs.resize(at + 1);
-        return lines.runs[at];
-    }
-    void join(Direction d, int on, std::vector<Run>& runs, int n, Point pixel,
+    void join(Direction d, int on, std::span<Run> runs, int n, Point pixel,
               std::vector<Segment>& out) const;
 
     Kind kind_;
-    std::array<ByLine, 3> by_direction_;
+    std::array<std::vector<Placed>, 3> placed_;  // by direction, as added
     std::vector<int> seen_from_;  // scratch for add_visible_stack
 };
 
@@ -184,20 +168,34 @@ Point place(double n, double u, double v) {
     return {2 + u / fifths, 1.5 * n - v / fifths};
 }
 
+// Line by line, lowest first; the runs of a line in the order they came.
 std::vector<Segment> LineSet::segments(int n, Point pixel) {
     std::vector<Segment> out;
+    std::vector<Run> by_line;
+    std::vector<std::size_t> starts;
     for (const Direction d : {Direction::across, Direction::slanted, Direction::upright}) {
-        ByLine& lines = by_direction_[static_cast<std::size_t>(d)];
-        for (std::size_t i = 0; i < lines.runs.size(); ++i) {
-            if (lines.runs[i].empty()) continue;
-            join(d, lines.first + static_cast<int>(i), lines.runs[i], n, pixel, out);
+        const std::vector<Placed>& placed = placed_[static_cast<std::size_t>(d)];
+        if (placed.empty()) continue;
+        const auto [low, high] = std::minmax_element(
+            placed.begin(), placed.end(), [](const Placed& a, const Placed& b) { return a.on < b.on; });
+        const int first = low->on;
+        starts.assign(static_cast<std::size_t>(high->on - first + 2), 0);
+        for (const Placed& p : placed) ++starts[static_cast<std::size_t>(p.on - first + 1)];
+        for (std::size_t i = 1; i < starts.size(); ++i) starts[i] += starts[i - 1];
+        by_line.resize(placed.size());
+        std::vector<std::size_t> next(starts.begin(), starts.end() - 1);
+        for (const Placed& p : placed) by_line[next[static_cast<std::size_t>(p.on - first)]++] = p.run;
+        for (std::size_t i = 0; i + 1 < starts.size(); ++i) {
+            if (starts[i] == starts[i + 1]) continue;
+            const std::span<Run> runs(by_line.data() + starts[i], starts[i + 1] - starts[i]);
+            join(d, first + static_cast<int>(i), runs, n, pixel, out);
         }
     }
     return out;
 }
 
 // The runs on one line as segments, those that touch or overlap joined.
-void LineSet::join(Direction d, int on, std::vector<Run>& runs, int n, Point pixel,
+void LineSet::join(Direction d, int on, std::span<Run> runs, int n, Point pixel,
                    std::vector<Segment>& out) const {
     std::sort(runs.begin(), runs.end(), [](const Run& a, const Run& b) { return a.from < b.from; });
     // Half a pixel along the line, in fifths; a whole one for short ends.
@@ -230,11 +228,11 @@ void LineSet::join(Direction d, int on, std::vector<Run>& runs, int n, Point pix
 }
 
 struct SceneLines {
-    explicit SceneLines(int n)
-        : walls(LineSet::Kind::under_outlines, n),
-          frame(LineSet::Kind::under_outlines, n),
-          depth(LineSet::Kind::depth, n),
-          edges(LineSet::Kind::outline, n) {}
+    SceneLines()
+        : walls(LineSet::Kind::under_outlines),
+          frame(LineSet::Kind::under_outlines),
+          depth(LineSet::Kind::depth),
+          edges(LineSet::Kind::outline) {}
     LineSet walls;
     LineSet frame;
     LineSet depth;
@@ -386,7 +384,7 @@ PanelScene panel_scene(const Grid2d& g, const Offsets2d& o, const PanelPictureOp
     if (g.n < 1) return scene;
     const int n = g.n;
     Skyline in_front((fifths + recede) * n);
-    SceneLines lines(n);
+    SceneLines lines;
     // Front row first, so that each line meets only what stands in front of it.
     std::vector<std::vector<SceneFill>> rows;
     const GridCells cells(g, o);
