@@ -1,6 +1,7 @@
 #include "render/pixel_grid.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <utility>
 
@@ -89,8 +90,17 @@ void step_along(int from, int to, int across_from, int across_to, Put put) {
 }
 
 void draw_line(const PixelGrid& grid, QLineF line, QRgb colour) {
+    // A line with no place has no pixels (and no whole number of 1/64s).
+    if (!(std::isfinite(line.x1()) && std::isfinite(line.y1()) && std::isfinite(line.x2()) &&
+          std::isfinite(line.y2()))) {
+        return;
+    }
     if (line.p1() == line.p2()) {
-        set(grid, qRound(line.x1()), qRound(line.y1()), colour);
+        // Far outside, the point is not rounded at all, so that no whole
+        // number overflows.
+        if (std::abs(line.x1()) < 1e9 && std::abs(line.y1()) < 1e9) {
+            set(grid, qRound(line.x1()), qRound(line.y1()), colour);
+        }
         return;
     }
     double x1 = line.x1();
@@ -98,6 +108,7 @@ void draw_line(const PixelGrid& grid, QLineF line, QRgb colour) {
     double x2 = line.x2();
     double y2 = line.y2();
     if (!clip(x1, y1, x2, y2, grid.width, grid.height)) return;
+    if (!(std::isfinite(x1 + y1 + x2 + y2))) return;  // ends so far out that cutting overflowed
     const int fx1 = to_sixty_fourths(x1);
     const int fy1 = to_sixty_fourths(y1);
     const int fx2 = to_sixty_fourths(x2);
@@ -118,10 +129,17 @@ void draw_aliased_lines(PixelGrid grid, std::span<const QLineF> lines, QRgb colo
 }
 
 void fill_aliased_box(PixelGrid grid, const QRectF& box, QRgb colour) {
-    int left = qRound(box.left());
-    int right = qRound(box.right());
-    int top = qRound(box.top());
-    int bottom = qRound(box.bottom());
+    if (!(std::isfinite(box.left()) && std::isfinite(box.top()) && std::isfinite(box.right()) &&
+          std::isfinite(box.bottom()))) {
+        return;
+    }
+    // Edges beyond the grid round to the same pixels as edges just beyond it.
+    const auto across = [&](double x) { return qRound(std::clamp(x, -1.0, grid.width + 1.0)); };
+    const auto down = [&](double y) { return qRound(std::clamp(y, -1.0, grid.height + 1.0)); };
+    int left = across(box.left());
+    int right = across(box.right());
+    int top = down(box.top());
+    int bottom = down(box.bottom());
     if (right < left) std::swap(left, right);
     if (bottom < top) std::swap(top, bottom);
     left = std::max(left, 0);

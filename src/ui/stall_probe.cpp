@@ -104,6 +104,12 @@ StallProbe* start_stall_probe_from_environment(QObject& app) {
     const char* path = std::getenv("WELKIN_STALL_LOG");
     if (path == nullptr || *path == '\0') return nullptr;
     auto* probe = new StallProbe(QString::fromLocal8Bit(path), 5, &app);
+    // A smaller threshold, to see every gap longer than a frame, say.
+    if (const char* ms = std::getenv("WELKIN_STALL_MS")) {
+        bool ok = false;
+        const double threshold = QString::fromLocal8Bit(ms).toDouble(&ok);
+        if (ok && threshold > 0) probe->set_threshold_ms(threshold);
+    }
     QObject::connect(qApp, &QCoreApplication::aboutToQuit, probe, [probe] { probe->write(); });
     return probe;
 }

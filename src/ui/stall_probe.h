@@ -1,9 +1,10 @@
 // How long the event loop went without turning: a timer ticks every few
 // milliseconds on the GUI thread, and a late tick is a stall the user felt (a
 // click or key not answered, a frame not drawn). Off unless WELKIN_STALL_LOG
-// names a file, which gets (kept current every second) the longest gap, the gaps by size and every gap
-// over the threshold with when it ended, how much of it the thread worked and
-// how much it waited for a core.
+// names a file, which gets (kept current every second) the longest gap, the
+// gaps by size and every gap over the threshold (50 ms, or WELKIN_STALL_MS)
+// with when it ended, how much of it the thread worked and how much it waited
+// for a core.
 #pragma once
 
 #include <QElapsedTimer>
@@ -46,6 +47,7 @@ public:
     explicit StallProbe(QString log_path, int tick_ms = 5, QObject* parent = nullptr);
     ~StallProbe() override;
     const StallRecord& record() const { return record_; }
+    void set_threshold_ms(double ms) { record_.threshold_ms = ms; }
     bool write() const;
 
 private:

@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QPainter>
 #include <cmath>
+#include <limits>
 #include <random>
 #include <vector>
 
@@ -123,6 +124,23 @@ TEST(AliasedBoxes, EveryPixelWhereQPainterFillsIt) {
                 << box.bottom();
         }
     }
+}
+
+// Places no picture has (from a degenerate scale, say) draw nothing and
+// never overflow a whole number.
+TEST(AliasedLines, NothingForPlacesOutOfReach) {
+    const double inf = std::numeric_limits<double>::infinity();
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const std::vector<QLineF> lines = {{nan, 1, 5, 5}, {1, 1, inf, 5}, {-inf, 3, inf, 3},
+                                       {1e300, 1e300, 1e300, 1e300}, {-1e12, 2, -1e12, 2}, {-1.7e308, 1e308, 1.7e308, -1e308}};
+    QImage image = blank();
+    draw_aliased_lines(grid_of(image), lines, ink);
+    fill_aliased_box(grid_of(image), QRectF(QPointF(nan, 0), QPointF(5, 5)), ink);
+    fill_aliased_box(grid_of(image), QRectF(QPointF(1e300, 1e300), QPointF(1e301, 1e301)), ink);
+    EXPECT_EQ(differing_pixels(image, blank()), 0);
+    fill_aliased_box(grid_of(image), QRectF(QPointF(-1e300, -1e300), QPointF(1e300, 1e300)), ink);
+    EXPECT_EQ(image.pixel(0, 0), ink);
+    EXPECT_EQ(image.pixel(side - 1, side - 1), ink);
 }
 
 }  // namespace
