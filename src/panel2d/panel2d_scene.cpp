@@ -52,6 +52,13 @@ public:
         const int right = inside(u) ? start(u) : nothing;
         return std::min(left, right);
     }
+    // Whether the edge stands above height v all along cells `from` to `to`.
+    bool above(int from, int to, int v) const {
+        for (int u = from; u < to; ++u) {
+            if (!inside(u) || start(u) <= v || end(u) <= v) return false;
+        }
+        return true;
+    }
     int start(int u) const { return start_[static_cast<std::size_t>(u)]; }
     int end(int u) const { return end_[static_cast<std::size_t>(u)]; }
 
@@ -247,6 +254,10 @@ struct BlockAt {
 
 void add_block_lines(const BlockAt& b, bool depth_lines, const Skyline& sky, SceneLines& lines) {
     const int top = b.v0 + fifths * b.height;
+    // A block whose highest corner is under the edge of what stands in
+    // front, all along it and a cell either side (where its upright edges
+    // would show), shows no line: most of a large panel's blocks.
+    if (sky.above(b.u0 - 1, b.u0 + fifths + recede + 1, top + recede)) return;
     if (depth_lines && b.height > 1) {
         const LineSet::Stack stack{b.v0 + fifths, fifths, b.height - 1};
         lines.depth.add_visible_stack(sky, b.u0, stack, 0, fifths);
