@@ -145,7 +145,6 @@ TEST_F(LobesFormTest, RedrawAnnouncesOnlyANewRefusal) {
 TEST_F(LobesFormTest, OptionClickSelectsAndStartsARun) {
     lobes().open(LobesOpening::lobes);
     lobes().select_slices(SliceChoice::true_diffusion);
-    EXPECT_EQ(lobes().slices(), SliceChoice::true_diffusion);
     EXPECT_TRUE(lobes().running());
 }
 

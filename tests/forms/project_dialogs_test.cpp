@@ -125,10 +125,6 @@ TEST_F(ProjectDialogsTest, ARootFolderTakesNoSecondSeparator) {
     for (const Row& row : rows) {
         EXPECT_EQ(path_in_folder(row.folder, "test.qrd"), row.path) << row.name;
     }
-    dialogs().choose_folder(FileDialog::save_as, "/");
-    dialogs().set_file_name(FileDialog::save_as, "test");
-    ASSERT_TRUE(dialogs().confirm(FileDialog::save_as));
-    EXPECT_EQ(dialogs().chosen_path(), "/test.qrd");
 }
 
 TEST_F(ProjectDialogsTest, OpenStartsWhereTheLastSaveWentAlsoAfterARestart) {

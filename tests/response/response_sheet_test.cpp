@@ -98,10 +98,12 @@ TEST(ResponseSheet, BarsUsableRangeAndFrequencyMarker) {
     EXPECT_TRUE(c.find(line(x1000, 110, x1000, 420, colour::marker, 2), 1e-9));
 }
 
-TEST(ResponseSheet, TextsNameTheSoundAndTheCoefficients) {
+TEST(ResponseSheet, TextsNameTheDesignTheSoundAndTheCoefficients) {
     RecordingCanvas c(1200, 600);
     ResponseView v = hand_made_view();
+    v.design_caption = "N 7 for 600 Hz, wells 80 mm, fins 3 mm";
     paint_response_sheet(v, c);
+    EXPECT_TRUE(c.find(text(20, 32, "Design: N 7 for 600 Hz, wells 80 mm, fins 3 mm")));
     EXPECT_TRUE(
         has_text(c, "Polar response at 1000 Hz, source at -20\xC2\xB0, 4 panels side by side"));
     EXPECT_TRUE(
@@ -145,14 +147,6 @@ TEST(ResponseSheet, CommonReferenceLowersTheDesignByItsPeakBelowTheFlat) {
     RecordingCanvas louder(1200, 600);
     paint_response_sheet(v, louder);
     EXPECT_TRUE(louder.find(line(300, 440, 300, 180, colour::design, 2), 1e-9));
-}
-
-TEST(ResponseSheet, NamesTheDesignUnderTheHeadline) {
-    ResponseView v = hand_made_view();
-    v.design_caption = "N 7 for 600 Hz, wells 80 mm, fins 3 mm";
-    RecordingCanvas c(1200, 600);
-    paint_response_sheet(v, c);
-    EXPECT_TRUE(c.find(text(20, 32, "Design: N 7 for 600 Hz, wells 80 mm, fins 3 mm")));
 }
 
 bool mentions(const std::vector<SheetNote>& notes, std::string_view words, bool warning) {

@@ -87,9 +87,7 @@ private slots:
         auto* copy = child<QPushButton>(response(p), Control::response_copy_button);
         type_into(field(p.window, Control::well_count_field), QStringLiteral("8"));
         settle();
-        QVERIFY(status->isVisible());
-        QCOMPARE(status->text(),
-                 QStringLiteral("Number of wells must be a prime number between 3 and 101"));
+        QVERIFY(status->isVisible());  // the reason, which is the response form's test's
         QCOMPARE(ink_of(response(p).image()).coloured, 0);
         QVERIFY(ink_of(response(p).image()).drawn > 100);  // greyed, not wiped
         QVERIFY(!copy->isEnabled());
