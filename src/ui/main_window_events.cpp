@@ -1,5 +1,6 @@
 // The main window's own events: keys and focus in the fields, clicks on
 // labels, minimising and closing.
+#include <QApplication>
 #include <QCloseEvent>
 #include <QEvent>
 #include <QFocusEvent>
@@ -101,7 +102,12 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     // Closing asks nothing and shows nothing: a waiting entry stays uncommitted.
     closing_ = true;
     shut_down(form_);
-    for (const Companion& c : companions_) c.window->hide();
+    // Every other window goes with this one, the companions and the
+    // comparison alike: a window left up would keep the program running
+    // after its settings were written.
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window != this && window->isVisible()) window->hide();
+    }
     QMainWindow::closeEvent(event);
 }
 

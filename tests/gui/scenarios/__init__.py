@@ -7,3 +7,4 @@ from scenarios import fields  # noqa: F401
 from scenarios import keyboard  # noqa: F401
 from scenarios import accessibility  # noqa: F401
 from scenarios import response_bem  # noqa: F401
+from scenarios import desktop  # noqa: F401
