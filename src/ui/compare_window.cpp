@@ -21,6 +21,7 @@
 #include "persist/file_io.h"
 #include "render/compare_render.h"
 #include "render/qt_text.h"
+#include "ui/dialog_placement.h"
 #include "ui/object_names.h"
 #include "ui/picture_view.h"
 #include "ui/window_keys.h"
@@ -85,6 +86,7 @@ CompareWindow::CompareWindow(MainForm& main, std::string store, std::function<vo
     layout->addWidget(split, 1);
     layout->addWidget(build_column_commands());
     resize(window_size);
+    fit_to_screen(*this);
     compare_.restore();
     leave_on_keys(*this, {Qt::Key_Escape}, [this] { close(); });
 }

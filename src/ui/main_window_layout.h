@@ -116,11 +116,14 @@ constexpr QRect score_tile(int index) {
     return {0, index * (window_height / 4) - px(400), tile_width, window_height / 4 - 3};
 }
 
-// Centred across the free screen, its top at 40 % of the free height.
+// Centred across the free screen, its top at 40 % of the free height; on a
+// screen too small for it, at the free screen's left or top edge, so that the
+// menus and the fields stay within reach.
 constexpr QPoint window_position(const QRect& free, int height) {
-    const int spare = free.height() - height;
-    return {free.x() + (free.width() - window_width) / 2,
-            free.y() + (spare > 0 ? spare * 2 / 5 : 0)};
+    const int spare_width = free.width() - window_width;
+    const int spare_height = free.height() - height;
+    return {free.x() + (spare_width > 0 ? spare_width / 2 : 0),
+            free.y() + (spare_height > 0 ? spare_height * 2 / 5 : 0)};
 }
 
 }  // namespace welkin::layout
