@@ -3,7 +3,6 @@
 #include <QComboBox>
 #include <QDir>
 #include <QDoubleSpinBox>
-#include <QFileDialog>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -16,6 +15,7 @@
 #include "build/build_sheet.h"
 #include "persist/file_io.h"
 #include "render/build_sheet_render.h"
+#include "ui/file_dialogs.h"
 #include "ui/object_names.h"
 
 namespace welkin {
@@ -224,7 +224,7 @@ void BuildWindow::save_as(BuildOutput output) {
     for (const BuildOutputKind& kind : build_output_kinds()) {
         if (kind.output != output) continue;
         const QString extension = QString::fromLatin1(kind.extension);
-        QString path = QFileDialog::getSaveFileName(
+        QString path = choose_file_to_save(
             this, QString::fromLatin1(kind.caption).remove(QStringLiteral("...")),
             QDir(start_folder_).filePath(QStringLiteral("welkin-build") + extension),
             QStringLiteral("*") + extension);

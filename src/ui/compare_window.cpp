@@ -3,7 +3,6 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QDoubleSpinBox>
-#include <QFileDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QInputDialog>
@@ -22,6 +21,7 @@
 #include "render/compare_render.h"
 #include "render/qt_text.h"
 #include "ui/dialog_placement.h"
+#include "ui/file_dialogs.h"
 #include "ui/object_names.h"
 #include "ui/picture_view.h"
 #include "ui/window_keys.h"
@@ -133,7 +133,7 @@ void CompareWindow::connect_commands(QPushButton* pin_button, QPushButton* open,
                                      QPushButton* sheet) {
     connect(pin_button, &QPushButton::clicked, this, [this] { pin(); });
     connect(open, &QPushButton::clicked, this, [this] {
-        const QString path = QFileDialog::getOpenFileName(
+        const QString path = choose_file_to_open(
             this, QStringLiteral("Open project into the comparison"), QDir::homePath(),
             QStringLiteral("Projects (*.qrd *.QRD)"));
         if (!path.isEmpty()) open_project(path);
@@ -142,13 +142,13 @@ void CompareWindow::connect_commands(QPushButton* pin_button, QPushButton* open,
     connect(frequency_, &QDoubleSpinBox::valueChanged, this, [this] { settings_changed(); });
     connect(own_frequencies_, &QCheckBox::toggled, this, [this] { settings_changed(); });
     connect(csv, &QPushButton::clicked, this, [this] {
-        const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Export the table"),
-                                                          QDir::home().filePath("comparison.csv"),
-                                                          QStringLiteral("CSV (*.csv)"));
+        const QString path = choose_file_to_save(this, QStringLiteral("Export the table"),
+                                                 QDir::home().filePath("comparison.csv"),
+                                                 QStringLiteral("CSV (*.csv)"));
         if (!path.isEmpty()) export_csv(path);
     });
     connect(sheet, &QPushButton::clicked, this, [this] {
-        const QString path = QFileDialog::getSaveFileName(
+        const QString path = choose_file_to_save(
             this, QStringLiteral("Export the sheet"), QDir::home().filePath("comparison.png"),
             QStringLiteral("PNG image (*.png);;SVG drawing (*.svg);;PDF document (*.pdf)"));
         if (!path.isEmpty()) export_sheet(path);

@@ -7,7 +7,6 @@
 #include <QComboBox>
 #include <QDir>
 #include <QDoubleSpinBox>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -22,6 +21,7 @@
 #include "render/qt_text.h"
 #include "render/response_render.h"
 #include "ui/bem_worker.h"
+#include "ui/file_dialogs.h"
 #include "ui/object_names.h"
 #include "ui/picture_view.h"
 #include "ui/window_keys.h"
@@ -337,9 +337,9 @@ void ResponseWindow::export_to_file() {
     const ResponseView* view = response_.shown();
     if (view == nullptr || !response_.shown_current()) return;
     QString chosen_filter;
-    QString path = QFileDialog::getSaveFileName(this, qs(export_caption),
-                                                QDir::home().filePath(qs(export_default_name)),
-                                                qs(export_filter), &chosen_filter);
+    QString path = choose_file_to_save(this, qs(export_caption),
+                                       QDir::home().filePath(qs(export_default_name)),
+                                       qs(export_filter), &chosen_filter);
     if (path.isEmpty()) return;
     // A name typed without a known extension takes the chosen type's.
     static const QRegularExpression type_extension(QStringLiteral("\\*(\\.[a-z]+)"));
