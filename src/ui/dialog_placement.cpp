@@ -19,6 +19,11 @@ const QScreen* screen_of(const QWidget& window) {
 
 }  // namespace
 
+QSize frame_of(const QWidget& window) {
+    const QSize frame = window.frameGeometry().size() - window.size();
+    return frame.isEmpty() ? frame_allowance : frame;
+}
+
 void place_dialog(QWidget& dialog) {
     const QScreen* screen = screen_of(dialog);
     if (screen == nullptr) return;
@@ -38,8 +43,7 @@ QRect within(const QRect& wanted, const QRect& free) {
 void fit_to_screen(QWidget& window) {
     const QScreen* screen = screen_of(window);
     if (screen == nullptr) return;
-    const QSize shown_frame = window.frameGeometry().size() - window.size();
-    const QSize frame = window.isVisible() ? shown_frame : frame_allowance;
+    const QSize frame = frame_of(window);
     const QRect outer(window.isVisible() ? window.frameGeometry().topLeft()
                                          : screen->availableGeometry().topLeft(),
                       window.size() + frame);

@@ -19,6 +19,7 @@
 #include "render/qt_canvas.h"
 #include "render/qt_text.h"
 #include "ui/accessibility.h"
+#include "ui/dialog_placement.h"
 #include "ui/main_window.h"
 #include "ui/object_names.h"
 #include "ui/window_registry.h"
@@ -165,18 +166,25 @@ void LobesWindow::picture_resized() {
     act([this] { form_.redraw(); });
 }
 
+// The window's size, title bar and borders included, is the free screen's
+// or three quarters of it: sized without them, the full-size window ran off
+// the bottom of the screen with the results under the picture.
 void LobesWindow::place() {
-    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    const QSize frame = frame_of(*this);
     if (!placed_ || form_.size() != placed_size_) {
         const double factor = form_.size() == LobesSize::full ? 1.0 : three_quarters;
-        resize(static_cast<int>(screen.width() * factor), static_cast<int>(screen.height() * factor));
+        resize(static_cast<int>(screen.width() * factor) - frame.width(),
+               static_cast<int>(screen.height() * factor) - frame.height());
         placed_size_ = form_.size();
     }
+    const QSize outer = size() + frame;
     if (!placed_) {
-        move(0, 0);
+        move(screen.topLeft());
         placed_ = true;
     } else {
-        move((screen.width() - width()) / 2, (screen.height() - height()) / 2);
+        move(screen.x() + (screen.width() - outer.width()) / 2,
+             screen.y() + (screen.height() - outer.height()) / 2);
     }
 }
 

@@ -61,3 +61,39 @@ def export_dialog_in_proc(run):
     check(not dialog.showing, "Escape did not close the save dialog")
     w.press("Close", build)
     w.wait_closed(BUILD)
+
+
+LOBES = "Welkin - Diffusion lobes"
+EXPLORER = "Welkin: Usable ranges explorer"
+
+
+def outer_box(node, wid):
+    """(left, top, right, bottom) of a window with the frame the window manager drew."""
+    x, y, width, height = node.extents
+    left, right, top, bottom = xs.frame_extents(wid)
+    return (x - left, y - top, x + width + right, y + height + bottom)
+
+
+def check_on_screen(w, title):
+    window = w.window(title)
+    wid = w.x_window(title)
+    wait_for(lambda: xs.frame_extents(wid)[2] > 0, f"the title bar of {title!r}")
+    wait_for(lambda: window.find("push button", "Exit").fresh().enabled, "the run to end",
+             timeout=60)
+    box = outer_box(window, wid)
+    check(box[0] >= 0 and box[1] >= 0 and box[2] <= xs.SCREEN[0] and box[3] <= xs.SCREEN[1],
+          f"{title!r} spans {box}, beyond the screen of {xs.SCREEN}")
+    w.press("Exit", window)
+    w.wait_closed(title)
+
+
+@scenario
+def lobes_windows_within_screen(run):
+    """The lobes window and the explorer at their full size fit the screen, title bar and
+    frame included, so the results under the picture can be read."""
+    w = run.start()
+    w.choose("Lobes", "Show Lobes generated when several periods of this panel are used "
+                      "side-by-side")
+    check_on_screen(w, LOBES)
+    xs.click_node(w.refresh_main().find("label", "Explore usable ranges"))
+    check_on_screen(w, EXPLORER)
