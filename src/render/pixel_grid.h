@@ -8,7 +8,6 @@
 #include <QLineF>
 #include <QRectF>
 #include <QRgb>
-#include <cstdint>
 #include <span>
 
 namespace welkin {

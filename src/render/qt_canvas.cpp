@@ -187,8 +187,7 @@ void QtCanvas::circle(double cx, double cy, double radius, Rgb colour) {
 }
 
 // The painter draws into the image's own pixels as it goes, so setting
-// them here between its strokes keeps the order of drawing. Reading the
-// scan line without detaching writes where the painter writes.
+// them here between its strokes keeps the order of drawing.
 void QtCanvas::pixel_rows(std::span<const PixelRow> rows, Rgb colour) {
     if (!on_image()) return;
     if (image_ == nullptr) {
@@ -197,15 +196,9 @@ void QtCanvas::pixel_rows(std::span<const PixelRow> rows, Rgb colour) {
         for (const PixelRow& row : rows) painter_.fillRect(QRect(row.x, row.y, row.length, 1), c);
         return;
     }
+    const PixelGrid grid = pixel_grid();
     const QRgb pixel = qRgb(colour.r, colour.g, colour.b);
-    for (const PixelRow& row : rows) {
-        if (row.y < 0 || row.y >= height_) continue;
-        const int from = std::max(row.x, 0);
-        const int to = std::min(row.x + row.length, width_);
-        if (from >= to) continue;
-        auto* line = reinterpret_cast<QRgb*>(const_cast<uchar*>(image_->constScanLine(row.y)));
-        std::fill(line + from, line + to, pixel);
-    }
+    for (const PixelRow& row : rows) fill_aliased_box(grid, QRectF(row.x, row.y, row.length, 1), pixel);
 }
 
 // Unsmoothed hairlines on a plain image.
@@ -213,7 +206,8 @@ bool QtCanvas::sets_line_pixels() const {
     return !smoothing_ && pen_width_ <= 1 && plain_image_;
 }
 
-// The image's pixels as the painter writes them (see pixel_rows).
+// The image's pixels, read without detaching them from the painter's, so
+// that what is set here lands where the painter draws.
 PixelGrid QtCanvas::pixel_grid() const {
     auto* first = reinterpret_cast<QRgb*>(const_cast<uchar*>(image_->constScanLine(0)));
     return {first, static_cast<int>(image_->bytesPerLine() / 4), width_, height_};
