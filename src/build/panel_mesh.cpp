@@ -184,16 +184,4 @@ Mesh panel_mesh(const BuildPlan& plan) {
     return builder.take();
 }
 
-double mesh_volume_mm3(const Mesh& mesh) {
-    double six_v = 0;
-    for (const auto& t : mesh.triangles) {
-        const auto& a = mesh.vertices[t[0]];
-        const auto& b = mesh.vertices[t[1]];
-        const auto& c = mesh.vertices[t[2]];
-        six_v += a[0] * (b[1] * c[2] - b[2] * c[1]) - a[1] * (b[0] * c[2] - b[2] * c[0]) +
-                 a[2] * (b[0] * c[1] - b[1] * c[0]);
-    }
-    return six_v / 6;
-}
-
 }  // namespace welkin

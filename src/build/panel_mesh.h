@@ -26,7 +26,4 @@ inline constexpr double glue_line_share = 1.0 / 5000;
 // another's side. Walls and tops of equal neighbours are not merged.
 Mesh panel_mesh(const BuildPlan& plan);
 
-// The enclosed volume in cubic millimetres (positive for outward faces).
-double mesh_volume_mm3(const Mesh& mesh);
-
 }  // namespace welkin

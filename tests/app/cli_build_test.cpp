@@ -39,6 +39,18 @@ TEST(CliBuild, OptionsReachThePlan) {
     }
 }
 
+// The 2D panel at the offsets asked for: a bottom in each of its N x N wells.
+TEST(CliBuild, TwoDimensionalPanelAtItsOffsets) {
+    const CliRun run = cli({"build", "--2d", "--left", "0", "--pull", "0", "--json"});
+    ASSERT_EQ(run.exit_code, 0) << run.err.toStdString();
+    int bottoms = 0;
+    for (const QJsonValue part : json_of(run)["parts"].toArray()) {
+        if (part.toObject()["kind"].toString() == "well bottom")
+            bottoms += part.toObject()["count"].toInt();
+    }
+    EXPECT_EQ(bottoms, 7 * 7);  // the factory design is N 7 with fins
+}
+
 TEST(CliBuild, WritesEveryFileAskedFor) {
     const TempDir dir;
     const QString d = QString::fromStdString(dir.path().string()) + "/";

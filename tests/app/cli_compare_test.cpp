@@ -96,6 +96,11 @@ TEST_F(CliCompareTest, EachColumnIsTheSingleDesignCommandsOutput) {
                       cli(QStringList{"response", pair[i], "--bands", "--json"} + asked).out);
         }
     }
+    // The table itself, as text and as CSV (whose rows are the comparison's test's).
+    const QStringList two = {"compare", projects[0], projects[1]};
+    EXPECT_TRUE(cli(two).out.contains("factory.qrd")) << "the text names its designs";
+    EXPECT_TRUE(
+        cli(two + QStringList{"--csv"}).out.startsWith("group,row,factory.qrd,n13.qrd,best\n"));
 }
 
 TEST_F(CliCompareTest, RefusalsNameWhatIsRefused) {

@@ -47,6 +47,18 @@ private slots:
         QTest::mouseClick(child<PictureView>(s.window, Control::scatter_picture), Qt::LeftButton);
         QCOMPARE(s.host.copied, (std::vector<Picture>{Picture::phase_wheel, Picture::scatter}));
     }
+
+    // A button of the advanced mode reaches its command and shows what it did.
+    // (Which buttons show in which mode is the main form's test's.)
+    void a_wheel_button_turns_the_wheel() {
+        Started s;
+        menu_item(s.window, Control::advanced_item)->trigger();
+        QTest::mouseClick(child<QPushButton>(s.window, Control::rotate_clockwise_button),
+                          Qt::LeftButton);
+        QCOMPARE(s.form.design().wheel_shift, 1);
+        QCOMPARE(child<QPushButton>(s.window, Control::reset_wheel_button)->text(),
+                 QStringLiteral("1"));
+    }
 };
 
 }  // namespace welkin
