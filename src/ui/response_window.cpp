@@ -20,7 +20,9 @@
 
 #include "render/qt_text.h"
 #include "render/response_render.h"
+#include "ui/accessibility.h"
 #include "ui/bem_worker.h"
+#include "ui/dialog_placement.h"
 #include "ui/file_dialogs.h"
 #include "ui/object_names.h"
 #include "ui/picture_view.h"
@@ -79,9 +81,12 @@ ResponseWindow::ResponseWindow(MainForm& main, std::filesystem::path guide_folde
     picture_->setMinimumSize(response_default_size * 3 / 4);
     picture_->on_double_click = [this] { copy_to_clipboard(); };
     layout->addWidget(picture_, 1);
+    QHBoxLayout* commands = lay_out_commands();
+    layout->addLayout(commands);
     resize(response_default_size.width() + 2 * margin_px,
            response_default_size.height() + 2 * margin_px + row->sizeHint().height() +
-               model_row->sizeHint().height());
+               model_row->sizeHint().height() + commands->sizeHint().height());
+    fit_to_screen(*this);
     BemHandlers handlers{
         [this](long run, const ResponseView& plot) {
             response_.bem().plot_done(run, plot);
@@ -230,7 +235,17 @@ void ResponseWindow::lay_out_inputs(QWidget* row) {
     h->addSpacing(16);
     h->addWidget(common_reference_);
     h->addStretch(1);
+}
+
+// The commands on a row of their own under the picture, as a dialog's
+// buttons: beside the inputs they made the window wider than a 1024 pixel
+// screen, Close and Help beyond its edge.
+QHBoxLayout* ResponseWindow::lay_out_commands() {
+    auto* h = new QHBoxLayout;
+    h->addStretch(1);
     for (QPushButton* b : {copy_, export_, help_, close_}) h->addWidget(b);
+    set_tab_order({cancel_, copy_, export_, help_, close_});
+    return h;
 }
 
 void ResponseWindow::connect_inputs() {

@@ -17,6 +17,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QHBoxLayout;
 class QDoubleSpinBox;
 class QLabel;
 class QProgressBar;
@@ -48,6 +49,7 @@ private:
     void build_inputs(QWidget* row);
     void create_inputs(QWidget* row);
     void lay_out_inputs(QWidget* row);
+    QHBoxLayout* lay_out_commands();
     void connect_inputs();
     void build_model_row(QWidget* row);
     void make_model_controls(QWidget* row);

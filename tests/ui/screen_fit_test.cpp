@@ -1,6 +1,6 @@
 // Windows kept within a screen smaller than they would like: the rectangle a
 // window is moved and shrunk to, the main window's place, and the comparison
-// opened on the offscreen platform's small screen.
+// and the polar response opened on the offscreen platform's small screen.
 #include <QGuiApplication>
 #include <QScreen>
 #include <QTest>
@@ -88,6 +88,23 @@ private slots:
         QVERIFY2(compare.height() < free.height(),
                  qPrintable(QStringLiteral("%1 px tall on a screen of %2")
                                 .arg(compare.height())
+                                .arg(free.height())));
+    }
+
+    // A laptop's 1024 pixels, the window manager's frame included, hold the
+    // polar response window with every command in reach.
+    void the_polar_response_fits_a_narrow_screen() {
+        Program p;
+        menu_item(p.window, Control::response_item)->trigger();
+        settle();
+        const ResponseWindow& response = p.companions->response();
+        QVERIFY(response.isVisible());
+        const int narrowest = response.minimumSizeHint().width();
+        QVERIFY2(narrowest + 8 <= 1024, qPrintable(QStringLiteral("at least %1 px wide").arg(narrowest)));
+        const QRect free = QGuiApplication::primaryScreen()->availableGeometry();
+        QVERIFY2(response.height() < free.height(),
+                 qPrintable(QStringLiteral("%1 px tall on a screen of %2")
+                                .arg(response.height())
                                 .arg(free.height())));
     }
 
