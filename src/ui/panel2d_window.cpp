@@ -73,6 +73,9 @@ void Panel2dWindow::build_controls() {
     caption_ = named(new QLabel(this), Control::panel_2d_caption);
     layout->addWidget(caption_);
     layout->addLayout(build_pictures());
+    // The pictures keep their size; a larger window leaves the room between
+    // them and the options, so the caption stays over the pictures.
+    layout->addStretch(1);
     layout->addLayout(build_options());
     layout->addLayout(build_buttons());
 }
@@ -86,6 +89,7 @@ QLayout* Panel2dWindow::build_pictures() {
         view->installEventFilter(this);
         pictures->addWidget(view);
     }
+    pictures->addStretch(1);
     return pictures;
 }
 

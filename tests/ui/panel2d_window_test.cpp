@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <array>
 
 #include "render/panel2d_render.h"
 #include "temp_dir.h"
@@ -137,6 +138,30 @@ private slots:
             }
         });
         QVERIFY(watch.unexpected().isEmpty());
+    }
+
+    // The window made larger: the caption stays just over the pictures, the
+    // crossword beside the panel, and the buttons at the bottom.
+    void a_larger_window_keeps_its_pictures_together() {
+        LiveStarted s;
+        with_2d_window(s, [](QWidget& window) {
+            const QWidget* caption = child<QLabel>(window, Control::panel_2d_caption);
+            const QWidget* panel = child<QLabel>(window, Control::panel_2d_picture);
+            const QWidget* crossword = child<QLabel>(window, Control::crossword_picture);
+            const QWidget* ok = child<QPushButton>(window, Control::ok_2d_button);
+            const auto gaps = [&] {
+                return std::array<int, 3>{panel->y() - caption->geometry().bottom(),
+                                          crossword->x() - panel->geometry().right(),
+                                          window.height() - ok->geometry().bottom()};
+            };
+            const std::array<int, 3> natural = gaps();
+            window.resize(window.size() + QSize(300, 250));
+            settle();
+            const std::array<int, 3> larger = gaps();
+            QCOMPARE(larger[0], natural[0]);  // caption to pictures
+            QCOMPARE(larger[1], natural[1]);  // panel to crossword
+            QCOMPARE(larger[2], natural[2]);  // buttons to the bottom edge
+        });
     }
 
     void the_note_covers_no_control_of_the_main_window() {
