@@ -1,6 +1,7 @@
 // Showing the form's state: texts, colours, enabling, check marks and the
 // three pictures.
 #include <QAction>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -31,6 +32,23 @@ namespace {
 void set_colour(QWidget* widget, std::string_view property, Rgb colour) {
     const QString style = colour_style(property, colour);
     if (widget->styleSheet() != style) widget->setStyleSheet(style);
+}
+
+// A figure too long for its cell in the table's font, such as a depth of
+// "3' 2 11/16 inches" at a low design frequency, is written smaller rather
+// than cut off at the foot of the cell.
+constexpr double smallest_figure_pt = 6;
+
+void fit_figure(QLabel& cell, const QFont& table_font, int room_height) {
+    QFont font = table_font;
+    const auto height_in = [&cell](const QFont& f) {
+        const QRect column(0, 0, cell.width(), 10 * cell.height());
+        return QFontMetrics(f).boundingRect(column, Qt::TextWordWrap, cell.text()).height();
+    };
+    while (font.pointSizeF() - 0.5 >= smallest_figure_pt && height_in(font) > room_height) {
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+    }
+    if (cell.font() != font) cell.setFont(font);
 }
 
 }  // namespace
@@ -121,9 +139,13 @@ void MainWindow::refresh_figures() {
     const ResultsTableForm& results = form_.results_table();
     const FiguresTable& table = results.figures();
     ratio_heading_->setText(qs(table.heading));
+    // The scroll bar, when it shows, covers the foot of the figures.
+    const int room = results.scroll_visible() ? layout::figures_scroll.y() - layout::ratio_cell(0).y()
+                                              : layout::ratio_cell(0).height();
     for (std::size_t j = 0; j < well_number_cells_.size(); ++j) {
         well_number_cells_[j]->setText(qs(table.wellnum[j]));
         ratio_cells_[j]->setText(qs(table.ratio[j]));
+        fit_figure(*ratio_cells_[j], figures_table_->font(), room);
     }
     const QSignalBlocker block(figures_scroll_);
     figures_scroll_->setVisible(results.scroll_visible());

@@ -3,7 +3,10 @@
 // the window shows what the form then holds.
 #include <QAction>
 #include <QApplication>
+#include <QFontMetrics>
+#include <QLabel>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
 
 #include "ui/picture_view.h"
@@ -58,6 +61,49 @@ private slots:
         QCOMPARE(s.form.design().wheel_shift, 1);
         QCOMPARE(child<QPushButton>(s.window, Control::reset_wheel_button)->text(),
                  QStringLiteral("1"));
+    }
+
+    // Each figure shows whole in its cell, above the scroll bar when there is
+    // one: a depth in feet and inches at a low design frequency ran to a third
+    // line that the cell cut off.
+    void long_figures_show_whole() {
+        const struct {
+            const char* name;
+            UnitMode units;
+            const char* wells;
+            const char* frequency;
+        } rows[] = {
+            {"feet and inches, 100 Hz", UnitMode::inches, "7", "100"},
+            {"feet and inches under the scroll bar", UnitMode::inches, "13", "100"},
+            {"feet and inches, 40 Hz", UnitMode::inches, "7", "40"},
+            {"decimal inches, 40 Hz", UnitMode::decimalinches, "13", "40"},
+            {"millimetres, 40 Hz", UnitMode::metric, "13", "40"},
+        };
+        for (const auto& row : rows) {
+            Started s;
+            Design d = s.form.design();
+            d.unit_mode = row.units;
+            s.form.restore_choices(d);
+            type_into(field(s.window, Control::well_count_field), QString::fromLatin1(row.wells));
+            type_into(field(s.window, Control::design_frequency_field),
+                      QString::fromLatin1(row.frequency));
+            s.form.results_table().restore_page(1);
+            s.window.refresh();
+            const auto* scroll = child<QScrollBar>(s.window, Control::figures_scroll);
+            for (int column = 0; column < 11; ++column) {
+                const auto* cell = child<QLabel>(s.window, Control::ratio_cell, column);
+                const int foot = scroll->isVisible() ? scroll->y() : cell->geometry().bottom() + 1;
+                const QRect room(0, 0, cell->width(), foot - cell->y());
+                const QRect needed = QFontMetrics(cell->font())
+                                         .boundingRect(QRect(0, 0, cell->width(), 1000),
+                                                       Qt::TextWordWrap, cell->text());
+                QVERIFY2(needed.height() <= room.height(),
+                         qPrintable(QStringLiteral("%1: \"%2\" needs %3 px of %4")
+                                        .arg(row.name, cell->text())
+                                        .arg(needed.height())
+                                        .arg(room.height())));
+            }
+        }
     }
 };
 
