@@ -34,21 +34,24 @@ void set_colour(QWidget* widget, std::string_view property, Rgb colour) {
     if (widget->styleSheet() != style) widget->setStyleSheet(style);
 }
 
-// A figure too long for its cell in the table's font, such as a depth of
-// "3' 2 11/16 inches" at a low design frequency, is written smaller rather
-// than cut off at the foot of the cell.
-constexpr double smallest_figure_pt = 6;
+// A text too long for its place in the window's font, such as a depth of
+// "3' 2 11/16 inches" in a figures cell or "Recommended well width 3' 6 15/16
+// inches" beside its field at a low design frequency, is written smaller
+// rather than cut off.
+constexpr double smallest_text_pt = 6;
 
-void fit_figure(QLabel& cell, const QFont& table_font, int room_height) {
-    QFont font = table_font;
-    const auto height_in = [&cell](const QFont& f) {
-        const QRect column(0, 0, cell.width(), 10 * cell.height());
-        return QFontMetrics(f).boundingRect(column, Qt::TextWordWrap, cell.text()).height();
+void fit_text(QLabel& label, QSize room) {
+    QFont font = label.parentWidget()->font();
+    const int flags = Qt::TextShowMnemonic | (label.wordWrap() ? Qt::TextWordWrap : 0);
+    const auto fits = [&](const QFont& f) {
+        const QRect column(0, 0, room.width(), 10 * room.height());
+        const QRect needed = QFontMetrics(f).boundingRect(column, flags, label.text());
+        return needed.width() <= room.width() && needed.height() <= room.height();
     };
-    while (font.pointSizeF() - 0.5 >= smallest_figure_pt && height_in(font) > room_height) {
+    while (font.pointSizeF() - 0.5 >= smallest_text_pt && !fits(font)) {
         font.setPointSizeF(font.pointSizeF() - 0.5);
     }
-    if (cell.font() != font) cell.setFont(font);
+    if (label.font() != font) label.setFont(font);
 }
 
 }  // namespace
@@ -82,6 +85,7 @@ void MainWindow::refresh_fields() {
     const auto caption = [this](Field f, std::string_view text) {
         const std::size_t i = static_cast<std::size_t>(f);
         field_labels_[i]->setText(with_access_key(field_label_names[i], qs(text)));
+        fit_text(*field_labels_[i], field_labels_[i]->size());
     };
     if (form_.shown().completed_recomputes > 0)
         caption(Field::well_width, form_.snapshot().texts.well_width_caption);
@@ -145,7 +149,7 @@ void MainWindow::refresh_figures() {
     for (std::size_t j = 0; j < well_number_cells_.size(); ++j) {
         well_number_cells_[j]->setText(qs(table.wellnum[j]));
         ratio_cells_[j]->setText(qs(table.ratio[j]));
-        fit_figure(*ratio_cells_[j], figures_table_->font(), room);
+        fit_text(*ratio_cells_[j], {ratio_cells_[j]->width(), room});
     }
     const QSignalBlocker block(figures_scroll_);
     figures_scroll_->setVisible(results.scroll_visible());

@@ -105,6 +105,42 @@ private slots:
             }
         }
     }
+
+    // The recommended well width shows whole left of its field, however many
+    // feet it runs to; typed in over the field it was cut off at its edge.
+    void the_well_width_caption_shows_whole() {
+        const struct {
+            const char* name;
+            UnitMode units;
+            const char* frequency;
+        } rows[] = {
+            {"feet and inches, 45 Hz", UnitMode::inches, "45"},
+            {"feet and inches, 10 Hz", UnitMode::inches, "10"},
+            {"decimal inches, 10 Hz", UnitMode::decimalinches, "10"},
+            {"millimetres, 10 Hz", UnitMode::metric, "10"},
+        };
+        for (const auto& row : rows) {
+            Started s;
+            Design d = s.form.design();
+            d.unit_mode = row.units;
+            d.auto_well_width = false;
+            s.form.restore_choices(d);
+            type_into(field(s.window, Control::design_frequency_field),
+                      QString::fromLatin1(row.frequency));
+            const auto* caption = child<QLabel>(s.window, Control::well_width_caption);
+            const QWidget* beside = field(s.window, Control::well_width_field);
+            QVERIFY2(caption->text().contains(QStringLiteral("ecommended")), row.name);
+            const int room = beside->x() - caption->x();
+            const int needed = QFontMetrics(caption->font())
+                                   .boundingRect(QRect(0, 0, room, 100), Qt::TextShowMnemonic,
+                                                 caption->text())
+                                   .width();
+            QVERIFY2(needed <= room, qPrintable(QStringLiteral("%1: \"%2\" needs %3 px of %4")
+                                                    .arg(row.name, caption->text())
+                                                    .arg(needed)
+                                                    .arg(room)));
+        }
+    }
 };
 
 }  // namespace welkin
