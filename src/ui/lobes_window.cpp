@@ -168,7 +168,8 @@ void LobesWindow::picture_resized() {
 
 // The window's size, title bar and borders included, is the free screen's
 // or three quarters of it: sized without them, the full-size window ran off
-// the bottom of the screen with the results under the picture.
+// the bottom of the screen with the results under the picture. It is
+// centred, which puts the full-size window at the screen's corner.
 void LobesWindow::place() {
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
     const QSize frame = frame_of(*this);
@@ -177,15 +178,11 @@ void LobesWindow::place() {
         resize(static_cast<int>(screen.width() * factor) - frame.width(),
                static_cast<int>(screen.height() * factor) - frame.height());
         placed_size_ = form_.size();
+        placed_ = true;
     }
     const QSize outer = size() + frame;
-    if (!placed_) {
-        move(screen.topLeft());
-        placed_ = true;
-    } else {
-        move(screen.x() + (screen.width() - outer.width()) / 2,
-             screen.y() + (screen.height() - outer.height()) / 2);
-    }
+    move(screen.x() + (screen.width() - outer.width()) / 2,
+         screen.y() + (screen.height() - outer.height()) / 2);
 }
 
 void LobesWindow::open_modal() {

@@ -2,10 +2,12 @@
 // resize. (Escape, the focus coming back from another program and the
 // explorer's title are the GUI drive's; which controls each mode shows, and the
 // window being open while it is up, are the lobes form's test's.)
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 #include <memory>
 
@@ -153,6 +155,31 @@ private slots:
                           });
     }
 
+    // Either size opens centred on the screen and within it, the three-quarter
+    // window too on its first showing, which once went to the corner. This
+    // screen draws no frame, so the gaps differ by the frame allowed for.
+    void each_size_opens_centred_on_the_screen() {
+        const struct {
+            const char* name;
+            Control item;
+        } rows[] = {{"full size", Control::lobes_full_size_item},
+                    {"three quarters", Control::lobes_three_quarter_item}};
+        for (const auto& row : rows) {
+            LiveStarted app;
+            const QRect free = QGuiApplication::primaryScreen()->availableGeometry();
+            QRect placed;
+            with_lobes_window([&] { menu_item(app.window, row.item)->trigger(); },
+                              [&](LobesWindow& lobes) { placed = lobes.frameGeometry(); }, false);
+            const int left = placed.left() - free.left();
+            const int right = free.right() - placed.right();
+            const int top = placed.top() - free.top();
+            const int bottom = free.bottom() - placed.bottom();
+            const QString where = QStringLiteral("%1: gaps left %2, right %3, top %4, bottom %5")
+                                      .arg(row.name).arg(left).arg(right).arg(top).arg(bottom);
+            QVERIFY2(left >= 0 && right >= 0 && top >= 0 && bottom >= 0, qPrintable(where));
+            QVERIFY2(std::abs(left - right) <= 8 && std::abs(top - bottom) <= 32, qPrintable(where));
+        }
+    }
 };
 
 }  // namespace welkin
