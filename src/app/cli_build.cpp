@@ -24,9 +24,13 @@ namespace welkin {
 namespace {
 
 // A file asked for, made from the plan; a failure refuses the whole run.
+// A file of a fixed format must be named for it (the CSVs are plain text and
+// may be named as the user likes), so that the program it opens in reads it.
 struct Output {
     const QCommandLineOption* option;
     std::function<Result<std::string>(const BuildPlan&)> make;
+    const char* ending = nullptr;
+    const char* format = nullptr;
 };
 
 Result<std::string> sheet_bytes(const BuildPlan& plan, const Paper& paper) {
@@ -43,15 +47,19 @@ std::vector<Output> outputs(const Cli& cli, Paper paper) {
     return {
         {&cli.parts_csv, [](const BuildPlan& p) { return Result<std::string>(parts_csv(p)); }},
         {&cli.plan_csv, [](const BuildPlan& p) { return Result<std::string>(plan_csv(p)); }},
-        {&cli.sheet, [paper](const BuildPlan& p) { return sheet_bytes(p, paper); }},
-        {&cli.svg, [](const BuildPlan& p) { return Result<std::string>(cut_svg(p)); }},
-        {&cli.dxf, [](const BuildPlan& p) { return cut_dxf(p); }},
+        {&cli.sheet, [paper](const BuildPlan& p) { return sheet_bytes(p, paper); }, ".pdf",
+         "a PDF"},
+        {&cli.svg, [](const BuildPlan& p) { return Result<std::string>(cut_svg(p)); }, ".svg",
+         "an SVG drawing"},
+        {&cli.dxf, [](const BuildPlan& p) { return cut_dxf(p); }, ".dxf", "a DXF drawing"},
         {&cli.three_mf,
-         [](const BuildPlan& p) { return three_mf_bytes(panel_mesh(p), solid_name(p)); }},
+         [](const BuildPlan& p) { return three_mf_bytes(panel_mesh(p), solid_name(p)); }, ".3mf",
+         "a 3MF model"},
         {&cli.stl,
          [](const BuildPlan& p) {
              return Result<std::string>(stl_bytes(panel_mesh(p), solid_name(p)));
-         }},
+         },
+         ".stl", "an STL model"},
     };
 }
 
@@ -112,6 +120,20 @@ std::pair<QString, std::string> read_options(const Cli& cli, BuildOptions& o) {
     return {};
 }
 
+// The usage error's why when a file of a fixed format is named for another.
+QString misnamed_output(const Cli& cli) {
+    for (const Output& out : outputs(cli, {})) {
+        if (out.ending == nullptr || !cli.parser.isSet(*out.option)) continue;
+        const QString name = cli.parser.value(*out.option);
+        if (!name.endsWith(QLatin1String(out.ending), Qt::CaseInsensitive)) {
+            return QStringLiteral("--%1 writes %2: the file name must end in %3")
+                .arg(out.option->names().first(), QLatin1String(out.format),
+                     QLatin1String(out.ending));
+        }
+    }
+    return {};
+}
+
 // Every file is made before any is written, so a refusal writes nothing.
 int write_outputs(const Cli& cli, const BuildPlan& plan, Paper paper) {
     std::vector<std::pair<std::string, std::string>> files;
@@ -155,6 +177,7 @@ int run_build(const Cli& cli, const QString& project) {
         (cli.parser.isSet(cli.left) || cli.parser.isSet(cli.pull))) {
         return cli.usage_error(QStringLiteral("--left and --pull go with --2d"));
     }
+    if (const QString why = misnamed_output(cli); !why.isEmpty()) return cli.usage_error(why);
     ConsoleHost host;
     MainForm form(host);
     if (!start_with(form, project)) return exit_refused;

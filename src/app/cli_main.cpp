@@ -348,7 +348,8 @@ int run_command(const Cli& cli) {
                                              : QStringLiteral("wrong use of \"%1\"").arg(command));
 }
 
-// --help, --version and a bad -o are answered before any command; nothing
+// --help, --version, a bad -o and files that would be written over one
+// another or over a project are answered before any command; nothing
 // when the command line goes on to its command.
 std::optional<int> answer_before_command(const Cli& cli) {
     if (cli.parser.isSet(QStringLiteral("help"))) {
@@ -361,6 +362,9 @@ std::optional<int> answer_before_command(const Cli& cli) {
     }
     if (cli.parser.isSet(cli.output) && cli.parser.value(cli.output).isEmpty()) {
         return cli.usage_error(QStringLiteral("-o needs a file name, or - for standard output"));
+    }
+    if (const QString clash = welkin::clashing_outputs(cli); !clash.isEmpty()) {
+        return cli.usage_error(clash);
     }
     return std::nullopt;
 }

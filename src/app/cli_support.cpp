@@ -1,13 +1,16 @@
 #include "app/cli_support.h"
 
 #include <QRegularExpression>
+#include <filesystem>
 #include <iostream>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "forms/main_form.h"
 #include "forms/report_files.h"
 #include "forms/startup.h"
+#include "persist/file_io.h"
 #include "persist/project_file.h"
 #include "units/numtext.h"
 
@@ -79,8 +82,8 @@ constexpr const char* commands_help =
     "  build [PROJECT] [--2d [--left L] [--pull P]] [--height MM] [--kerf MM]\n"
     "        [--construction blocks|fins] [--stock LxWxT] [--stick LxWxT]\n"
     "        [--material NAME|--density KG_M3] [--spare PCT] [--paper a4|letter]\n"
-    "        [--parts-csv F] [--plan-csv F] [--sheet F.pdf] [--svg F] [--dxf F]\n"
-    "        [--3mf F] [--stl F] [--json]\n"
+    "        [--parts-csv F] [--plan-csv F] [--sheet F.pdf] [--svg F.svg]\n"
+    "        [--dxf F.dxf] [--3mf F.3mf] [--stl F.stl] [--json]\n"
     "      the build plan of the 1D panel (or the 2D panel, centred unless\n"
     "      offsets are given): parts, cutting plan, weight and what to buy,\n"
     "      as text or JSON, and the workshop files asked for; nothing is\n"
@@ -102,6 +105,38 @@ std::string project_refusal(const std::string& path) {
     if (settings->complete()) return {};
     return "only " + std::to_string(settings->lines_read) + " of " +
            std::to_string(project_line::required) + " required lines";
+}
+
+// An option as it is typed: -o, --sheet.
+QString typed(const QCommandLineOption& option) {
+    const QString name = option.names().first();
+    return (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
+}
+
+// Something a second write cannot spoil: standard output, a device, a FIFO.
+bool streamed(const std::string& path) {
+    std::error_code ec;
+    if (path == "-") return true;
+    const std::filesystem::file_status status = std::filesystem::status(path, ec);
+    return !ec && std::filesystem::exists(status) && !std::filesystem::is_regular_file(status) &&
+           !std::filesystem::is_directory(status);
+}
+
+struct Written {
+    QString option;
+    std::string path;
+};
+
+std::vector<Written> written_files(const Cli& cli) {
+    std::vector<Written> files;
+    for (const QCommandLineOption* option :
+         {&cli.output, &cli.parts_csv, &cli.plan_csv, &cli.sheet, &cli.svg, &cli.dxf,
+          &cli.three_mf, &cli.stl}) {
+        if (!cli.parser.isSet(*option)) continue;
+        const std::string path = cli.parser.value(*option).toStdString();
+        if (!streamed(path)) files.push_back({typed(*option), path});
+    }
+    return files;
 }
 
 }  // namespace
@@ -171,6 +206,31 @@ bool read_offsets(const Cli& cli, int n, Offsets2d& offsets) {
         *field = static_cast<int>(((value % n) + n) % n);
     }
     return true;
+}
+
+QString clashing_outputs(const Cli& cli) {
+    const std::vector<Written> files = written_files(cli);
+    const QStringList read = cli.parser.positionalArguments().mid(1);
+    for (const Written& file : files) {
+        for (const QString& argument : read) {
+            std::error_code ec;
+            const std::string input = argument.toStdString();
+            if (!std::filesystem::is_regular_file(input, ec)) continue;
+            if (names_one_file(file.path, input)) {
+                return QStringLiteral("%1 names %2, which this command reads; "
+                                      "writing it would destroy it")
+                    .arg(file.option, argument);
+            }
+        }
+    }
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        for (std::size_t j = i + 1; j < files.size(); ++j) {
+            if (names_one_file(files[i].path, files[j].path)) {
+                return QStringLiteral("%1 and %2 name one file").arg(files[i].option, files[j].option);
+            }
+        }
+    }
+    return {};
 }
 
 bool start_with(MainForm& form, const QString& project) {

@@ -88,6 +88,12 @@ std::optional<double> strict_number(const QString& text);
 // false when one is not a whole number.
 bool read_offsets(const Cli& cli, int n, Offsets2d& offsets);
 
+// Why the files the command line would write cannot all be written as
+// asked: one of them is a file the command reads (a project), or two of them
+// name one file, so that one write would destroy the other's bytes. Empty
+// when they can. Standard output and devices are never a clash.
+QString clashing_outputs(const Cli& cli);
+
 // Starts from the factory settings and, given a project, loads it as the
 // desktop program's command line does. On failure the reason is on stderr.
 bool start_with(MainForm& form, const QString& project);

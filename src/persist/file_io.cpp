@@ -107,6 +107,16 @@ Result<std::string> write_beside(const fs::path& target, std::string_view bytes,
     return target.string();
 }
 
+// Where a write to `path` lands: links followed, made absolute, with the
+// folders that exist resolved.
+fs::path landing_place(const std::string& path) {
+    std::error_code ec;
+    fs::path target = fs::absolute(final_target(path), ec);
+    if (ec) return fs::path(path).lexically_normal();
+    const fs::path resolved = fs::weakly_canonical(target, ec);
+    return ec ? target.lexically_normal() : resolved;
+}
+
 }  // namespace
 
 Result<std::string> read_small_file(const std::string& path, std::size_t limit) {
@@ -157,6 +167,14 @@ Result<std::string> write_file_atomically(const std::string& path, std::string_v
         return write_beside(target, bytes, &st);
     }
     return write_beside(target, bytes, nullptr);
+}
+
+bool names_one_file(const std::string& a, const std::string& b) {
+    if (a.empty() || b.empty()) return false;
+    std::error_code ec;
+    // Hard links are one file under two names.
+    if (fs::equivalent(a, b, ec) && !ec) return true;
+    return landing_place(a) == landing_place(b);
 }
 
 }  // namespace welkin

@@ -35,4 +35,9 @@ std::optional<std::string> read_file(const std::string& path);
 // the path written, or why it could not be.
 Result<std::string> write_file_atomically(const std::string& path, std::string_view bytes);
 
+// True when writing to one of the paths would replace what the other names:
+// the same file through links or another spelling of the path, even when it
+// does not exist yet.
+bool names_one_file(const std::string& a, const std::string& b);
+
 }  // namespace welkin

@@ -6,6 +6,8 @@
 #include <QJsonObject>
 
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 
 #include "cli_process.h"
@@ -102,6 +104,57 @@ TEST(CliBuild, RefusedChoicesSayWhyAndWriteNothing) {
         EXPECT_TRUE(run.err.contains(c.says)) << c.name << ": " << run.err.toStdString();
         EXPECT_TRUE(std::filesystem::is_empty(dir.path())) << c.name;
     }
+}
+
+// A careless name must never cost the user a file: a workshop file named for
+// another format, or a file written over the project read or over another
+// file of the same run, is refused before anything is written.
+TEST(CliBuild, NamesThatWouldSpoilAFileAreRefusedAndTouchNothing) {
+    const struct {
+        const char* name;
+        QStringList args;  // "P" is the project, other names are in the folder
+        const char* says;
+    } rows[] = {
+        {"a PDF sheet named as a picture", {"build", "--sheet", "sheet.png"}, "end in .pdf"},
+        {"an STL named as 3MF", {"build", "--stl", "panel.3mf"}, "end in .stl"},
+        {"a DXF named as SVG", {"build", "--dxf", "cuts.svg"}, "end in .dxf"},
+        {"the parts list over the project", {"build", "P", "--parts-csv", "P"},
+         "--parts-csv names"},
+        {"the 1D report over the project", {"report1d", "P", "-o", "P"}, "-o names"},
+        {"the 2D report over the project by a link",
+         {"report2d", "link.qrd", "-o", "P"}, "link.qrd, which this command reads"},
+        {"both plans into one file", {"build", "--parts-csv", "a.csv", "--plan-csv", "./a.csv"},
+         "--parts-csv and --plan-csv name one file"},
+    };
+    const std::string project = "7\r\n300\r\n";  // bytes that must survive
+    for (const auto& row : rows) {
+        const TempDir dir;
+        { std::ofstream(dir.file("p.qrd"), std::ios::binary) << project; }
+        std::filesystem::create_symlink("p.qrd", dir.file("link.qrd"));
+        QStringList args;
+        for (const QString& a : row.args) {
+            if (a.startsWith('-') || a == row.args.first()) {
+                args << a;
+            } else {
+                args << QString::fromStdString(dir.file(a == "P" ? "p.qrd" : a.toStdString()));
+            }
+        }
+        const CliRun run = cli(args);
+        EXPECT_EQ(run.exit_code, 2) << row.name;
+        EXPECT_TRUE(run.err.contains(row.says)) << row.name << ": " << run.err.toStdString();
+        std::ifstream in(dir.file("p.qrd"), std::ios::binary);
+        EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), project) << row.name;
+        int entries = 0;
+        for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(dir.path()))
+            ++entries;
+        EXPECT_EQ(entries, 2) << row.name << ": nothing else was written";
+    }
+}
+
+// Standard output and devices take any number of writes.
+TEST(CliBuild, StandardOutputAndDevicesAreNoClash) {
+    EXPECT_EQ(cli({"report1d", "-o", "/dev/null"}).exit_code, 0);
+    EXPECT_EQ(cli({"build", "--parts-csv", "/dev/null", "--plan-csv", "/dev/null"}).exit_code, 0);
 }
 
 }  // namespace

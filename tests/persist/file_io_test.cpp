@@ -107,5 +107,35 @@ TEST(WriteFileAtomically, AFailureLeavesTheOldFileAndNoStrayFile) {
     EXPECT_EQ(entries(dir), 2);
 }
 
+TEST(NamesOneFile, TellsWhenOneWriteWouldReplaceWhatAnotherNames) {
+    const TempDir dir;
+    put(dir.file("room.qrd"), "7\r\n");
+    fs::create_symlink("room.qrd", dir.file("link.qrd"));
+    fs::create_hard_link(dir.file("room.qrd"), dir.file("hard.qrd"));
+    fs::create_symlink("later.csv", dir.file("dangling.csv"));
+    fs::create_directory(dir.file("sub"));
+    const struct {
+        const char* name;
+        std::string a, b;
+        bool one;
+    } rows[] = {
+        {"one spelling", dir.file("room.qrd"), dir.file("room.qrd"), true},
+        {"through a folder and back", dir.file("sub/../room.qrd"), dir.file("room.qrd"), true},
+        {"a symbolic link to it", dir.file("link.qrd"), dir.file("room.qrd"), true},
+        {"a hard link to it", dir.file("hard.qrd"), dir.file("room.qrd"), true},
+        {"a file not yet written, twice", dir.file("sub/new.csv"), dir.file("sub//new.csv"),
+         true},
+        {"a link to a file not yet written", dir.file("dangling.csv"), dir.file("later.csv"),
+         true},
+        {"two files", dir.file("room.qrd"), dir.file("other.qrd"), false},
+        {"one name in two folders", dir.file("room.qrd"), dir.file("sub/room.qrd"), false},
+        {"no name", "", dir.file("room.qrd"), false},
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(names_one_file(row.a, row.b), row.one) << row.name;
+        EXPECT_EQ(names_one_file(row.b, row.a), row.one) << row.name << ", the other way";
+    }
+}
+
 }  // namespace
 }  // namespace welkin
