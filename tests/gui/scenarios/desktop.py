@@ -5,6 +5,7 @@ import time
 import x_session as xs
 from a11y import Timeout, wait_for
 from scenario import check, check_equal, scenario
+from scenarios.companions import outer
 
 COMPARE = "Welkin: Compare designs"
 
@@ -67,20 +68,13 @@ LOBES = "Welkin - Diffusion lobes"
 EXPLORER = "Welkin: Usable ranges explorer"
 
 
-def outer_box(node, wid):
-    """(left, top, right, bottom) of a window with the frame the window manager drew."""
-    x, y, width, height = node.extents
-    left, right, top, bottom = xs.frame_extents(wid)
-    return (x - left, y - top, x + width + right, y + height + bottom)
-
-
 def check_on_screen(w, title):
     window = w.window(title)
     wid = w.x_window(title)
     wait_for(lambda: xs.frame_extents(wid)[2] > 0, f"the title bar of {title!r}")
     wait_for(lambda: window.find("push button", "Exit").fresh().enabled, "the run to end",
              timeout=60)
-    box = outer_box(window, wid)
+    box = outer(window, wid)
     check(box[0] >= 0 and box[1] >= 0 and box[2] <= xs.SCREEN[0] and box[3] <= xs.SCREEN[1],
           f"{title!r} spans {box}, beyond the screen of {xs.SCREEN}")
     w.press("Exit", window)
