@@ -155,8 +155,19 @@ std::string count_text(std::optional<int> count) {
     return count ? number_text_trimmed(*count) : std::string(absent);
 }
 
+bool has_line_break(std::string_view value) {
+    return value.find_first_of("\r\n") != std::string_view::npos;
+}
+
+// One line of the file: a value ends at its first line break, which would
+// otherwise start a line of its own and move every later value to the line
+// after its own.
+void put_line(std::string& out, std::string_view value) {
+    out.append(value.substr(0, value.find_first_of("\r\n"))).append(crlf);
+}
+
 void write_required(const ProjectSettings& s, std::string& out) {
-    const auto put = [&out](std::string_view value) { out.append(value).append(crlf); };
+    const auto put = [&out](std::string_view value) { put_line(out, value); };
     put(trimmed(s.well_count));
     put(trimmed(s.design_frequency));
     put(trimmed(s.deepest_well));
@@ -173,11 +184,13 @@ void write_required(const ProjectSettings& s, std::string& out) {
     put(count_text(s.results_page));
     put(count_text(s.wheel_shift));
     put(count_text(s.side_shift));
-    put(s.last_folder);
+    // A folder whose name one line cannot hold is not remembered: the part
+    // before the break names another folder.
+    put(has_line_break(s.last_folder) ? std::string_view() : std::string_view(s.last_folder));
 }
 
 void write_optional(const ProjectSettings& s, std::string& out) {
-    const auto put = [&out](std::string_view value) { out.append(value).append(crlf); };
+    const auto put = [&out](std::string_view value) { put_line(out, value); };
     put(check_text(s.auto_optimise));
     put(check_text(s.optimise_2d));
     for (const CheckLine check : s.arrangements) put(check_text(check));
@@ -189,7 +202,7 @@ void write_optional(const ProjectSettings& s, std::string& out) {
         put(number_text(measure));
     }
     put(trimmed(s.build_depth_2d));
-    if (!s.build_choices.empty()) put(s.build_choices);
+    if (!s.build_choices.empty() && !has_line_break(s.build_choices)) put(s.build_choices);
 }
 
 }  // namespace

@@ -123,7 +123,9 @@ struct ProjectSettings {
 ProjectSettings parse_project(std::string_view bytes);
 
 // The file's bytes: all the lines, each ended by CR LF. A value the
-// settings do not hold is written as a text that no line takes.
+// settings do not hold is written as a text that no line takes. A value
+// never spills onto the next line: a text ends at a line break, and a
+// folder or Build choices holding one are not written.
 std::string write_project(const ProjectSettings& settings);
 
 // The file at `path` as settings, or why there are none.

@@ -139,6 +139,38 @@ TEST(ProjectFile, LineBreaksAndEncodingsOfOtherEditorsAndVersions) {
 }
 
 // One line as a file holds it, and what the settings take from it.
+// Linux lets a folder's name hold a line break; written as it is, it would
+// split its line and move every later value to the line after its own.
+TEST(ProjectFile, AValueWithALineBreakNeverMovesTheLinesAfterIt) {
+    const struct {
+        const char* name;
+        void (*spoil)(ProjectSettings&);
+        std::string last_folder, well_count;
+    } rows[] = {
+        {"a folder named across two lines",
+         [](ProjectSettings& s) { s.last_folder = "/home/ann/rooms\nold"; }, "", "13"},
+        {"a folder whose name ends in CR",
+         [](ProjectSettings& s) { s.last_folder = "/home/ann/rooms\r"; }, "", "13"},
+        {"a field text with a pasted line break",
+         [](ProjectSettings& s) { s.well_count = "13\r\n7"; }, "/opt/welkin/projects/rooms",
+         "13"},
+    };
+    const ProjectSettings original = parse_project(crlf_lines(metric_lines));
+    for (const auto& row : rows) {
+        ProjectSettings spoilt = original;
+        row.spoil(spoilt);
+        const ProjectSettings back = parse_project(write_project(spoilt));
+        EXPECT_EQ(back.lines_read, 35) << row.name;
+        EXPECT_EQ(back.last_folder, row.last_folder) << row.name;
+        EXPECT_EQ(back.well_count, row.well_count) << row.name;
+        // The lines after it are their own.
+        EXPECT_EQ(back.auto_optimise, original.auto_optimise) << row.name;
+        EXPECT_EQ(back.colour_schemes, original.colour_schemes) << row.name;
+        EXPECT_EQ(back.visualiser, original.visualiser) << row.name;
+        EXPECT_EQ(back.build_depth_2d, "246") << row.name;
+    }
+}
+
 TEST(ProjectFile, TokensAreTakenOnlyWhenValid) {
     const auto read = [](int line, const std::string& text) {
         std::vector<std::string> lines = metric_lines;
