@@ -7,6 +7,7 @@
 #include <system_error>
 
 #include "forms/project_binding.h"
+#include "forms/project_dialogs.h"
 #include "forms/results_table_form.h"
 #include "persist/file_io.h"
 
@@ -58,6 +59,12 @@ void load_command_line_project(DesignEditor& form, const std::string& argument) 
     std::transform(extension.begin(), extension.end(), extension.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
     if (extension != ".qrd") return;
+    // A name mistyped, a folder or a FIFO: nothing was read, so the state the
+    // settings file restored stays, the user's last design with it.
+    if (const std::optional<std::string> refusal = open_refusal(project->path)) {
+        form.host().message_box(*refusal, "");
+        return;
+    }
 
     form.files().project_file_name = project->file_name;
     form.project_dialogs().point_both(project->folder, project->file_name);

@@ -37,7 +37,9 @@ struct ProjectPath {
 std::optional<ProjectPath> project_path(const std::string& argument);
 
 // Opens the project named on the command line. The path is made absolute
-// and must end in .qrd (any letter case); anything else is ignored.
+// and must end in .qrd (any letter case); anything else is ignored. A file
+// that cannot be read (missing, a folder, a FIFO, too large) is refused with
+// the reason and changes nothing; one read that holds no project resets.
 void load_command_line_project(DesignEditor& form, const std::string& argument);
 
 // Loads a project file as the command line does: under busy, then the

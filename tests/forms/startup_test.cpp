@@ -83,13 +83,49 @@ TEST_F(StartupTest, CommandLineOpensOnlyQrdProjectsAndReportsAMissingOne) {
     EXPECT_EQ(form.files().project_file_name, "hall.QRD");
     EXPECT_TRUE(host.messages.empty());
 
-    const std::string missing = dir.file("gone.qrd");
-    start(form, missing);
-    ASSERT_EQ(host.messages.size(), 1u);
-    EXPECT_EQ(host.messages[0].text, "There was a problem opening project " + missing +
-                                         " - resetting Welkin to default values");
-    EXPECT_EQ(form.title(), title("default"));
-    EXPECT_EQ(form.design().well_count, 7);
+}
+
+// A project on the command line that cannot be read is refused with the
+// reason, and the design the settings file restored stays, so a mistyped
+// name never costs the user the last session's design; a file that was read
+// but holds no project resets, as it always has.
+TEST_F(StartupTest, ACommandLineProjectThatCannotBeReadChangesNothing) {
+    start(form);
+    form.set_field_text(Field::well_count, "17");
+    shut_down(form);
+    std::filesystem::create_directory(dir.file("folder.qrd"));
+    ASSERT_EQ(::mkfifo(dir.file("pipe.qrd").c_str(), 0600), 0);
+    std::ofstream(dir.file("huge.qrd")) << std::string(small_file_limit + 1, '7');
+    std::ofstream(dir.file("short.qrd"), std::ios::binary) << "7\r\n600\r\n";
+    const struct {
+        const char* name;
+        std::string file;
+        std::string says;
+        int wells;
+        std::string title;
+    } rows[] = {
+        {"a mistyped name", "gone.qrd", "cannot be opened: No such file or directory", 17,
+         "most recent"},
+        {"a folder", "folder.qrd", "cannot be opened: not a regular file", 17, "most recent"},
+        {"a FIFO, never waited on", "pipe.qrd", "cannot be opened: not a regular file", 17,
+         "most recent"},
+        {"too large to be a project", "huge.qrd", "cannot be opened: too large", 17,
+         "most recent"},
+        {"read, but cut short", "short.qrd", " - resetting Welkin to default values", 7,
+         "default"},
+    };
+    for (const auto& row : rows) {
+        host.messages.clear();
+        MainForm next(host);
+        start(next, dir.file(row.file));
+        ASSERT_EQ(host.messages.size(), 1u) << row.name;
+        EXPECT_TRUE(host.messages[0].text.find(dir.file(row.file)) != std::string::npos)
+            << row.name;
+        EXPECT_TRUE(host.messages[0].text.ends_with(row.says))
+            << row.name << ": " << host.messages[0].text;
+        EXPECT_EQ(next.design().well_count, row.wells) << row.name;
+        EXPECT_EQ(next.title(), title(row.title)) << row.name;
+    }
 }
 
 // A bad length in a file, written by hand or elsewhere, is met as a bad entry
