@@ -43,7 +43,12 @@ std::string comparison_file_text(const KeptComparison& kept) {
     for (const KeptDesign& d : kept.designs) {
         std::string name = d.name;  // one line, whatever was typed
         for (char& ch : name) ch = ch == '\r' || ch == '\n' ? ' ' : ch;
-        out.append(name).append(crlf).append(write_project(d.settings));
+        // Each design takes the project lines exactly: the Build window's
+        // choices, which a copy of welkin.ini opened as a project brings,
+        // would be one line more and move every design after it.
+        ProjectSettings project = d.settings;
+        project.build_choices.clear();
+        out.append(name).append(crlf).append(write_project(project));
     }
     return out;
 }

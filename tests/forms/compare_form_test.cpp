@@ -59,6 +59,30 @@ TEST_F(CompareFormTest, TheComparisonSurvivesARestart) {
     EXPECT_EQ(c.designs()[1].snapshot.design.well_count, 13);
 }
 
+// welkin.ini and a project are one format, but welkin.ini may hold one line
+// more, the Build window's choices; a copy of it opened as a project must
+// not push the designs after it off their lines in the kept comparison.
+TEST_F(CompareFormTest, ASettingsFileOpenedAsAProjectKeepsTheDesignsAfterIt) {
+    ProjectSettings with_choices = project_settings(main);
+    with_choices.well_count = "11";
+    with_choices.build_choices = "fins;600;3;2400x200x3;2400x175x61;MDF;700;10";
+    const std::string copied_ini = dir.file("copy-of-welkin.qrd");
+    ASSERT_TRUE(write_project_file(copied_ini, with_choices));
+    const std::string n13 = saved("thirteen.qrd", "13");
+    {
+        CompareForm before(design_of, store());
+        ASSERT_TRUE(before.open_project(copied_ini));
+        ASSERT_TRUE(before.open_project(n13));
+    }
+    CompareForm after(design_of, store());
+    after.restore();
+    const Comparison& c = after.comparison();
+    EXPECT_EQ(design_names(c), (std::vector<std::string>{"copy-of-welkin", "thirteen"}));
+    ASSERT_EQ(c.size(), 2U);
+    EXPECT_EQ(c.designs()[0].snapshot.design.well_count, 11);
+    EXPECT_EQ(c.designs()[1].snapshot.design.well_count, 13);
+}
+
 TEST_F(CompareFormTest, ADamagedStoreGivesAnEmptyComparison) {
     const std::string whole = comparison_file_text(
         {.source_angle_deg = 10, .frequency_hz = {}, .designs = {{"a", project_settings(main)}}});
