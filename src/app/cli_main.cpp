@@ -337,10 +337,28 @@ const CliCommand cli_commands[] = {
      [](const Cli& cli, const QStringList& args) { return welkin::run_build(cli, args.value(1)); }},
 };
 
+// An empty project name, as a script's unset variable in quotes gives, names
+// no file: it is refused, never read as "no project" and answered with the
+// factory design. The texts of convert and format, and render's picture,
+// are no projects.
+bool names_an_empty_project(const QStringList& args) {
+    const QString command = args.value(0);
+    if (command == QLatin1String("convert") || command == QLatin1String("format")) return false;
+    const qsizetype first = command == QLatin1String("render") ? 2 : 1;
+    for (qsizetype i = first; i < args.size(); ++i) {
+        if (args[i].isEmpty()) return true;
+    }
+    return false;
+}
+
 // The command line's command run, or the usage when none fits it.
 int run_command(const Cli& cli) {
     const QStringList args = cli.parser.positionalArguments();
     const QString command = args.value(0);
+    if (names_an_empty_project(args)) {
+        std::cerr << "Cannot open project \"\": no file name\n";
+        return exit_refused;
+    }
     for (const CliCommand& c : cli_commands) {
         if (command == QLatin1String(c.name) && c.fits(cli, args)) return c.run(cli, args);
     }

@@ -101,6 +101,20 @@ TEST_F(CliTest, RefusalsAndUsageErrors) {
                 "Cannot open project " + missing.toStdString() + ": No such file or directory\n");
     expect_exit({"summary", project("short.qrd", {}, 16)}, 1, ": only 16 of 17 required lines\n");
     expect_exit({"summary", "/dev/zero"}, 1, "Cannot open project /dev/zero: not a regular file\n");
+    // An empty name (a script's unset variable) is no file, never the factory design.
+    const std::pair<const char*, QStringList> empty_names[] = {
+        {"summary", {"summary", ""}},
+        {"a report to a file", {"report1d", "", "-o", file("report.txt")}},
+        {"a picture", {"render", "scatter", "", "-o", file("scatter.png")}},
+        {"one of the compared", {"compare", "", project("a.qrd", {})}},
+        {"a build", {"build", "", "--json"}},
+    };
+    for (const auto& [name, args] : empty_names) {
+        SCOPED_TRACE(name);
+        expect_exit(args, 1, "Cannot open project \"\": no file name\n");
+    }
+    EXPECT_FALSE(QFile::exists(file("report.txt")));
+    EXPECT_FALSE(QFile::exists(file("scatter.png")));
     expect_exit({"summary", project("nine.qrd", {{1, "9"}})}, 1,
                 "Number of wells must be a prime number between 3 and 101");
     expect_exit({"summary", project("fin.qrd", {{13, "inches"}, {3, "9"}, {4, "5''"}, {5, "2"}})},
