@@ -366,9 +366,9 @@ int run_command(const Cli& cli) {
                                              : QStringLiteral("wrong use of \"%1\"").arg(command));
 }
 
-// --help, --version, a bad -o and files that would be written over one
-// another or over a project are answered before any command; nothing
-// when the command line goes on to its command.
+// --help, --version, an option given twice, a bad -o and files that would be
+// written over one another or over a project are answered before any
+// command; nothing when the command line goes on to its command.
 std::optional<int> answer_before_command(const Cli& cli) {
     if (cli.parser.isSet(QStringLiteral("help"))) {
         std::cout << cli.parser.helpText().toStdString();
@@ -377,6 +377,15 @@ std::optional<int> answer_before_command(const Cli& cli) {
     if (cli.parser.isSet(QStringLiteral("version"))) {
         std::cout << welkin::program_version << "\n";
         return 0;
+    }
+    // Which of two values was meant cannot be known: the last one would be
+    // taken silently, a picture written to the second name, say.
+    for (const QString& name : cli.parser.optionNames()) {
+        if (cli.parser.values(name).size() > 1) {
+            return cli.usage_error(
+                QStringLiteral("%1%2 is given more than once")
+                    .arg(name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--"), name));
+        }
     }
     if (cli.parser.isSet(cli.output) && cli.parser.value(cli.output).isEmpty()) {
         return cli.usage_error(QStringLiteral("-o needs a file name, or - for standard output"));

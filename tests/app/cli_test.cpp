@@ -115,6 +115,19 @@ TEST_F(CliTest, RefusalsAndUsageErrors) {
     }
     EXPECT_FALSE(QFile::exists(file("report.txt")));
     EXPECT_FALSE(QFile::exists(file("scatter.png")));
+    // An option given twice has no one meaning; nothing is written.
+    const std::pair<const char*, QStringList> given_twice[] = {
+        {"two pictures", {"render", "scatter", "-o", file("a.png"), "-o", file("b.png")}},
+        {"-o and its long name", {"report1d", "-o", file("a.txt"), "--output", file("b.txt")}},
+        {"two angles", {"lobes", "--angle", "0", "--angle", "30"}},
+        {"two heights", {"build", "--height", "600", "--height=900"}},
+    };
+    for (const auto& [name, args] : given_twice) {
+        SCOPED_TRACE(name);
+        expect_exit(args, 2, "is given more than once");
+    }
+    for (const char* name : {"a.png", "b.png", "a.txt", "b.txt"})
+        EXPECT_FALSE(QFile::exists(file(name))) << name;
     expect_exit({"summary", project("nine.qrd", {{1, "9"}})}, 1,
                 "Number of wells must be a prime number between 3 and 101");
     expect_exit({"summary", project("fin.qrd", {{13, "inches"}, {3, "9"}, {4, "5''"}, {5, "2"}})},
